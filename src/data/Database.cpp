@@ -1,0 +1,145 @@
+// SQLite behind the program's database operations.
+#include "data/Database.h"
+
+#include "data/Jet_dialect.h"
+#include "data/RecordSet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace vexo {
+
+Db_error::Db_error(int number, const QString& description)
+    : std::runtime_error(description.toStdString()), number_(number), description_(description)
+{
+}
+
+namespace {
+
+int Code_for(int sqlite_code, const char* message)
+{
+    const QString m = QString::fromUtf8(message);
+    switch (sqlite_code & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return Db_code::Unrecognized;
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+        return Db_code::Cannot_open;
+    default:
+        break;
+    }
+    if (m.startsWith(QLatin1String("no such table")))
+        return Db_code::No_such_table;
+    if (m.startsWith(QLatin1String("no such column")))
+        return Db_code::No_such_field;
+    if (m.contains(QLatin1String("syntax error")) || m.contains(QLatin1String("unrecognized token")))
+        return Db_code::Syntax;
+    return Db_code::Other;
+}
+
+[[noreturn]] void Fail(sqlite3* db, int rc)
+{
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    throw Db_error(Code_for(rc, message), QString::fromUtf8(message));
+}
+
+} // namespace
+
+Database::Database(sqlite3* db, const QString& path) : db_(db), path_(path) {}
+
+Database::~Database()
+{
+    sqlite3_close_v2(db_);
+}
+
+std::unique_ptr<Database> Database::Open(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty())
+        throw Db_error(Db_code::File_not_found, QStringLiteral("no file named"));
+    if (!info.exists()) {
+        // 3044 when even the folder is missing, as for a drive that is gone.
+        const bool folder_there = info.absoluteDir().exists();
+        throw Db_error(folder_there ? Db_code::File_not_found : Db_code::Invalid_path,
+                       QStringLiteral("file not found: ") + path);
+    }
+    if (info.isDir())
+        throw Db_error(Db_code::Invalid_path, QStringLiteral("a folder, not a file: ") + path);
+    // An empty file would open as an empty SQLite database: it is no database of ours.
+    if (info.size() == 0)
+        throw Db_error(Db_code::Unrecognized, QStringLiteral("empty file: ") + path);
+    if (!info.isReadable())
+        throw Db_error(Db_code::Cannot_open, QStringLiteral("no permission to read: ") + path);
+
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const int code = Code_for(rc, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw Db_error(code, message);
+    }
+    std::unique_ptr<Database> opened(new Database(db, path));
+    sqlite3_busy_timeout(db, 2000);
+    if (!jet::Register_functions(db))
+        Fail(db, sqlite3_errcode(db));
+    // SQLite reads the header lazily: ask for the schema to learn whether
+    // this really is a database file.
+    char* error = nullptr;
+    const int check = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error);
+    if (check != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : sqlite3_errstr(check));
+        const int code = Code_for(check, error ? error : "");
+        sqlite3_free(error);
+        throw Db_error(code, message);
+    }
+    return opened;
+}
+
+std::unique_ptr<Database> Database::Create(const QString& path)
+{
+    QFile::remove(path);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw Db_error(Db_code::Cannot_open, message);
+    }
+    std::unique_ptr<Database> created(new Database(db, path));
+    if (!jet::Register_functions(db))
+        Fail(db, sqlite3_errcode(db));
+    return created;
+}
+
+std::unique_ptr<RecordSet> Database::OpenRecordset(const QString& jet_sql)
+{
+    return std::make_unique<RecordSet>(*this, jet_sql);
+}
+
+void Database::Execute(const QString& jet_sql)
+{
+    Execute_native(jet::To_sqlite(jet_sql));
+}
+
+void Database::Execute_native(const QString& sql)
+{
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : sqlite3_errstr(rc));
+        const int code = Code_for(rc, error ? error : "");
+        sqlite3_free(error);
+        throw Db_error(code, message);
+    }
+}
+
+} // namespace vexo

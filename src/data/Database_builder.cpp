@@ -1,0 +1,179 @@
+// The database builder: strict checks on every row, then one transaction.
+#include "data/Database_builder.h"
+
+#include "data/Csv.h"
+#include "data/Database.h"
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <sqlite3.h>
+
+namespace vexo {
+
+namespace {
+
+struct Build_error {
+    QString message;
+};
+
+QString Where(const QString& file, int line, const QString& field = {})
+{
+    QString at = QStringLiteral("%1, línea %2").arg(file).arg(line);
+    if (!field.isEmpty())
+        at += QStringLiteral(", campo %1").arg(field);
+    return at;
+}
+
+QString Read_text(const QString& path, const QString& file)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Build_error{QStringLiteral("%1: no se puede leer el archivo (%2).").arg(file, f.errorString())};
+    const QByteArray bytes = f.readAll();
+    QStringDecoder decode(QStringDecoder::Utf8);
+    QString text = decode(bytes);
+    if (decode.hasError())
+        throw Build_error{QStringLiteral("%1: el archivo no está en UTF-8.").arg(file)};
+    return text;
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql)
+    {
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt_, nullptr) != SQLITE_OK)
+            throw Build_error{QString::fromUtf8(sqlite3_errmsg(db))};
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* get() const { return stmt_; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+void Load_table(Database& db, const schema::Table& table, const QString& folder)
+{
+    const QString file = table.name + QStringLiteral(".csv");
+    const QString path = QDir(folder).filePath(file);
+    if (!QFile::exists(path)) {
+        if (table.may_be_empty)
+            return;
+        throw Build_error{QStringLiteral("%1: falta el archivo de la tabla %2.").arg(file, table.name)};
+    }
+    const csv::Parsed parsed = csv::Parse(Read_text(path, file));
+    if (!parsed.error.isEmpty())
+        throw Build_error{QStringLiteral("%1: %2.").arg(Where(file, parsed.error_line), parsed.error)};
+    if (parsed.rows.empty())
+        throw Build_error{QStringLiteral("%1: falta la línea de encabezado con los nombres de los campos.").arg(file)};
+
+    // The header says which column holds which field; every field is required.
+    const QStringList header = parsed.rows.front().fields;
+    std::vector<int> column_of;
+    for (const schema::Field& f : table.fields) {
+        qsizetype at = -1;
+        for (qsizetype c = 0; c < header.size(); ++c)
+            if (header.at(c).trimmed().compare(f.name, Qt::CaseInsensitive) == 0)
+                at = c;
+        if (at < 0)
+            throw Build_error{QStringLiteral("%1: falta el campo %2 en el encabezado.").arg(Where(file, 1), f.name)};
+        column_of.push_back(static_cast<int>(at));
+    }
+    for (const QString& h : header) {
+        bool known = false;
+        for (const schema::Field& f : table.fields)
+            known = known || h.trimmed().compare(f.name, Qt::CaseInsensitive) == 0;
+        if (!known)
+            throw Build_error{QStringLiteral("%1: campo desconocido «%2» en el encabezado.").arg(Where(file, 1), h)};
+    }
+
+    QStringList names, marks;
+    for (const schema::Field& f : table.fields) {
+        names << f.name;
+        marks << QStringLiteral("?");
+    }
+    Statement insert(db.handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(table.name, names.join(u','), marks.join(u',')));
+    QSet<qint64> keys;
+    const bool unique_key = table.name == QLatin1String("Sentences") || table.name == QLatin1String("Summary");
+    for (size_t r = 1; r < parsed.rows.size(); ++r) {
+        const csv::Row& row = parsed.rows[r];
+        if (row.fields.size() != header.size())
+            throw Build_error{QStringLiteral("%1: la fila tiene %2 campos y el encabezado %3.")
+                                  .arg(Where(file, row.line))
+                                  .arg(row.fields.size())
+                                  .arg(header.size())};
+        sqlite3_reset(insert.get());
+        for (size_t k = 0; k < table.fields.size(); ++k) {
+            const schema::Field& f = table.fields[k];
+            const QString value = row.fields.at(column_of[k]);
+            const int slot = static_cast<int>(k) + 1;
+            if (f.type == schema::Type::Integer) {
+                const QString trimmed = value.trimmed();
+                if (trimmed.isEmpty()) {
+                    sqlite3_bind_null(insert.get(), slot);
+                    continue;
+                }
+                bool ok = false;
+                const qint64 number = trimmed.toLongLong(&ok);
+                if (!ok)
+                    throw Build_error{QStringLiteral("%1: «%2» no es un número entero.")
+                                          .arg(Where(file, row.line, f.name), value.left(40))};
+                if (unique_key && f.name == QLatin1String("Key")) {
+                    if (keys.contains(number))
+                        throw Build_error{QStringLiteral("%1: la clave %2 está repetida.")
+                                              .arg(Where(file, row.line, f.name))
+                                              .arg(number)};
+                    keys.insert(number);
+                }
+                sqlite3_bind_int64(insert.get(), slot, number);
+            } else {
+                const QByteArray utf8 = value.toUtf8();
+                sqlite3_bind_text(insert.get(), slot, utf8.constData(), static_cast<int>(utf8.size()),
+                                  SQLITE_TRANSIENT);
+            }
+        }
+        if (sqlite3_step(insert.get()) != SQLITE_DONE)
+            throw Build_error{QStringLiteral("%1: %2").arg(Where(file, row.line),
+                                                             QString::fromUtf8(sqlite3_errmsg(db.handle())))};
+    }
+    if (parsed.rows.size() == 1 && !table.may_be_empty)
+        throw Build_error{QStringLiteral("%1: la tabla %2 no tiene filas.").arg(file, table.name)};
+}
+
+} // namespace
+
+QString Build_database(const QString& csv_folder, const QString& output_path)
+{
+    if (!QDir(csv_folder).exists())
+        return QStringLiteral("No existe la carpeta %1.").arg(csv_folder);
+    const QString temporary = output_path + QStringLiteral(".tmp");
+    try {
+        {
+            auto db = Database::Create(temporary);
+            db->Execute_native(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"));
+            db->Execute_native(schema::Create_tables_sql());
+            for (const schema::Table& table : schema::Tables())
+                Load_table(*db, table, csv_folder);
+            db->Execute_native(schema::Create_indexes_sql());
+            db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE;"));
+        }
+        QFile::remove(output_path);
+        if (!QFile::rename(temporary, output_path))
+            return QStringLiteral("No se puede escribir %1.").arg(output_path);
+    } catch (const Build_error& e) {
+        QFile::remove(temporary);
+        return e.message;
+    } catch (const Db_error& e) {
+        QFile::remove(temporary);
+        return QStringLiteral("Error de la base de datos: %1").arg(e.description());
+    }
+    return {};
+}
+
+} // namespace vexo

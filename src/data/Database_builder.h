@@ -1,0 +1,14 @@
+// Builds a guidebook database file from a folder of CSV sources, one file
+// per table named after it (Yellow.csv, Green.csv, …).
+#pragma once
+
+#include <QString>
+
+namespace vexo {
+
+// Returns an empty text on success, otherwise a Spanish message that names
+// the file, the line and the field at fault. The output file is replaced
+// only when the whole build succeeded.
+QString Build_database(const QString& csv_folder, const QString& output_path);
+
+} // namespace vexo

@@ -1,0 +1,289 @@
+// Translation of the program's query dialect to SQLite, and the comparison
+// rules (case and accent blind) that Spanish names need.
+#include "data/Jet_dialect.h"
+
+#include <QChar>
+#include <QRegularExpression>
+
+#include <array>
+#include <sqlite3.h>
+#include <string>
+
+namespace vexo::jet {
+namespace {
+
+// Folding table for the Latin blocks, where all accented Spanish letters live;
+// built once from Unicode decompositions so "Á", "á", "A" all read as "a".
+constexpr char32_t kTableSize = 0x0250;
+
+const std::array<char32_t, kTableSize>& Fold_table()
+{
+    static const std::array<char32_t, kTableSize> table = [] {
+        std::array<char32_t, kTableSize> t{};
+        for (char32_t c = 0; c < kTableSize; ++c) {
+            char32_t base = c;
+            const QChar ch(static_cast<char16_t>(c));
+            if (ch.decompositionTag() == QChar::Canonical) {
+                const QString d = ch.decomposition();
+                if (!d.isEmpty())
+                    base = d.at(0).unicode();
+            }
+            t[c] = QChar::toCaseFolded(base);
+        }
+        return t;
+    }();
+    return table;
+}
+
+char32_t Fold_char(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+    if (c < kTableSize)
+        return Fold_table()[c];
+    return QChar::toCaseFolded(c);
+}
+
+// Decodes UTF-8 (as SQLite hands it over) into folded code points; bytes that
+// are not valid UTF-8 are kept as they are rather than dropped.
+std::u32string Folded_utf8(const unsigned char* s, int n)
+{
+    std::u32string out;
+    out.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n;) {
+        const unsigned char b = s[i];
+        char32_t c = b;
+        int len = 1;
+        if (b >= 0xF0) {
+            len = 4;
+            c = b & 0x07;
+        } else if (b >= 0xE0) {
+            len = 3;
+            c = b & 0x0F;
+        } else if (b >= 0xC0) {
+            len = 2;
+            c = b & 0x1F;
+        }
+        if (len > 1) {
+            if (i + len > n) {
+                len = 1;
+                c = b;
+            } else {
+                for (int k = 1; k < len; ++k) {
+                    const unsigned char cb = s[i + k];
+                    if ((cb & 0xC0) != 0x80) {
+                        len = 1;
+                        c = b;
+                        break;
+                    }
+                    c = (c << 6) | (cb & 0x3F);
+                }
+            }
+        }
+        out.push_back(Fold_char(c));
+        i += len;
+    }
+    return out;
+}
+
+std::u32string Folded(const QString& text)
+{
+    std::u32string out;
+    out.reserve(static_cast<size_t>(text.size()));
+    for (const char32_t c : text.toUcs4())
+        out.push_back(Fold_char(c));
+    return out;
+}
+
+bool Is_digit(char32_t c) { return c >= '0' && c <= '9'; }
+
+// Matches one bracket set starting at p[i] == '['; returns false when the
+// set is not closed (then the bracket is an ordinary character).
+bool Match_set(const std::u32string& p, size_t& i, char32_t c, bool& matched)
+{
+    size_t j = i + 1;
+    bool negate = false;
+    if (j < p.size() && p[j] == '!') {
+        negate = true;
+        ++j;
+    }
+    const size_t start = j;
+    bool hit = false;
+    // A ']' right after the opening (or after '!') is a member, not the end.
+    while (j < p.size() && (p[j] != ']' || j == start)) {
+        if (j + 2 < p.size() && p[j + 1] == '-' && p[j + 2] != ']') {
+            if (c >= p[j] && c <= p[j + 2])
+                hit = true;
+            j += 3;
+        } else {
+            if (c == p[j])
+                hit = true;
+            ++j;
+        }
+    }
+    if (j >= p.size())
+        return false;
+    matched = negate ? !hit : hit;
+    i = j + 1;
+    return true;
+}
+
+// Matches one pattern element at p[i] against c; advances i past it.
+bool Match_one(const std::u32string& p, size_t& i, char32_t c)
+{
+    const char32_t e = p[i];
+    if (e == '?') {
+        ++i;
+        return true;
+    }
+    if (e == '#') {
+        ++i;
+        return Is_digit(c);
+    }
+    if (e == '[') {
+        bool matched = false;
+        size_t j = i;
+        if (Match_set(p, j, c, matched)) {
+            i = j;
+            return matched;
+        }
+    }
+    ++i;
+    return e == c;
+}
+
+// Classic wildcard matching with one backtrack point per star: linear in
+// practice, never exponential on hostile patterns.
+bool Like_folded(const std::u32string& v, const std::u32string& p)
+{
+    size_t vi = 0, pi = 0;
+    size_t star_p = std::u32string::npos, star_v = 0;
+    while (vi < v.size()) {
+        if (pi < p.size() && p[pi] == '*') {
+            star_p = ++pi;
+            star_v = vi;
+            continue;
+        }
+        if (pi < p.size()) {
+            size_t next = pi;
+            if (Match_one(p, next, v[vi])) {
+                pi = next;
+                ++vi;
+                continue;
+            }
+        }
+        if (star_p == std::u32string::npos)
+            return false;
+        pi = star_p;
+        vi = ++star_v;
+    }
+    while (pi < p.size() && p[pi] == '*')
+        ++pi;
+    return pi == p.size();
+}
+
+void Sql_like(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    // like(pattern, value): SQLite passes the right operand first.
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* p = sqlite3_value_text(argv[0]);
+    const int pn = sqlite3_value_bytes(argv[0]);
+    const auto* v = sqlite3_value_text(argv[1]);
+    const int vn = sqlite3_value_bytes(argv[1]);
+    sqlite3_result_int(ctx, Like_folded(Folded_utf8(v, vn), Folded_utf8(p, pn)) ? 1 : 0);
+}
+
+int Collate_es(void*, int n1, const void* s1, int n2, const void* s2)
+{
+    const auto* a = static_cast<const unsigned char*>(s1);
+    const auto* b = static_cast<const unsigned char*>(s2);
+    // Plain ASCII on both sides is by far the common case: no decoding.
+    int i = 0;
+    for (; i < n1 && i < n2; ++i) {
+        if (a[i] >= 0x80 || b[i] >= 0x80)
+            break;
+        const char32_t ca = Fold_char(a[i]);
+        const char32_t cb = Fold_char(b[i]);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (i == n1 || i == n2) {
+        if (n1 == n2)
+            return 0;
+        return (i == n1) ? -1 : 1;
+    }
+    const std::u32string fa = Folded_utf8(a + i, n1 - i);
+    const std::u32string fb = Folded_utf8(b + i, n2 - i);
+    return fa.compare(fb) < 0 ? -1 : (fa == fb ? 0 : 1);
+}
+
+} // namespace
+
+QString Fold(const QString& text)
+{
+    const std::u32string f = Folded(text);
+    return QString::fromUcs4(f.data(), static_cast<qsizetype>(f.size()));
+}
+
+bool Like(const QString& value, const QString& pattern)
+{
+    return Like_folded(Folded(value), Folded(pattern));
+}
+
+QString To_sqlite(const QString& jet_sql)
+{
+    QString out;
+    out.reserve(jet_sql.size() + 16);
+    QString code; // the text between literals, rewritten as a whole
+    static const QRegularExpression delete_star(QStringLiteral("\\bDELETE\\s+\\*\\s+FROM\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    auto flush_code = [&] {
+        code.replace(delete_star, QStringLiteral("DELETE FROM"));
+        out += code;
+        code.clear();
+    };
+    const qsizetype n = jet_sql.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = jet_sql.at(i);
+        if (c != u'\'' && c != u'"') {
+            code += c;
+            continue;
+        }
+        // A literal: the quote doubled inside it stands for itself.
+        flush_code();
+        QString value;
+        qsizetype j = i + 1;
+        for (; j < n; ++j) {
+            if (jet_sql.at(j) == c) {
+                if (j + 1 < n && jet_sql.at(j + 1) == c) {
+                    value += c;
+                    ++j;
+                    continue;
+                }
+                break;
+            }
+            value += jet_sql.at(j);
+        }
+        // An unclosed literal runs to the end, which SQLite then refuses as
+        // a syntax error rather than reading it some other way.
+        out += u'\'';
+        out += QString(value).replace(u'\'', QStringLiteral("''"));
+        if (j < n)
+            out += u'\'';
+        i = j;
+    }
+    flush_code();
+    return out;
+}
+
+bool Register_functions(sqlite3* db)
+{
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    return sqlite3_create_function(db, "like", 2, flags, nullptr, Sql_like, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_collation(db, "ES", SQLITE_UTF8, nullptr, Collate_es) == SQLITE_OK;
+}
+
+} // namespace vexo::jet

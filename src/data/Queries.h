@@ -1,0 +1,54 @@
+// The catalogue of query texts. Every window composes its queries here, so
+// each text exists once, and every value reaches a text through Quoted,
+// Number or Like_text: a quote typed by a user can never end a literal.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vexo::sql {
+
+// A value inside a literal opened with `quote`: that quote is doubled.
+QString Quoted(const QString& value, QChar quote);
+// A value put in a text unquoted: kept when it is a whole number, otherwise
+// Null, which matches nothing.
+QString Number(const QString& value);
+// Text typed by a user for a like pattern: * ? # [ are taken as themselves.
+QString Like_text(const QString& typed);
+
+QString Table_SQL(const QString& table);
+
+// The material index and its find results.
+QString Index_start_SQL();
+QString Index_by_number_SQL();
+QString Index_by_name_SQL();
+QString Chemical_agents_SQL();
+QString Find_contains_term(const QString& typed);
+QString Find_is_term(const QString& typed);
+QString Find_starts_term(const QString& typed);
+QString Find_ID_term(const QString& id);
+QString Find_guide_term(const QString& guide);
+// `filter` is "" or " AND (…)"; by number orders by the ID index, else by name.
+QString Find_result_SQL(const QString& filter, bool by_number);
+
+// Guides.
+QString Guide_list_SQL();
+QString Guide_page_SQL(const QString& guide_number);
+
+// Distances.
+QString Distances_table_SQL();
+QString Distances_lookup(const QString& id, const QString& name, const QString& suffix);
+
+// Water-reactive materials.
+QString Water_list_SQL();
+QString Water_one_SQL(const QString& id);
+QString Gases_SQL(const QString& id, bool with_third);
+QString Gas_index_SQL(const QStringList& names);
+
+// The summary report.
+QString Summary_view_SQL();
+QString Add_to_summary_SQL(const QString& id, const QString& name, const QString& high_green, const QString& bold);
+QString Delete_summary_row_SQL(const QString& key);
+QString Clear_summary_SQL();
+
+} // namespace vexo::sql

@@ -1,0 +1,136 @@
+// Snapshot record sets: the rows are read once when the query runs, so
+// paging back and forth never touches the database again.
+#include "data/RecordSet.h"
+
+#include "data/Database.h"
+#include "data/Jet_dialect.h"
+
+#include <sqlite3.h>
+
+namespace vexo {
+
+RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_sql)
+{
+    Run();
+}
+
+void RecordSet::Run()
+{
+    names_.clear();
+    columns_.clear();
+    values_.clear();
+    nulls_.clear();
+    rows_ = 0;
+    pos_ = 0;
+
+    const QByteArray sql = jet::To_sqlite(sql_).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3* handle = db_->handle();
+    int rc = sqlite3_prepare_v2(handle, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
+        sqlite3_finalize(stmt);
+        const int code = message.startsWith(QLatin1String("no such table")) ? Db_code::No_such_table
+                         : message.startsWith(QLatin1String("no such column")) ? Db_code::No_such_field
+                                                                              : Db_code::Syntax;
+        throw Db_error(code, message + QStringLiteral(" — ") + sql_);
+    }
+    if (stmt == nullptr)
+        throw Db_error(Db_code::Syntax, QStringLiteral("empty query"));
+
+    const int n = sqlite3_column_count(stmt);
+    for (int c = 0; c < n; ++c) {
+        const QString name = QString::fromUtf8(sqlite3_column_name(stmt, c));
+        names_.append(name);
+        const QString key = name.toLower();
+        if (!columns_.contains(key))
+            columns_.insert(key, c);
+    }
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int c = 0; c < n; ++c) {
+            const bool null = sqlite3_column_type(stmt, c) == SQLITE_NULL;
+            nulls_.push_back(null);
+            if (null) {
+                values_.emplace_back();
+            } else {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                values_.push_back(QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)));
+            }
+        }
+        ++rows_;
+    }
+    if (rc != SQLITE_DONE) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
+        sqlite3_finalize(stmt);
+        throw Db_error((rc & 0xFF) == SQLITE_CORRUPT ? Db_code::Unrecognized : Db_code::Other, message);
+    }
+    sqlite3_finalize(stmt);
+}
+
+int RecordSet::Column(const QString& name) const
+{
+    const auto it = columns_.constFind(name.toLower());
+    if (it == columns_.constEnd())
+        throw Db_error(Db_code::No_such_field, QStringLiteral("no field named ") + name);
+    if (pos_ < 0 || pos_ >= rows_)
+        throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
+    return it.value();
+}
+
+QString RecordSet::Field(const QString& name) const
+{
+    const int c = Column(name);
+    return values_[static_cast<size_t>(pos_ * names_.size() + c)];
+}
+
+bool RecordSet::Is_null(const QString& name) const
+{
+    const int c = Column(name);
+    return nulls_[static_cast<size_t>(pos_ * names_.size() + c)];
+}
+
+void RecordSet::MoveNext()
+{
+    if (pos_ >= rows_)
+        throw Db_error(Db_code::No_current_record, QStringLiteral("already at the end"));
+    ++pos_;
+}
+
+void RecordSet::MovePrevious()
+{
+    if (pos_ < 0)
+        throw Db_error(Db_code::No_current_record, QStringLiteral("already before the start"));
+    --pos_;
+}
+
+RecordSet::Bookmark RecordSet::bookmark() const
+{
+    if (pos_ < 0 || pos_ >= rows_)
+        throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
+    return static_cast<Bookmark>(pos_);
+}
+
+void RecordSet::Move(int rows, Bookmark from)
+{
+    qsizetype target = static_cast<qsizetype>(from) + rows;
+    if (target < 0)
+        target = -1;
+    if (target > rows_)
+        target = rows_;
+    pos_ = target;
+}
+
+void RecordSet::Requery()
+{
+    Run();
+}
+
+void RecordSet::Close()
+{
+    values_.clear();
+    nulls_.clear();
+    rows_ = 0;
+    pos_ = 0;
+}
+
+} // namespace vexo

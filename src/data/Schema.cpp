@@ -1,0 +1,88 @@
+// Table layout of the guidebook database.
+#include "data/Schema.h"
+
+namespace vexo::schema {
+
+namespace {
+
+Field T(const char* name) { return {QString::fromLatin1(name), Type::Text}; }
+Field N(const char* name) { return {QString::fromLatin1(name), Type::Integer}; }
+
+// Columns holding names that users type or that are matched by name.
+bool Is_name_column(const QString& table, const QString& field)
+{
+    return field == QLatin1String("Name_of_material") || field == QLatin1String("Name")
+        || (table == QLatin1String("Water") && field.endsWith(QLatin1String("_name_search")));
+}
+
+} // namespace
+
+const std::vector<Table>& Tables()
+{
+    static const std::vector<Table> tables = {
+        {QStringLiteral("Yellow"),
+         {T("ID"), T("Name_of_material"), N("Guide_Number"), N("Yellow_Key"), N("Blue_Key"), N("PIH"),
+          T("Water_reactive"), T("Chemical_Warfare"), T("Polymerization"), T("Supp_text")},
+         false},
+        {QStringLiteral("Green"),
+         {N("ID"), T("Name_of_material"), T("SP_Isolate_meters"), T("SP_Isolate_feets"), T("SP_Protect_Day_km"),
+          T("SP_Protect_Day_miles"), T("SP_Protect_Night_km"), T("SP_Protect_Night_miles"), T("LP_Isolate_meters"),
+          T("LP_Isolate_feets"), T("LP_Protect_Day_km"), T("LP_Protect_Day_miles"), T("LP_Protect_Night_km"),
+          T("LP_Protect_Night_miles")},
+         false},
+        {QStringLiteral("Water"),
+         {T("ID"), T("First_product"), T("First_ID"), T("First_name_search"), T("Second_product"), T("Second_ID"),
+          T("Second_name_search"), T("Third_product"), T("Third_ID"), T("Third_name_search")},
+         false},
+        {QStringLiteral("Sentences"), {N("Key"), T("Sentences"), N("Code")}, false},
+        {QStringLiteral("Guides_pages"), {N("Key"), N("Guide_page"), N("Sentences_key")}, false},
+        {QStringLiteral("Summary"), {N("Key"), T("ID"), T("Name"), N("High_green"), N("Bold")}, true},
+    };
+    return tables;
+}
+
+const Table* Find_table(const QString& name)
+{
+    for (const Table& t : Tables())
+        if (t.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &t;
+    return nullptr;
+}
+
+QString Create_tables_sql()
+{
+    QString sql;
+    for (const Table& t : Tables()) {
+        QStringList columns;
+        for (const Field& f : t.fields) {
+            QString column = f.name + (f.type == Type::Integer ? QStringLiteral(" INTEGER") : QStringLiteral(" TEXT"));
+            if (f.name == QLatin1String("Key") && t.name == QLatin1String("Sentences"))
+                column += QStringLiteral(" PRIMARY KEY");
+            if (f.name == QLatin1String("Key") && t.name == QLatin1String("Summary"))
+                column += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+            if (Is_name_column(t.name, f.name))
+                column += QStringLiteral(" COLLATE ES");
+            columns << column;
+        }
+        sql += QStringLiteral("CREATE TABLE %1 (%2);\n").arg(t.name, columns.join(QStringLiteral(", ")));
+    }
+    return sql;
+}
+
+QString Create_indexes_sql()
+{
+    return QStringLiteral(
+        "CREATE INDEX Yellow_by_number ON Yellow (Yellow_Key, Blue_Key);\n"
+        "CREATE INDEX Yellow_by_name ON Yellow (Blue_Key, Yellow_Key);\n"
+        "CREATE INDEX Yellow_guide ON Yellow (Guide_Number);\n"
+        "CREATE INDEX Yellow_id_name ON Yellow (ID, Name_of_material);\n"
+        "CREATE INDEX Yellow_name ON Yellow (Name_of_material);\n"
+        "CREATE INDEX Green_id_name ON Green (ID, Name_of_material);\n"
+        "CREATE INDEX Water_id ON Water (ID);\n"
+        "CREATE INDEX Sentences_code ON Sentences (Code, Key);\n"
+        "CREATE INDEX Guides_pages_page ON Guides_pages (Guide_page, Key);\n"
+        "CREATE INDEX Guides_pages_sentence ON Guides_pages (Sentences_key);\n"
+        "ANALYZE;\n");
+}
+
+} // namespace vexo::schema

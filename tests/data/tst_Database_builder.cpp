@@ -1,0 +1,129 @@
+// The database builder: good sources make a working file, and every bad row
+// is refused with its file, line and field.
+#include "data/Database.h"
+#include "data/Database_builder.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+
+#include <QtTest>
+
+using namespace vexo;
+
+namespace {
+
+void Write(const QString& path, const QByteArray& text)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+} // namespace
+
+class tst_Database_builder : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void builds_a_database_the_program_can_query();
+    void refuses_bad_sources_data();
+    void refuses_bad_sources();
+    void keeps_the_old_file_when_a_build_fails();
+
+private:
+    void Write_good_sources();
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void tst_Database_builder::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    Write_good_sources();
+}
+
+void tst_Database_builder::Write_good_sources()
+{
+    Write(dir_->filePath("Yellow.csv"),
+          "ID,Name_of_material,Guide_Number,Yellow_Key,Blue_Key,PIH,Water_reactive,Chemical_Warfare,Polymerization,"
+          "Supp_text\n"
+          "1017,Chlorine,124,1,2,1,,,,\n"
+          "1005,\"Ammonia, anhydrous\",125,0,1,1,,,,\n"
+          "2222,\"Shell 5\"\" caliber\",128,3,3,,,,,\n");
+    Write(dir_->filePath("Green.csv"),
+          "ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,SP_Protect_Day_km,SP_Protect_Day_miles,"
+          "SP_Protect_Night_km,SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,LP_Protect_Day_km,"
+          "LP_Protect_Day_miles,LP_Protect_Night_km,LP_Protect_Night_miles\n"
+          "1017,Chlorine ,60,200,0.3,0.2,1.1,0.7,500,1500,3.0,1.9,7.9,4.9\n");
+    Write(dir_->filePath("Water.csv"),
+          "ID,First_product,First_ID,First_name_search,Second_product,Second_ID,Second_name_search,Third_product,"
+          "Third_ID,Third_name_search\n"
+          "1754,Cloruro de hidrógeno (HCl),1050,Hydrogen chloride,,,,,,\n");
+    Write(dir_->filePath("Sentences.csv"),
+          "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n5,CORROSIVOS,2\n");
+    Write(dir_->filePath("Guides_pages.csv"),
+          "Key,Guide_page,Sentences_key\n1,124,1\n2,124,2\n3,124,3\n4,128,4\n5,125,5\n");
+}
+
+void tst_Database_builder::builds_a_database_the_program_can_query()
+{
+    const QString out = dir_->filePath("out.mdb");
+    QCOMPARE(Build_database(dir_->path(), out), QString());
+    auto db = Database::Open(out);
+    auto index = db->OpenRecordset(sql::Index_by_number_SQL());
+    QCOMPARE(index->RecordCount(), 3);
+    QCOMPARE(index->Field("Name_of_material"), QStringLiteral("Ammonia, anhydrous"));
+    auto shell = db->OpenRecordset(sql::Find_result_SQL(" AND (" + sql::Find_is_term("shell 5\" CALIBER") + ")", true));
+    QCOMPARE(shell->Field("ID"), QStringLiteral("2222"));
+    auto sentence = db->OpenRecordset("SELECT * FROM Sentences WHERE Key = 3");
+    QCOMPARE(sentence->Field("Sentences"), QStringLiteral("Línea uno,\nlínea dos"));
+    // Summary.csv is optional: the table starts empty and takes rows.
+    db->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
+    QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
+}
+
+void tst_Database_builder::refuses_bad_sources_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("letters in a number") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,X,dos\n")
+                                         << "Sentences.csv, línea 3, campo Code: «dos» no es un número entero.";
+    QTest::newRow("missing field") << "Sentences.csv" << QByteArray("Key,Sentences\n1,GUÍA\n")
+                                   << "Sentences.csv, línea 1: falta el campo Code en el encabezado.";
+    QTest::newRow("unknown field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Color\n1,GUÍA,5,rojo\n")
+                                   << "Sentences.csv, línea 1: campo desconocido «Color» en el encabezado.";
+    QTest::newRow("short row") << "Guides_pages.csv" << QByteArray("Key,Guide_page,Sentences_key\n1,124,1\n2,124\n")
+                               << "Guides_pages.csv, línea 3: la fila tiene 2 campos y el encabezado 3.";
+    QTest::newRow("unclosed quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n")
+                                    << "Sentences.csv, línea 2: comillas sin cerrar.";
+    QTest::newRow("repeated key") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n1,Otra,0\n")
+                                  << "Sentences.csv, línea 3, campo Key: la clave 1 está repetida.";
+    QTest::newRow("no rows") << "Green.csv" << QByteArray("ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,"
+                                                          "SP_Protect_Day_km,SP_Protect_Day_miles,SP_Protect_Night_km,"
+                                                          "SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,"
+                                                          "LP_Protect_Day_km,LP_Protect_Day_miles,LP_Protect_Night_km,"
+                                                          "LP_Protect_Night_miles\n")
+                             << "Green.csv: la tabla Green no tiene filas.";
+    QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n\xff\xfe\n") << "Yellow.csv: el archivo no está en UTF-8.";
+}
+
+void tst_Database_builder::refuses_bad_sources()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    Write(dir_->filePath(file), text);
+    QCOMPARE(Build_database(dir_->path(), dir_->filePath("out.mdb")), message);
+    QVERIFY(!QFile::exists(dir_->filePath("out.mdb")));
+}
+
+void tst_Database_builder::keeps_the_old_file_when_a_build_fails()
+{
+    const QString out = dir_->filePath("out.mdb");
+    QCOMPARE(Build_database(dir_->path(), out), QString());
+    QFile::remove(dir_->filePath("Water.csv"));
+    QCOMPARE(Build_database(dir_->path(), out), QStringLiteral("Water.csv: falta el archivo de la tabla Water."));
+    QVERIFY(Database::Open(out)->OpenRecordset("SELECT * FROM Water")->RecordCount() == 1);
+}
+
+QTEST_GUILESS_MAIN(tst_Database_builder)
+#include "tst_Database_builder.moc"

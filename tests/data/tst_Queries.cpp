@@ -1,0 +1,323 @@
+// The query catalogue: every text as the windows compose it, and what each
+// one returns from a database with known rows.
+#include "data/Database.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+#include "support/Fixture.h"
+
+#include <QtTest>
+
+using namespace vexo;
+
+namespace {
+
+const char* kRows =
+    "INSERT INTO Sentences VALUES (1, 'GUÍA', 5), (2, 'GASES TÓXICOS', 2), (3, 'LÍQUIDOS INFLAMABLES', 2),\n"
+    "  (4, 'Mantenga alejado al personal.', 0), (5, 'PELIGROS POTENCIALES', 3);\n"
+    "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 5), (4, 124, 4),\n"
+    "  (10, 128, 1), (11, 128, 3), (12, 128, 4),\n"
+    "  (20, 130, 1), (21, 130, 4);\n"
+    "INSERT INTO Yellow VALUES\n"
+    "  ('1005', 'Ammonia, anhydrous', 124, 10, 10, 1, NULL, NULL, NULL, NULL),\n"
+    "  ('1017', 'Chlorine', 124, 30, 20, 1, NULL, NULL, NULL, NULL),\n"
+    "  ('1050', 'Hydrogen chloride', 124, 35, 45, 1, NULL, NULL, NULL, NULL),\n"
+    "  ('1203', 'Gasoline', 128, 40, 40, NULL, NULL, NULL, NULL, NULL),\n"
+    "  ('1754', 'Chlorosulfonic acid', 124, 45, 25, 1, 'W', NULL, NULL, NULL),\n"
+    "  ('1830', 'Sulfuric acid', 128, 47, 57, NULL, NULL, NULL, NULL, NULL),\n"
+    "  ('1993', 'Diesel fuel', 128, 50, 30, NULL, NULL, NULL, NULL, NULL),\n"
+    "  ('1993', 'Diesel fuel', 128, 50, 30, NULL, NULL, NULL, NULL, NULL),\n"
+    "  ('9999', 'Orphan material', 130, 60, 60, NULL, NULL, NULL, NULL, NULL),\n"
+    "  ('2810', 'Sarin', 124, 70, 50, 1, NULL, 'Z', NULL, ''),\n"
+    "  ('1111', 'O''Brien''s mix', 128, 80, 55, NULL, NULL, NULL, 'P', NULL),\n"
+    "  ('2222', 'Shell 5\" caliber', 128, 90, 54, NULL, NULL, NULL, NULL, NULL),\n"
+    "  ('----', 'ÁCIDO PRUEBA', 128, 95, 5, NULL, NULL, NULL, NULL, NULL);\n"
+    "INSERT INTO Green VALUES\n"
+    "  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.1', '0.7', '500', '1500', '3.0', '1.9', '7.9', '4.9'),\n"
+    "  (1754, 'Chlorosulfonic acid (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.2', '0.1', '30', '100', '0.3', '0.2', '1.1', '0.7'),\n"
+    "  (2810, 'Sarin (cuando es utilizado como una arma)', '60', '200', '0.4', '0.3', '1.1', '0.7', '400', '1250', '2.1', '1.3', '4.9', '3.0'),\n"
+    "  (2222, 'Shell 5\" caliber ', '', '', '', '', '', '', '', '', '', '', '', '');\n"
+    "INSERT INTO Water VALUES ('1754', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride',\n"
+    "  'Ácido sulfúrico (H2SO4)', '1830', 'Sulfuric acid', '', '', '');\n";
+
+QStringList Column(RecordSet& rs, const QString& field)
+{
+    QStringList values;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        values << rs.Field(field);
+    return values;
+}
+
+} // namespace
+
+class tst_Queries : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void written_forms_data();
+    void written_forms();
+    void index_orders();
+    void index_drops_guides_without_title_and_duplicates();
+    void chemical_agents_only();
+    void find_by_name_data();
+    void find_by_name();
+    void find_by_id_and_guide();
+    void distances_lookup_finds_one_row_data();
+    void distances_lookup_finds_one_row();
+    void water_and_gases();
+    void guide_list_and_page();
+    void summary_add_view_delete_clear();
+
+private:
+    QStringList Ids(const QString& sql);
+    QTemporaryDir dir_;
+    std::unique_ptr<Database> db_;
+};
+
+void tst_Queries::initTestCase()
+{
+    const QString path = dir_.filePath(QStringLiteral("q.mdb"));
+    test::Make_database(path, QString::fromUtf8(kRows));
+    db_ = Database::Open(path);
+}
+
+QStringList tst_Queries::Ids(const QString& sql)
+{
+    auto rs = db_->OpenRecordset(sql);
+    return Column(*rs, QStringLiteral("ID"));
+}
+
+void tst_Queries::written_forms_data()
+{
+    QTest::addColumn<QString>("composed");
+    QTest::addColumn<QString>("written");
+    const QString start = QStringLiteral(
+        "SELECT DISTINCT Yellow.*, Sentences.Sentences FROM (Yellow LEFT JOIN Guides_pages ON Yellow.Guide_Number = "
+        "Guides_pages.Guide_page) LEFT JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key WHERE "
+        "Sentences.Code = 2");
+    const QString water = QStringLiteral(
+        "SELECT DISTINCT Water.*, Yellow.Name_of_material, Yellow.Guide_Number, Yellow.PIH, Sentences.Sentences FROM "
+        "(Water LEFT JOIN Yellow ON Water.ID = Yellow.ID) LEFT JOIN (Guides_pages LEFT JOIN Sentences ON "
+        "Guides_pages.Sentences_key = Sentences.Key) ON Yellow.Guide_Number = Guides_pages.Guide_page WHERE "
+        "Sentences.Code = 2");
+    QTest::newRow("validation") << sql::Table_SQL("Green") << "SELECT * FROM Green";
+    QTest::newRow("index by number") << sql::Index_by_number_SQL()
+                                     << start + " ORDER BY Yellow.Yellow_Key, Yellow.Blue_Key";
+    QTest::newRow("index by name") << sql::Index_by_name_SQL() << start + " ORDER BY Yellow.Blue_Key, Yellow.Yellow_Key";
+    QTest::newRow("chemical agents")
+        << sql::Chemical_agents_SQL()
+        << QStringLiteral("SELECT DISTINCT Yellow.*, Sentences.Sentences FROM (Yellow LEFT JOIN Guides_pages ON "
+                          "Yellow.Guide_Number = Guides_pages.Guide_page) LEFT JOIN Sentences ON "
+                          "Guides_pages.Sentences_key = Sentences.Key WHERE (Sentences.Code = 2 and "
+                          "Yellow.Chemical_Warfare = 'Z') ORDER BY Yellow.Yellow_Key, Yellow.Blue_Key");
+    QTest::newRow("find by ids")
+        << sql::Find_result_SQL(" AND (" + sql::Find_ID_term("1005") + " OR " + sql::Find_ID_term("1017") + ")", true)
+        << start + " AND (Yellow.ID = '1005' OR Yellow.ID = '1017') ORDER BY Yellow.Yellow_Key";
+    QTest::newRow("find name starts or id")
+        << sql::Find_result_SQL(" AND (" + sql::Find_starts_term("Chlor") + " OR " + sql::Find_ID_term("1203") + ")",
+                                false)
+        << start + " AND (Yellow.Name_of_material like 'Chlor*' OR Yellow.ID = '1203') ORDER BY Yellow.Blue_Key";
+    QTest::newRow("find contains") << sql::Find_contains_term("chlor") << "Yellow.Name_of_material like '*chlor*'";
+    QTest::newRow("find is") << sql::Find_is_term("Chlorine") << "Yellow.Name_of_material = 'Chlorine'";
+    QTest::newRow("find guide") << sql::Find_guide_term("128") << "Yellow.Guide_Number like 128";
+    QTest::newRow("guide list")
+        << sql::Guide_list_SQL()
+        << "SELECT DISTINCT Guides_pages.Key, Guides_pages.Guide_page, Sentences.Sentences FROM Guides_pages LEFT JOIN "
+           "Sentences ON Guides_pages.Sentences_key = Sentences.Key WHERE Sentences.Code = 2 ORDER BY "
+           "Guides_pages.Guide_page";
+    QTest::newRow("guide page")
+        << sql::Guide_page_SQL("124")
+        << "SELECT DISTINCT Guides_pages.Key, Guides_pages.Guide_page, Sentences.Sentences, Sentences.Code FROM "
+           "Guides_pages LEFT JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key WHERE "
+           "Guides_pages.Guide_page = 124 ORDER BY Guides_pages.Key";
+    QTest::newRow("distances table") << sql::Distances_table_SQL() << "SELECT * FROM Green ORDER BY ID, Name_of_material";
+    QTest::newRow("distances lookup")
+        << sql::Distances_lookup("1754", "Chlorosulfonic acid", "(cuando es derramado en el agua)")
+        << "SELECT * FROM Green WHERE ID = 1754 AND Name_of_material = \"Chlorosulfonic acid (cuando es derramado en el "
+           "agua)\" ORDER BY ID, Name_of_material";
+    QTest::newRow("water list") << sql::Water_list_SQL() << water + " ORDER BY Water.ID";
+    QTest::newRow("one water material") << sql::Water_one_SQL("1754")
+                                        << water + " AND Water.ID = \"1754\" ORDER BY Water.ID";
+    QTest::newRow("gases")
+        << sql::Gases_SQL("1754", false)
+        << "SELECT DISTINCT First_product, First_ID, First_name_search, Second_product, Second_ID, Second_name_search "
+           "FROM Water WHERE ID = \"1754\"";
+    QTest::newRow("gases with the third")
+        << sql::Gases_SQL("1754", true)
+        << "SELECT DISTINCT First_product, First_ID, First_name_search, Second_product, Second_ID, Second_name_search, "
+           "Third_product, Third_ID, Third_name_search FROM Water WHERE ID = \"1754\"";
+    QTest::newRow("gas index entries")
+        << sql::Gas_index_SQL({"Hydrogen chloride", "Sulfuric acid"})
+        << start + " AND (Name_of_material = \"Hydrogen chloride\" OR Name_of_material = \"Sulfuric acid\") ORDER BY "
+                   "Yellow.Yellow_Key, Yellow.Blue_Key";
+    QTest::newRow("summary view")
+        << sql::Summary_view_SQL()
+        << "SELECT DISTINCT Summary.*, Yellow.Guide_Number, Sentences.Sentences, Yellow.PIH, Yellow.Water_reactive, "
+           "Yellow.Chemical_Warfare, Yellow.Polymerization, Yellow.Supp_text FROM Summary LEFT JOIN (Yellow LEFT "
+           "JOIN(Guides_pages LEFT JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key) ON "
+           "Yellow.Guide_Number = Guides_pages.Guide_page) ON (Summary.ID = Yellow.ID) AND (Summary.Name = "
+           "Yellow.Name_of_material) WHERE Sentences.Code = 2";
+    QTest::newRow("add to summary")
+        << sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1")
+        << "INSERT INTO Summary (ID, Name, High_green,Bold) VALUES (\"1017\", \"Chlorine\", \"0\", \"1\")";
+    QTest::newRow("delete one") << sql::Delete_summary_row_SQL("7") << "DELETE * FROM Summary WHERE Key = 7";
+    QTest::newRow("clear") << sql::Clear_summary_SQL() << "DELETE * FROM Summary";
+}
+
+void tst_Queries::written_forms()
+{
+    QFETCH(QString, composed);
+    QFETCH(QString, written);
+    QCOMPARE(composed, written);
+}
+
+void tst_Queries::index_orders()
+{
+    QCOMPARE(Ids(sql::Index_by_number_SQL()), QStringList({"1005", "1017", "1050", "1203", "1754", "1830", "1993",
+                                                           "2810", "1111", "2222", "----"}));
+    QCOMPARE(Ids(sql::Index_by_name_SQL()), QStringList({"----", "1005", "1017", "1754", "1993", "1203", "1050",
+                                                         "2810", "2222", "1111", "1830"}));
+    // The title of the entry's guide comes along.
+    auto rs = db_->OpenRecordset(sql::Index_by_number_SQL());
+    rs->MoveFirst();
+    QCOMPARE(rs->Field("Name_of_material"), QStringLiteral("Ammonia, anhydrous"));
+    QCOMPARE(rs->Field("Sentences"), QStringLiteral("GASES TÓXICOS"));
+    QCOMPARE(rs->Field("Guide_Number"), QStringLiteral("124"));
+    QCOMPARE(rs->RecordCount(), 11);
+}
+
+void tst_Queries::index_drops_guides_without_title_and_duplicates()
+{
+    const QStringList ids = Ids(sql::Index_by_number_SQL());
+    QVERIFY(!ids.contains("9999"));
+    QCOMPARE(ids.count("1993"), 1);
+}
+
+void tst_Queries::chemical_agents_only()
+{
+    QCOMPARE(Ids(sql::Chemical_agents_SQL()), QStringList({"2810"}));
+}
+
+void tst_Queries::find_by_name_data()
+{
+    QTest::addColumn<QString>("term");
+    QTest::addColumn<QStringList>("ids");
+    QTest::newRow("contains, any case") << sql::Find_contains_term("CHLOR") << QStringList{"1017", "1050", "1754"};
+    QTest::newRow("is, any case") << sql::Find_is_term("chlorine") << QStringList{"1017"};
+    QTest::newRow("starts") << sql::Find_starts_term("chlor") << QStringList{"1017", "1754"};
+    QTest::newRow("accents ignored") << sql::Find_starts_term("acido") << QStringList{"----"};
+    QTest::newRow("apostrophes") << sql::Find_is_term("O'Brien's mix") << QStringList{"1111"};
+    QTest::newRow("apostrophe, contains") << sql::Find_contains_term("'brien") << QStringList{"1111"};
+    QTest::newRow("double quote") << sql::Find_contains_term("5\" cal") << QStringList{"2222"};
+    QTest::newRow("star is no wildcard") << sql::Find_contains_term("c*e") << QStringList{};
+    QTest::newRow("question mark is no wildcard") << sql::Find_contains_term("chlor?ne") << QStringList{};
+    QTest::newRow("percent is no wildcard") << sql::Find_contains_term("%") << QStringList{};
+    QTest::newRow("brackets are text") << sql::Find_contains_term("[a-z]") << QStringList{};
+    QTest::newRow("hash is text") << sql::Find_contains_term("#") << QStringList{};
+    QTest::newRow("a quote and a parenthesis cannot escape")
+        << sql::Find_is_term("x') OR (1=1") << QStringList{};
+    QTest::newRow("very long text") << sql::Find_contains_term(QString(5000, u'x')) << QStringList{};
+}
+
+void tst_Queries::find_by_name()
+{
+    QFETCH(QString, term);
+    QFETCH(QStringList, ids);
+    QCOMPARE(Ids(sql::Find_result_SQL(" AND (" + term + ")", true)), ids);
+}
+
+void tst_Queries::find_by_id_and_guide()
+{
+    // Either condition: the union, in the chosen order.
+    QCOMPARE(Ids(sql::Find_result_SQL(" AND (" + sql::Find_starts_term("chlor") + " OR " + sql::Find_ID_term("1203")
+                                          + ")",
+                                      false)),
+             QStringList({"1017", "1754", "1203"}));
+    QCOMPARE(Ids(sql::Find_result_SQL(" AND (" + sql::Find_guide_term("128") + ")", true)),
+             QStringList({"1203", "1830", "1993", "1111", "2222", "----"}));
+    QCOMPARE(Ids(sql::Find_result_SQL(" AND (" + sql::Find_ID_term("10'17") + ")", true)), QStringList{});
+    QCOMPARE(Ids(sql::Find_result_SQL(" AND (" + sql::Find_guide_term("12 OR 1=1") + ")", true)), QStringList{});
+}
+
+void tst_Queries::distances_lookup_finds_one_row_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("plain") << sql::Distances_lookup("1017", "Chlorine", "") << 1;
+    QTest::newRow("any case") << sql::Distances_lookup("1017", "CHLORINE", "") << 1;
+    QTest::newRow("in water") << sql::Distances_lookup("1754", "Chlorosulfonic acid", "(cuando es derramado en el agua)")
+                              << 1;
+    QTest::newRow("weapon") << sql::Distances_lookup("2810", "Sarin", "(cuando es utilizado como una arma)") << 1;
+    QTest::newRow("double quote in name") << sql::Distances_lookup("2222", "Shell 5\" caliber", "") << 1;
+    QTest::newRow("wrong id") << sql::Distances_lookup("1018", "Chlorine", "") << 0;
+    QTest::newRow("no id") << sql::Distances_lookup("----", "Chlorine", "") << 0;
+}
+
+void tst_Queries::distances_lookup_finds_one_row()
+{
+    QFETCH(QString, sql);
+    QFETCH(int, rows);
+    auto rs = db_->OpenRecordset(sql);
+    QCOMPARE(rs->RecordCount(), rows);
+}
+
+void tst_Queries::water_and_gases()
+{
+    auto list = db_->OpenRecordset(sql::Water_list_SQL());
+    QCOMPARE(list->RecordCount(), 1);
+    QCOMPARE(list->Field("Name_of_material"), QStringLiteral("Chlorosulfonic acid"));
+    QCOMPARE(list->Field("Sentences"), QStringLiteral("GASES TÓXICOS"));
+    QCOMPARE(list->Field("First_product"), QStringLiteral("Cloruro de hidrógeno (HCl)"));
+    QCOMPARE(db_->OpenRecordset(sql::Water_one_SQL("1754"))->RecordCount(), 1);
+    QCOMPARE(db_->OpenRecordset(sql::Water_one_SQL("17\"54"))->RecordCount(), 0);
+
+    auto gases = db_->OpenRecordset(sql::Gases_SQL("1754", true));
+    QCOMPARE(gases->Field("Second_name_search"), QStringLiteral("Sulfuric acid"));
+    QCOMPARE(gases->Field("Third_product"), QString());
+    QCOMPARE(Ids(sql::Gas_index_SQL({gases->Field("First_name_search"), gases->Field("Second_name_search")})),
+             QStringList({"1050", "1830"}));
+}
+
+void tst_Queries::guide_list_and_page()
+{
+    auto list = db_->OpenRecordset(sql::Guide_list_SQL());
+    QCOMPARE(Column(*list, "Guide_page"), QStringList({"124", "128"}));
+    QCOMPARE(Column(*list, "Sentences"), QStringList({"GASES TÓXICOS", "LÍQUIDOS INFLAMABLES"}));
+
+    auto page = db_->OpenRecordset(sql::Guide_page_SQL("124"));
+    QCOMPARE(Column(*page, "Code"), QStringList({"5", "2", "3", "0"}));
+    QCOMPARE(Column(*page, "Key"), QStringList({"1", "2", "3", "4"}));
+}
+
+void tst_Queries::summary_add_view_delete_clear()
+{
+    db_->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
+    db_->Execute(sql::Add_to_summary_SQL("1111", "O'Brien's mix", "0", "1"));
+    db_->Execute(sql::Add_to_summary_SQL("2222", "Shell 5\" caliber", "1", "0"));
+    db_->Execute(sql::Add_to_summary_SQL("4444", "Not in the index", "0", "1"));
+
+    auto stored = db_->OpenRecordset(sql::Table_SQL("Summary"));
+    QCOMPARE(Column(*stored, "Name"),
+             QStringList({"Chlorine", "O'Brien's mix", "Shell 5\" caliber", "Not in the index"}));
+
+    auto view = db_->OpenRecordset(sql::Summary_view_SQL());
+    QStringList names = Column(*view, "Name");
+    names.sort();
+    QCOMPARE(names, QStringList({"Chlorine", "O'Brien's mix", "Shell 5\" caliber"}));
+    view->MoveFirst();
+    QVERIFY(!view->Field("Key").isEmpty());
+
+    // Delete the quoted one by its key; the view follows after a requery.
+    for (view->MoveFirst(); !view->Eof(); view->MoveNext())
+        if (view->Field("ID") == QLatin1String("1111"))
+            break;
+    db_->Execute(sql::Delete_summary_row_SQL(view->Field("Key")));
+    view->Requery();
+    QCOMPARE(view->RecordCount(), 2);
+
+    db_->Execute(sql::Clear_summary_SQL());
+    view->Requery();
+    QVERIFY(view->Eof() && view->Bof());
+}
+
+QTEST_GUILESS_MAIN(tst_Queries)
+#include "tst_Queries.moc"

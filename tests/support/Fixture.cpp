@@ -1,0 +1,30 @@
+#include "support/Fixture.h"
+
+#include "data/Database.h"
+#include "data/Schema.h"
+
+namespace vexo::test {
+
+void Make_database(const QString& path, const QString& inserts)
+{
+    auto db = Database::Create(path);
+    db->Execute_native(schema::Create_tables_sql());
+    db->Execute_native(inserts);
+    db->Execute_native(schema::Create_indexes_sql());
+}
+
+QString Minimal_rows()
+{
+    return QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA', 5), (2, 'GASES TÓXICOS', 2), (3, 'PELIGROS POTENCIALES', 3),
+  (4, 'Mantenga alejado al personal.', 0), (5, 'LÍQUIDOS INFLAMABLES', 2);
+INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 3), (4, 124, 4),
+  (5, 128, 1), (6, 128, 5), (7, 128, 4);
+INSERT INTO Yellow VALUES ('1017', 'Chlorine', 124, 10, 20, 1, NULL, NULL, NULL, NULL),
+  ('1203', 'Gasoline', 128, 20, 10, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO Green VALUES (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.1', '0.7', '500', '1500', '3.0', '1.9', '7.9', '4.9');
+INSERT INTO Water VALUES ('2977', 'Fluoruro de hidrógeno (HF)', '1052', 'Hydrogen fluoride', '', '', '', '', '', '');
+)sql");
+}
+
+} // namespace vexo::test

@@ -1,0 +1,41 @@
+// A platform backend for tests: answers boxes and dialogs from a script and
+// remembers what the program showed. Ending the program throws Program_ended.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace vexo::test {
+
+struct Program_ended {};
+
+class Scripted_platform final : public platform::Backend {
+public:
+    Scripted_platform();  // installs itself
+    ~Scripted_platform() override;
+
+    platform::Answer Show(const platform::Message& message) override;
+    std::optional<QString> Open_file(const QString& filter, const QString& start_folder) override;
+    void Beep() override;
+    void End_program() override;
+
+    // Script: answers to Yes/No questions (No when none is left) and files
+    // picked in the dialog (nullopt or none left: the user cancels).
+    QList<platform::Answer> answers;
+    QList<std::optional<QString>> files;
+
+    // Record.
+    QList<platform::Message> shown;
+    QStringList filters;
+    int beeps = 0;
+    bool ended = false;
+
+    QStringList texts() const;
+};
+
+} // namespace vexo::test

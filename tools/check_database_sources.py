@@ -1,0 +1,363 @@
+#!/usr/bin/env python3
+"""Consistency check of the committed CSV sources of the default database.
+
+Usage: tools/check_database_sources.py [CSV_DIR]
+
+CSV_DIR defaults to resources/database/ of the repository.  Reads nothing else.  Prints
+every fault found and exits with 1 when there is any, 0 when the sources are sound.
+"""
+
+import csv
+import os
+import re
+import sys
+
+REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+SUFFIX_LAND = "(cuando es derramado sobre la tierra)"
+SUFFIX_WATER = "(cuando es derramado en el agua)"
+SUFFIX_WEAPON = "(cuando es utilizado como una arma)"
+TABLE3_TEXT = "Consulte la Tabla 3"
+
+HEADERS = {
+    "Yellow": ["ID", "Name_of_material", "Guide_Number", "Yellow_Key", "Blue_Key", "PIH",
+               "Water_reactive", "Chemical_Warfare", "Polymerization", "Supp_text"],
+    "Green": ["ID", "Name_of_material",
+              "SP_Isolate_meters", "SP_Isolate_feets", "SP_Protect_Day_km",
+              "SP_Protect_Day_miles", "SP_Protect_Night_km", "SP_Protect_Night_miles",
+              "LP_Isolate_meters", "LP_Isolate_feets", "LP_Protect_Day_km",
+              "LP_Protect_Day_miles", "LP_Protect_Night_km", "LP_Protect_Night_miles"],
+    "Water": ["ID", "First_product", "First_ID", "First_name_search",
+              "Second_product", "Second_ID", "Second_name_search",
+              "Third_product", "Third_ID", "Third_name_search"],
+    "Sentences": ["Key", "Sentences", "Code"],
+    "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
+    "Summary": ["Key", "ID", "Name", "High_green", "Bold"],
+}
+DISTANCE_FIELDS = HEADERS["Green"][2:]
+
+# Rows read by hand from the printed book (Table 1 of ERG2024; the agents from the 2016
+# edition's lookup table with the imperial figures Table 1 prints beside the same metric
+# ones).  ID, name, guide, flags (PIH, W, Z, P), then for each distances row: the name
+# with its suffix and the twelve values in field order.
+SPOT_CHECKS = [
+    ("1005", "Ammonia, anhydrous", 125, ("1", "", "", ""),
+     {"Ammonia, anhydrous ": ["30", "100", "0.1", "0.1", "0.2", "0.1"] + [TABLE3_TEXT] * 6}),
+    ("1005", "Anhydrous ammonia", 125, ("1", "", "", ""),
+     {"Anhydrous ammonia ": ["30", "100", "0.1", "0.1", "0.2", "0.1"] + [TABLE3_TEXT] * 6}),
+    ("1017", "Chlorine", 124, ("1", "", "", ""),
+     {"Chlorine ": ["60", "200", "0.3", "0.2", "1.5", "0.9"] + [TABLE3_TEXT] * 6}),
+    ("1050", "Hydrogen chloride, anhydrous", 125, ("1", "", "", ""),
+     {"Hydrogen chloride, anhydrous ": ["30", "100", "0.1", "0.1", "0.3", "0.2"] + [TABLE3_TEXT] * 6}),
+    ("1076", "Phosgene", 125, ("1", "", "", ""),
+     {"Phosgene ": ["100", "300", "0.6", "0.4", "2.5", "1.6",
+                    "500", "1500", "3.0", "1.9", "9.5", "5.9"]}),
+    ("1203", "Gasoline", 128, ("", "", "", ""), {}),
+    ("1203", "Petrol", 128, ("", "", "", ""), {}),
+    ("1362", "Carbon, activated", 133, ("", "", "", ""), {}),
+    ("1830", "Sulfuric acid", 137, ("", "", "", ""), {}),
+    ("1010", "Butadienes, stabilized", 116, ("", "", "", "P"), {}),
+    ("2810", "GB", 153, ("1", "", "Z", ""),
+     {"GB " + SUFFIX_WEAPON: ["60", "200", "0.4", "0.3", "1.1", "0.7",
+                              "400", "1250", "2.1", "1.3", "4.9", "3.1"]}),
+    ("2810", "Sarin", 153, ("1", "", "Z", ""),
+     {"Sarin " + SUFFIX_WEAPON: ["60", "200", "0.4", "0.3", "1.1", "0.7",
+                                 "400", "1250", "2.1", "1.3", "4.9", "3.1"]}),
+    ("1746", "Bromine trifluoride", 144, ("1", "W", "", ""),
+     {"Bromine trifluoride " + SUFFIX_LAND: ["30", "100", "0.1", "0.1", "0.2", "0.1",
+                                            "30", "100", "0.3", "0.2", "0.5", "0.3"],
+      "Bromine trifluoride " + SUFFIX_WATER: ["30", "100", "0.1", "0.1", "0.3", "0.2",
+                                             "100", "300", "0.8", "0.5", "2.8", "1.8"]}),
+    ("1162", "Dimethyldichlorosilane", 155, ("", "W", "", ""),
+     {"Dimethyldichlorosilane " + SUFFIX_WATER: ["30", "100", "0.1", "0.1", "0.1", "0.1",
+                                                "30", "100", "0.4", "0.2", "1.2", "0.8"]}),
+    ("1259", "Nickel carbonyl", 131, ("1", "", "", ""),
+     {"Nickel carbonyl ": ["100", "300", "1.4", "0.9", "5.2", "3.3",
+                           "1000", "3000", "11.0+", "7.0+", "11.0+", "7.0+"]}),
+    ("1953", "Compressed gas, poisonous, flammable, n.o.s. (Inhalation Hazard Zone B)", 119,
+     ("1", "", "", ""),
+     {"Compressed gas, poisonous, flammable, n.o.s. (Inhalation Hazard Zone B) ":
+      ["30", "100", "0.1", "0.1", "0.4", "0.2", "300", "1000", "1.4", "0.9", "3.1", "1.9"]}),
+]
+
+# Gases given off in water, as Table 2 lists them, for a few materials.
+WATER_CHECKS = {
+    "1162": ["Cloruro de hidrógeno (HCl)"],
+    "1384": ["Sulfuro de hidrógeno (H2S)", "Dióxido de azufre (SO2)"],
+    "1746": ["Fluoruro de hidrógeno (HF)", "Bromo (Br2)"],
+}
+
+INTEGER_COLUMNS = {
+    "Yellow": ["Guide_Number", "Yellow_Key", "Blue_Key", "PIH"],
+    "Green": ["ID"],
+    "Sentences": ["Key", "Code"],
+    "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
+}
+
+# Reasonable bounds of the book's content.
+MIN_YELLOW, MAX_YELLOW = 2500, 3500
+MIN_IDS, MAX_IDS = 1800, 2300
+MIN_GREEN = 400
+MIN_WATER = 60
+
+
+class Report:
+    def __init__(self):
+        self.faults = []
+
+    def fault(self, msg):
+        self.faults.append(msg)
+
+
+def read_table(folder, name, report):
+    path = os.path.join(folder, name + ".csv")
+    try:
+        with open(path, "rb") as f:
+            raw = f.read()
+    except OSError as e:
+        report.fault("%s.csv: cannot read (%s)" % (name, e.strerror))
+        return []
+    if raw.startswith(b"\xef\xbb\xbf"):
+        report.fault("%s.csv: starts with a byte order mark" % name)
+    if b"\r" in raw:
+        report.fault("%s.csv: has carriage returns; lines must end in LF" % name)
+    try:
+        text = raw.decode("utf-8")
+    except UnicodeDecodeError:
+        report.fault("%s.csv: not UTF-8" % name)
+        return []
+    rows = list(csv.reader(text.splitlines(keepends=True) if text else []))
+    if not rows or rows[0] != HEADERS[name]:
+        report.fault("%s.csv: header is %s, expected %s"
+                     % (name, rows[0] if rows else None, HEADERS[name]))
+        return []
+    out = []
+    for n, row in enumerate(rows[1:], 2):
+        if len(row) != len(HEADERS[name]):
+            report.fault("%s.csv line %d: %d fields, expected %d"
+                         % (name, n, len(row), len(HEADERS[name])))
+            continue
+        out.append(dict(zip(HEADERS[name], row)))
+    for col in INTEGER_COLUMNS.get(name, []):
+        for r in out:
+            if r[col] != "" and not re.fullmatch(r"-?\d+", r[col]):
+                report.fault("%s.%s: %r is not an integer" % (name, col, r[col]))
+    return out
+
+
+def check(folder):
+    report = Report()
+    t = {name: read_table(folder, name, report) for name in HEADERS}
+    if report.faults:
+        return report.faults
+    yellow, green, water = t["Yellow"], t["Green"], t["Water"]
+    sentences, pages = t["Sentences"], t["Guides_pages"]
+
+    if t["Summary"]:
+        report.fault("Summary.csv: holds %d rows; the shipped summary is empty" % len(t["Summary"]))
+
+    # Sentences and guide pages
+    keys = [r["Key"] for r in sentences]
+    if len(set(keys)) != len(keys):
+        report.fault("Sentences.Key: not unique")
+    by_key = {r["Key"]: r for r in sentences}
+    seen_texts = {}
+    for r in sentences:
+        text = r["Sentences"]
+        if not text.strip():
+            report.fault("Sentences %s: empty sentence" % r["Key"])
+        if text != text.strip() or "  " in text or "\n" in text:
+            report.fault("Sentences %s: stray blanks or line breaks: %r" % (r["Key"], text))
+        if re.search(r"Página\s*\d+|GRE2024|ERG2024", text):
+            report.fault("Sentences %s: page furniture inside: %r" % (r["Key"], text))
+        if r["Code"] not in [str(c) for c in range(7)]:
+            report.fault("Sentences %s: code %r outside 0..6" % (r["Key"], r["Code"]))
+        if (text, r["Code"]) in seen_texts:
+            report.fault("Sentences %s: same sentence as %s" % (r["Key"], seen_texts[(text, r["Code"])]))
+        seen_texts[(text, r["Code"])] = r["Key"]
+    slot_keys = [r["Key"] for r in pages]
+    if len(set(slot_keys)) != len(slot_keys):
+        report.fault("Guides_pages.Key: not unique")
+    guides = {}
+    for r in sorted(pages, key=lambda r: int(r["Key"])):
+        s = by_key.get(r["Sentences_key"])
+        if s is None:
+            report.fault("Guides_pages %s: sentence %s does not exist" % (r["Key"], r["Sentences_key"]))
+            continue
+        guides.setdefault(int(r["Guide_page"]), []).append(s)
+    if sorted(guides) != list(range(111, 175)):
+        report.fault("Guides_pages: guides %s, expected the 64 guides 111 to 174"
+                     % sorted(set(range(111, 175)) ^ set(guides)))
+    titles = {}
+    for g, ss in guides.items():
+        codes = [s["Code"] for s in ss]
+        if codes.count("2") != 1:
+            report.fault("guide %d: %d title sentences, expected 1" % (g, codes.count("2")))
+        else:
+            titles[g] = ss[codes.index("2")]["Sentences"]
+        if codes.count("5") != 1 or ss[codes.index("5")]["Sentences"] != "GUÍA %d" % g:
+            report.fault("guide %d: no single heading \"GUÍA %d\"" % (g, g))
+        if g not in (121, 167):
+            heads = [s["Sentences"] for s in ss if s["Code"] == "3"]
+            if heads != ["PELIGROS POTENCIALES", "SEGURIDAD PÚBLICA", "RESPUESTA DE EMERGENCIA"]:
+                report.fault("guide %d: section headings %s" % (g, heads))
+            if len(ss) < 25:
+                report.fault("guide %d: only %d sentences" % (g, len(ss)))
+
+    # Index
+    ids = {r["ID"] for r in yellow}
+    if not MIN_YELLOW <= len(yellow) <= MAX_YELLOW:
+        report.fault("Yellow: %d entries, the book has about 3,000" % len(yellow))
+    if not MIN_IDS <= len(ids) <= MAX_IDS:
+        report.fault("Yellow: %d IDs, the book has about 2,000" % len(ids))
+    names = {}
+    for r in yellow:
+        key = (r["ID"], r["Name_of_material"])
+        if key in names:
+            report.fault("Yellow: %s %r listed twice" % key)
+        names[key] = r
+        if not re.fullmatch(r"\d{4}|----", r["ID"]):
+            report.fault("Yellow: ID %r is neither four digits nor ----" % r["ID"])
+        if not r["Name_of_material"] or r["Name_of_material"] != r["Name_of_material"].strip():
+            report.fault("Yellow %s: bad name %r" % (r["ID"], r["Name_of_material"]))
+        if int(r["Guide_Number"]) not in titles:
+            report.fault("Yellow %s %r: guide %s has no title, the entry would not show"
+                         % (r["ID"], r["Name_of_material"], r["Guide_Number"]))
+        for col, flag in (("PIH", "1"), ("Water_reactive", "W"), ("Chemical_Warfare", "Z"),
+                          ("Polymerization", "P")):
+            if r[col] not in ("", flag):
+                report.fault("Yellow %s %r: %s is %r" % (r["ID"], r["Name_of_material"], col, r[col]))
+    for col in ("Yellow_Key", "Blue_Key"):
+        values = [int(r[col]) for r in yellow]
+        if sorted(values) != list(range(1, len(yellow) + 1)):
+            report.fault("Yellow.%s: not a numbering 1..%d" % (col, len(yellow)))
+    numeric = sorted(yellow, key=lambda r: int(r["Yellow_Key"]))
+    order = [-1 if r["ID"] == "----" else int(r["ID"]) for r in numeric]
+    if order != sorted(order):
+        report.fault("Yellow.Yellow_Key: not in ID order")
+
+    # Distances
+    green_keys = {}
+    for r in green:
+        key = (int(r["ID"]), r["Name_of_material"])
+        green_keys[key] = green_keys.get(key, 0) + 1
+        agent = r["Name_of_material"].endswith(SUFFIX_WEAPON)
+        vals = [r[f] for f in DISTANCE_FIELDS]
+        if vals[0] == "":
+            if any(vals):
+                report.fault("Green %s %r: danger row with values" % key)
+            continue
+        for i, v in enumerate(vals):
+            metric = i % 2 == 0
+            if v == TABLE3_TEXT and i >= 6:
+                continue
+            if v == "" and not metric and agent:
+                continue   # the 2024 table prints no imperial partner for this figure
+            pattern = r"\d+" if i in (0, 1, 6, 7) else r"\d+\.\d\+?"
+            if not re.fullmatch(pattern, v):
+                report.fault("Green %s %r: %s is %r" % (key[0], key[1], DISTANCE_FIELDS[i], v))
+    if len(green) < MIN_GREEN:
+        report.fault("Green: only %d rows" % len(green))
+
+    def lookup(id_text, name, suffix, why):
+        if id_text == "----":
+            report.fault("%s: %r has no ID to look up" % (why, name))
+            return
+        key = (int(id_text), name + " " + suffix)
+        if green_keys.get(key, 0) != 1:
+            report.fault("%s: lookup %s %r finds %d distances rows"
+                         % (why, key[0], key[1], green_keys.get(key, 0)))
+
+    # Every lookup the index pages, the water list and the summary can compose.
+    for r in yellow:
+        pih, w, z = r["PIH"] == "1", r["Water_reactive"] == "W", r["Chemical_Warfare"] == "Z"
+        name = r["Name_of_material"]
+        if z and r["Supp_text"]:
+            report.fault("Yellow %s %r: an agent's supplementary text would split its suffix"
+                         % (r["ID"], name))
+        if pih and z:
+            lookup(r["ID"], name, r["Supp_text"] + SUFFIX_WEAPON, "agent")
+        elif pih and not w:
+            lookup(r["ID"], name, r["Supp_text"], "inhalation hazard")
+        if w:
+            lookup(r["ID"], name, SUFFIX_WATER, "spilled in water")
+            if pih:
+                lookup(r["ID"], name, SUFFIX_LAND, "spilled on land")
+            if r["ID"] not in {x["ID"] for x in water}:
+                report.fault("Yellow %s %r: water-reactive but not in Water" % (r["ID"], name))
+    water_ids = [r["ID"] for r in water]
+    if len(set(water_ids)) != len(water_ids):
+        report.fault("Water: an ID listed twice")
+    if len(water) < MIN_WATER:
+        report.fault("Water: only %d rows" % len(water))
+    for w in water:
+        entries = [r for r in yellow if r["ID"] == w["ID"]]
+        if not entries:
+            report.fault("Water %s: no index entry" % w["ID"])
+        for r in entries:
+            # The water-reactive list offers every index name of the ID.
+            lookup(r["ID"], r["Name_of_material"], SUFFIX_WATER, "water list")
+            if r["PIH"] == "1":
+                lookup(r["ID"], r["Name_of_material"], SUFFIX_LAND, "water list")
+        if not w["First_product"]:
+            report.fault("Water %s: no gas" % w["ID"])
+        for n in ("First", "Second", "Third"):
+            product, gid, search = w[n + "_product"], w[n + "_ID"], w[n + "_name_search"]
+            if not product:
+                if gid or search:
+                    report.fault("Water %s: %s gas without a name" % (w["ID"], n))
+                continue
+            if not re.fullmatch(r"\S.* \([A-Za-z0-9]+\)", product):
+                report.fault("Water %s: gas %r lacks its formula" % (w["ID"], product))
+            gas = names.get((gid, search))
+            if gas is None:
+                report.fault("Water %s: gas search name %s %r is not in Yellow" % (w["ID"], gid, search))
+            elif gas["PIH"] == "1":
+                lookup(gid, search, gas["Supp_text"], "gas in the summary")
+        if n == "Third" and w["Third_product"] and not w["Second_product"]:
+            report.fault("Water %s: third gas without a second" % w["ID"])
+
+    # Hand-picked rows against the book
+    for id_text, name, guide, flags, rows in SPOT_CHECKS:
+        r = names.get((id_text, name))
+        if r is None:
+            report.fault("spot check: %s %r is missing from Yellow" % (id_text, name))
+            continue
+        got = (r["PIH"], r["Water_reactive"], r["Chemical_Warfare"], r["Polymerization"])
+        if int(r["Guide_Number"]) != guide or got != flags:
+            report.fault("spot check %s %r: guide %s flags %s, the book says %s %s"
+                         % (id_text, name, r["Guide_Number"], got, guide, flags))
+        for gname, values in rows.items():
+            found = [g for g in green if g["ID"] == str(int(id_text)) and g["Name_of_material"] == gname]
+            if len(found) != 1:
+                report.fault("spot check %s %r: %d distances rows" % (id_text, gname, len(found)))
+                continue
+            got_vals = [found[0][f] for f in DISTANCE_FIELDS]
+            if got_vals != values:
+                report.fault("spot check %s %r: distances %s, the book says %s"
+                             % (id_text, gname, got_vals, values))
+        if not rows and any(g["ID"] == str(int(id_text)) for g in green):
+            report.fault("spot check %s: has distances, the book gives none" % id_text)
+    for id_text, gases in WATER_CHECKS.items():
+        w = [x for x in water if x["ID"] == id_text]
+        got = [w[0][n + "_product"] for n in ("First", "Second", "Third")] if w else []
+        got = [g for g in got if g]
+        if got != gases:
+            report.fault("spot check Water %s: gases %s, the book says %s" % (id_text, got, gases))
+    return report.faults
+
+
+def main(argv):
+    folder = argv[1] if len(argv) > 1 else os.path.join(REPO, "resources", "database")
+    faults = check(folder)
+    for f in faults:
+        print("FAULT: " + f)
+    if faults:
+        print("%d fault(s) in the database sources in %s" % (len(faults), folder))
+        return 1
+    print("database sources in %s: consistent" % folder)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""Tests of the database source check: each fault planted in a copy of the sources is caught."""
+
+import csv
+import io
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import check_database_sources as chk  # noqa: E402
+
+SOURCES = os.path.join(chk.REPO, "resources", "database")
+
+
+def read(folder, name):
+    with open(os.path.join(folder, name + ".csv"), encoding="utf-8", newline="") as f:
+        return list(csv.reader(f))
+
+
+def write(folder, name, rows):
+    buf = io.StringIO()
+    csv.writer(buf, lineterminator="\n").writerows(rows)
+    with open(os.path.join(folder, name + ".csv"), "w", encoding="utf-8", newline="") as f:
+        f.write(buf.getvalue())
+
+
+class CheckCatchesFaults(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+        for name in chk.HEADERS:
+            shutil.copy(os.path.join(SOURCES, name + ".csv"), self.dir)
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def faults(self):
+        return chk.check(self.dir)
+
+    def edit(self, name, fn):
+        rows = read(self.dir, name)
+        rows = fn(rows)
+        write(self.dir, name, rows)
+
+    def test_committed_sources_pass(self):
+        self.assertEqual(self.faults(), [])
+
+    def test_changed_distance_is_caught(self):
+        def fn(rows):
+            for r in rows:
+                if r[0] == "1017":
+                    r[2] = "30"
+            return rows
+        self.edit("Green", fn)
+        self.assertTrue(any("1017" in f and "spot check" in f for f in self.faults()))
+
+    def test_missing_water_row_of_a_flagged_entry_is_caught(self):
+        self.edit("Green", lambda rows: [r for r in rows
+                                         if r[1] != "Dimethyldichlorosilane (cuando es derramado en el agua)"])
+        self.assertTrue(any("Dimethyldichlorosilane" in f and "finds 0" in f for f in self.faults()))
+
+    def test_duplicate_distances_row_is_caught(self):
+        self.edit("Green", lambda rows: rows + [r for r in rows if r[0] == "1076" and r[1] == "Phosgene "])
+        self.assertTrue(any("Phosgene" in f and "finds 2" in f for f in self.faults()))
+
+    def test_guide_without_title_is_caught(self):
+        sentences = read(self.dir, "Sentences")
+        titles = {r[0] for r in sentences[1:] if r[2] == "2" and r[1].startswith("Líquidos Inflamables (no")}
+        self.edit("Guides_pages", lambda rows: [r for r in rows if not (r[1] == "128" and r[2] in titles)])
+        faults = self.faults()
+        self.assertTrue(any("guide 128" in f and "title" in f for f in faults))
+        self.assertTrue(any("Gasoline" in f for f in faults))
+
+    def test_page_furniture_and_empty_sentence_are_caught(self):
+        def fn(rows):
+            rows[5][1] = rows[5][1] + " Página 190"
+            rows[6][1] = ""
+            return rows
+        self.edit("Sentences", fn)
+        faults = self.faults()
+        self.assertTrue(any("furniture" in f for f in faults))
+        self.assertTrue(any("empty sentence" in f for f in faults))
+
+    def test_unknown_gas_search_name_is_caught(self):
+        def fn(rows):
+            rows[1][3] = "Hydrogen chloride"
+            return rows
+        self.edit("Water", fn)
+        self.assertTrue(any("not in Yellow" in f for f in self.faults()))
+
+    def test_wrong_header_and_bom_are_caught(self):
+        path = os.path.join(self.dir, "Summary.csv")
+        with open(path, "w", encoding="utf-8-sig", newline="") as f:
+            f.write("Key,ID,Name,Bold\n")
+        faults = self.faults()
+        self.assertTrue(any("byte order mark" in f for f in faults))
+        self.assertTrue(any("Summary.csv: header" in f for f in faults))
+
+    def test_command_line_exit_status(self):
+        self.assertEqual(chk.main(["check", self.dir]), 0)
+        self.edit("Yellow", lambda rows: rows[:1] + rows[1:][::2])
+        self.assertEqual(chk.main(["check", self.dir]), 1)
+
+
+if __name__ == "__main__":
+    unittest.main()
