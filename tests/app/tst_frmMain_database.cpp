@@ -1,0 +1,259 @@
+// Finding the database at start-up: the ini file, every kind of unusable
+// file, the file dialog and the end when the user gives up.
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "platform/Platform.h"
+#include "support/Fixture.h"
+#include "support/Scripted_platform.h"
+
+#include <QtTest>
+
+using namespace vexo;
+using test::Program_ended;
+
+namespace {
+
+const QString kNotFound = QStringLiteral("La Base de datos no encuentró '%1'. Por favor buscar un producto válido en la base de datos.");
+const QString kInvalidPath = QStringLiteral("Unidad no válida. Por favor buscar un producto válido en la base de datos.");
+const QString kUnknownFormat = QStringLiteral("Base de datos desconocida '%1'. Por favor buscar un producto válido en la base de datos.");
+const QString kNotValid = QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida.");
+const QString kGiveUp = QStringLiteral("Este programa no podrá  funcionar sin una base de datos válida.");
+
+QByteArray Read(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& text)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+} // namespace
+
+class tst_frmMain_database : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void good_ini_and_database_show_nothing();
+    void first_start_writes_the_ini_file();
+    void ini_key_in_any_case_and_last_one_wins();
+    void ini_key_alone_is_fatal();
+    void comma_cuts_the_path();
+    void ini_without_key_names_nothing();
+    void unusable_files_data();
+    void unusable_files();
+    void cancel_ends_with_the_message();
+    void chosen_file_is_remembered_before_it_is_opened();
+    void summary_rows_decide_summary_empty();
+    void unreadable_ini_is_fatal();
+
+private:
+    // Runs the main window's load; false when the program ended.
+    bool Load();
+    QString Good_database(const QString& name = QStringLiteral("good.mdb"), const QString& extra = {});
+    void Write_ini(const QString& path);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::Scripted_platform> ui_;
+    std::unique_ptr<frmMain> main_;
+};
+
+void tst_frmMain_database::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath("settings"));
+    platform::Set_app_path(dir_->path());
+    ui_ = std::make_unique<test::Scripted_platform>();
+    Main_database.reset();
+    Database_path.clear();
+    main_ = std::make_unique<frmMain>();
+    Main_form = main_.get();
+}
+
+void tst_frmMain_database::cleanup()
+{
+    Main_form = nullptr;
+    main_.reset();
+    Main_database.reset();
+    ui_.reset();
+}
+
+bool tst_frmMain_database::Load()
+{
+    try {
+        main_->Load();
+        return true;
+    } catch (const Program_ended&) {
+        return false;
+    }
+}
+
+QString tst_frmMain_database::Good_database(const QString& name, const QString& extra)
+{
+    const QString path = dir_->filePath(name);
+    test::Make_database(path, test::Minimal_rows() + extra);
+    return path;
+}
+
+void tst_frmMain_database::Write_ini(const QString& path)
+{
+    Write(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
+}
+
+void tst_frmMain_database::good_ini_and_database_show_nothing()
+{
+    Write_ini(Good_database());
+    QVERIFY(Load());
+    QVERIFY(ui_->shown.isEmpty());
+    QVERIFY(ui_->filters.isEmpty());
+    QVERIFY(Main_database);
+    QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
+}
+
+void tst_frmMain_database::first_start_writes_the_ini_file()
+{
+    const QString path = Good_database(QStringLiteral("guide2ks.mdb"));
+    QVERIFY(Load());
+    QVERIFY(ui_->shown.isEmpty());
+    QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
+    QCOMPARE(Database_path, path);
+}
+
+void tst_frmMain_database::ini_key_in_any_case_and_last_one_wins()
+{
+    const QString first = Good_database(QStringLiteral("first.mdb"));
+    const QString last = Good_database(QStringLiteral("last.mdb"));
+    Write(dir_->filePath("vexo.ini"),
+          "[base de datos]\r\nGRENA=" + first.toUtf8() + "\r\nother=1\r\ngrena=" + last.toUtf8() + "\r\n");
+    QVERIFY(Load());
+    QCOMPARE(Database_path, last);
+    QVERIFY(ui_->shown.isEmpty());
+}
+
+void tst_frmMain_database::ini_key_alone_is_fatal()
+{
+    Write(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA\r\n");
+    QVERIFY(!Load());
+    QCOMPARE(ui_->texts(), QStringList{"Error desconocido 5#2. El programa finalizará su sesión."});
+    QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
+    QCOMPARE(ui_->shown.first().title, QStringLiteral("MARDOVI VEXO"));
+}
+
+void tst_frmMain_database::comma_cuts_the_path()
+{
+    const QString good = Good_database();
+    const QString with_comma = dir_->filePath("a,b.mdb");
+    QVERIFY(QFile::copy(good, with_comma));
+    Write_ini(with_comma);
+    ui_->files << good;
+    QVERIFY(Load());
+    QCOMPARE(ui_->texts().first(), kNotFound.arg(dir_->filePath("a")));
+    QCOMPARE(ui_->beeps, 1);
+}
+
+void tst_frmMain_database::ini_without_key_names_nothing()
+{
+    Write(dir_->filePath("vexo.ini"), "[base de datos]\r\n");
+    ui_->files << Good_database();
+    QVERIFY(Load());
+    QCOMPARE(ui_->texts(), QStringList{kNotFound.arg(QString())});
+    QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
+}
+
+void tst_frmMain_database::unusable_files_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message"); // %1: the path in the ini file
+    QTest::addColumn<bool>("beep");
+    QTest::newRow("missing file") << "missing" << kNotFound << true;
+    QTest::newRow("folder that does not exist") << "no folder" << kInvalidPath << true;
+    QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat << true;
+    QTest::newRow("lacks a table") << "no table" << kNotValid << false;
+    QTest::newRow("lacks a field") << "no field" << kNotValid << false;
+    QTest::newRow("empty Yellow") << "empty yellow" << kNotValid << false;
+    QTest::newRow("empty Sentences") << "empty sentences" << kNotValid << false;
+}
+
+void tst_frmMain_database::unusable_files()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QFETCH(bool, beep);
+    QString path = dir_->filePath("bad.mdb");
+    if (kind == "no folder") {
+        path = dir_->filePath("no/such/folder/bad.mdb");
+    } else if (kind == "text") {
+        Write(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
+    } else if (kind != "missing") {
+        Good_database("bad.mdb");
+        auto db = Database::Open(path);
+        if (kind == "no table")
+            db->Execute_native("DROP TABLE Water");
+        if (kind == "no field")
+            db->Execute_native("DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; ALTER TABLE Yellow DROP COLUMN Blue_Key");
+        if (kind == "empty yellow")
+            db->Execute_native("DELETE FROM Yellow");
+        if (kind == "empty sentences")
+            db->Execute_native("DELETE FROM Sentences");
+    }
+    Write_ini(path);
+    const QString good = Good_database();
+    ui_->files << good;
+    QVERIFY(Load());
+    QCOMPARE(ui_->texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
+    QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
+    QCOMPARE(ui_->beeps, beep ? 1 : 0);
+    QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");
+    QCOMPARE(Main_database->path(), good);
+}
+
+void tst_frmMain_database::cancel_ends_with_the_message()
+{
+    Write_ini(dir_->filePath("missing.mdb"));
+    QVERIFY(!Load());
+    QCOMPARE(ui_->texts().last(), kGiveUp);
+    QCOMPARE(ui_->shown.last().icon, platform::Icon::Critical);
+    QVERIFY(ui_->ended);
+}
+
+void tst_frmMain_database::chosen_file_is_remembered_before_it_is_opened()
+{
+    // A text file is chosen, refused, and the user then gives up: the ini
+    // file already names the refused file.
+    const QString text = dir_->filePath("notes.mdb");
+    Write(text, QByteArray("texto\n").repeated(500));
+    Write_ini(dir_->filePath("missing.mdb"));
+    ui_->files << text;
+    QVERIFY(!Load());
+    QCOMPARE(ui_->texts(), QStringList({kNotFound.arg(dir_->filePath("missing.mdb")), kUnknownFormat.arg(text), kGiveUp}));
+    QCOMPARE(ui_->beeps, 2);
+    QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + text.toUtf8() + "\r\n");
+}
+
+void tst_frmMain_database::summary_rows_decide_summary_empty()
+{
+    Write_ini(Good_database());
+    QVERIFY(Load());
+    QVERIFY(Summary_empty);
+    Write_ini(Good_database("full.mdb", "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);"));
+    main_->Load_from_ini_file();
+    main_->Load_database();
+    QVERIFY(main_->valid_database());
+    QVERIFY(!Summary_empty);
+}
+
+void tst_frmMain_database::unreadable_ini_is_fatal()
+{
+    // A folder where the ini file should be cannot be read as a file.
+    QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
+    QVERIFY(!Load());
+    QCOMPARE(ui_->texts(), QStringList{"Error desconocido 75#2. El programa finalizará su sesión."});
+}
+
+QTEST_MAIN(tst_frmMain_database)
+#include "tst_frmMain_database.moc"
