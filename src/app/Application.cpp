@@ -4,6 +4,10 @@
 #include "data/Database.h"
 #include "platform/Platform.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace vexo {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
@@ -11,6 +15,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("MARDOVI VEXO"));
     setOrganizationName(QStringLiteral("MARDOVI VEXO"));
     setApplicationDisplayName(QStringLiteral("MARDOVI VEXO"));
+    // The toolkit's own dialogs (file and print dialogs, context menus) speak
+    // Spanish like the rest of the program.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
