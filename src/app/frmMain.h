@@ -1,19 +1,71 @@
 // The main frame window: it holds every other window of the program, finds
-// and validates the database while it loads, and asks before the program ends.
+// and validates the database while it loads, routes the user's commands to
+// the child windows and asks before the program ends.
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
+#include <QSize>
 
+#include <functional>
+
+class QAction;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
 
 namespace vexo {
+
+class frmWelcome;
+
+// The pictures of the toolbar at one size; indices start at 1, and both
+// lists hold the same pictures at the same indices.
+struct Image_list {
+    QSize size;
+    QList<QIcon> images;
+    QIcon image(int index) const { return images.value(index - 1); }
+};
+
+// The sections of the reference that the View menu, the toolbar and the
+// welcome page open.
+enum class Section {
+    Index_by_number,
+    Index_by_name,
+    Chemical_agents,
+    Guides,
+    Placards,
+    Road_trailers,
+    Rail_cars,
+    Distances_table,
+    Water_list,
+    Contents,
+    Summary,
+};
+
+// How each window behind a section is (re)built once the globals are set.
+// A window that is not part of the program yet has no opener, and every
+// command that leads to it stays disabled.
+struct Window_openers {
+    std::function<void()> pages;     // frmPages, from Index_mode and Chemical_agents_only
+    std::function<void()> find;      // frmFind, over the index pages
+    std::function<void()> guide;     // frmGuide, from Guide_records
+    std::function<void()> green;     // frmGreen, from Green_SQL
+    std::function<void()> water;     // frmWater, from Water_SQL
+    std::function<void()> summary;   // frmSummary
+    std::function<void()> content;   // frmContent
+    std::function<void()> placards;  // Load_placards
+    std::function<void()> road_trailers; // Load_road_trailers
+    std::function<void()> rail_cars; // Load_rail_cars
+};
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
 
-    // The load sequence: placement, globals, texts, database, welcome page.
+    // The load sequence: placement, globals, texts, database, toolbar, welcome page.
     void Load();
 
     // Locating, opening and validating the database.
@@ -27,10 +79,95 @@ public:
     void Restore_placement();
     void Save_placement();
 
+    // Spanish captions of the menus and tool tips of the toolbar.
+    void Insert_Text_Language();
+
+    // Enables each command whose window exists; see Window_openers.
+    void Enable_built_commands();
+    bool Section_built(Section section) const;
+    // Sets the globals the section's window reads and rebuilds the window.
+    void Open_section(Section section);
+
+    // Find routing: the index pages first, then the find dialog.
+    void Find();
+    void Cut();
+    void Copy();
+    void Paste();
+    void Toolbar_small();
+    void Toolbar_large();
+    void Show_welcome();
+    void Tile_horizontally();
+    void Tile_vertically();
+    void Arrange_icons();
+
+    // A toolbar button by its key, or nullptr.
+    QAction* Button(const QString& key) const;
+
     QMdiArea* mdiArea;
+    QToolBar* tbToolBar;
+    QList<QAction*> tbButtons; // the toolbar's 22 buttons, separators included
+    Image_list imlIcons;
+    Image_list imlIconsL;
+    Window_openers openers;
+
+    QMenu* mnuFile;
+    QAction* mnuFileExit;
+    QMenu* mnuEdit;
+    QAction* mnuEditCut;
+    QAction* mnuEditCopy;
+    QAction* mnuEditPaste;
+    QAction* mnuEditBar9;
+    QAction* mnuEditFind;
+    QMenu* mnuView;
+    QAction* mnuViewToolbar;
+    QAction* mnuViewToolbarL;
+    QAction* mnuViewBar8;
+    QAction* mnuViewID;
+    QAction* mnuViewMaterial;
+    QAction* mnuViewGuide;
+    QAction* mnuViewBar9;
+    QAction* mnuViewPlacard;
+    QAction* mnuViewTrailer;
+    QAction* mnuViewTanks;
+    QAction* mnuViewTIIPAD;
+    QAction* mnuViewLDWRM;
+    QAction* mnuViewChemWeap;
+    QAction* mnuViewbar10;
+    QAction* mnuViewContent;
+    QAction* mnuViewSummary;
+    QAction* mnuViewBar11;
+    QAction* mnuViewWelcome;
+    QMenu* mnuWindow;
+    QAction* mnuWindowCascade;
+    QAction* mnuWindowTileHorizontal;
+    QAction* mnuWindowTileVertical;
+    QAction* mnuWindowArrangeIcons;
+    QMenu* mnuHelp;
+    QAction* mnuHelpAbout;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Build_menus();
+    void Build_toolbar();
+    void Connect_commands();
+    void Apply_image_list(const Image_list& list);
+    // Menu and toolbar commands show the hourglass while the window is built.
+    void Open_with_hourglass(Section section);
+    void tbToolBar_ButtonClick(QAction* button);
+    void mnuView_Click();
+    void mnuWindow_Click();
+    void mnuHelpAbout_Click();
+    void Child_activated(QMdiSubWindow* window);
+    QList<QMdiSubWindow*> Arranged_windows() const;
+
+    QList<QAction*> window_list_; // the Window menu's entries for the open child windows
 };
+
+// Installs the openers of the windows the program has; the one list to
+// extend when a window lands.
+void Install_built_windows(Window_openers& openers);
 
 } // namespace vexo

@@ -233,27 +233,43 @@ bool Like(const QString& value, const QString& pattern)
     return Like_folded(Folded(value), Folded(pattern));
 }
 
+namespace {
+
+// Every list of the program keeps only rows that reach a guide title
+// ("WHERE Sentences.Code = 2", first in the where clause), and the title is
+// at the far end of each chain of left joins. A row that a left join keeps
+// unmatched therefore never survives the where clause, so inner joins give
+// the same rows; they also let SQLite start from the 62 titles instead of
+// walking every slot of every entry's guide.
+bool Needs_title(const QString& code)
+{
+    static const QRegularExpression title(QStringLiteral("\\bWHERE\\s*\\(?\\s*Sentences\\.Code\\s*=\\s*2\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return title.match(code).hasMatch();
+}
+
+} // namespace
+
 QString To_sqlite(const QString& jet_sql)
 {
-    QString out;
-    out.reserve(jet_sql.size() + 16);
-    QString code; // the text between literals, rewritten as a whole
-    static const QRegularExpression delete_star(QStringLiteral("\\bDELETE\\s+\\*\\s+FROM\\b"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    auto flush_code = [&] {
-        code.replace(delete_star, QStringLiteral("DELETE FROM"));
-        out += code;
-        code.clear();
+    // Split the text into code and literals; a literal's quote doubled inside
+    // it stands for itself.
+    struct Piece {
+        QString text;
+        bool literal;
+        bool closed;
     };
+    std::vector<Piece> pieces;
     const qsizetype n = jet_sql.size();
+    QString code;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = jet_sql.at(i);
         if (c != u'\'' && c != u'"') {
             code += c;
             continue;
         }
-        // A literal: the quote doubled inside it stands for itself.
-        flush_code();
+        pieces.push_back({code, false, true});
+        code.clear();
         QString value;
         qsizetype j = i + 1;
         for (; j < n; ++j) {
@@ -267,15 +283,35 @@ QString To_sqlite(const QString& jet_sql)
             }
             value += jet_sql.at(j);
         }
-        // An unclosed literal runs to the end, which SQLite then refuses as
-        // a syntax error rather than reading it some other way.
-        out += u'\'';
-        out += QString(value).replace(u'\'', QStringLiteral("''"));
-        if (j < n)
-            out += u'\'';
+        pieces.push_back({value, true, j < n});
         i = j;
     }
-    flush_code();
+    pieces.push_back({code, false, true});
+
+    // Decided on the code alone, so a typed value can never trigger it.
+    QString all_code;
+    for (const Piece& p : pieces)
+        all_code += p.literal ? QStringLiteral(" ") : p.text;
+    const bool inner_joins = Needs_title(all_code);
+
+    static const QRegularExpression delete_star(QStringLiteral("\\bDELETE\\s+\\*\\s+FROM\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression left_join(QStringLiteral("\\bLEFT\\s+JOIN\\b"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    out.reserve(n + 16);
+    for (Piece& p : pieces) {
+        if (p.literal) {
+            // An unclosed literal runs to the end, which SQLite then refuses
+            // as a syntax error rather than reading it some other way.
+            out += u'\'' + p.text.replace(u'\'', QStringLiteral("''")) + (p.closed ? QStringLiteral("'") : QString());
+            continue;
+        }
+        p.text.replace(delete_star, QStringLiteral("DELETE FROM"));
+        if (inner_joins)
+            p.text.replace(left_join, QStringLiteral("JOIN"));
+        out += p.text;
+    }
     return out;
 }
 

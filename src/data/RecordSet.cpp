@@ -18,8 +18,8 @@ void RecordSet::Run()
 {
     names_.clear();
     columns_.clear();
-    values_.clear();
-    nulls_.clear();
+    bytes_.clear();
+    cells_.clear();
     rows_ = 0;
     pos_ = 0;
 
@@ -48,14 +48,14 @@ void RecordSet::Run()
     }
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int c = 0; c < n; ++c) {
-            const bool null = sqlite3_column_type(stmt, c) == SQLITE_NULL;
-            nulls_.push_back(null);
-            if (null) {
-                values_.emplace_back();
-            } else {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                values_.push_back(QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)));
+            if (sqlite3_column_type(stmt, c) == SQLITE_NULL) {
+                cells_.push_back({0, -1});
+                continue;
             }
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            const int length = sqlite3_column_bytes(stmt, c);
+            cells_.push_back({static_cast<qsizetype>(bytes_.size()), length});
+            bytes_.append(text, static_cast<size_t>(length));
         }
         ++rows_;
     }
@@ -77,16 +77,23 @@ int RecordSet::Column(const QString& name) const
     return it.value();
 }
 
-QString RecordSet::Field(const QString& name) const
+const RecordSet::Cell& RecordSet::Current_cell(const QString& name) const
 {
     const int c = Column(name);
-    return values_[static_cast<size_t>(pos_ * names_.size() + c)];
+    return cells_[static_cast<size_t>(pos_ * names_.size() + c)];
+}
+
+QString RecordSet::Field(const QString& name) const
+{
+    const Cell& cell = Current_cell(name);
+    if (cell.length < 0)
+        return {};
+    return QString::fromUtf8(bytes_.data() + cell.offset, cell.length);
 }
 
 bool RecordSet::Is_null(const QString& name) const
 {
-    const int c = Column(name);
-    return nulls_[static_cast<size_t>(pos_ * names_.size() + c)];
+    return Current_cell(name).length < 0;
 }
 
 void RecordSet::MoveNext()
@@ -127,8 +134,8 @@ void RecordSet::Requery()
 
 void RecordSet::Close()
 {
-    values_.clear();
-    nulls_.clear();
+    bytes_.clear();
+    cells_.clear();
     rows_ = 0;
     pos_ = 0;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 namespace vexo {
@@ -52,8 +53,15 @@ private:
     QString sql_;
     QStringList names_;
     QHash<QString, int> columns_; // lower-case name -> first column so named
-    std::vector<QString> values_; // row-major
-    std::vector<bool> nulls_;
+    // Row-major cells as SQLite gave them; text is made only for the fields a
+    // window reads (a page shows 15 rows of thousands).
+    struct Cell {
+        qsizetype offset;
+        qsizetype length; // -1: Null
+    };
+    std::string bytes_;
+    std::vector<Cell> cells_;
+    const Cell& Current_cell(const QString& name) const;
     qsizetype rows_ = 0;
     qsizetype pos_ = 0;
 };

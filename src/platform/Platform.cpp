@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +62,10 @@ public:
         std::fflush(nullptr);
         std::_Exit(0);
     }
+
+    QString Find_program(const QString& name) override { return QStandardPaths::findExecutable(name); }
+
+    bool Start_program(const QString& path) override { return QProcess::startDetached(path, {}); }
 };
 
 Backend& Real()
@@ -81,6 +87,17 @@ QString& App_path_override()
 }
 
 } // namespace
+
+// A backend that knows no programs finds none and starts none.
+QString Backend::Find_program(const QString&)
+{
+    return {};
+}
+
+bool Backend::Start_program(const QString&)
+{
+    return false;
+}
 
 void Install(Backend* backend)
 {
@@ -106,6 +123,16 @@ void End_program()
 {
     Current()->End_program();
     std::_Exit(0); // a backend that came back must not let the program go on
+}
+
+QString Find_program(const QString& name)
+{
+    return Current()->Find_program(name);
+}
+
+bool Start_program(const QString& path)
+{
+    return Current()->Start_program(path);
 }
 
 QString App_path()

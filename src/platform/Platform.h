@@ -1,5 +1,6 @@
 // The few places where the program meets the user outside its own windows:
-// message boxes, the open-file dialog, the beep and ending the program. All
+// message boxes, the open-file dialog, the beep, ending the program and
+// starting another program (the system information program). All
 // of them go through one backend, so tests can script the answers and read
 // what was shown.
 #pragma once
@@ -33,6 +34,10 @@ public:
     virtual void Beep() = 0;
     // Stops the program at once; does not come back.
     virtual void End_program() = 0;
+    // Full path of a program on the search path, or empty when it is not there.
+    virtual QString Find_program(const QString& name);
+    // Starts a program on its own, without waiting; false when it did not start.
+    virtual bool Start_program(const QString& path);
 };
 
 // Installs a backend (tests); nullptr goes back to the real one.
@@ -43,6 +48,8 @@ Answer MsgBox(const QString& text, Icon icon, Buttons buttons = Buttons::Ok,
 std::optional<QString> Open_file_dialog(const QString& filter, const QString& start_folder = {});
 void Beep();
 [[noreturn]] void End_program();
+QString Find_program(const QString& name);
+bool Start_program(const QString& path);
 
 // The folder of the program, where its ini file, database and documents live.
 QString App_path();

@@ -77,6 +77,17 @@ void tst_Jet_dialect::literals_data()
     QTest::newRow("delete star inside a literal stays")
         << "INSERT INTO Summary (Name) VALUES (\"DELETE * FROM\")"
         << "INSERT INTO Summary (Name) VALUES ('DELETE * FROM')";
+    QTest::newRow("lists that need a title join inner")
+        << "SELECT DISTINCT Yellow.* FROM (Yellow LEFT JOIN Guides_pages ON a = b) LEFT JOIN Sentences ON c = d "
+           "WHERE Sentences.Code = 2 AND (Yellow.ID = '1017')"
+        << "SELECT DISTINCT Yellow.* FROM (Yellow JOIN Guides_pages ON a = b) JOIN Sentences ON c = d "
+           "WHERE Sentences.Code = 2 AND (Yellow.ID = '1017')";
+    QTest::newRow("other queries keep their left joins")
+        << "SELECT * FROM A LEFT JOIN B ON a = b WHERE B.Code = 2"
+        << "SELECT * FROM A LEFT JOIN B ON a = b WHERE B.Code = 2";
+    QTest::newRow("a typed value cannot change the joins")
+        << "SELECT * FROM A LEFT JOIN B ON a = b WHERE x = 'WHERE Sentences.Code = 2'"
+        << "SELECT * FROM A LEFT JOIN B ON a = b WHERE x = 'WHERE Sentences.Code = 2'";
     QTest::newRow("table star stays") << "SELECT DISTINCT Yellow.* FROM Yellow" << "SELECT DISTINCT Yellow.* FROM Yellow";
 }
 

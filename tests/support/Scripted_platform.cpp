@@ -37,6 +37,19 @@ void Scripted_platform::End_program()
     throw Program_ended{};
 }
 
+QString Scripted_platform::Find_program(const QString& name)
+{
+    return programs.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+}
+
+bool Scripted_platform::Start_program(const QString& path)
+{
+    if (start_fails)
+        return false;
+    started << path;
+    return true;
+}
+
 QStringList Scripted_platform::texts() const
 {
     QStringList out;

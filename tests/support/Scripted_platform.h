@@ -23,17 +23,24 @@ public:
     std::optional<QString> Open_file(const QString& filter, const QString& start_folder) override;
     void Beep() override;
     void End_program() override;
+    QString Find_program(const QString& name) override;
+    bool Start_program(const QString& path) override;
 
     // Script: answers to Yes/No questions (No when none is left) and files
     // picked in the dialog (nullopt or none left: the user cancels).
     QList<platform::Answer> answers;
     QList<std::optional<QString>> files;
+    // Programs on the search path, by name (found as "/usr/bin/<name>"),
+    // and whether starting a program fails.
+    QStringList programs;
+    bool start_fails = false;
 
     // Record.
     QList<platform::Message> shown;
     QStringList filters;
     int beeps = 0;
     bool ended = false;
+    QStringList started;
 
     QStringList texts() const;
 };

@@ -1,0 +1,484 @@
+// vexo_bench_queries: times the start-up work and every query of the
+// catalogue on a synthetic database, the way the windows run them: open the
+// record set, then read every field of every row. Prints one table.
+#include "Synthetic.h"
+
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "data/Database.h"
+#include "data/Jet_dialect.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <sqlite3.h>
+#include <time.h>
+#include <vector>
+
+namespace {
+
+using namespace vexo;
+
+QTextStream out(stdout);
+QTextStream err(stderr);
+
+// A start-up problem must not wait for a click nobody will give.
+class Unattended : public platform::Backend {
+public:
+    platform::Answer Show(const platform::Message& message) override
+    {
+        err << "message: " << message.text << "\n";
+        err.flush();
+        return platform::Answer::Ok;
+    }
+    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
+    void Beep() override {}
+    void End_program() override { std::exit(1); }
+};
+
+// Wall time is what a user waits; the thread's CPU time beside it tells a
+// slow query from a busy machine (the figures below were taken while other
+// builds ran) or from waiting for the disk.
+class Stopwatch {
+public:
+    void start()
+    {
+        cpu_ = Cpu_ns();
+        wall_.start();
+    }
+    qint64 wall_ns() const { return wall_.nsecsElapsed(); }
+    qint64 cpu_ns() const { return Cpu_ns() - cpu_; }
+
+private:
+    static qint64 Cpu_ns()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+    }
+    QElapsedTimer wall_;
+    qint64 cpu_ = 0;
+};
+
+struct Measure {
+    Measure(const QString& label_, qint64 rows_, double target_ms_) : label(label_), rows(rows_), target_ms(target_ms_) {}
+    QString label;
+    qint64 rows = 0;
+    double target_ms = 0; // 0: no target of its own
+    std::vector<qint64> ns;
+    std::vector<qint64> cpu_ns;
+
+    void Add(const Stopwatch& t)
+    {
+        ns.push_back(t.wall_ns());
+        cpu_ns.push_back(t.cpu_ns());
+    }
+};
+
+double Median_ms(std::vector<qint64> ns)
+{
+    std::sort(ns.begin(), ns.end());
+    const size_t n = ns.size();
+    const double mid = n % 2 ? static_cast<double>(ns[n / 2]) : (static_cast<double>(ns[n / 2 - 1]) + ns[n / 2]) / 2;
+    return mid / 1e6;
+}
+
+double Max_ms(const std::vector<qint64>& ns)
+{
+    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
+}
+
+QString Ms(double ms)
+{
+    return QString::number(ms, 'f', ms < 0.1 ? 4 : 3);
+}
+
+qint64 sink = 0; // what was read, so no read can be left out
+
+// Every field of every row, by name, as the windows read them.
+qint64 Read_all(RecordSet& records)
+{
+    const QStringList names = records.Field_names();
+    qint64 rows = 0;
+    if (records.Empty())
+        return 0;
+    records.MoveFirst();
+    while (!records.Eof()) {
+        for (const QString& name : names)
+            sink += records.Field(name).size();
+        records.MoveNext();
+        ++rows;
+    }
+    return rows;
+}
+
+class Bench {
+public:
+    Bench(int runs, bool plans) : runs_(runs), plans_(plans) {}
+
+    void Query(const QString& label, const QString& jet_sql, double target_ms = 5)
+    {
+        if (plans_)
+            Print_plan(label, jet_sql);
+        Measure m{label, 0, target_ms};
+        for (int run = 0; run < runs_; ++run) {
+            Stopwatch t;
+            t.start();
+            auto records = Main_database->OpenRecordset(jet_sql);
+            m.rows = Read_all(*records);
+            records->Close();
+            m.Add(t);
+        }
+        measures_.push_back(m);
+    }
+
+    // An action query, timed `times` times per run; `before` runs untimed.
+    void Action(const QString& label, const std::function<QString(int)>& jet_sql, int times,
+                const std::function<void()>& before = {})
+    {
+        Measure m{label, 0, 5};
+        for (int run = 0; run < runs_; ++run) {
+            if (before)
+                before();
+            for (int k = 0; k < times; ++k) {
+                const QString sql = jet_sql(k);
+                Stopwatch t;
+                t.start();
+                Main_database->Execute(sql);
+                m.Add(t);
+                m.rows = sqlite3_changes(Main_database->handle());
+            }
+        }
+        measures_.push_back(m);
+    }
+
+    void Add(const Measure& m) { measures_.push_back(m); }
+    int runs() const { return runs_; }
+
+    // The table, then which targets the figures meet.
+    bool Print(bool judge)
+    {
+        int width = 5;
+        for (const Measure& m : measures_)
+            width = std::max(width, static_cast<int>(m.label.size()));
+        out << "| " << QStringLiteral("query").leftJustified(width) << " | " << QStringLiteral("rows").rightJustified(7)
+            << " | median ms | max ms | CPU median ms |\n";
+        out << "|" << QString(width + 2, u'-') << "|--------:|----------:|-------:|--------------:|\n";
+        for (const Measure& m : measures_)
+            out << "| " << m.label.leftJustified(width) << " | " << QString::number(m.rows).rightJustified(7) << " | "
+                << Ms(Median_ms(m.ns)).rightJustified(9) << " | " << Ms(Max_ms(m.ns)).rightJustified(6) << " | "
+                << Ms(Median_ms(m.cpu_ns)).rightJustified(13) << " |\n";
+        if (!judge)
+            return true;
+        bool all = true;
+        out << "\nTargets (median):\n";
+        for (const Measure& m : measures_) {
+            if (m.target_ms <= 0)
+                continue;
+            const bool met = Median_ms(m.ns) < m.target_ms;
+            all = all && met;
+            if (!met)
+                out << "  MISSED " << m.label << ": " << Ms(Median_ms(m.ns)) << " ms (CPU "
+                    << Ms(Median_ms(m.cpu_ns)) << " ms), target < " << m.target_ms << " ms\n";
+        }
+        out << (all ? "  all met\n" : "");
+        return all;
+    }
+
+private:
+    // SQLite's plan for a catalogue text, to see which index a query uses.
+    static void Print_plan(const QString& label, const QString& jet_sql)
+    {
+        const QByteArray text = "EXPLAIN QUERY PLAN " + jet::To_sqlite(jet_sql).toUtf8();
+        sqlite3_stmt* stmt = nullptr;
+        out << label << "\n";
+        if (sqlite3_prepare_v2(Main_database->handle(), text.constData(), -1, &stmt, nullptr) == SQLITE_OK)
+            while (sqlite3_step(stmt) == SQLITE_ROW)
+                out << "  " << sqlite3_column_int(stmt, 0) << " " << sqlite3_column_int(stmt, 1) << " "
+                    << reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3)) << "\n";
+        sqlite3_finalize(stmt);
+    }
+
+    int runs_;
+    bool plans_;
+    std::vector<Measure> measures_;
+};
+
+// One value of the database, for composing a query on real rows.
+QString First_value(const QString& jet_sql, const QString& field)
+{
+    auto records = Main_database->OpenRecordset(jet_sql);
+    return records->Empty() ? QString() : records->Field(field);
+}
+
+int Generator_version_of(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return -1;
+    try {
+        auto db = Database::Open(path);
+        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
+        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
+    } catch (const Db_error&) {
+        return -1;
+    }
+}
+
+int Usage()
+{
+    err << "usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL]\n"
+           "  times start-up and every catalogue query on a synthetic database\n"
+           "  --plans  also prints SQLite's query plan of each query\n"
+           "  --try    runs SQL (say, CREATE INDEX ...; ANALYZE;) on a copy and times the copy\n"
+           "  (kept in " VEXO_BENCH_OUT_DIR " and reused unless --fresh)\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The main window is needed for its validation, never shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int scale = 1, runs = 15;
+    bool fresh = false, plans = false;
+    QString trial; // SQL run on a copy first, to measure a proposed index
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        bool ok = true;
+        if (args.at(i) == QLatin1String("--scale") && i + 1 < args.size())
+            scale = args.at(++i).toInt(&ok);
+        else if (args.at(i) == QLatin1String("--runs") && i + 1 < args.size())
+            runs = args.at(++i).toInt(&ok);
+        else if (args.at(i) == QLatin1String("--fresh"))
+            fresh = true;
+        else if (args.at(i) == QLatin1String("--plans"))
+            plans = true;
+        else if (args.at(i) == QLatin1String("--try") && i + 1 < args.size())
+            trial = args.at(++i);
+        else
+            ok = false;
+        if (!ok || scale < 1 || runs < 1)
+            return Usage();
+    }
+
+    QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
+    const QString path = QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("synthetic_x%1.mdb").arg(scale));
+    QString origin = QStringLiteral("reused");
+    if (fresh || Generator_version_of(path) != bench::Generator_version) {
+        QElapsedTimer t;
+        t.start();
+        try {
+            bench::Make_synthetic_database(path, scale);
+        } catch (const Db_error& e) {
+            err << "cannot write " << path << ": " << e.description() << "\n";
+            return 1;
+        }
+        origin = QStringLiteral("generated in %1 ms").arg(t.elapsed());
+    }
+
+    QString timed = path;
+    if (!trial.isEmpty()) {
+        timed = QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("trial_x%1.mdb").arg(scale));
+        QFile::remove(timed);
+        QFile::copy(path, timed);
+        try {
+            Database::Open(timed)->Execute_native(trial);
+        } catch (const Db_error& e) {
+            err << "--try: " << e.description() << "\n";
+            return 1;
+        }
+        origin += QStringLiteral("; timed on a copy after: ") + trial;
+    }
+
+    Unattended unattended;
+    platform::Install(&unattended);
+    frmMain window;
+    Bench bench(runs, plans);
+
+    try {
+        // Start-up: what the main window's load does once it knows the file.
+        Measure open{QStringLiteral("open (Database::Open)"), 0, 0};
+        Measure validate{QStringLiteral("validate (frmMain::valid_database)"), 0, 0};
+        Measure startup{QStringLiteral("start-up: open + validate"), 0, 20};
+        for (int run = 0; run < runs; ++run) {
+            Main_database.reset();
+            Stopwatch t;
+            t.start();
+            Main_database = Database::Open(timed);
+            const qint64 opened = t.wall_ns(), opened_cpu = t.cpu_ns();
+            if (!window.valid_database()) {
+                err << "the database is not valid: " << timed << "\n";
+                return 1;
+            }
+            open.ns.push_back(opened);
+            open.cpu_ns.push_back(opened_cpu);
+            validate.ns.push_back(t.wall_ns() - opened);
+            validate.cpu_ns.push_back(t.cpu_ns() - opened_cpu);
+            startup.Add(t);
+        }
+        // Validation reads whole tables (record sets are snapshots): its rows
+        // are all the rows of the six tables.
+        validate.rows = startup.rows = First_value(QStringLiteral(
+            "SELECT (SELECT count(*) FROM Yellow) + (SELECT count(*) FROM Green) + (SELECT count(*) FROM Water) + "
+            "(SELECT count(*) FROM Sentences) + (SELECT count(*) FROM Guides_pages) + (SELECT count(*) FROM Summary) "
+            "AS n"), QStringLiteral("n")).toLongLong();
+        bench.Add(open);
+        bench.Add(validate);
+        bench.Add(startup);
+
+        for (const char* table : {"Yellow", "Green", "Water", "Sentences", "Guides_pages", "Summary"})
+            bench.Query(QStringLiteral("Table_SQL %1").arg(QLatin1String(table)), sql::Table_SQL(QLatin1String(table)));
+
+        // The index in its three orders and the find dialog's results.
+        bench.Query(QStringLiteral("Index_by_number_SQL"), sql::Index_by_number_SQL());
+        bench.Query(QStringLiteral("Index_by_name_SQL"), sql::Index_by_name_SQL());
+        bench.Query(QStringLiteral("Chemical_agents_SQL"), sql::Chemical_agents_SQL());
+        const auto find = [](const QString& terms) { return QStringLiteral(" AND (") + terms + u')'; };
+        bench.Query(QStringLiteral("Find_result_SQL contains \"cloruro\" by name"),
+                    sql::Find_result_SQL(find(sql::Find_contains_term(QStringLiteral("cloruro"))), false));
+        bench.Query(QStringLiteral("Find_result_SQL starts \"acido\" by number"),
+                    sql::Find_result_SQL(find(sql::Find_starts_term(QStringLiteral("acido"))), true));
+        const QString quoted_name = First_value(
+            QStringLiteral("SELECT Name_of_material FROM Yellow WHERE Name_of_material like \"*'*\" ORDER BY Blue_Key"),
+            QStringLiteral("Name_of_material"));
+        bench.Query(QStringLiteral("Find_result_SQL is (name with ') by name"),
+                    sql::Find_result_SQL(find(sql::Find_is_term(quoted_name)), false));
+        QStringList ids;
+        {
+            auto records = Main_database->OpenRecordset(QStringLiteral("SELECT ID FROM Yellow ORDER BY Yellow_Key"));
+            const RecordSet::Bookmark first = records->bookmark();
+            for (int k = 1; k <= 7; ++k) {
+                records->Move(records->RecordCount() * k / 8, first);
+                ids << sql::Find_ID_term(records->Field(QStringLiteral("ID")));
+            }
+        }
+        bench.Query(QStringLiteral("Find_result_SQL 7 IDs by number"),
+                    sql::Find_result_SQL(find(ids.join(QStringLiteral(" OR "))), true));
+        bench.Query(QStringLiteral("Find_result_SQL guide 128 by name"),
+                    sql::Find_result_SQL(find(sql::Find_guide_term(QStringLiteral("128"))), false));
+
+        // Guides.
+        bench.Query(QStringLiteral("Guide_list_SQL"), sql::Guide_list_SQL());
+        bench.Query(QStringLiteral("Guide_page_SQL 128"), sql::Guide_page_SQL(QStringLiteral("128")));
+
+        // Distances: the whole table, and one row by the name the index composes.
+        bench.Query(QStringLiteral("Distances_table_SQL"), sql::Distances_table_SQL());
+        {
+            auto w = Main_database->OpenRecordset(QStringLiteral(
+                "SELECT ID, Name_of_material FROM Yellow WHERE PIH = 1 AND Water_reactive = 'W' ORDER BY Yellow_Key"));
+            bench.Query(QStringLiteral("Distances_lookup spilled in water"),
+                        sql::Distances_lookup(w->Empty() ? QString() : w->Field(QStringLiteral("ID")),
+                                              w->Empty() ? QString() : w->Field(QStringLiteral("Name_of_material")),
+                                              QStringLiteral("(cuando es derramado en el agua)")));
+            auto q = Main_database->OpenRecordset(QStringLiteral(
+                "SELECT ID, Name_of_material, Supp_text FROM Yellow WHERE PIH = 1 AND Water_reactive IS NULL AND "
+                "Chemical_Warfare IS NULL AND Name_of_material like '*\"*' ORDER BY Yellow_Key"));
+            bench.Query(QStringLiteral("Distances_lookup name with \""),
+                        sql::Distances_lookup(q->Empty() ? QString() : q->Field(QStringLiteral("ID")),
+                                              q->Empty() ? QString() : q->Field(QStringLiteral("Name_of_material")),
+                                              q->Empty() ? QString() : q->Field(QStringLiteral("Supp_text"))));
+        }
+
+        // Water-reactive materials and the gases they give off.
+        bench.Query(QStringLiteral("Water_list_SQL"), sql::Water_list_SQL());
+        const QString water_id = First_value(QStringLiteral("SELECT ID FROM Water ORDER BY ID"), QStringLiteral("ID"));
+        bench.Query(QStringLiteral("Water_one_SQL"), sql::Water_one_SQL(water_id));
+        bench.Query(QStringLiteral("Gases_SQL"), sql::Gases_SQL(water_id, false));
+        bench.Query(QStringLiteral("Gases_SQL with third"), sql::Gases_SQL(water_id, true));
+        QStringList gases;
+        {
+            auto records = Main_database->OpenRecordset(sql::Gases_SQL(water_id, true));
+            for (const char* field : {"First_name_search", "Second_name_search", "Third_name_search"})
+                if (!records->Empty() && !records->Field(QLatin1String(field)).isEmpty())
+                    gases << records->Field(QLatin1String(field));
+        }
+        bench.Query(QStringLiteral("Gas_index_SQL"), sql::Gas_index_SQL(gases));
+
+        // The summary: empty as shipped, then with the products of an incident.
+        Main_database->Execute(sql::Clear_summary_SQL());
+        bench.Query(QStringLiteral("Summary_view_SQL (empty)"), sql::Summary_view_SQL());
+        std::vector<std::pair<QString, QString>> products;
+        {
+            auto index = Main_database->OpenRecordset(sql::Index_by_name_SQL());
+            const RecordSet::Bookmark first = index->bookmark();
+            for (int k = 0; k < 15; ++k) {
+                index->Move(index->RecordCount() * k / 15, first);
+                products.emplace_back(index->Field(QStringLiteral("ID")), index->Field(QStringLiteral("Name_of_material")));
+            }
+        }
+        const auto add = [&](int k) {
+            const auto& [id, name] = products[static_cast<size_t>(k)];
+            return sql::Add_to_summary_SQL(id, name, k % 3 ? QStringLiteral("0") : QStringLiteral("1"), QStringLiteral("1"));
+        };
+        bench.Action(QStringLiteral("Add_to_summary_SQL"), add, 15,
+                     [] { Main_database->Execute(sql::Clear_summary_SQL()); });
+        bench.Query(QStringLiteral("Summary_view_SQL (15 products)"), sql::Summary_view_SQL());
+        bench.Action(
+            QStringLiteral("Delete_summary_row_SQL"),
+            [](int) {
+                return sql::Delete_summary_row_SQL(First_value(QStringLiteral("SELECT Key FROM Summary ORDER BY Key"),
+                                                               QStringLiteral("Key")));
+            },
+            1,
+            [&] {
+                Main_database->Execute(sql::Clear_summary_SQL());
+                for (int k = 0; k < 15; ++k)
+                    Main_database->Execute(add(k));
+            });
+        bench.Action(QStringLiteral("Clear_summary_SQL"), [](int) { return sql::Clear_summary_SQL(); }, 1, [&] {
+            for (int k = 0; k < 15; ++k)
+                Main_database->Execute(add(k));
+        });
+
+        // A page of the index: 15 rows from the first row's bookmark, as a scroll does.
+        {
+            auto index = Main_database->OpenRecordset(sql::Index_by_number_SQL());
+            index->MoveFirst();
+            const RecordSet::Bookmark first = index->bookmark();
+            const QStringList names = index->Field_names();
+            const int pages_per_run = 50;
+            const int last = std::max(0, index->RecordCount() - 15);
+            Measure page{QStringLiteral("page move: Move 15 rows from a bookmark, read them"), 15, 0.05};
+            for (int run = 0; run < runs; ++run) {
+                for (int p = 0; p < pages_per_run; ++p) {
+                    const int offset = static_cast<int>(static_cast<qint64>(last) * p / (pages_per_run - 1));
+                    Stopwatch t;
+                    t.start();
+                    index->Move(offset, first);
+                    for (int row = 0; row < 15 && !index->Eof(); ++row) {
+                        for (const QString& name : names)
+                            sink += index->Field(name).size();
+                        index->MoveNext();
+                    }
+                    page.Add(t);
+                }
+            }
+            bench.Add(page);
+        }
+    } catch (const Db_error& e) {
+        err << "database error " << e.number() << ": " << e.description() << "\n";
+        return 1;
+    }
+
+    out << "Synthetic database x" << scale << ": " << QDir::toNativeSeparators(timed) << " ("
+        << QFileInfo(path).size() / (1024 * 1024) << " MiB, " << origin << "), " << runs << " runs\n\n";
+    bench.Print(scale == 1);
+    out << "\n(checksum " << sink << ")\n";
+    out.flush();
+    Main_database.reset();
+    platform::Install(nullptr);
+    return 0;
+}

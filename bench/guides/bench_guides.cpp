@@ -1,0 +1,143 @@
+// vexo_bench_guides: times opening a guide page the way a user does it, on
+// the full-size synthetic database: the page query, the build of every block
+// and the layout, with the page shown in the main window. Then a re-layout
+// alone (a resize of the page). Prints one table; the target is per page.
+#include "Synthetic.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMdiSubWindow>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using namespace vexo;
+
+QTextStream out(stdout);
+QTextStream err(stderr);
+
+constexpr double kTarget_ms = 30;
+
+// Nobody is there to close a box.
+class Unattended : public platform::Backend {
+public:
+    platform::Answer Show(const platform::Message& message) override
+    {
+        err << "message: " << message.text << "\n";
+        return platform::Answer::Ok;
+    }
+    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
+    void Beep() override {}
+    void End_program() override { std::exit(1); }
+};
+
+int Generator_version_of(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return -1;
+    try {
+        auto db = Database::Open(path);
+        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
+        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
+    } catch (const Db_error&) {
+        return -1;
+    }
+}
+
+double Median_ms(std::vector<qint64> ns)
+{
+    std::sort(ns.begin(), ns.end());
+    const size_t n = ns.size();
+    return (n % 2 ? static_cast<double>(ns[n / 2]) : (ns[n / 2 - 1] + ns[n / 2]) / 2.0) / 1e6;
+}
+
+double Max_ms(const std::vector<qint64>& ns)
+{
+    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
+}
+
+void Row(const QString& label, int blocks, const std::vector<qint64>& ns)
+{
+    out << "| " << label.leftJustified(36) << " | " << QString::number(blocks).rightJustified(6) << " | "
+        << QString::number(Median_ms(ns), 'f', 2).rightJustified(9) << " | "
+        << QString::number(Max_ms(ns), 'f', 2).rightJustified(6) << " |\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int runs = 5;
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--runs"))
+        runs = std::max(args.at(2).toInt(), 1);
+
+    QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
+    const QString path =
+        QDir::cleanPath(QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("synthetic_x1.mdb")));
+    if (Generator_version_of(path) != bench::Generator_version)
+        bench::Make_synthetic_database(path, 1);
+
+    Unattended unattended;
+    platform::Install(&unattended);
+    Main_database = Database::Open(path);
+    frmMain window;
+    Main_form = &window;
+    window.resize(1024, 768);
+    window.show();
+    QApplication::processEvents();
+
+    // The first page loads the fonts; a user meets that once per run.
+    Open_guide_page(QString::number(bench::First_guide));
+    QApplication::processEvents();
+
+    std::vector<qint64> open_ns, relayout_ns;
+    int blocks = 0;
+    for (int run = 0; run < runs; ++run) {
+        for (int guide = bench::First_guide; guide <= bench::Last_guide; ++guide) {
+            QElapsedTimer t;
+            t.start();
+            frmGuidePage* page = Open_guide_page(QString::number(guide));
+            open_ns.push_back(t.nsecsElapsed());
+            if (!page) {
+                err << "guide " << guide << " did not open\n";
+                return 1;
+            }
+            blocks = std::max<int>(blocks, page->Last_block() + 1);
+            QMdiSubWindow* frame = Child_frame<frmGuidePage>();
+            t.start();
+            frame->resize(frame->width() - 40, frame->height());
+            relayout_ns.push_back(t.nsecsElapsed());
+            // Painting is the event loop's, outside the figures.
+            QApplication::processEvents();
+        }
+    }
+
+    out << "Synthetic database x1: " << QDir::toNativeSeparators(path) << ", " << runs << " runs over guides "
+        << bench::First_guide << "-" << bench::Last_guide << "\n\n";
+    out << "| " << QStringLiteral("guide page").leftJustified(36) << " | blocks | median ms | max ms |\n";
+    out << "|" << QString(38, u'-') << "|-------:|----------:|-------:|\n";
+    Row(QStringLiteral("open (query + build + layout)"), blocks, open_ns);
+    Row(QStringLiteral("re-layout on resize"), blocks, relayout_ns);
+    const bool met = Median_ms(open_ns) < kTarget_ms;
+    out << "\nTarget: open under " << kTarget_ms << " ms (median): " << (met ? "met" : "MISSED") << "\n";
+    Main_form = nullptr;
+    return met ? 0 : 1;
+}

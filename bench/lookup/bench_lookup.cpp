@@ -1,0 +1,208 @@
+// vexo_bench_lookup: times the material lookup the way a user meets it, on the
+// synthetic databases x1, x10 and x100: opening each index (query and first
+// page shown), a page move with the rows updated, and a find by name
+// "contains" with its first page. Prints one table; the targets are for x1.
+#include "Synthetic.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "data/Database.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+#include "lookup/frmFind.h"
+#include "lookup/frmPages.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace vexo;
+
+QTextStream out(stdout);
+QTextStream err(stderr);
+
+constexpr double kOpen_target_ms = 20;
+constexpr double kMove_target_ms = 2;
+constexpr double kFind_target_ms = 10;
+const QString kFind_text = QStringLiteral("cloruro");
+
+// Nobody is there to close a box.
+class Unattended : public platform::Backend {
+public:
+    platform::Answer Show(const platform::Message& message) override
+    {
+        err << "message: " << message.text << "\n";
+        return platform::Answer::Ok;
+    }
+    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
+    void Beep() override {}
+    void End_program() override { std::exit(1); }
+};
+
+int Generator_version_of(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return -1;
+    try {
+        auto db = Database::Open(path);
+        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
+        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
+    } catch (const Db_error&) {
+        return -1;
+    }
+}
+
+double Median_ms(std::vector<qint64> ns)
+{
+    std::sort(ns.begin(), ns.end());
+    const size_t n = ns.size();
+    return (n % 2 ? static_cast<double>(ns[n / 2]) : (ns[n / 2 - 1] + ns[n / 2]) / 2.0) / 1e6;
+}
+
+double Max_ms(const std::vector<qint64>& ns)
+{
+    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
+}
+
+// Runs `step` `runs` times, the event loop (painting) outside the figures.
+std::vector<qint64> Timed(int runs, const std::function<void(int)>& step)
+{
+    std::vector<qint64> ns;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer t;
+        t.start();
+        step(run);
+        ns.push_back(t.nsecsElapsed());
+        QApplication::processEvents();
+    }
+    return ns;
+}
+
+struct Result {
+    QString what;
+    int scale;
+    int rows;
+    std::vector<qint64> ns;
+    double target_ms;
+};
+
+void Print(const Result& r)
+{
+    out << "| " << r.what.leftJustified(30) << " | " << QStringLiteral("x%1").arg(r.scale).rightJustified(5) << " | "
+        << QString::number(r.rows).rightJustified(7) << " | "
+        << QString::number(Median_ms(r.ns), 'f', 2).rightJustified(9) << " | "
+        << QString::number(Max_ms(r.ns), 'f', 2).rightJustified(7) << " | "
+        << (r.scale == 1 ? QString::number(r.target_ms, 'f', 0) : QStringLiteral("-")).rightJustified(6) << " |\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int runs = 20;
+    QList<int> scales = {1, 10, 100};
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args.at(i) == QLatin1String("--runs"))
+            runs = std::max(args.at(i + 1).toInt(), 1);
+        else if (args.at(i) == QLatin1String("--scales")) {
+            scales.clear();
+            for (const QString& s : args.at(i + 1).split(u','))
+                if (s.toInt() > 0)
+                    scales << s.toInt();
+        }
+    }
+
+    Unattended unattended;
+    platform::Install(&unattended);
+    QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
+    frmMain window;
+    Main_form = &window;
+    window.resize(1024, 768);
+    window.show();
+    Initialize_globals();
+    Summary_empty = true;
+
+    std::vector<Result> results;
+    bool met = true;
+    for (const int scale : scales) {
+        const QString path =
+            QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("synthetic_x%1.mdb").arg(scale));
+        if (Generator_version_of(path) != bench::Generator_version) {
+            err << "making " << path << " ...\n";
+            err.flush();
+            bench::Make_synthetic_database(path, scale);
+        }
+        Main_database = Database::Open(path);
+        // The first index built loads the fonts; a user meets that once per run.
+        Open_index_by_number();
+        QApplication::processEvents();
+
+        const int open_runs = scale >= 100 ? std::max(runs / 4, 3) : runs;
+        const std::pair<QString, std::function<void()>> indexes[] = {
+            {QStringLiteral("open index by number"), Open_index_by_number},
+            {QStringLiteral("open index by name"), Open_index_by_name},
+            {QStringLiteral("open chemical agents"), Open_chemical_agents},
+        };
+        // The query alone, to tell the data layer's share from the window's.
+        auto query = Timed(open_runs, [&](int) { Main_database->OpenRecordset(sql::Index_by_number_SQL()); });
+        results.push_back({QStringLiteral("index query alone (by number)"), scale, 0, query, kOpen_target_ms});
+        for (const auto& [what, open] : indexes) {
+            auto ns = Timed(open_runs, [&](int) { open(); });
+            results.push_back({what, scale, Index_records->RecordCount(), ns, kOpen_target_ms});
+        }
+
+        Open_index_by_name();
+        frmPages* pages = Find_child<frmPages>();
+        const int last = pages->vscData->maximum();
+        auto moves = Timed(runs * 10, [&](int run) {
+            // Forward by pages, then a jump: the scroll bar's value is the row offset.
+            pages->vscData->setValue(run % 2 ? (run * 7919) % (last + 1) : std::min(last, run * frmPages::kRows));
+        });
+        results.push_back({QStringLiteral("page move (15 rows updated)"), scale, Index_records->RecordCount(), moves,
+                           kMove_target_ms});
+
+        frmFind* find = Open_find();
+        find->cmdClear_Click();
+        find->txtFindMat->setText(kFind_text);
+        find->chkMaterial->setChecked(true);
+        find->cboMatch->setCurrentIndex(0);
+        auto finds = Timed(open_runs, [&](int) { find->cmdFindIt_Click(); });
+        results.push_back({QStringLiteral("find name contains \"") + kFind_text + u'"', scale,
+                           Index_records->RecordCount(), finds, kFind_target_ms});
+        find->close();
+        Close_child<frmPages>();
+        QApplication::processEvents();
+        Main_database.reset();
+    }
+
+    out << "Synthetic databases, " << runs << " runs (page moves: " << runs * 10 << ")\n\n";
+    out << "| " << QStringLiteral("lookup").leftJustified(30) << " | scale |    rows | median ms | max ms  | target |\n";
+    out << "|" << QString(32, u'-') << "|------:|--------:|----------:|--------:|-------:|\n";
+    for (const Result& r : results) {
+        Print(r);
+        if (r.scale == 1 && Median_ms(r.ns) >= r.target_ms)
+            met = false;
+    }
+    out << "\nTargets on x1 (median): index open under " << kOpen_target_ms << " ms, page move under "
+        << kMove_target_ms << " ms, find under " << kFind_target_ms << " ms: " << (met ? "met" : "MISSED") << "\n";
+    Main_form = nullptr;
+    return met ? 0 : 1;
+}

@@ -1,0 +1,144 @@
+// vexo_bench_printing: times laying out and writing the PDF of a guide page
+// with its distances page, on the default database: by default the longest
+// guide page among those opened for a product that has distances. Keeps the
+// last PDF so it can be looked at.
+#include "app/General.h"
+#include "data/Database.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+#include "guides/frmGuidePage.h"
+#include "platform/Printer_surface.h"
+#include "printing/Guide_page_print.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QLabel>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using namespace vexo;
+
+QTextStream out(stdout);
+QTextStream err(stderr);
+
+struct Product {
+    int guide = 0;
+    QString id;
+    QString name;
+    qsizetype text = 0;  // characters on the guide page
+};
+
+// Every guide page that a product with distances opens, with the length of
+// its text; the longest first.
+std::vector<Product> Pages_with_distances()
+{
+    QHash<QString, bool> green;
+    auto rows = Main_database->OpenRecordset(sql::Table_SQL(QStringLiteral("Green")));
+    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext())
+        green.insert(rows->Field(QStringLiteral("ID")) + u'|' + rows->Field(QStringLiteral("Name_of_material")), true);
+
+    QHash<int, Product> by_guide;
+    rows = Main_database->OpenRecordset(sql::Table_SQL(QStringLiteral("Yellow")));
+    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) {
+        const QString id = rows->Field(QStringLiteral("ID"));
+        const QString name = rows->Field(QStringLiteral("Name_of_material"));
+        const int guide = rows->Field(QStringLiteral("Guide_Number")).toInt();
+        if (green.contains(id + u'|' + name + u' ') && !by_guide.contains(guide))
+            by_guide.insert(guide, {guide, id, name, 0});
+    }
+    std::vector<Product> products;
+    for (Product p : by_guide) {
+        auto page = Main_database->OpenRecordset(sql::Guide_page_SQL(QString::number(p.guide)));
+        for (page->MoveFirst(); !page->Eof(); page->MoveNext())
+            p.text += page->Field(QStringLiteral("Sentences")).size();
+        products.push_back(p);
+    }
+    std::sort(products.begin(), products.end(), [](const Product& a, const Product& b) { return a.text > b.text; });
+    return products;
+}
+
+std::unique_ptr<frmGuidePage> Open_page(const Product& p)
+{
+    Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(QString::number(p.guide)));
+    Product_label = p.name + QStringLiteral(", Número de identificación ") + p.id;
+    auto page = std::make_unique<frmGuidePage>();
+    page->Show_distances(sql::Distances_lookup(p.id, p.name, QString()));
+    return page;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QString database = QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb");
+    QString pdf = QStringLiteral(VEXO_BENCH_OUT_DIR "/guide_page.pdf");
+    int runs = 15;
+    int guide = 0;
+    const QStringList args = app.arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--database"))
+            database = args[i + 1];
+        else if (args[i] == QLatin1String("--pdf"))
+            pdf = args[i + 1];
+        else if (args[i] == QLatin1String("--runs"))
+            runs = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--guide"))
+            guide = args[i + 1].toInt();
+    }
+    QDir().mkpath(QFileInfo(pdf).absolutePath());
+
+    try {
+        Main_database = Database::Open(database);
+    } catch (const Db_error& e) {
+        err << "cannot open " << database << ": " << e.description() << "\n";
+        return 1;
+    }
+    // The distances button shows only where the distances box can open.
+    if (!frmGuidePage::Distances_box_opener)
+        frmGuidePage::Distances_box_opener = [] {};
+
+    const std::vector<Product> products = Pages_with_distances();
+    auto chosen = std::find_if(products.begin(), products.end(),
+                               [&](const Product& p) { return guide == 0 || p.guide == guide; });
+    if (chosen == products.end()) {
+        err << "no guide page with distances" << (guide ? QStringLiteral(" for guide %1").arg(guide) : QString())
+            << "\n";
+        return 1;
+    }
+    const auto page = Open_page(*chosen);
+
+    std::vector<double> ms;
+    int sheets = 0;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        auto printer = platform::Pdf_printer(pdf);
+        printer->Set_font_name(QStringLiteral("Times New Roman"));
+        printer->Set_FontSize(12);
+        Guide_page_print document(*page, *printer);
+        document.Print_guide_page();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+        sheets = Page_number;
+    }
+    std::vector<double> sorted = ms;
+    std::sort(sorted.begin(), sorted.end());
+    out << "Guide " << chosen->guide << " (" << chosen->text << " characters, " << page->Last_block() + 1
+        << " blocks) for " << chosen->id << " " << chosen->name << ": " << sheets << " sheets\n";
+    out << QStringLiteral("lay out and write the PDF: median %1 ms, first %2 ms, max %3 ms over %4 runs (target 200 ms)\n")
+               .arg(sorted[sorted.size() / 2], 0, 'f', 1)
+               .arg(ms.front(), 0, 'f', 1)
+               .arg(sorted.back(), 0, 'f', 1)
+               .arg(runs);
+    out << "PDF: " << QDir::toNativeSeparators(pdf) << "\n";
+    return 0;
+}

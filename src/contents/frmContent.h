@@ -1,0 +1,76 @@
+// The table of contents: the guidebook's sections under three headings. An
+// entry opens its reference document in the viewer, or the program's own
+// window for that section.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QScrollBar;
+
+namespace vexo {
+
+// What an entry does when clicked.
+enum class Entry_action {
+    Heading,          // nothing
+    Document,         // the entry's file in the document viewer
+    Rail_cars,        // Load_rail_cars
+    Road_trailers,    // Load_road_trailers
+    Placards,         // Load_placards
+    Index_by_number,  // the index pages by ID number
+    Index_by_name,    // the index pages by name
+    Water_list,       // the water-reactive list
+    Guides,           // the guide chooser
+    Distances_table,  // the table of distances
+};
+
+struct Content_entry {
+    const char* caption;
+    Entry_action action;
+    const char* file; // the document's file name in the content folder, or ""
+};
+
+constexpr int kContent_entries = 30;
+const std::array<Content_entry, kContent_entries>& Content_entries();
+
+// Whether the window behind an entry is part of the program: the index
+// pages, the water list, the guide chooser and the distances table open
+// through the main window's sections and are available when it has them.
+bool Entry_available(Entry_action action);
+
+class frmContent : public QWidget {
+    Q_OBJECT
+public:
+    // The load: captions, layout, entries enabled by what they can open.
+    explicit frmContent(QWidget* parent = nullptr);
+
+    void Insert_Language_text();
+    // Performs the entry's action (nothing for the headings).
+    void lblTextLabel_Click(int Index);
+
+    std::array<QLabel*, 2> lblTitle{};
+    QFrame* frmData;
+    std::array<QLabel*, kContent_entries> lblTextLabel{};
+    QScrollBar* vsData;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Resize();
+    void vsData_Change(int value);
+    void lblTextLabel_MouseDown(int Index);
+    void lblTextLabel_MouseUp(int Index);
+
+    // Colours of the entry being pressed, given back on release.
+    QColor pressed_fore_;
+    QColor pressed_back_;
+};
+
+} // namespace vexo

@@ -1,0 +1,111 @@
+// Opening a reference document and laying out its viewer.
+#include "contents/frmText1.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "contents/Rtf_reader.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace vexo {
+
+namespace {
+
+constexpr int kFile_access_error = 75;
+constexpr int kOut_of_memory = 7;
+
+} // namespace
+
+QString Content_folder()
+{
+    return QDir(platform::App_path()).filePath(QStringLiteral("Content/espanol")) + QLatin1Char('/');
+}
+
+QString Document_title(const QString& caption)
+{
+    QString title = caption;
+    if (title.startsWith(QLatin1String("- ")))
+        title.remove(0, 2);
+    if (title.size() > 45)
+        title = title.left(42) + QStringLiteral("...");
+    return title;
+}
+
+void Call_frmText1(QString& Text_directory, QString& Caption_frmText1)
+{
+    Close_child<frmText1>();
+    auto* viewer = new frmText1;
+    const int error = viewer->LoadFile(Text_directory);
+    if (error == kFile_access_error) {
+        delete viewer;
+        platform::MsgBox(QStringLiteral("El archivo \"%1\" no se encuentra o no puede ser accesado.").arg(Text_directory),
+                         platform::Icon::Critical);
+        return;
+    }
+    if (error != 0) {
+        delete viewer;
+        Unknown_error(4, static_cast<qint16>(error));
+    }
+    viewer->setWindowTitle(Document_title(Caption_frmText1));
+    Show_child(viewer);
+    // Placing the window lays the text out again; the reader starts at the top.
+    viewer->RichTextBox1->verticalScrollBar()->setValue(0);
+}
+
+frmText1::frmText1(QWidget* parent)
+    : QWidget(parent)
+    , RichTextBox1(new QTextEdit(this))
+{
+    setObjectName(QStringLiteral("frmText1"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/contents.svg")));
+    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setReadOnly(true);
+    RichTextBox1->setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    setPalette(QPalette(Qt::black, Qt::white));
+    resize(twips(9000), twips(7000));
+    Form_Resize();
+}
+
+int frmText1::LoadFile(const QString& path)
+{
+    // 75: the file is not there, is a folder, or cannot be opened for reading.
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return kFile_access_error;
+    if (info.size() > kMax_document_bytes)
+        return kOut_of_memory;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return kFile_access_error;
+    const QByteArray data = file.read(kMax_document_bytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return kFile_access_error;
+    // A fresh document: the viewer opens at its top, cursor and scroll at the start.
+    auto* document = new QTextDocument(RichTextBox1);
+    Read_rtf(data, *document);
+    RichTextBox1->setDocument(document);
+    return 0;
+}
+
+void frmText1::resizeEvent(QResizeEvent*)
+{
+    Form_Resize();
+}
+
+void frmText1::Form_Resize()
+{
+    RichTextBox1->setGeometry(twips(60), 0, std::max(0, width() - twips(60)), height());
+    // The text wraps 480 twips short of the box's right edge.
+    RichTextBox1->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    RichTextBox1->setLineWrapColumnOrWidth(std::max(1, RichTextBox1->width() - twips(480)));
+}
+
+} // namespace vexo

@@ -1,0 +1,45 @@
+// The document viewer: one reference document of the content folder, read
+// from its RTF file and shown read-only, filling the window.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextEdit;
+
+namespace vexo {
+
+// The folder of the reference documents, beside the program.
+QString Content_folder();
+
+// Opens the document at `Text_directory` in a new viewer titled after
+// `Caption_frmText1` (a leading "- " dropped, cut to 45 characters), closing
+// the viewer shown. A missing or unreadable file is reported and no viewer
+// stays open; any other failure is fatal.
+void Call_frmText1(QString& Text_directory, QString& Caption_frmText1);
+
+// The viewer's title for a contents caption.
+QString Document_title(const QString& caption);
+
+// Documents larger than this are not read (taken as out of memory, error 7).
+constexpr qint64 kMax_document_bytes = 32 * 1024 * 1024;
+
+class frmText1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmText1(QWidget* parent = nullptr);
+
+    // Reads the file into the text box; 0, or the error number: 75 when the
+    // file is missing or cannot be read, 7 when it is too large.
+    int LoadFile(const QString& path);
+
+    QTextEdit* RichTextBox1;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Resize();
+};
+
+} // namespace vexo

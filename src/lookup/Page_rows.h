@@ -1,0 +1,58 @@
+// Small helpers shared by the paged lists (index pages, summary): the busy
+// pointer while the database is read, and row widgets updated in place.
+#pragma once
+
+#include <QApplication>
+#include <QColor>
+#include <QLineEdit>
+#include <QPalette>
+#include <QWidget>
+
+namespace vexo {
+
+// The hourglass (or arrow and hourglass) while a window reads the database;
+// the pointer comes back however the read ends.
+class Hourglass {
+public:
+    explicit Hourglass(Qt::CursorShape shape = Qt::WaitCursor) { QApplication::setOverrideCursor(shape); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+// Background of a row's label or text box; a text box paints its base.
+inline void Paint_background(QWidget* widget, const QColor& colour)
+{
+    const QPalette::ColorRole role = qobject_cast<QLineEdit*>(widget) ? QPalette::Base : QPalette::Window;
+    if (widget->palette().color(role) == colour && widget->autoFillBackground())
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+inline QColor Background(const QWidget* widget)
+{
+    return widget->palette().color(qobject_cast<const QLineEdit*>(widget) ? QPalette::Base : QPalette::Window);
+}
+
+// A name box shows the start of a long name, whatever was there before.
+inline void Show_name(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+    box->setCursorPosition(0);
+    box->setToolTip(text);
+}
+
+inline void Set_bold(QWidget* widget, bool bold)
+{
+    if (widget->font().bold() == bold)
+        return;
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+} // namespace vexo

@@ -1,0 +1,348 @@
+// Find dialog: the criteria, how typing ticks them, composing the search and
+// showing its result on the index pages.
+#include "lookup/frmFind.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "data/Queries.h"
+#include "lookup/Page_rows.h"
+#include "lookup/frmPages.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace vexo {
+
+namespace {
+
+QPointer<frmFind> The_dialog;
+
+const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 112 a la 172.");
+
+bool Is_enter(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// A key that types something, as opposed to one that moves the focus.
+bool Is_typing(const QKeyEvent* key)
+{
+    return !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab
+        && key->key() != Qt::Key_Escape;
+}
+
+// Digits only: an empty box or "----" stands for no number.
+bool Is_numeric(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+void Find_in_index()
+{
+    frmPages* pages = Find_child<frmPages>();
+    QMdiSubWindow* active = Main_form ? Main_form->mdiArea->activeSubWindow() : nullptr;
+    if (Pages_inactive && pages)
+        Main_form->mdiArea->setActiveSubWindow(Child_frame<frmPages>());
+    else if (!pages || !active || active->widget() != pages)
+        Open_index_by_number();
+    Open_find();
+}
+
+frmFind* Open_find()
+{
+    if (!The_dialog) {
+        The_dialog = new frmFind(Main_form);
+        The_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    The_dialog->show();
+    The_dialog->raise();
+    The_dialog->activateWindow();
+    return The_dialog;
+}
+
+frmFind::frmFind(QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    // The main window finds its children by name.
+    setObjectName(QStringLiteral("frmFind"));
+    Build_controls();
+    Insert_Text_Language();
+    for (int i = 0; i < kID_boxes; ++i)
+        txtFindID[i]->setText(Find_saved_IDs[static_cast<size_t>(i)]);
+    txtFindMat->setText(Find_saved_name);
+    cboMatch->addItems({QStringLiteral("que contiene"), QStringLiteral("que es"), QStringLiteral("que empieza con")});
+    cboMatch->setCurrentIndex(std::clamp<int>(Find_saved_match, 0, 2));
+    txtFindGuide->setText(Find_saved_guide);
+    if (const frmPages* pages = Find_child<frmPages>()) {
+        if (pages->optBlue->isChecked())
+            Find_saved_order = 1;
+        else if (pages->optYellow->isChecked())
+            Find_saved_order = 0;
+    }
+    cboOrder->addItems({QStringLiteral("ID Number"), QStringLiteral("Nombre del Material")});
+    cboOrder->setCurrentIndex(std::clamp<int>(Find_saved_order, 0, 1));
+}
+
+frmFind::~frmFind()
+{
+    for (int i = 0; i < kID_boxes; ++i)
+        Find_saved_IDs[static_cast<size_t>(i)] = txtFindID[i]->text();
+    Find_saved_name = txtFindMat->text();
+    Find_saved_guide = txtFindGuide->text();
+    Find_saved_match = static_cast<qint16>(cboMatch->currentIndex());
+    Find_saved_order = static_cast<qint16>(cboOrder->currentIndex());
+}
+
+void frmFind::Insert_Text_Language()
+{
+    setWindowTitle(QStringLiteral("Buscar"));
+    cmdClear->setText(QStringLiteral("Despejar"));
+    cmdClose->setText(QStringLiteral("Cerrar"));
+    cmdFindIt->setText(QStringLiteral("Buscar"));
+    frmFindGuide->setTitle(QStringLiteral("Buscar todos los materiales que se refieren a una guía específica"));
+    frmFindID->setTitle(QStringLiteral("Buscar por # de Id: "));
+    frmFindMat->setTitle(QStringLiteral("Buscar el Nombre del material"));
+    lblFindMat->setText(QStringLiteral("Nombre"));
+    lblGuide->setText(QStringLiteral("Número de Guía"));
+    frmOrder->setTitle(QStringLiteral("Por orden"));
+}
+
+frmPages* frmFind::Pages()
+{
+    if (frmPages* pages = Find_child<frmPages>())
+        return pages;
+    Open_index_by_number();
+    raise();
+    return Find_child<frmPages>();
+}
+
+void frmFind::Initialize_data(bool is_yellow_order)
+{
+    frmPages* pages = Pages();
+    if (!pages || !Index_records)
+        return;
+    Index_records->MoveFirst();
+    Index_first_bookmark = Index_records->bookmark();
+    if (is_yellow_order)
+        pages->Put_yellow_order();
+    else
+        pages->Put_blue_order();
+    pages->vscData->blockSignals(true);
+    pages->vscData->setRange(0, std::max(0, Index_records->RecordCount() - frmPages::kRows));
+    pages->vscData->setValue(0);
+    pages->vscData->blockSignals(false);
+    Index_records->MoveFirst();
+    pages->put_data(*Index_records);
+    pages->Control_button();
+}
+
+void frmFind::Find_number_match()
+{
+    const int count = Index_records ? Index_records->RecordCount() : 0;
+    const QString text = count == 0 ? QStringLiteral("Nada similar encontrado")
+                                    : QString::number(count) + QStringLiteral(" similar")
+                                          + (count >= 2 ? QStringLiteral("es") : QString());
+    lblNbrMatch->setText(text);
+    if (frmPages* pages = Find_child<frmPages>())
+        pages->lblNbrMatch->setText(text);
+}
+
+void frmFind::cmdFindIt_Click()
+{
+    Hourglass busy;
+    bool ready = false;
+    if (chkGuide->isChecked()) {
+        bool number = false;
+        int guide = txtFindGuide->text().trimmed().toInt(&number);
+        if (!number)
+            guide = 0;
+        if (guide > 110 && guide < 173) {
+            if (txtFindGuide->text() == QLatin1String("111"))
+                platform::MsgBox(QStringLiteral("La guía 111 solo se utiliza para cargas mixtas y cargas no "
+                                                "identificadas.  No hay materiales que se refieran a esta guía.")
+                                     + QStringLiteral(" ") + kRange,
+                                 platform::Icon::None);
+            else
+                ready = true;
+        } else {
+            platform::MsgBox(kRange, platform::Icon::None);
+        }
+    }
+    if (chkMaterial->isChecked()) {
+        if (txtFindMat->text().isEmpty())
+            chkMaterial->setChecked(false);
+        else
+            ready = true;
+    }
+    if (chkID->isChecked() || ready)
+        Find_Guide_with_sql();
+}
+
+void frmFind::Find_Guide_with_sql()
+{
+    QString name_term;
+    if (chkMaterial->isChecked()) {
+        const QString typed = txtFindMat->text();
+        switch (cboMatch->currentIndex()) {
+        case 1: name_term = sql::Find_is_term(typed); break;
+        case 2: name_term = sql::Find_starts_term(typed); break;
+        default: name_term = sql::Find_contains_term(typed); break;
+        }
+    }
+    QStringList id_terms;
+    if (chkID->isChecked()) {
+        for (QLineEdit* box : txtFindID)
+            if (Is_numeric(box->text()))
+                id_terms << sql::Find_ID_term(box->text());
+        if (id_terms.isEmpty())
+            chkID->setChecked(false);
+    }
+    const QString or_ = QStringLiteral(" OR ");
+    QString filter;
+    if (chkGuide->isChecked()) {
+        filter = QStringLiteral(" AND (") + sql::Find_guide_term(txtFindGuide->text()) + u')';
+    } else if (chkMaterial->isChecked() && chkID->isChecked()) {
+        filter = QStringLiteral(" AND (") + name_term + or_ + id_terms.join(or_) + u')';
+    } else if (chkMaterial->isChecked()) {
+        filter = QStringLiteral(" AND (") + name_term + u')';
+    } else if (chkID->isChecked()) {
+        filter = QStringLiteral(" AND (") + id_terms.join(or_) + u')';
+    } else if (const frmPages* pages = Find_child<frmPages>()) {
+        if (pages->optBlue->isChecked())
+            cboOrder->setCurrentIndex(1);
+        else if (pages->optYellow->isChecked())
+            cboOrder->setCurrentIndex(0);
+    }
+
+    const bool by_number = cboOrder->currentIndex() == 0;
+    Index_SQL = sql::Find_result_SQL(filter, by_number);
+    Index_highlight = by_number ? Yellow_highlight : Cyan_highlight;
+    if (!chkGuide->isChecked() && !chkMaterial->isChecked() && !chkID->isChecked())
+        return;  // nothing to search: the whole index is composed, not opened
+
+    frmPages* pages = Pages();
+    try {
+        Index_records = Main_database->OpenRecordset(Index_SQL);
+    } catch (const Db_error&) {
+        Index_records.reset();
+        if (pages)
+            pages->Show_no_result();
+        platform::MsgBox(QStringLiteral("No se pudo realizar la búsqueda en la base de datos."),
+                         platform::Icon::Exclamation);
+        Find_number_match();
+        return;
+    }
+    if (Index_records->Empty()) {
+        platform::Beep();
+        if (pages)
+            pages->Show_no_result();
+    } else {
+        Initialize_data(Index_highlight == Yellow_highlight);
+    }
+    Find_number_match();
+}
+
+void frmFind::cmdClear_Click()
+{
+    for (QCheckBox* box : {chkID, chkMaterial, chkGuide})
+        box->setChecked(false);
+    for (QLineEdit* box : txtFindID)
+        box->clear();
+    txtFindMat->clear();
+    txtFindGuide->clear();
+    cboMatch->setCurrentIndex(0);
+    if (const frmPages* pages = Find_child<frmPages>()) {
+        if (pages->optBlue->isChecked())
+            cboOrder->setCurrentIndex(1);
+        else if (pages->optYellow->isChecked())
+            cboOrder->setCurrentIndex(0);
+    }
+    txtFindID[0]->setFocus();
+    Find_Guide_with_sql();
+}
+
+void frmFind::cmdClose_Click()
+{
+    close();
+}
+
+bool frmFind::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!Is_typing(key))
+        return false;
+    for (int i = 0; i < kID_boxes; ++i)
+        if (watched == txtFindID[i])
+            return ID_box_key(i, key);
+    if (watched == txtFindMat || watched == txtFindGuide) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (box == txtFindMat) {
+            chkMaterial->setChecked(true);
+        } else {
+            chkID->setChecked(false);
+            chkMaterial->setChecked(false);
+            chkGuide->setChecked(true);
+        }
+        if (box == txtFindMat)
+            chkGuide->setChecked(false);
+        if (Is_enter(key) && !box->text().isEmpty()) {
+            cmdFindIt_Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool frmFind::ID_box_key(int index, QKeyEvent* key)
+{
+    chkID->setChecked(true);
+    chkGuide->setChecked(false);
+    if (Is_enter(key)) {
+        cmdFindIt_Click();
+        return true;
+    }
+    QLineEdit* box = txtFindID[index];
+    if (key->key() == Qt::Key_Backspace || index == kID_boxes - 1 || box->text().size() != box->maxLength() - 1)
+        return false;
+    // The key that completes the number goes into this box, then the
+    // focus moves on to the next one.
+    static_cast<QObject*>(box)->event(key);
+    txtFindID[index + 1]->setFocus();
+    return true;
+}
+
+void frmFind::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void frmFind::Form_Activate()
+{
+    if (Index_highlight == Yellow_highlight)
+        txtFindID[0]->setFocus();
+    else
+        txtFindMat->setFocus();
+}
+
+} // namespace vexo

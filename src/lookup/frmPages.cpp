@@ -1,0 +1,426 @@
+// Index pages: opening the three indexes, filling and scrolling the page,
+// and a row's guide button with the water question and the summary.
+#include "lookup/frmPages.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "data/Queries.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "lookup/Page_rows.h"
+#include "lookup/frmFind.h"
+#include "summary/Summary_store.h"
+#include "summary/frmSummary.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace vexo {
+
+namespace {
+
+const QString kRIT = QStringLiteral("RIT");
+const QString kMRA = QStringLiteral("MRA");
+const QString kQB = QStringLiteral("Q/B");
+const QString kAs_weapon = QStringLiteral("(cuando es utilizado como una arma)");
+const QString kIn_water = QStringLiteral("(cuando es derramado en el agua)");
+const QString kOn_land = QStringLiteral("(cuando es derramado sobre la tierra)");
+
+} // namespace
+
+void Open_pages()
+{
+    Reopen_child<frmPages>();
+}
+
+void Open_index_by_number()
+{
+    Index_mode = 0;
+    Chemical_agents_only = false;
+    Open_pages();
+}
+
+void Open_index_by_name()
+{
+    Index_mode = 1;
+    Chemical_agents_only = false;
+    Open_pages();
+}
+
+void Open_chemical_agents()
+{
+    Index_mode = 0;
+    Chemical_agents_only = true;
+    Open_pages();
+}
+
+void Open_index_query(const QString& index_sql, const QColor& highlight)
+{
+    Index_mode = 2;
+    Index_SQL = index_sql;
+    Index_highlight = highlight;
+    Open_pages();
+}
+
+frmPages::frmPages(QWidget* parent) : QWidget(parent)
+{
+    // The main window finds its children by name.
+    setObjectName(QStringLiteral("frmPages"));
+    Hourglass busy;
+    Build_rows();
+    Insert_Text_Language();
+    if (Index_mode == 2) {
+        // A caller's query: no option stands for it.
+        setWindowTitle(QStringLiteral("Indice de materiales"));
+        for (QRadioButton* option : {optYellow, optBlue, optChem})
+            option->setAutoExclusive(false), option->setChecked(false), option->setAutoExclusive(true);
+        Put_blue_order();
+        if (Open_records(Index_SQL))
+            cmdFirst_Click();
+        Show_count(false);
+    } else if (Index_mode == 1) {
+        optBlue->setChecked(true);
+        optBlue_Click();
+    } else if (Chemical_agents_only) {
+        optChem->setChecked(true);
+        optChem_Click();
+    } else {
+        optYellow->setChecked(true);
+        optYellow_Click();
+    }
+    cmdReport->setEnabled(!Summary_empty);
+}
+
+frmPages::~frmPages()
+{
+    Index_records.reset();
+    Pages_inactive = false;
+}
+
+void frmPages::Insert_Text_Language()
+{
+    lblIDText->setText(QStringLiteral("# de Id"));
+    lblMaterialText->setText(QStringLiteral("Nombre del Material"));
+    lblSpecHaz->setText(QStringLiteral("Riesgos Especiales"));
+    lblGuideText->setText(QStringLiteral("Guía"));
+    cmdFind->setText(QStringLiteral("&Buscar"));
+    cmdFirst->setText(QStringLiteral("Ini&cio del índice"));
+    cmdReport->setText(QStringLiteral("&Resúmen"));
+    optBlue->setText(QStringLiteral("Indice a&lfabético"));
+    optYellow->setText(QStringLiteral("&Indice numérico"));
+    optChem->setText(QStringLiteral("&Armas Quimicas"));
+}
+
+void frmPages::optYellow_Click()
+{
+    Open_index(sql::Index_by_number_SQL(), QStringLiteral("Indice numérico"), Yellow_highlight, true);
+}
+
+void frmPages::optBlue_Click()
+{
+    Open_index(sql::Index_by_name_SQL(), QStringLiteral("Indice alfabético"), Cyan_highlight, false);
+}
+
+void frmPages::optChem_Click()
+{
+    Open_index(sql::Chemical_agents_SQL(), QStringLiteral("Indice de Arma Quimica"), Yellow_highlight, true);
+}
+
+void frmPages::Open_index(const QString& index_sql, const QString& caption, const QColor& highlight,
+                          bool yellow_order)
+{
+    Hourglass busy;
+    Index_SQL = index_sql;
+    Index_highlight = highlight;
+    setWindowTitle(caption);
+    const bool opened = Open_records(Index_SQL);
+    if (yellow_order)
+        Put_yellow_order();
+    else
+        Put_blue_order();
+    if (opened)
+        cmdFirst_Click();
+    Show_count(true);
+}
+
+bool frmPages::Open_records(const QString& index_sql)
+{
+    try {
+        Index_records = Main_database->OpenRecordset(index_sql);
+    } catch (const Db_error&) {
+        // The page stays empty rather than showing rows of another index.
+        Index_records.reset();
+        Show_no_result();
+        platform::MsgBox(QStringLiteral("No se pudo leer el índice de materiales de la base de datos."),
+                         platform::Icon::Exclamation);
+        return false;
+    }
+    Index_records->MoveFirst();
+    // The first record's bookmark is the origin of every page.
+    Index_first_bookmark = Index_records->Empty() ? 0 : Index_records->bookmark();
+    vscData->blockSignals(true);
+    vscData->setRange(0, std::max(0, Index_records->RecordCount() - kRows));
+    vscData->setValue(0);
+    vscData->blockSignals(false);
+    return true;
+}
+
+void frmPages::Show_count(bool always_plural)
+{
+    const int count = Index_records ? Index_records->RecordCount() : 0;
+    lblNbrMatch->setText(QString::number(count) + QStringLiteral(" similar")
+                         + (always_plural || count >= 2 ? QStringLiteral("es") : QString()));
+}
+
+void frmPages::Show_no_result()
+{
+    frmData->hide();
+    for (int i = 0; i < kRows; ++i)
+        Change_visible_box(false, i);
+    Control_button();
+}
+
+bool frmPages::Begin_DB_group(RecordSet& The_RecordSet)
+{
+    The_RecordSet.MovePrevious();
+    const bool first = The_RecordSet.Bof();
+    The_RecordSet.MoveNext();
+    return first;
+}
+
+void frmPages::Control_button()
+{
+    cmdFirst->setEnabled(Index_records && !Index_records->Empty() && !Begin_DB_group(*Index_records));
+}
+
+void frmPages::cmdFirst_Click()
+{
+    if (!Index_records)
+        return;
+    Index_records->MoveFirst();
+    put_data(*Index_records);
+    vscData->blockSignals(true);
+    vscData->setValue(0);
+    vscData->blockSignals(false);
+    Control_button();
+}
+
+void frmPages::vscData_Change(int value)
+{
+    if (!Index_records || Index_records->Empty())
+        return;
+    Index_records->Move(value, Index_first_bookmark);
+    put_data(*Index_records);
+    Control_button();
+}
+
+void frmPages::put_data(RecordSet& rs)
+{
+    frmData->show();
+    bool ran_out = false;
+    last_filled_ = -1;
+    for (int i = 0; i < kRows; ++i) {
+        if (rs.Eof()) {
+            Change_visible_box(false, i);
+            lblReaction[i]->hide();
+            lblDWRM[i]->hide();
+            ran_out = true;
+            continue;
+        }
+        const QString guide = rs.Field(QStringLiteral("Guide_Number"));
+        const bool polymerizes = rs.Field(QStringLiteral("Polymerization")) == QLatin1String("P");
+        const QString name = rs.Field(QStringLiteral("Name_of_material"));
+        QString supplement = rs.Field(QStringLiteral("Supp_text"));
+        if (rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z"))
+            supplement += kAs_weapon;
+
+        lblID[i]->setText(rs.Field(QStringLiteral("ID")));
+        Set_tag(cmdGuide[i], rs.Field(QStringLiteral("PIH")));
+        cmdGuide[i]->setText(polymerizes ? guide + u'P' : guide);
+        cmdGuide[i]->setToolTip(rs.Field(QStringLiteral("Sentences")));
+        Show_name(txtMaterial[i], name);
+        Set_tag(txtMaterial[i], supplement);
+        Change_color(i, rs);
+        Change_visible_box(true, i);
+        last_filled_ = i;
+        rs.MoveNext();
+    }
+    // Only a short set runs out, and it has no other page to scroll to.
+    vscData->setVisible(!ran_out && vscData->maximum() > 0);
+    Position_Table(rs, ran_out);
+    Place_rows();
+}
+
+void frmPages::Position_Table(RecordSet& A_recordset, bool flag)
+{
+    if (flag) {
+        A_recordset.MoveFirst();
+        return;
+    }
+    for (int i = 0; i < kRows; ++i)
+        A_recordset.MovePrevious();
+}
+
+void frmPages::Change_color(int Indx, RecordSet& rs)
+{
+    const bool inhalation = rs.Field(QStringLiteral("PIH")).trimmed() == QLatin1String("1");
+    const bool water = rs.Field(QStringLiteral("Water_reactive")) == QLatin1String("W");
+    const bool agent = rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z");
+    Paint_row(Indx, inhalation || water || agent ? Index_highlight : White);
+
+    QLabel* reaction = lblReaction[Indx];
+    reaction->setText(inhalation ? kRIT : QString());
+    reaction->setToolTip(inhalation ? QStringLiteral("Substancia tóxica por inhalación") : QString());
+    reaction->setVisible(inhalation);
+
+    QLabel* mark = lblDWRM[Indx];
+    if (agent) {
+        mark->setText(kQB);
+        mark->setToolTip(QStringLiteral("Agente Químico y/o biológico"));
+    } else if (water) {
+        mark->setText(kMRA);
+        mark->setToolTip(QStringLiteral("Materiales peligrosos reactivos al agua que producen gases toxicos"));
+    } else {
+        mark->clear();
+        mark->setToolTip(QString());
+    }
+    mark->setVisible(agent || water);
+}
+
+void frmPages::Paint_row(int index, const QColor& colour)
+{
+    if (row_colour_[index] == colour)
+        return;
+    row_colour_[index] = colour;
+    for (QWidget* widget : {static_cast<QWidget*>(lblID[index]), static_cast<QWidget*>(txtMaterial[index]),
+                            static_cast<QWidget*>(lblReaction[index]), static_cast<QWidget*>(lblDWRM[index])})
+        Paint_background(widget, colour);
+}
+
+void frmPages::Change_visible_box(bool Visible_box, int Index)
+{
+    lblID[Index]->setVisible(Visible_box);
+    cmdGuide[Index]->setVisible(Visible_box);
+    txtMaterial[Index]->setVisible(Visible_box);
+}
+
+void frmPages::cmdGuide_Click(int i)
+{
+    const bool inhalation = lblReaction[i]->text() == kRIT;
+    const bool water = lblDWRM[i]->text() == kMRA;
+    std::optional<platform::Answer> answer;
+    if (water)
+        answer = platform::MsgBox(QStringLiteral("El producto se derramó en el agua?"), platform::Icon::Question,
+                                  platform::Buttons::YesNo, QStringLiteral("Material derramado"));
+    const bool in_water = answer == platform::Answer::Yes;
+
+    // The row's texts are read now: opening the guide page may repaint this window.
+    const QString id = lblID[i]->text();
+    const QString name = txtMaterial[i]->text();
+    const QString supplement = Tag(txtMaterial[i]);
+    Product_label = name + QStringLiteral(", Número de identificación ") + id;
+    frmGuidePage* page = Open_guide_page(cmdGuide[i]->text());
+    if (page) {
+        page->Set_print_qualifier(QString());
+        std::optional<QString> suffix;
+        if (inhalation && !water)
+            suffix = supplement;
+        else if (water && !inhalation && in_water)
+            suffix = kIn_water;
+        else if (water && inhalation)
+            suffix = in_water ? kIn_water : kOn_land;
+        if (suffix) {
+            page->Show_distances(sql::Distances_lookup(id, name, *suffix));
+            page->Set_print_qualifier(QStringLiteral(" ") + *suffix);
+        }
+    }
+
+    const bool open_summary = call_see_summary(id, name, answer);
+    Summary_empty = false;
+    cmdReport->setEnabled(true);
+    if (open_summary)
+        Open_summary();
+}
+
+bool frmPages::call_see_summary(const QString& ID_num, const QString& name_mat,
+                                std::optional<platform::Answer> water_resp)
+{
+    if (water_resp != platform::Answer::Yes) {
+        Add_to_summary(name_mat, ID_num, QStringLiteral("0"), QStringLiteral("1"));
+        return false;
+    }
+    auto gases = Main_database->OpenRecordset(sql::Gases_SQL(ID_num, false));
+    Add_to_summary(name_mat, ID_num, QStringLiteral("1"), QStringLiteral("1"));
+    // A water-reactive entry the Water table does not list gives off no gas
+    // the program knows of: the product alone is stored.
+    if (gases->Empty())
+        return false;
+    gases->MoveFirst();
+    const QString first = gases->Field(QStringLiteral("First_product"));
+    const QString second = gases->Field(QStringLiteral("Second_product"));
+    Add_to_summary(gases->Field(QStringLiteral("First_name_search")), gases->Field(QStringLiteral("First_ID")),
+                   QStringLiteral("1"), QStringLiteral("0"));
+    if (!second.isEmpty())
+        Add_to_summary(gases->Field(QStringLiteral("Second_name_search")), gases->Field(QStringLiteral("Second_ID")),
+                       QStringLiteral("1"), QStringLiteral("0"));
+    gases->Close();
+
+    const QString warning = QStringLiteral("ADVERTENCIA: Substancia tóxica por inhalación!\n\n") + name_mat
+                          + QStringLiteral(", Número de identificación ") + ID_num
+                          + QStringLiteral(", crea grandes cantidades de vapores tóxicos de ") + first
+                          + (second.isEmpty() ? QString() : QStringLiteral(" y ") + second)
+                          + QStringLiteral(" cuando se derrama en agua.\n\nLa información pertinente para aquellos "
+                                           "materiales está accesible en el resumen del informe. quiere abrir el "
+                                           "informe?");
+    return platform::MsgBox(warning, platform::Icon::Exclamation, platform::Buttons::YesNo,
+                            QStringLiteral("MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA"))
+        == platform::Answer::Yes;
+}
+
+void frmPages::cmdFind_Click()
+{
+    Open_find();
+}
+
+void frmPages::cmdReport_Click()
+{
+    Hourglass busy(Qt::BusyCursor);
+    setEnabled(false);
+    Open_summary();
+    setEnabled(true);
+}
+
+void frmPages::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (activation_hooked_)
+        return;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        connect(frame, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates before, Qt::WindowStates now) {
+                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+                        Form_Activate();
+                    else if (before.testFlag(Qt::WindowActive) && !now.testFlag(Qt::WindowActive))
+                        Form_Deactivate();
+                });
+        activation_hooked_ = true;
+    }
+}
+
+void frmPages::Form_Activate()
+{
+    cmdReport->setEnabled(!Summary_empty);
+    Pages_inactive = false;
+}
+
+void frmPages::Form_Deactivate()
+{
+    Pages_inactive = true;
+}
+
+} // namespace vexo

@@ -1,0 +1,206 @@
+// The guide page document: read from the open viewer (never from the guide
+// query again), printed through the print engine.
+#include "printing/Guide_page_print.h"
+
+#include "app/General.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace vexo {
+
+namespace {
+
+// The viewer shows the busy pointer while the document is produced, and
+// gets the normal one back however printing ends.
+class Busy_pointer {
+public:
+    Busy_pointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Busy_pointer() { QApplication::restoreOverrideCursor(); }
+    Busy_pointer(const Busy_pointer&) = delete;
+    Busy_pointer& operator=(const Busy_pointer&) = delete;
+};
+
+bool Is_figure(const QString& value)
+{
+    static const QRegularExpression figure(QStringLiteral("^[0-9.,+<> ]+$"));
+    return figure.match(value).hasMatch();
+}
+
+} // namespace
+
+void Print_guide_page(frmGuidePage* page)
+{
+    if (!page)
+        return;
+    std::unique_ptr<platform::Printer_surface> printer;
+    try {
+        printer = platform::Choose_printer(page->lblGuide->text());
+        if (!printer)
+            return;  // the user cancelled
+        Busy_pointer busy;
+        printer->Set_font_name(QStringLiteral("Times New Roman"));
+        printer->Set_FontSize(12);
+        Page_number = 1;
+        Guide_page_print document(*page, *printer);
+        document.Print_guide_page();
+    } catch (const std::exception&) {
+        // A printer that fails, or a product whose distances are not found:
+        // the job stops here and what was drawn is thrown away.
+        if (printer)
+            printer->Abort();
+    }
+}
+
+void Install_page_printing()
+{
+    frmGuidePage::Page_printer = &Print_guide_page;
+}
+
+Page_header Header_of(const frmGuidePage& page)
+{
+    Page_header header;
+    header.guide = page.lblGuide->text();
+    header.title = page.lblProduct->text();
+    // What the opener showed, whether or not the window is on screen now.
+    header.has_product = !page.lblNameProduct->isHidden();
+    header.product = page.lblNameProduct->text();
+    header.qualifier = Tag(page.cmdPrint);
+    return header;
+}
+
+QString Distance_pair(const QString& first, const QString& first_unit, const QString& second,
+                      const QString& second_unit)
+{
+    const bool has_first = !first.trimmed().isEmpty();
+    const bool has_second = !second.trimmed().isEmpty();
+    if (has_first && first == second && !Is_figure(first))
+        return first;
+    if (has_first && !has_second)
+        return first + QLatin1Char(' ') + first_unit;
+    if (!has_first && has_second)
+        return second + QLatin1Char(' ') + second_unit;
+    return first + QLatin1Char(' ') + first_unit + QStringLiteral(", ") + second + QLatin1Char(' ') + second_unit;
+}
+
+Guide_page_print::Guide_page_print(const frmGuidePage& page, platform::Printer_surface& printer)
+    : engine(printer, Header_of(page)), page_(page)
+{
+}
+
+void Guide_page_print::Print_guide_page()
+{
+    platform::Printer_surface& printer = engine.Printer;
+    Page_number = 1;
+    engine.Begin_page();
+    for (qint16 i = 0; i <= page_.Last_block(); ++i) {
+        const QLabel* block = page_.lblText[i];
+        QString text = block->text();
+        const QString tag = Tag(block);
+        if (!engine.Check_page_room())
+            engine.New_page();
+        if (tag == QLatin1String("4") || tag == QLatin1String("3")) {
+            engine.Draw_rule();
+            engine.Skip_line();
+        }
+        // Bold first: a heading is centred by its width in the face it is
+        // printed in.
+        printer.Set_FontBold(tag != QLatin1String("0"));
+        printer.CurrentX = 0;
+        if (tag == QLatin1String("3"))
+            printer.CurrentX = std::max(0.0, (printer.ScaleWidth() - printer.TextWidth(text)) / 2);
+        engine.Print_wrapped(text);
+        if (tag == QLatin1String("3"))
+            engine.Skip_line();
+    }
+    if (!page_.cmdIIPAD->isHidden())
+        print_IIPAD();  // ends the last guide sheet itself
+    else
+        engine.End_page();
+    printer.EndDoc();
+}
+
+void Guide_page_print::print_IIPAD()
+{
+    Box_SQL = Tag(page_.cmdIIPAD);
+    if (!Main_database)
+        throw platform::Print_error("no database is open");
+    const std::unique_ptr<RecordSet> distances = Main_database->OpenRecordset(Box_SQL);
+    if (distances->Empty())
+        throw platform::Print_error("the product has no row of distances");
+    distances->MoveFirst();
+
+    engine.New_page();
+    engine.Skip_line();
+    Print_centred_title(QStringLiteral("Distancias de aislamiento inicial y acción protectora"));
+    engine.Skip_line();
+    engine.Draw_rule();
+
+    const auto field = [&](const char* name) { return distances->Field(QLatin1String(name)); };
+    Print_section_IIPAD(true, field("SP_Isolate_meters"), field("SP_Isolate_feets"), field("SP_Protect_Day_km"),
+                        field("SP_Protect_Day_miles"), field("SP_Protect_Night_km"), field("SP_Protect_Night_miles"));
+    Print_section_IIPAD(false, field("LP_Isolate_meters"), field("LP_Isolate_feets"), field("LP_Protect_Day_km"),
+                        field("LP_Protect_Day_miles"), field("LP_Protect_Night_km"), field("LP_Protect_Night_miles"));
+    engine.End_page();
+}
+
+void Guide_page_print::Print_section_IIPAD(bool small, const QString& m, const QString& ft, const QString& day_km,
+                                           const QString& day_mi, const QString& night_km, const QString& night_mi)
+{
+    platform::Printer_surface& printer = engine.Printer;
+    engine.Skip_line();
+    Print_centred_title(small ? QStringLiteral("DERRAMES PEQUEÑOS") : QStringLiteral("DERRAMES GRANDES"));
+    engine.Skip_line();
+
+    printer.Set_FontBold(false);
+    QString isolate = QStringLiteral("Primero AISLAR a la Redonda: ") +
+                      Distance_pair(m, QStringLiteral("metros"), ft, QStringLiteral("pies"));
+    engine.Print_wrapped(isolate);
+    engine.Skip_line();
+
+    printer.Set_FontBold(true);
+    QString then = QStringLiteral("LUEGO");
+    engine.Print_wrapped(then);
+    engine.Skip_line();
+
+    const QString protect = QStringLiteral(" PROTEJA a las Personas en la Dirección del Viento: ");
+    printer.Set_FontBold(true);
+    printer.Print(QStringLiteral("DIA: "), false);
+    printer.Set_FontBold(false);
+    QString day = protect + Distance_pair(day_km, QStringLiteral("kilómetros"), day_mi, QStringLiteral("millas"));
+    engine.Print_wrapped(day);
+    engine.Skip_line();
+
+    printer.Set_FontBold(true);
+    QString either = QStringLiteral("O");
+    engine.Print_wrapped(either);
+    engine.Skip_line();
+
+    printer.Set_FontBold(true);
+    printer.Print(QStringLiteral("NOCHE: "), false);
+    printer.Set_FontBold(false);
+    QString night =
+        protect + Distance_pair(night_km, QStringLiteral("kilómetros"), night_mi, QStringLiteral("millas"));
+    engine.Print_wrapped(night);
+    engine.Skip_line();
+
+    engine.Draw_rule();
+}
+
+void Guide_page_print::Print_centred_title(const QString& title)
+{
+    platform::Printer_surface& printer = engine.Printer;
+    printer.Set_FontBold(true);
+    printer.CurrentX = (printer.ScaleWidth() - printer.TextWidth(title)) / 2;
+    printer.Print(title, true);
+}
+
+} // namespace vexo

@@ -1,0 +1,291 @@
+// Summary report: filling and scrolling the page, deleting and clearing, and
+// a row's guide button with the distances the row's marks call for.
+#include "summary/frmSummary.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "data/Queries.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "lookup/Page_rows.h"
+#include "lookup/frmPages.h"
+#include "platform/Platform.h"
+#include "summary/Summary_store.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace vexo {
+
+namespace {
+
+const QString kRIT = QStringLiteral("RIT");
+const QString kMRA = QStringLiteral("MRA");
+const QString kQB = QStringLiteral("Q/B");
+
+} // namespace
+
+void Open_summary()
+{
+    if (Summary_empty)
+        return;
+    Hourglass busy(Qt::BusyCursor);
+    Reopen_child<frmSummary>();
+}
+
+frmSummary::frmSummary(QWidget* parent) : QWidget(parent)
+{
+    // The main window finds its children by name.
+    setObjectName(QStringLiteral("frmSummary"));
+    Build_controls();
+    Insert_Text_Language();
+    // Products in the order they were collected: a gas follows its product.
+    Summary_SQL = sql::Summary_view_SQL() + QStringLiteral(" ORDER BY Summary.Key");
+    Summary_records = Main_database->OpenRecordset(Summary_SQL);
+    Summary_records->MoveFirst();
+    Summary_first_bookmark = 0;
+    Form_Activate();
+}
+
+frmSummary::~frmSummary()
+{
+    Summary_records.reset();
+}
+
+bool frmSummary::No_record(const RecordSet& A_recordset)
+{
+    return A_recordset.Eof() && A_recordset.Bof();
+}
+
+void frmSummary::Form_Activate()
+{
+    Summary_records->Requery();
+    Summary_records->MoveFirst();
+    Summary_first_bookmark = Summary_records->Empty() ? 0 : Summary_records->bookmark();
+    vscData->blockSignals(true);
+    vscData->setValue(0);
+    vscData->blockSignals(false);
+    Put_summary_data();
+}
+
+void frmSummary::Put_summary_data()
+{
+    RecordSet& rs = *Summary_records;
+    frmData->show();
+    const int count = rs.RecordCount();
+    whole_set_fits_ = count <= kRows;
+    vscData->blockSignals(true);
+    vscData->setRange(0, std::max(0, count - kRows));
+    vscData->blockSignals(false);
+    vscData->setVisible(!whole_set_fits_);
+
+    shown_rows_ = 0;
+    for (int i = 0; i < kRows; ++i) {
+        lblDWRM[i]->hide();
+        lblTIH[i]->hide();
+        if (rs.Eof()) {
+            change_visible(false, i);
+            continue;
+        }
+        lblID[i]->setText(rs.Field(QStringLiteral("ID")));
+        Set_tag(lblID[i], rs.Field(QStringLiteral("Key")));
+        Show_name(txtMat[i], rs.Field(QStringLiteral("Name")));
+        Set_tag(txtMat[i], rs.Field(QStringLiteral("Supp_text")));
+        QString guide = rs.Field(QStringLiteral("Guide_Number"));
+        if (rs.Field(QStringLiteral("Polymerization")) == QLatin1String("P"))
+            guide += u'P';
+        cmdGuide[i]->setText(guide);
+        Set_tag(cmdGuide[i], guide);
+        cmdGuide[i]->setToolTip(rs.Field(QStringLiteral("Sentences")));
+
+        const bool water = rs.Field(QStringLiteral("Water_reactive")) == QLatin1String("W");
+        const bool agent = rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z");
+        if (agent) {
+            lblDWRM[i]->setText(kQB);
+            lblDWRM[i]->setToolTip(QStringLiteral("Agente Químico y/o biológico"));
+        } else if (water) {
+            lblDWRM[i]->setText(kMRA);
+            lblDWRM[i]->setToolTip(QStringLiteral("Materiales peligrosos reactivos al agua que producen gases toxicos"));
+        } else {
+            lblDWRM[i]->clear();
+        }
+        lblDWRM[i]->setVisible(agent || water);
+        const bool inhalation = rs.Field(QStringLiteral("PIH")).trimmed() == QLatin1String("1");
+        lblTIH[i]->setText(inhalation ? kRIT : QString());
+        lblTIH[i]->setToolTip(inhalation ? QStringLiteral("Substancia tóxica por inhalación") : QString());
+        lblTIH[i]->setVisible(inhalation);
+
+        Change_bold_fields(rs.Field(QStringLiteral("Bold")).trimmed() == QLatin1String("1"), i);
+        Change_color(i);
+        change_visible(true, i);
+        ++shown_rows_;
+        rs.MoveNext();
+    }
+    Pos_table(whole_set_fits_);
+    Place_rows();
+}
+
+void frmSummary::Pos_table(bool flag)
+{
+    if (flag) {
+        Summary_records->MoveFirst();
+        return;
+    }
+    for (int i = 0; i < kRows; ++i)
+        Summary_records->MovePrevious();
+}
+
+void frmSummary::Change_bold_fields(bool Bold_value, int Index)
+{
+    for (QWidget* w : {static_cast<QWidget*>(lblID[Index]), static_cast<QWidget*>(txtMat[Index]),
+                       static_cast<QWidget*>(cmdGuide[Index]), static_cast<QWidget*>(lblDWRM[Index]),
+                       static_cast<QWidget*>(lblTIH[Index])})
+        Set_bold(w, Bold_value);
+}
+
+void frmSummary::Change_color(int Index)
+{
+    const bool green = Summary_records->Field(QStringLiteral("High_green")).trimmed() == QLatin1String("1");
+    row_green_[Index] = green;
+    for (QWidget* w : {static_cast<QWidget*>(lblID[Index]), static_cast<QWidget*>(txtMat[Index]),
+                       static_cast<QWidget*>(lblDWRM[Index]), static_cast<QWidget*>(lblTIH[Index])})
+        Paint_background(w, green ? Green_highlight : White);
+}
+
+void frmSummary::change_visible(bool visible_lbl, int Index)
+{
+    chkDelete[Index]->setVisible(visible_lbl);
+    lblID[Index]->setVisible(visible_lbl);
+    txtMat[Index]->setVisible(visible_lbl);
+    cmdGuide[Index]->setVisible(visible_lbl);
+}
+
+void frmSummary::Clear_checked_delete()
+{
+    for (QCheckBox* box : chkDelete)
+        box->setChecked(false);
+}
+
+void frmSummary::vscData_Change(int value)
+{
+    Summary_records->Move(value, Summary_first_bookmark);
+    Put_summary_data();
+    Clear_checked_delete();
+}
+
+void frmSummary::chkDelete_Click()
+{
+    bool any = false;
+    for (const QCheckBox* box : chkDelete)
+        any = any || box->isChecked();
+    cmdDeleteItem->setEnabled(any);
+}
+
+void frmSummary::cmdDeleteItem_Click()
+{
+    {
+        Hourglass busy;
+        for (int i = 0; i < kRows; ++i)
+            if (chkDelete[i]->isChecked())
+                Delete_from_summary(Tag(lblID[i]));
+        Clear_checked_delete();
+        Summary_records->Requery();
+        if (!No_record(*Summary_records)) {
+            Form_Activate();
+            return;
+        }
+    }
+    Summary_empty = true;
+    Unload();
+}
+
+void frmSummary::cmdClearSum_Click()
+{
+    if (platform::MsgBox(QStringLiteral("Estas seguro que quieres borrar todos los productos del Resúmen?"),
+                         platform::Icon::Question, platform::Buttons::YesNo)
+        != platform::Answer::Yes)
+        return;
+    Clear_summary();
+    Unload();
+}
+
+void frmSummary::Unload()
+{
+    // Deferred: the button that asked for it is still in its click.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void frmSummary::cmdIDNumber_Click()
+{
+    Hourglass busy(Qt::BusyCursor);
+    Open_index_by_number();
+}
+
+void frmSummary::cmdMaterial_Click()
+{
+    Hourglass busy(Qt::BusyCursor);
+    Open_index_by_name();
+}
+
+void frmSummary::cmdChemWeap_Click()
+{
+    Hourglass busy(Qt::BusyCursor);
+    Open_chemical_agents();
+}
+
+void frmSummary::cmdGuide_Click(int i)
+{
+    const QString id = lblID[i]->text();
+    const QString name = txtMat[i]->text();
+    const QString supplement = Tag(txtMat[i]);
+    const bool inhalation = lblTIH[i]->text() == kRIT;
+    const QString mark = lblDWRM[i]->text();
+    const bool green = row_green_[i];
+    Product_label = name + QStringLiteral(", Número de identificación ") + id;
+    frmGuidePage* page = Open_guide_page(Tag(cmdGuide[i]));
+    if (!page)
+        return;
+
+    // The row's own flags answer the water question; later cases win.
+    std::optional<QString> suffix;
+    if (inhalation && mark != kMRA)
+        suffix = supplement;
+    if (inhalation && mark == kQB)
+        suffix = QStringLiteral("(cuando es utilizado como una arma)");
+    if (mark == kMRA && !inhalation && green)
+        suffix = QStringLiteral("(cuando es derramado en el agua)");
+    if (mark == kMRA && inhalation)
+        suffix = green ? QStringLiteral("(cuando es derramado en el agua)")
+                       : QStringLiteral("(cuando es derramado sobre la tierra)");
+    if (!suffix) {
+        page->Set_print_qualifier(QString());
+        return;
+    }
+    page->Show_distances(sql::Distances_lookup(id, name, *suffix));
+    page->Set_print_qualifier(QStringLiteral(" ") + *suffix);
+}
+
+void frmSummary::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (activation_hooked_)
+        return;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        connect(frame, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates before, Qt::WindowStates now) {
+                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+                        Form_Activate();
+                });
+        activation_hooked_ = true;
+    }
+}
+
+} // namespace vexo

@@ -1,0 +1,279 @@
+// The welcome page: its captions and tips, the two size classes, a layout
+// where nothing is cut off or covered, the page disabled while a button
+// works, the summary button's guard and closing the page.
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "app/frmWelcome.h"
+#include "platform/Twips.h"
+#include "support/Fixture.h"
+#include "support/Scripted_platform.h"
+
+#include <QtTest>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+using namespace vexo;
+using test::Program_ended;
+
+class tst_frmWelcome : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void captions_and_tips_data();
+    void captions_and_tips();
+    void size_classes_data();
+    void size_classes();
+    void layout_data();
+    void layout();
+    void buttons_work_with_the_page_disabled_data();
+    void buttons_work_with_the_page_disabled();
+    void summary_button_follows_activation();
+    void closing_the_page_asks_data();
+    void closing_the_page_asks();
+
+private:
+    frmWelcome* Page() const { return Find_child<frmWelcome>(); }
+
+    QTemporaryDir template_; // the fixture database, made once and copied for each test
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::Scripted_platform> ui_;
+    std::unique_ptr<frmMain> main_;
+};
+
+void tst_frmWelcome::initTestCase()
+{
+    test::Make_database(template_.filePath(QStringLiteral("guide2ks.mdb")), test::Minimal_rows());
+}
+
+void tst_frmWelcome::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath(QStringLiteral("settings")));
+    platform::Set_app_path(dir_->path());
+    QVERIFY(QFile::copy(template_.filePath(QStringLiteral("guide2ks.mdb")), dir_->filePath(QStringLiteral("guide2ks.mdb"))));
+    ui_ = std::make_unique<test::Scripted_platform>();
+    Main_database.reset();
+    main_ = std::make_unique<frmMain>();
+    Main_form = main_.get();
+    main_->Load();
+    // Every section gets a window that only says it was built.
+    auto nothing = [] {};
+    main_->openers = {nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing};
+    main_->Enable_built_commands();
+    main_->resize(1000, 800);
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+}
+
+void tst_frmWelcome::cleanup()
+{
+    main_.reset();
+    Main_form = nullptr;
+    Main_database.reset();
+    Guide_records.reset();
+    ui_.reset();
+}
+
+void tst_frmWelcome::captions_and_tips_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    auto row = [](const char* button, const char* caption, const char* tip = "") {
+        QTest::newRow(button) << QString::fromLatin1(button) << QString::fromUtf8(caption) << QString::fromUtf8(tip);
+    };
+    row("cmdIDNumber", "&Indice numérico");
+    row("cmdMaterial", "Indice a&lfabético");
+    row("cmdGuide", "Guías", "Guias de Repuesta a Emergencias");
+    row("cmdPlacards", "&Carteles");
+    row("cmdTrailer", "Tabla de remolques");
+    row("cmdTanks", "Tabla de carros tanque");
+    row("cmdDistances", "TDAIAP", "Tabla de distancias de aislamiento inicial y acción protectora");
+    row("cmdWater", "LMPRA", "Lista de materiales peligrosos reactivos al agua que producen gases toxicos");
+    row("cmdChemWeap", "Agentes Q/B", "Agentes Químicos y/o biológicos");
+    row("cmdContents", "T&abla de Contenido");
+    row("cmdSummary", "&Resúmen");
+}
+
+void tst_frmWelcome::captions_and_tips()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    QVERIFY(Page());
+    QCOMPARE(Page()->windowTitle(), QStringLiteral("Bienvenido"));
+    auto* b = Page()->findChild<QPushButton*>(button);
+    QVERIFY(b);
+    QCOMPARE(b->text(), caption);
+    QCOMPARE(b->toolTip(), tip);
+}
+
+void tst_frmWelcome::size_classes_data()
+{
+    QTest::addColumn<int>("screen_width");
+    QTest::addColumn<int>("font_size");
+    QTest::addColumn<int>("button_width"); // twips
+    QTest::addColumn<int>("button_height");
+    QTest::addColumn<int>("menu_width");
+    QTest::addColumn<int>("map_width");
+    QTest::newRow("640") << 640 << 7 << 1700 << 350 << 2175 << 3675;
+    QTest::newRow("799") << 799 << 7 << 1700 << 350 << 2175 << 3675;
+    QTest::newRow("800") << 800 << 9 << 2175 << 495 << 2655 << 4305;
+    QTest::newRow("1920") << 1920 << 9 << 2175 << 495 << 2655 << 4305;
+}
+
+void tst_frmWelcome::size_classes()
+{
+    QFETCH(int, screen_width);
+    QFETCH(int, font_size);
+    QFETCH(int, button_width);
+    QFETCH(int, button_height);
+    QFETCH(int, menu_width);
+    QFETCH(int, map_width);
+    frmWelcome page(screen_width);
+    QCOMPARE(page.cmdTanks->font().pointSize(), font_size);
+    QCOMPARE(page.cmdTanks->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(page.cmdTanks->size(), QSize(twips(button_width), twips(button_height)));
+    QCOMPARE(page.frmMenu->width(), twips(menu_width));
+    QCOMPARE(page.imgAmerica->width(), twips(map_width));
+}
+
+void tst_frmWelcome::layout_data()
+{
+    QTest::addColumn<int>("screen_width");
+    QTest::addColumn<QSize>("page"); // pixels asked of the page
+    QTest::newRow("small class at its minimum") << 640 << QSize(0, 0);
+    QTest::newRow("large class at its minimum") << 800 << QSize(0, 0);
+    QTest::newRow("large class, wide page") << 1280 << QSize(1200, 900);
+}
+
+void tst_frmWelcome::layout()
+{
+    QFETCH(int, screen_width);
+    QFETCH(QSize, page);
+    frmWelcome welcome(screen_width);
+    welcome.resize(page); // never below the minimum
+    welcome.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&welcome));
+    QCOMPARE(welcome.width(), std::max(page.width(), twips(9915)));
+    QCOMPARE(welcome.height(), std::max(page.height(), twips(9750)));
+
+    QCOMPARE(welcome.picLogo->pos(), QPoint(0, 0));
+    const QRect menu = welcome.frmMenu->geometry();
+    QVERIFY(qAbs(menu.right() + 1 + twips(120) - welcome.width()) <= 1);
+    QVERIFY(qAbs(menu.top() - (welcome.height() - menu.bottom() - 1)) <= 1);
+
+    // The map sits between the logo and the buttons, centred, touching neither.
+    const QRect map = welcome.imgAmerica->geometry();
+    const QRect logo = welcome.picLogo->geometry();
+    QVERIFY(map.left() > logo.right());
+    QVERIFY(map.right() < menu.left());
+    QVERIFY(qAbs((map.left() - logo.right()) - (menu.left() - map.right())) <= 2);
+    QVERIFY(map.top() >= 0 && map.bottom() < welcome.height());
+
+    // Every button shows whole inside its section, every section inside the
+    // menu frame, and no two of them meet.
+    QList<QRect> sections;
+    for (QGroupBox* section : {welcome.frmSection1, welcome.frmSection2, welcome.frmSection3}) {
+        QVERIFY(QRect(QPoint(0, 0), menu.size()).contains(section->geometry()));
+        for (const QRect& other : sections)
+            QVERIFY(!other.intersects(section->geometry()));
+        sections << section->geometry();
+        QList<QRect> buttons;
+        for (QPushButton* button : section->findChildren<QPushButton*>()) {
+            QVERIFY2(section->contentsRect().contains(button->geometry()), qPrintable(button->text()));
+            for (const QRect& other : buttons)
+                QVERIFY2(!other.intersects(button->geometry()), qPrintable(button->text()));
+            buttons << button->geometry();
+            const QString caption = QString(button->text()).remove(u'&');
+            QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 8 < button->width(), qPrintable(caption));
+        }
+    }
+}
+
+void tst_frmWelcome::buttons_work_with_the_page_disabled_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("disabled_meanwhile");
+    for (const char* b : {"cmdIDNumber", "cmdMaterial", "cmdGuide", "cmdPlacards", "cmdTrailer", "cmdTanks",
+                          "cmdDistances", "cmdWater", "cmdChemWeap", "cmdSummary"})
+        QTest::newRow(b) << QString::fromLatin1(b) << true;
+    QTest::newRow("cmdContents") << QStringLiteral("cmdContents") << false;
+}
+
+void tst_frmWelcome::buttons_work_with_the_page_disabled()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, disabled_meanwhile);
+    Summary_empty = false;
+    Page()->Form_Activate();
+    bool built = false;
+    bool page_enabled = true;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+    auto watch = [&] {
+        built = true;
+        page_enabled = Page()->isEnabled();
+        pointer = Page()->cursor().shape();
+    };
+    main_->openers = {watch, watch, watch, watch, watch, watch, watch, watch, watch, watch};
+
+    auto* b = Page()->findChild<QPushButton*>(button);
+    QVERIFY(b->isEnabled());
+    b->click();
+
+    QVERIFY(built);
+    QCOMPARE(page_enabled, !disabled_meanwhile);
+    QCOMPARE(pointer, disabled_meanwhile ? Qt::BusyCursor : Qt::ArrowCursor);
+    QVERIFY(Page()->isEnabled());
+    QCOMPARE(Page()->cursor().shape(), Qt::ArrowCursor);
+}
+
+void tst_frmWelcome::summary_button_follows_activation()
+{
+    // The fixture's Summary table is empty.
+    QVERIFY(Summary_empty);
+    QVERIFY(!Page()->cmdSummary->isEnabled());
+    Summary_empty = false; // a product was added elsewhere
+    QVERIFY(!Page()->cmdSummary->isEnabled());
+    QMdiSubWindow* frame = main_->mdiArea->addSubWindow(new QLabel(QStringLiteral("otra")));
+    frame->show();
+    main_->mdiArea->setActiveSubWindow(frame);
+    main_->mnuViewWelcome->trigger();
+    QVERIFY(Page()->cmdSummary->isEnabled());
+}
+
+void tst_frmWelcome::closing_the_page_asks_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No keeps the page and the program") << false;
+    QTest::newRow("Yes ends the program") << true;
+}
+
+void tst_frmWelcome::closing_the_page_asks()
+{
+    QFETCH(bool, yes);
+    if (yes)
+        ui_->answers << platform::Answer::Yes;
+    QMdiSubWindow* frame = Child_frame<frmWelcome>();
+    bool ended = false;
+    try {
+        frame->close();
+    } catch (const Program_ended&) {
+        ended = true;
+    }
+    QCOMPARE(ui_->texts(), QStringList{"Está seguro que quiere salir de MARDOVI VEXO?"});
+    QCOMPARE(ended, yes);
+    QCOMPARE(Child_frame<frmWelcome>(), frame);
+    QVERIFY(frame->isVisible());
+}
+
+QTEST_MAIN(tst_frmWelcome)
+#include "tst_frmWelcome.moc"

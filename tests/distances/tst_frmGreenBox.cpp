@@ -1,0 +1,184 @@
+// The distances box: the lookup the guide page carries finds the row it
+// names, whatever the name holds; a lookup that finds nothing leaves the
+// headings alone; the box goes when another window becomes active.
+#include "Distances_program.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "data/Queries.h"
+#include "distances/Distances.h"
+#include "distances/frmGreenBox.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vexo;
+
+namespace {
+
+const char* kRows =
+    "INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'Gases Tóxicos y/o Corrosivos', 2);\n"
+    "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2);\n"
+    "INSERT INTO Yellow VALUES ('1017', 'Chlorine', 124, 1, 1, 1, NULL, NULL, NULL, NULL);\n"
+    "INSERT INTO Green VALUES\n"
+    "  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', 'Consulte la Tabla 3', 'Consulte la Tabla 3',"
+    " 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3'),\n"
+    "  (1754, 'Chlorosulfonic acid (cuando es derramado sobre la tierra)', '30', '100', '0.1', '0.1', '0.1', '0.1',"
+    " '60', '200', '0.3', '0.2', '0.6', '0.4'),\n"
+    "  (1754, 'Chlorosulfonic acid (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.3', '0.2',"
+    " '100', '300', '0.6', '0.4', '1.9', '1.2'),\n"
+    "  (2810, 'Sarin (cuando es utilizado como una arma)', '60', '200', '0.4', '0.3', '1.1', '0.7',"
+    " '400', '1250', '2.1', '1.3', '4.9', '3.0'),\n"
+    "  (2222, 'Shell 5\" caliber ', '30', '100', '0.2', '0.1', '0.9', '0.6', '150', '500', '1.0', '0.6', '3.4', '2.1'),\n"
+    "  (1111, 'O''Brien''s mix (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.4', '0.2',"
+    " '60', '200', '0.2', '0.1', '1.0', '0.6');\n";
+
+frmGreenBox* Box_for(const QString& lookup)
+{
+    Box_SQL = lookup;
+    Open_distances_box();
+    return Find_child<frmGreenBox>();
+}
+
+bool Shown(const QWidget* widget)
+{
+    return widget->isVisibleTo(widget->window());
+}
+
+} // namespace
+
+class tst_frmGreenBox : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void lookup_finds_its_row_data();
+    void lookup_finds_its_row();
+    void lookup_that_finds_nothing_shows_headings_only();
+    void guide_page_button_opens_the_box();
+    void another_window_active_closes_the_box();
+    void narrow_box_is_widened_back();
+};
+
+void tst_frmGreenBox::lookup_finds_its_row_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("night_km");   // small spill, night
+    QTest::addColumn<QString>("day_miles");  // large spill, day
+    QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "1.5" << "";
+    QTest::newRow("on land") << "1754" << "Chlorosulfonic acid" << "(cuando es derramado sobre la tierra)" << "0.1"
+                             << "(0.2)";
+    QTest::newRow("in water") << "1754" << "Chlorosulfonic acid" << "(cuando es derramado en el agua)" << "0.3"
+                              << "(0.4)";
+    QTest::newRow("weapon") << "2810" << "Sarin" << "(cuando es utilizado como una arma)" << "1.1" << "(1.3)";
+    QTest::newRow("double quote") << "2222" << "Shell 5\" caliber" << "" << "0.9" << "(0.6)";
+    QTest::newRow("apostrophes in water") << "1111" << "O'Brien's mix" << "(cuando es derramado en el agua)" << "0.4"
+                                          << "(0.1)";
+}
+
+void tst_frmGreenBox::lookup_finds_its_row()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, name);
+    QFETCH(QString, suffix);
+    QFETCH(QString, night_km);
+    QFETCH(QString, day_miles);
+    test::Distances_program program(QString::fromUtf8(kRows));
+    frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, suffix));
+    QVERIFY(box);
+    QVERIFY(box->Found());
+    QCOMPARE(box->row.lblID->text(), id);
+    QCOMPARE(box->row.lblMat->text(), name + u' ' + suffix);
+    QCOMPARE(box->row.values[SPNK]->text(), night_km);
+    QVERIFY(Shown(box->row.values[SPNK]));
+    if (day_miles.isEmpty()) {
+        // Chlorine's large spill is in the book's Table 3.
+        QVERIFY(!Shown(box->row.values[LPDM]));
+        QCOMPARE(box->row.notes[1]->text(), QStringLiteral("Consulte la Tabla 3"));
+        QVERIFY(Shown(box->row.notes[1]));
+    } else {
+        QCOMPARE(box->row.values[LPDM]->text(), day_miles);
+        QVERIFY(!Shown(box->row.notes[1]));
+    }
+    QCOMPARE(box->windowTitle(), QStringLiteral("Tabla de distancias de aislamiento inicial y acción protectora"));
+}
+
+void tst_frmGreenBox::lookup_that_finds_nothing_shows_headings_only()
+{
+    test::Distances_program program(QString::fromUtf8(kRows));
+    for (const QString& lookup : {sql::Distances_lookup(QStringLiteral("1017"), QStringLiteral("Chlorine"),
+                                                        QStringLiteral("(cuando es derramado en el agua)")),
+                                  QString()}) {
+        frmGreenBox* box = Box_for(lookup);
+        QVERIFY(box);
+        QVERIFY(!box->Found());
+        QCOMPARE(box->row.lblID->text(), QString());
+        QCOMPARE(box->row.lblMat->text(), QString());
+        for (QLabel* cell : box->row.values)
+            QVERIFY(!Shown(cell));
+        QVERIFY(Shown(box->frmTitle->lblSmall));
+        QCOMPARE(box->frmTitle->unit[SIM]->text(), QStringLiteral("Metros"));
+    }
+}
+
+void tst_frmGreenBox::guide_page_button_opens_the_box()
+{
+    test::Distances_program program(QString::fromUtf8(kRows));
+    Install_distances_box();
+    frmGuidePage* page = Open_guide_page(QStringLiteral("124"));
+    QVERIFY(page);
+    const QString lookup = sql::Distances_lookup(QStringLiteral("1017"), QStringLiteral("Chlorine"), QString());
+    page->Show_distances(lookup);
+    QVERIFY(Shown(page->cmdIIPAD));
+    page->cmdIIPAD->click();
+    QCOMPARE(Box_SQL, lookup);
+    frmGreenBox* first = Find_child<frmGreenBox>();
+    QVERIFY(first);
+    QCOMPARE(first->row.values[SIM]->text(), QStringLiteral("60"));
+    QCOMPARE(first->row.values[SIF]->text(), QStringLiteral("(200)"));
+    // Pressed again: a fresh box replaces the one shown.
+    QPointer<frmGreenBox> old = first;
+    page->cmdIIPAD->click();
+    QVERIFY(old.isNull());
+    int boxes = 0;
+    for (QMdiSubWindow* sub : Main_form->mdiArea->subWindowList())
+        boxes += qobject_cast<frmGreenBox*>(sub->widget()) != nullptr;
+    QCOMPARE(boxes, 1);
+}
+
+void tst_frmGreenBox::another_window_active_closes_the_box()
+{
+    test::Distances_program program(QString::fromUtf8(kRows));
+    Install_distances_box();
+    frmGuidePage* page = Open_guide_page(QStringLiteral("124"));
+    page->Show_distances(sql::Distances_lookup(QStringLiteral("1017"), QStringLiteral("Chlorine"), QString()));
+    page->cmdIIPAD->click();
+    QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
+    QVERIFY(box);
+    QCOMPARE(Main_form->mdiArea->activeSubWindow(), Child_frame<frmGreenBox>());
+    Main_form->mdiArea->setActiveSubWindow(Child_frame<frmGuidePage>());
+    QTRY_VERIFY(box.isNull());
+}
+
+void tst_frmGreenBox::narrow_box_is_widened_back()
+{
+    test::Distances_program program(QString::fromUtf8(kRows));
+    frmGreenBox* box = Box_for(sql::Distances_lookup(QStringLiteral("1017"), QStringLiteral("Chlorine"), QString()));
+    const int tall = box->height();
+    Child_frame<frmGreenBox>()->resize(100, 900);
+    QCoreApplication::processEvents();
+    QVERIFY(box->width() >= twips(9000));
+    QCOMPARE(box->height(), tall);
+    // The row fits under the headings, with the content's margin below.
+    QVERIFY(box->frmData->geometry().bottom() < box->height());
+    QVERIFY(box->row.lblMat->geometry().bottom() < box->frmData->height());
+}
+
+QTEST_MAIN(tst_frmGreenBox)
+#include "tst_frmGreenBox.moc"

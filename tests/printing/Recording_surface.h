@@ -1,0 +1,64 @@
+// A printer for tests: every character is equally wide, so positions can be
+// worked out by hand, and everything drawn is kept, sheet by sheet.
+#pragma once
+
+#include "platform/Printer_surface.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vexo::test {
+
+struct Printed {
+    enum Kind { Text, Line } kind;
+    int sheet;
+    double x, y;
+    double x2 = 0, y2 = 0;  // end of a line
+    QString text;
+    double size = 0;
+    bool bold = false;
+    QString font;
+};
+
+// Outlives the surface, which the print button destroys with the job.
+struct Print_journal {
+    QList<Printed> items;
+    int sheets = 1;
+    bool ended = false;
+    bool aborted = false;
+
+    QList<Printed> texts(int sheet) const;
+    QList<Printed> lines(int sheet) const;
+    QStringList words(int sheet) const;  // the texts of a sheet, in order
+    QStringList all_texts() const;
+};
+
+class Recording_surface final : public platform::Printer_surface {
+public:
+    // A character is FontSize × 10 twips wide (120 at 12 pt), a line
+    // FontSize × 20 twips tall (240 at 12 pt).
+    Recording_surface(Print_journal& journal, double width, double height);
+
+    double ScaleWidth() const override { return width_; }
+    double ScaleHeight() const override { return height_; }
+    double TextWidth(const QString& text) const override { return text.size() * FontSize() * 10; }
+    double TextHeight(const QString&) const override { return FontSize() * 20; }
+    void Line(double x1, double y1, double x2, double y2) override;
+    void NewPage() override;
+    void EndDoc() override;
+    void Abort() override;
+
+    // A printer that gives up at the n-th sheet break (0: never).
+    int fail_at_new_page = 0;
+
+protected:
+    void Draw_text(double x, double y, const QString& text) override;
+
+private:
+    Print_journal& journal_;
+    double width_;
+    double height_;
+};
+
+} // namespace vexo::test

@@ -1,0 +1,422 @@
+// Printing a guide page from the open viewer, on a recording printer (120
+// twips a character, 240 a line at 12 pt): the header with the product line,
+// each block in the look of its sentence code, the distances page written as
+// sentences only for a page with a distances button, and a job that is
+// cancelled or fails.
+#include "Recording_surface.h"
+#include "support/Fixture.h"
+#include "support/Scripted_platform.h"
+
+#include "app/General.h"
+#include "data/Database.h"
+#include "data/Queries.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "printing/Guide_page_print.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QPrinterInfo>
+#include <QtTest>
+
+using namespace vexo;
+using test::Printed;
+
+namespace {
+
+constexpr double kWidth = 12000;  // 100 characters at 12 pt; 99 fit
+constexpr double kHeight = 9000;  // 31 body lines under a header with a product line
+
+const QString kFiller = QStringLiteral("Aísle el área del derrame o fuga inmediatamente a la redonda.");
+const QString kLong = QStringLiteral(
+    "Los recipientes pueden explotar cuando se calientan; los cilindros rotos pueden proyectarse violentamente. "
+    "Los vapores pueden viajar hacia una fuente de encendido y provocar un retroceso de la llama.");
+
+const QString kRows = QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'GASES TÓXICOS Y/O CORROSIVOS', 2),
+  (3, 'PELIGROS POTENCIALES', 3), (4, 'A LA SALUD', 4), (5, 'TÓXICO; puede ser fatal si se inhala.', 0),
+  (6, 'Los vapores pueden causar irritación.', 1), (7, 'Mantenga alejado al personal.', 6),
+  (8, '%1', 0), (9, '%2', 0);
+-- Slot 8 points at no sentence: an empty block. Then 40 short lines, so the
+-- page takes two sheets.
+INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 3), (4, 124, 4), (5, 124, 5),
+  (6, 124, 6), (7, 124, 7), (8, 124, 99), (9, 124, 8);
+WITH RECURSIVE n(k) AS (SELECT 10 UNION ALL SELECT k + 1 FROM n WHERE k < 49)
+  INSERT INTO Guides_pages SELECT k, 124, 9 FROM n;
+INSERT INTO Green VALUES
+  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
+   'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
+)sql");
+
+const QDateTime kWhen(QDate(2000, 3, 15), QTime(14, 5));
+
+QString Protect(const QString& distances)
+{
+    return QStringLiteral(" PROTEJA a las Personas en la Dirección del Viento: ") + distances;
+}
+
+} // namespace
+
+class tst_Guide_page_print : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void block_look_by_sentence_code_data();
+    void block_look_by_sentence_code();
+    void blocks_print_in_page_order();
+    void header_repeats_product_and_qualifier_on_every_sheet();
+    void page_without_product_has_no_product_line();
+    void distances_page_only_with_the_distances_button_data();
+    void distances_page_only_with_the_distances_button();
+    void distances_are_written_as_sentences();
+    void page_numbers_run_across_guide_and_distances_sheets();
+    void distance_pair_data();
+    void distance_pair();
+    void print_button_job_data();
+    void print_button_job();
+    void without_a_printer_a_pdf_is_saved_and_the_user_told();
+
+private:
+    // The viewer as an opener leaves it: with or without product and distances.
+    std::unique_ptr<frmGuidePage> Open_page(bool product, bool distances,
+                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""));
+    void Print(frmGuidePage& page);
+    QList<Printed> Body(int sheet) const;
+
+    QTemporaryDir dir_;
+    test::Print_journal journal_;
+};
+
+void tst_Guide_page_print::initTestCase()
+{
+    const QString path = dir_.filePath(QStringLiteral("guides.mdb"));
+    test::Make_database(path, kRows.arg(kLong, kFiller));
+    Main_database = Database::Open(path);
+    // The distances button only shows where the distances box can open.
+    frmGuidePage::Distances_box_opener = [] {};
+}
+
+void tst_Guide_page_print::init()
+{
+    journal_ = {};
+}
+
+void tst_Guide_page_print::cleanup()
+{
+    platform::Install_printer_chooser({});
+    frmGuidePage::Page_printer = nullptr;
+}
+
+void tst_Guide_page_print::cleanupTestCase()
+{
+    Main_database.reset();
+}
+
+std::unique_ptr<frmGuidePage> tst_Guide_page_print::Open_page(bool product, bool distances, const QString& lookup)
+{
+    Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(QStringLiteral("124")));
+    Product_label = product ? QStringLiteral("Cloro, Número de identificación 1017") : QString();
+    auto page = std::make_unique<frmGuidePage>();
+    if (distances)
+        page->Show_distances(lookup);
+    if (product)
+        page->Set_print_qualifier(QStringLiteral("(cuando es derramado en el agua)"));
+    return page;
+}
+
+void tst_Guide_page_print::Print(frmGuidePage& page)
+{
+    test::Recording_surface surface(journal_, kWidth, kHeight);
+    surface.Set_FontSize(12);
+    Guide_page_print document(page, surface);
+    document.engine.Now = [] { return kWhen; };
+    document.Print_guide_page();
+}
+
+// The texts of a sheet below its header and above its footer.
+QList<Printed> tst_Guide_page_print::Body(int sheet) const
+{
+    QList<Printed> out;
+    for (const Printed& p : journal_.texts(sheet))
+        if (p.y >= Header_bottom && p.y < kHeight - 240)
+            out << p;
+    return out;
+}
+
+void tst_Guide_page_print::block_look_by_sentence_code_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("centred");
+    QTest::addColumn<bool>("rule_and_empty_line_before");
+    QTest::addColumn<double>("to_next");  // down to the next block's text
+    // The heading's line and its empty line, then the sub-heading's rule,
+    // 10 twips and its empty line.
+    QTest::newRow("3: section heading") << "PELIGROS POTENCIALES" << true << true << true << 240.0 * 3 + 10;
+    QTest::newRow("4: sub-heading") << "A LA SALUD" << true << false << true << 240.0;
+    QTest::newRow("0: body") << "TÓXICO; puede ser fatal si se inhala." << false << false << false << 240.0;
+    QTest::newRow("1: emphasised") << "Los vapores pueden causar irritación." << true << false << false << 240.0;
+    QTest::newRow("6: second kind") << "Mantenga alejado al personal." << true << false << false << 240.0;
+}
+
+void tst_Guide_page_print::block_look_by_sentence_code()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, bold);
+    QFETCH(bool, centred);
+    QFETCH(bool, rule_and_empty_line_before);
+    QFETCH(double, to_next);
+    auto page = Open_page(false, false);
+    Print(*page);
+
+    const QList<Printed> body = Body(1);
+    const auto at = std::find_if(body.begin(), body.end(), [&](const Printed& p) { return p.text == text; });
+    QVERIFY(at != body.end());
+    QCOMPARE(at->bold, bold);
+    QCOMPARE(at->size, 12.0);
+    QCOMPARE(at->x, centred ? (kWidth - text.size() * 120) / 2 : 0.0);
+    // A rule, 10 twips, an empty line, then the block.
+    const QList<Printed> lines = journal_.lines(1);
+    const bool ruled = std::any_of(lines.begin(), lines.end(), [&](const Printed& l) {
+        return l.y == at->y - 250 && l.x == 0 && l.x2 == kWidth;
+    });
+    QCOMPARE(ruled, rule_and_empty_line_before);
+    QCOMPARE((at + 1)->y - at->y, to_next);
+}
+
+void tst_Guide_page_print::blocks_print_in_page_order()
+{
+    auto page = Open_page(true, false);
+    Print(*page);
+    QStringList printed;
+    for (int sheet = 1; sheet <= journal_.sheets; ++sheet)
+        for (const Printed& p : Body(sheet))
+            printed << p.text;
+    QStringList captions;
+    for (qint16 i = 0; i <= page->Last_block(); ++i)
+        captions << page->lblText[i]->text();
+    QCOMPARE(captions.size(), 47);
+    QVERIFY(captions.contains(kLong));
+    QCOMPARE(printed.join(u' ').simplified(), captions.join(u' ').simplified());
+    // The long sentence was wrapped, ending each piece at a blank.
+    QVERIFY(!printed.contains(kLong));
+    QVERIFY(printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
+}
+
+void tst_Guide_page_print::header_repeats_product_and_qualifier_on_every_sheet()
+{
+    auto page = Open_page(true, true);
+    Print(*page);
+    QCOMPARE(journal_.sheets, 3);
+    for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
+        const QList<Printed> texts = journal_.texts(sheet);
+        QCOMPARE(texts[0].text, QStringLiteral("GUÍA 124   GASES TÓXICOS Y/O CORROSIVOS"));
+        QCOMPARE(texts[0].size, 16.0);
+        QCOMPARE(texts[1].text,
+                 QStringLiteral("Cloro, Número de identificación 1017 (cuando es derramado en el agua)"));
+        QCOMPARE(texts[1].size, 12.0);
+        QCOMPARE(texts[1].y, 320.0);
+    }
+}
+
+void tst_Guide_page_print::page_without_product_has_no_product_line()
+{
+    auto page = Open_page(false, false);
+    Print(*page);
+    QCOMPARE(Header_bottom, 320.0);
+    const QList<Printed> texts = journal_.texts(1);
+    QCOMPARE(texts[1].text, QStringLiteral("PELIGROS POTENCIALES"));
+    QCOMPARE(texts[1].y, 330.0 + 10 + 240);
+}
+
+void tst_Guide_page_print::distances_page_only_with_the_distances_button_data()
+{
+    QTest::addColumn<bool>("product");
+    QTest::addColumn<bool>("distances");
+    QTest::addColumn<int>("sheets");
+    QTest::newRow("opened from the chooser") << false << false << 2;
+    QTest::newRow("a product without distances") << true << false << 2;
+    QTest::newRow("a product with distances") << true << true << 3;
+}
+
+void tst_Guide_page_print::distances_page_only_with_the_distances_button()
+{
+    QFETCH(bool, product);
+    QFETCH(bool, distances);
+    QFETCH(int, sheets);
+    auto page = Open_page(product, distances);
+    Print(*page);
+    QVERIFY(journal_.ended);
+    QCOMPARE(journal_.sheets, sheets);
+    const QStringList all = journal_.all_texts();
+    QCOMPARE(all.contains(QStringLiteral("Distancias de aislamiento inicial y acción protectora")), distances);
+    QCOMPARE(all.contains(QStringLiteral("DERRAMES PEQUEÑOS")), distances);
+}
+
+void tst_Guide_page_print::distances_are_written_as_sentences()
+{
+    auto page = Open_page(true, true);
+    Print(*page);
+    QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
+    QStringList words;
+    for (const Printed& p : Body(3))
+        words << p.text;
+    const QStringList expected{
+        QStringLiteral("Distancias de aislamiento inicial y acción protectora"),
+        QStringLiteral("DERRAMES PEQUEÑOS"),
+        QStringLiteral("Primero AISLAR a la Redonda: 60 metros, 200 pies"),
+        QStringLiteral("LUEGO"),
+        QStringLiteral("DIA: "),
+        Protect(QStringLiteral("0.3 kilómetros, 0.2 millas")),
+        QStringLiteral("O"),
+        QStringLiteral("NOCHE: "),
+        Protect(QStringLiteral("1.5 kilómetros, 0.9 millas")),
+        QStringLiteral("DERRAMES GRANDES"),
+        QStringLiteral("Primero AISLAR a la Redonda: Consulte la Tabla 3"),
+        QStringLiteral("LUEGO"),
+        QStringLiteral("DIA: "),
+        Protect(QStringLiteral("Consulte la Tabla 3")),
+        QStringLiteral("O"),
+        QStringLiteral("NOCHE: "),
+        Protect(QStringLiteral("Consulte la Tabla 3"))};
+    QCOMPARE(words, expected);
+
+    // The day label in bold, its sentence regular on the same line just after it.
+    const QList<Printed> body = Body(3);
+    const Printed label = body[4];
+    const Printed sentence = body[5];
+    QVERIFY(label.bold);
+    QVERIFY(!sentence.bold);
+    QCOMPARE(sentence.y, label.y);
+    QCOMPARE(sentence.x, 5 * 120.0);
+    const Printed title = body[0];
+    QVERIFY(title.bold);
+    QCOMPARE(title.x, (kWidth - title.text.size() * 120) / 2);
+}
+
+void tst_Guide_page_print::page_numbers_run_across_guide_and_distances_sheets()
+{
+    auto page = Open_page(true, true);
+    Print(*page);
+    QCOMPARE(journal_.sheets, 3);
+    for (int sheet = 1; sheet <= 3; ++sheet) {
+        const QStringList words = journal_.words(sheet);
+        QCOMPARE(words.filter(QRegularExpression(QStringLiteral("^Página "))),
+                 QStringList{QStringLiteral("Página %1").arg(sheet)});
+        QCOMPARE(words.count(QStringLiteral("MARDOVI VEXO")), 1);
+        // Header rule, footer rule and four border lines; the distances sheet
+        // adds a rule under its title and one under each spill section.
+        QCOMPARE(journal_.lines(sheet).size(), sheet == 3 ? 9 : 6 + (sheet == 1 ? 2 : 0));
+    }
+}
+
+void tst_Guide_page_print::distance_pair_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("figures as stored") << "30" << "100" << "30 metros, 100 pies";
+    QTest::newRow("figures beyond the table") << "11.0+" << "7.0+" << "11.0+ metros, 7.0+ pies";
+    QTest::newRow("a reference, written once") << "Consulte la Tabla 3" << "Consulte la Tabla 3"
+                                               << "Consulte la Tabla 3";
+    QTest::newRow("second figure missing") << "8.4" << "" << "8.4 metros";
+    QTest::newRow("first figure missing") << "" << "7.0+" << "7.0+ pies";
+}
+
+void tst_Guide_page_print::distance_pair()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, written);
+    QCOMPARE(Distance_pair(first, QStringLiteral("metros"), second, QStringLiteral("pies")), written);
+}
+
+void tst_Guide_page_print::print_button_job_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<int>("fail_at_new_page");
+    QTest::addColumn<bool>("ended");
+    QTest::addColumn<int>("sheets");
+    const QString chlorine = sql::Distances_lookup("1017", "Chlorine", "");
+    QTest::newRow("printed") << false << chlorine << 0 << true << 3;
+    QTest::newRow("cancelled in the dialog") << true << chlorine << 0 << false << 0;
+    QTest::newRow("distances not found") << false << sql::Distances_lookup("1017", "Bromine", "") << 0 << false << 2;
+    QTest::newRow("printer fails at the first break") << false << chlorine << 1 << false << 1;
+}
+
+void tst_Guide_page_print::print_button_job()
+{
+    QFETCH(bool, cancel);
+    QFETCH(QString, lookup);
+    QFETCH(int, fail_at_new_page);
+    QFETCH(bool, ended);
+    QFETCH(int, sheets);
+    test::Scripted_platform ui;
+    QStringList documents;
+    platform::Install_printer_chooser([&](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
+        documents << name;
+        if (cancel)
+            return nullptr;
+        auto printer = std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
+        printer->fail_at_new_page = fail_at_new_page;
+        return printer;
+    });
+    Install_page_printing();
+    auto page = Open_page(true, true, lookup);
+    page->cmdPrint->click();
+
+    QCOMPARE(documents, QStringList{QStringLiteral("GUÍA 124")});
+    QCOMPARE(journal_.ended, ended);
+    QCOMPARE(journal_.aborted, !ended && !cancel);
+    if (!cancel)
+        QCOMPARE(journal_.sheets, sheets);
+    else
+        QVERIFY(journal_.items.isEmpty());
+    for (const Printed& p : journal_.items)
+        if (p.kind == Printed::Text && p.y > Header_bottom && p.y < kHeight - 240)
+            QCOMPARE(p.font, QStringLiteral("Times New Roman"));
+    // Nothing is said, whatever happened.
+    QVERIFY(ui.shown.isEmpty());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(!journal_.all_texts().contains(QStringLiteral("DERRAMES PEQUEÑOS")) || ended);
+}
+
+void tst_Guide_page_print::without_a_printer_a_pdf_is_saved_and_the_user_told()
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has a printer");
+    QTemporaryDir home;
+    const QByteArray old_home = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    test::Scripted_platform ui;
+    Install_page_printing();
+    auto page = Open_page(true, true);
+    page->cmdPrint->click();
+    page->cmdPrint->click();  // a second printout keeps the first
+    qputenv("HOME", old_home);
+
+    QCOMPARE(ui.shown.size(), 2);
+    QStringList files;
+    for (const platform::Message& m : ui.shown) {
+        QCOMPARE(m.icon, platform::Icon::Information);
+        QCOMPARE(m.title, QStringLiteral("MARDOVI VEXO"));
+        QVERIFY2(m.text.startsWith(QStringLiteral(
+                     "No hay ninguna impresora instalada. La página se guardó como documento PDF en:\n")),
+                 qPrintable(m.text));
+        files << m.text.section(u'\n', 1);
+    }
+    QVERIFY(files[0] != files[1]);
+    for (const QString& file : files) {
+        QVERIFY2(file.startsWith(home.path()), qPrintable(file));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+    }
+}
+
+QTEST_MAIN(tst_Guide_page_print)
+#include "tst_Guide_page_print.moc"
