@@ -7,7 +7,17 @@
 #include "app/General.h"
 #include "app/frmAbout.h"
 #include "app/frmWelcome.h"
+#include "charts/frmPlacard.h"
+#include "contents/frmContent.h"
 #include "data/Queries.h"
+#include "distances/Distances.h"
+#include "distances/frmGreen.h"
+#include "distances/frmWater.h"
+#include "guides/frmGuide.h"
+#include "lookup/frmFind.h"
+#include "lookup/frmPages.h"
+#include "printing/Guide_page_print.h"
+#include "summary/frmSummary.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -51,10 +61,22 @@ QMdiSubWindow* Frame_named(QMdiArea* area, const QString& name)
 
 void Install_built_windows(Window_openers& openers)
 {
-    // Each window of the program installs its opener here as it lands, for
-    // example: openers.pages = [] { Reopen_child<frmPages>(); };
-    // Until then its commands stay disabled.
-    (void)openers;
+    // The commands set the globals a window reads (Index_mode, Guide_records,
+    // Green_SQL, Water_SQL); the openers only rebuild the window from them.
+    openers.pages = &Open_pages;
+    openers.find = [] { Open_find(); };
+    openers.guide = [] { Reopen_child<frmGuide>(); };
+    openers.green = [] { Reopen_child<frmGreen>(); };
+    openers.water = [] { Reopen_child<frmWater>(); };
+    openers.summary = &Open_summary;
+    openers.content = [] { Reopen_child<frmContent>(); };
+    openers.placards = &Load_placards;
+    openers.road_trailers = &Load_road_trailers;
+    openers.rail_cars = &Load_rail_cars;
+    // The guide page's distances and print buttons work once their units
+    // are installed.
+    Install_distances_box();
+    Install_page_printing();
 }
 
 bool frmMain::Section_built(Section section) const

@@ -57,9 +57,11 @@ constexpr double kLine_width = 10;  // twips: a hairline that still shows on pap
 // The engine prints from the very edge of the printable area, where the page
 // border runs. The sheet keeps the ink clear of it: every text is measured
 // this much wider on each side and drawn this much further in, and a line is
-// this much taller below its text.
+// taller by the space kept above and below its text, so that neither a rule
+// above nor the border below touches it.
 constexpr double kSide_margin = 60;
-constexpr double kLine_margin = 40;
+constexpr double kSpace_above = 20;
+constexpr double kSpace_below = 40;
 
 // Faces with the same metrics where the named ones are missing, so a page
 // wraps the same on every machine.
@@ -99,7 +101,7 @@ public:
     {
         return metrics_->horizontalAdvance(text) + 2 * kSide_margin;
     }
-    double TextHeight(const QString&) const override { return metrics_->lineSpacing() + kLine_margin; }
+    double TextHeight(const QString&) const override { return metrics_->lineSpacing() + kSpace_above + kSpace_below; }
 
     void Line(double x1, double y1, double x2, double y2) override
     {
@@ -142,7 +144,7 @@ protected:
         Begin();
         painter_.setFont(font_);
         painter_.setPen(Qt::black);
-        painter_.drawText(QPointF(x + kSide_margin, y + metrics_->ascent()), text);
+        painter_.drawText(QPointF(x + kSide_margin, y + kSpace_above + metrics_->ascent()), text);
     }
 
     double Advance(const QString& text) const override { return metrics_->horizontalAdvance(text); }

@@ -4,6 +4,7 @@
 
 #include "app/General.h"
 #include "app/frmMain.h"
+#include "guides/frmGuidePage.h"
 #include "support/Fixture.h"
 
 #include <QMdiArea>
@@ -29,6 +30,10 @@ void Guide_program::Start(const QString& path)
 {
     Main_database = Database::Open(path);
     main_ = std::make_unique<frmMain>();
+    // The main window installs the real distances box and printing; these
+    // tests install the stand-ins they need.
+    frmGuidePage::Distances_box_opener = nullptr;
+    frmGuidePage::Page_printer = nullptr;
     Main_form = main_.get();
     main_->resize(1000, 750);
     main_->show();

@@ -67,12 +67,11 @@ private Q_SLOTS:
     void block_look_by_sentence_code_data();
     void block_look_by_sentence_code();
     void blocks_print_in_page_order();
-    void header_repeats_product_and_qualifier_on_every_sheet();
+    void every_sheet_has_the_header_and_its_own_number();
     void page_without_product_has_no_product_line();
     void distances_page_only_with_the_distances_button_data();
     void distances_page_only_with_the_distances_button();
     void distances_are_written_as_sentences();
-    void page_numbers_run_across_guide_and_distances_sheets();
     void distance_pair_data();
     void distance_pair();
     void print_button_job_data();
@@ -206,7 +205,8 @@ void tst_Guide_page_print::blocks_print_in_page_order()
     QVERIFY(printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
 }
 
-void tst_Guide_page_print::header_repeats_product_and_qualifier_on_every_sheet()
+// Page numbers run on from the guide sheets into the distances sheet.
+void tst_Guide_page_print::every_sheet_has_the_header_and_its_own_number()
 {
     auto page = Open_page(true, true);
     Print(*page);
@@ -219,6 +219,14 @@ void tst_Guide_page_print::header_repeats_product_and_qualifier_on_every_sheet()
                  QStringLiteral("Cloro, Número de identificación 1017 (cuando es derramado en el agua)"));
         QCOMPARE(texts[1].size, 12.0);
         QCOMPARE(texts[1].y, 320.0);
+        const QStringList words = journal_.words(sheet);
+        QCOMPARE(words.filter(QRegularExpression(QStringLiteral("^Página "))),
+                 QStringList{QStringLiteral("Página %1").arg(sheet)});
+        QCOMPARE(words.count(QStringLiteral("MARDOVI VEXO")), 1);
+        // Header rule, footer rule and four border lines; the first sheet has
+        // two headings under rules, the distances sheet a rule under its
+        // title and one under each spill section.
+        QCOMPARE(journal_.lines(sheet).size(), sheet == 1 ? 8 : sheet == 2 ? 6 : 9);
     }
 }
 
@@ -295,22 +303,6 @@ void tst_Guide_page_print::distances_are_written_as_sentences()
     const Printed title = body[0];
     QVERIFY(title.bold);
     QCOMPARE(title.x, (kWidth - title.text.size() * 120) / 2);
-}
-
-void tst_Guide_page_print::page_numbers_run_across_guide_and_distances_sheets()
-{
-    auto page = Open_page(true, true);
-    Print(*page);
-    QCOMPARE(journal_.sheets, 3);
-    for (int sheet = 1; sheet <= 3; ++sheet) {
-        const QStringList words = journal_.words(sheet);
-        QCOMPARE(words.filter(QRegularExpression(QStringLiteral("^Página "))),
-                 QStringList{QStringLiteral("Página %1").arg(sheet)});
-        QCOMPARE(words.count(QStringLiteral("MARDOVI VEXO")), 1);
-        // Header rule, footer rule and four border lines; the distances sheet
-        // adds a rule under its title and one under each spill section.
-        QCOMPARE(journal_.lines(sheet).size(), sheet == 3 ? 9 : 6 + (sheet == 1 ? 2 : 0));
-    }
 }
 
 void tst_Guide_page_print::distance_pair_data()

@@ -45,7 +45,6 @@ private Q_SLOTS:
     void a_block_can_break_between_its_lines();
     void every_sheet_is_framed_and_numbered();
     void footer_sits_on_one_line_above_the_border();
-    void text_after_a_break_keeps_its_font();
 
 private:
     Printer_code& Start(Page_header header = Plain_header());
@@ -243,7 +242,11 @@ void tst_Printer_code::a_block_can_break_between_its_lines()
     engine.Print_wrapped(text);
     QCOMPARE(Body(1), QStringList{Repeat(u'a', 60) + u' '});
     QCOMPARE(Body(2), QStringList({Repeat(u'b', 70) + u' ', Repeat(u'c', 10) + u' '}));
-    QCOMPARE(journal_.texts(2)[1].y, 330.0);
+    // The rest goes on under the new header, in its own font, not the header's.
+    const Printed after = journal_.texts(2)[1];
+    QCOMPARE(after.y, 330.0);
+    QVERIFY(!after.bold);
+    QCOMPARE(after.size, 12.0);
 }
 
 void tst_Printer_code::every_sheet_is_framed_and_numbered()
@@ -302,19 +305,6 @@ void tst_Printer_code::footer_sits_on_one_line_above_the_border()
         {0, kHeight - 3, kWidth - 3, kHeight - 3},                     // bottom
         {0, 0, 0, kHeight - 3}};                                       // left
     QCOMPARE(lines, expected_lines);
-}
-
-void tst_Printer_code::text_after_a_break_keeps_its_font()
-{
-    Printer_code& engine = Start();
-    surface_->CurrentY = 11440 - 240;
-    surface_->Set_FontBold(false);
-    QString text = Repeat(u'a', 60) + u' ' + Repeat(u'b', 70);
-    engine.Print_wrapped(text);
-    const Printed after = journal_.texts(2)[1];
-    QCOMPARE(after.text, Repeat(u'b', 70) + u' ');
-    QVERIFY(!after.bold);
-    QCOMPARE(after.size, 12.0);
 }
 
 QTEST_MAIN(tst_Printer_code)
