@@ -17,7 +17,6 @@ RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_
 void RecordSet::Run()
 {
     names_.clear();
-    columns_.clear();
     bytes_.clear();
     cells_.clear();
     rows_ = 0;
@@ -40,11 +39,7 @@ void RecordSet::Run()
 
     const int n = sqlite3_column_count(stmt);
     for (int c = 0; c < n; ++c) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(stmt, c));
-        names_.append(name);
-        const QString key = name.toLower();
-        if (!columns_.contains(key))
-            columns_.insert(key, c);
+        names_.append(QString::fromUtf8(sqlite3_column_name(stmt, c)));
     }
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int c = 0; c < n; ++c) {
@@ -69,12 +64,17 @@ void RecordSet::Run()
 
 int RecordSet::Column(const QString& name) const
 {
-    const auto it = columns_.constFind(name.toLower());
-    if (it == columns_.constEnd())
+    // A dozen columns at most: a scan without allocating beats hashing a
+    // lower-cased copy of the name on every read.
+    qsizetype column = -1;
+    for (qsizetype c = 0; c < names_.size() && column < 0; ++c)
+        if (names_.at(c).compare(name, Qt::CaseInsensitive) == 0)
+            column = c;
+    if (column < 0)
         throw Db_error(Db_code::No_such_field, QStringLiteral("no field named ") + name);
     if (pos_ < 0 || pos_ >= rows_)
         throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
-    return it.value();
+    return static_cast<int>(column);
 }
 
 const RecordSet::Cell& RecordSet::Current_cell(const QString& name) const

@@ -2,7 +2,6 @@
 // paged windows need: first, next, previous, a bookmark and n rows from it.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -52,7 +51,6 @@ private:
     Database* db_;
     QString sql_;
     QStringList names_;
-    QHash<QString, int> columns_; // lower-case name -> first column so named
     // Row-major cells as SQLite gave them; text is made only for the fields a
     // window reads (a page shows 15 rows of thousands).
     struct Cell {
