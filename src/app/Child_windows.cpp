@@ -13,6 +13,12 @@ QMdiSubWindow* Show_child(QWidget* window)
     // The window chose its content size in its load; the frame adds its own.
     const QSize frame = sub->size() - window->size();
     sub->resize(wanted + frame);
+    // The work area puts a new window in the first free spot, often half out
+    // of sight beside the others; a window that would not be seen whole
+    // starts at the top left corner instead, over the others.
+    const QRect visible = Main_form->mdiArea->viewport()->rect();
+    if (!visible.contains(sub->geometry()))
+        sub->move(0, 0);
     window->setFocus();
     return sub;
 }

@@ -178,6 +178,11 @@ QString Summary_view_SQL()
         "Sentences.Code = 2");
 }
 
+QString Summary_view_in_order_SQL()
+{
+    return Summary_view_SQL() + QStringLiteral(" ORDER BY Summary.Key");
+}
+
 QString Add_to_summary_SQL(const QString& id, const QString& name, const QString& high_green, const QString& bold)
 {
     return QStringLiteral("INSERT INTO Summary (ID, Name, High_green,Bold) VALUES (") + q + Quoted(id, u'"') + q

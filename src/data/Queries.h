@@ -47,6 +47,8 @@ QString Gas_index_SQL(const QStringList& names);
 
 // The summary report.
 QString Summary_view_SQL();
+// The same rows in the order they were collected, so a gas follows its product.
+QString Summary_view_in_order_SQL();
 QString Add_to_summary_SQL(const QString& id, const QString& name, const QString& high_green, const QString& bold);
 QString Delete_summary_row_SQL(const QString& key);
 QString Clear_summary_SQL();

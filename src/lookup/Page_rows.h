@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPalette>
 #include <QWidget>
 
@@ -53,6 +56,36 @@ inline void Set_bold(QWidget* widget, bool bold)
     QFont font = widget->font();
     font.setBold(bold);
     widget->setFont(font);
+}
+
+// A sunken cell of a row (ID, guide, marks).
+inline QLabel* New_cell(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
+}
+
+// Calls `changed(true)` each time the window's frame becomes the active
+// child window and `changed(false)` when it stops being; hooked once, when
+// the window is first shown in its frame. Returns whether it is hooked.
+template <class Window, class Handler>
+bool Watch_activation(Window* window, Handler changed)
+{
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!frame)
+        return false;
+    QObject::connect(frame, &QMdiSubWindow::windowStateChanged, window,
+                     [changed](Qt::WindowStates before, Qt::WindowStates now) {
+                         const bool was = before.testFlag(Qt::WindowActive);
+                         const bool is = now.testFlag(Qt::WindowActive);
+                         if (was != is)
+                             changed(is);
+                     });
+    return true;
 }
 
 } // namespace vexo

@@ -398,18 +398,13 @@ void frmPages::cmdReport_Click()
 void frmPages::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (activation_hooked_)
-        return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        connect(frame, &QMdiSubWindow::windowStateChanged, this,
-                [this](Qt::WindowStates before, Qt::WindowStates now) {
-                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
-                        Form_Activate();
-                    else if (before.testFlag(Qt::WindowActive) && !now.testFlag(Qt::WindowActive))
-                        Form_Deactivate();
-                });
-        activation_hooked_ = true;
-    }
+    if (!activation_hooked_)
+        activation_hooked_ = Watch_activation(this, [this](bool active) {
+            if (active)
+                Form_Activate();
+            else
+                Form_Deactivate();
+        });
 }
 
 void frmPages::Form_Activate()

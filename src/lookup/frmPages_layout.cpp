@@ -7,6 +7,8 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include "lookup/Page_rows.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,16 +30,6 @@ constexpr double kGuide_width = 735;
 constexpr double kMark_width = 600;
 constexpr double kMinimum_width = 6090;
 constexpr double kStart_width = 9000;
-
-QLabel* New_cell(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
 
 int Row_height(const QWidget* window)
 {

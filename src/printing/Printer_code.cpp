@@ -30,9 +30,10 @@ QString Rest(QString& r)
 
 QString Time_stamp(const QDateTime& when)
 {
-    const QLocale system = QLocale::system();
-    return system.toString(when.time(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           system.toString(when.date(), QLocale::ShortFormat);
+    // The program's own locale (Spanish), whatever the machine is set to.
+    const QLocale locale;
+    return locale.toString(when.time(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(when.date(), QLocale::ShortFormat);
 }
 
 Printer_code::Printer_code(platform::Printer_surface& printer, Page_header header)

@@ -44,8 +44,7 @@ frmSummary::frmSummary(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmSummary"));
     Build_controls();
     Insert_Text_Language();
-    // Products in the order they were collected: a gas follows its product.
-    Summary_SQL = sql::Summary_view_SQL() + QStringLiteral(" ORDER BY Summary.Key");
+    Summary_SQL = sql::Summary_view_in_order_SQL();
     Summary_records = Main_database->OpenRecordset(Summary_SQL);
     Summary_records->MoveFirst();
     Summary_first_bookmark = 0;
@@ -276,16 +275,11 @@ void frmSummary::cmdGuide_Click(int i)
 void frmSummary::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (activation_hooked_)
-        return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        connect(frame, &QMdiSubWindow::windowStateChanged, this,
-                [this](Qt::WindowStates before, Qt::WindowStates now) {
-                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
-                        Form_Activate();
-                });
-        activation_hooked_ = true;
-    }
+    if (!activation_hooked_)
+        activation_hooked_ = Watch_activation(this, [this](bool active) {
+            if (active)
+                Form_Activate();
+        });
 }
 
 } // namespace vexo

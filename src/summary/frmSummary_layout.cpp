@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include "lookup/Page_rows.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,16 +28,6 @@ constexpr double kGuide_width = 735;
 constexpr double kMark_width = 735;
 constexpr double kMinimum_width = 9480;
 constexpr double kMinimum_height = 6585;
-
-QLabel* New_cell(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
 
 QLabel* New_heading(QWidget* parent)
 {
