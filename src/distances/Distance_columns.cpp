@@ -13,6 +13,8 @@
 
 namespace vexo {
 
+QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold);
+
 namespace {
 
 const QColor kHeading_gray(212, 212, 212);
@@ -53,16 +55,7 @@ void Fill(QWidget* widget, const QColor& colour)
 
 QLabel* New_heading(QWidget* parent, bool bold, Qt::Alignment align = Qt::AlignCenter)
 {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(align);
-    label->setWordWrap(true);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
+    return New_text_label(parent, align, bold);
 }
 
 QFrame* New_line(QWidget* parent)
@@ -436,6 +429,20 @@ void Data_panels::Place(const Distance_grid& grid, int height)
                                 grid.right};
     for (size_t k = 0; k < lines.size(); ++k)
         lines[k]->setGeometry(at[k], 0, 1, height);
+}
+
+QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(align);
+    label->setWordWrap(true);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
 }
 
 } // namespace vexo

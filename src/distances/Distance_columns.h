@@ -140,4 +140,7 @@ struct Data_panels {
 // Row height that holds a name on two lines.
 int Distance_row_height(const QFont& font);
 
+// A plain-text label that wraps, as the headings and notes of these windows use.
+QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold = false);
+
 } // namespace vexo

@@ -2,6 +2,8 @@
 // spill question and the summary, the gases search, and its layout.
 #include "distances/frmWater.h"
 
+#include "distances/Distance_columns.h"
+
 #include "app/General.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
@@ -36,16 +38,7 @@ const QString kOn_land = QStringLiteral("(cuando es derramado sobre la tierra)")
 
 QLabel* New_label(QWidget* parent, Qt::Alignment align, bool bold = false)
 {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(align);
-    label->setWordWrap(true);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
+    return New_text_label(parent, align, bold);
 }
 
 } // namespace
