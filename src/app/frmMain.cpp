@@ -309,14 +309,15 @@ void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     // The welcome page was placed while the work area had no size yet; once
-    // the window has its size on screen the page goes back to the top left
-    // corner, where its logo is.
+    // the window has its size on screen the view goes to the page's top. In a
+    // main window narrower than the page (the first run's size) the view
+    // shows the page's right side, where its buttons are, rather than the logo.
     if (!event->spontaneous())
         QTimer::singleShot(0, this, [this] {
-            mdiArea->horizontalScrollBar()->setValue(0);
-            mdiArea->verticalScrollBar()->setValue(0);
             if (QMdiSubWindow* welcome = Child_frame<frmWelcome>(); welcome && !welcome->isMaximized())
                 welcome->move(std::max(welcome->x(), 0), std::max(welcome->y(), 0));
+            mdiArea->verticalScrollBar()->setValue(0);
+            mdiArea->horizontalScrollBar()->setValue(mdiArea->horizontalScrollBar()->maximum());
         });
 }
 
