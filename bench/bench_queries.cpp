@@ -1,6 +1,7 @@
 // vexo_bench_queries: times the start-up work and every query of the
 // catalogue on a synthetic database, the way the windows run them: open the
 // record set, then read every field of every row. Prints one table.
+#include "Bench_support.h"
 #include "Synthetic.h"
 
 #include "app/General.h"
@@ -28,23 +29,10 @@
 namespace {
 
 using namespace vexo;
+using namespace vexo::bench;
 
 QTextStream out(stdout);
 QTextStream err(stderr);
-
-// A start-up problem must not wait for a click nobody will give.
-class Unattended : public platform::Backend {
-public:
-    platform::Answer Show(const platform::Message& message) override
-    {
-        err << "message: " << message.text << "\n";
-        err.flush();
-        return platform::Answer::Ok;
-    }
-    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override {}
-    void End_program() override { std::exit(1); }
-};
 
 // Wall time is what a user waits; the thread's CPU time beside it tells a
 // slow query from a busy machine (the figures below were taken while other
@@ -84,19 +72,6 @@ struct Measure {
         cpu_ns.push_back(t.cpu_ns());
     }
 };
-
-double Median_ms(std::vector<qint64> ns)
-{
-    std::sort(ns.begin(), ns.end());
-    const size_t n = ns.size();
-    const double mid = n % 2 ? static_cast<double>(ns[n / 2]) : (static_cast<double>(ns[n / 2 - 1]) + ns[n / 2]) / 2;
-    return mid / 1e6;
-}
-
-double Max_ms(const std::vector<qint64>& ns)
-{
-    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
-}
 
 QString Ms(double ms)
 {
@@ -219,19 +194,6 @@ QString First_value(const QString& jet_sql, const QString& field)
 {
     auto records = Main_database->OpenRecordset(jet_sql);
     return records->Empty() ? QString() : records->Field(field);
-}
-
-int Generator_version_of(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return -1;
-    try {
-        auto db = Database::Open(path);
-        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
-        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
-    } catch (const Db_error&) {
-        return -1;
-    }
 }
 
 int Usage()

@@ -1,6 +1,7 @@
 // vexo_bench_distances: times opening the distances table and the
 // water-reactive list, and a page move of each including the repaint, on a
 // synthetic database. Prints one table.
+#include "Bench_support.h"
 #include "Synthetic.h"
 
 #include "app/Child_windows.h"
@@ -27,16 +28,9 @@
 namespace {
 
 using namespace vexo;
+using namespace vexo::bench;
 
 QTextStream out(stdout);
-
-class Unattended : public platform::Backend {
-public:
-    platform::Answer Show(const platform::Message&) override { return platform::Answer::No; }
-    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override {}
-    void End_program() override { std::exit(1); }
-};
 
 struct Figure {
     QString label;

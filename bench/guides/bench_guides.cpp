@@ -2,6 +2,7 @@
 // the full-size synthetic database: the page query, the build of every block
 // and the layout, with the page shown in the main window. Then a re-layout
 // alone (a resize of the page). Prints one table; the target is per page.
+#include "Bench_support.h"
 #include "Synthetic.h"
 
 #include "app/Child_windows.h"
@@ -26,49 +27,12 @@
 namespace {
 
 using namespace vexo;
+using namespace vexo::bench;
 
 QTextStream out(stdout);
 QTextStream err(stderr);
 
 constexpr double kTarget_ms = 30;
-
-// Nobody is there to close a box.
-class Unattended : public platform::Backend {
-public:
-    platform::Answer Show(const platform::Message& message) override
-    {
-        err << "message: " << message.text << "\n";
-        return platform::Answer::Ok;
-    }
-    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override {}
-    void End_program() override { std::exit(1); }
-};
-
-int Generator_version_of(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return -1;
-    try {
-        auto db = Database::Open(path);
-        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
-        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
-    } catch (const Db_error&) {
-        return -1;
-    }
-}
-
-double Median_ms(std::vector<qint64> ns)
-{
-    std::sort(ns.begin(), ns.end());
-    const size_t n = ns.size();
-    return (n % 2 ? static_cast<double>(ns[n / 2]) : (ns[n / 2 - 1] + ns[n / 2]) / 2.0) / 1e6;
-}
-
-double Max_ms(const std::vector<qint64>& ns)
-{
-    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
-}
 
 void Row(const QString& label, int blocks, const std::vector<qint64>& ns)
 {

@@ -2,6 +2,7 @@
 // synthetic databases x1, x10 and x100: opening each index (query and first
 // page shown), a page move with the rows updated, and a find by name
 // "contains" with its first page. Prints one table; the targets are for x1.
+#include "Bench_support.h"
 #include "Synthetic.h"
 
 #include "app/Child_windows.h"
@@ -31,6 +32,7 @@
 namespace {
 
 using namespace vexo;
+using namespace vexo::bench;
 
 QTextStream out(stdout);
 QTextStream err(stderr);
@@ -39,44 +41,6 @@ constexpr double kOpen_target_ms = 20;
 constexpr double kMove_target_ms = 2;
 constexpr double kFind_target_ms = 10;
 const QString kFind_text = QStringLiteral("cloruro");
-
-// Nobody is there to close a box.
-class Unattended : public platform::Backend {
-public:
-    platform::Answer Show(const platform::Message& message) override
-    {
-        err << "message: " << message.text << "\n";
-        return platform::Answer::Ok;
-    }
-    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
-    void Beep() override {}
-    void End_program() override { std::exit(1); }
-};
-
-int Generator_version_of(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        return -1;
-    try {
-        auto db = Database::Open(path);
-        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
-        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
-    } catch (const Db_error&) {
-        return -1;
-    }
-}
-
-double Median_ms(std::vector<qint64> ns)
-{
-    std::sort(ns.begin(), ns.end());
-    const size_t n = ns.size();
-    return (n % 2 ? static_cast<double>(ns[n / 2]) : (ns[n / 2 - 1] + ns[n / 2]) / 2.0) / 1e6;
-}
-
-double Max_ms(const std::vector<qint64>& ns)
-{
-    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
-}
 
 // Runs `step` `runs` times, the event loop (painting) outside the figures.
 std::vector<qint64> Timed(int runs, const std::function<void(int)>& step)

@@ -1,0 +1,59 @@
+// Shared pieces of the benchmark programs.
+#include "Bench_support.h"
+
+#include "Synthetic.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vexo::bench {
+
+platform::Answer Unattended::Show(const platform::Message& message)
+{
+    QTextStream(stderr) << "message: " << message.text << "\n";
+    return platform::Answer::Ok;
+}
+
+void Unattended::End_program()
+{
+    std::exit(1);
+}
+
+int Generator_version_of(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return -1;
+    try {
+        auto db = Database::Open(path);
+        auto records = db->OpenRecordset(QStringLiteral("PRAGMA user_version"));
+        return records->Empty() ? -1 : records->Field(QStringLiteral("user_version")).toInt();
+    } catch (const Db_error&) {
+        return -1;
+    }
+}
+
+void Ensure_synthetic_database(const QString& path, int scale)
+{
+    if (Generator_version_of(path) != Generator_version)
+        Make_synthetic_database(path, scale);
+}
+
+double Median_ms(std::vector<qint64> ns)
+{
+    std::sort(ns.begin(), ns.end());
+    const size_t n = ns.size();
+    const double mid = n % 2 ? static_cast<double>(ns[n / 2]) : (static_cast<double>(ns[n / 2 - 1]) + ns[n / 2]) / 2;
+    return mid / 1e6;
+}
+
+double Max_ms(const std::vector<qint64>& ns)
+{
+    return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
+}
+
+} // namespace vexo::bench

@@ -1,0 +1,34 @@
+// What every benchmark program shares: nobody is there to answer a box, the
+// synthetic database is reused while its generator is the same, and times
+// are summed up as median and maximum.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace vexo::bench {
+
+// Writes any message to the error stream and answers it; ending the program
+// ends the benchmark with a failure.
+class Unattended : public platform::Backend {
+public:
+    platform::Answer Show(const platform::Message& message) override;
+    std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
+    void Beep() override {}
+    void End_program() override;
+};
+
+// The generator version kept in a synthetic database file, -1 when there is
+// no file or it is no database.
+int Generator_version_of(const QString& path);
+
+// Makes the synthetic database at `path` unless the one there is current.
+void Ensure_synthetic_database(const QString& path, int scale);
+
+double Median_ms(std::vector<qint64> ns);
+double Max_ms(const std::vector<qint64>& ns);
+
+} // namespace vexo::bench
