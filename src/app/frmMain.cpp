@@ -260,6 +260,14 @@ void frmMain::Insert_Text_Language()
     tip(22, QStringLiteral("Página de Bienvenida"));
 }
 
+frmMain::~frmMain()
+{
+    // The work area outlives this part of the window while the base class
+    // closes the child windows; their activations must not reach a main
+    // window that is already gone.
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
+
 void frmMain::Load()
 {
     Restore_placement();

@@ -64,6 +64,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // The load sequence: placement, globals, texts, database, toolbar, welcome page.
     void Load();
