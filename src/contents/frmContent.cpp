@@ -8,6 +8,7 @@
 #include "contents/frmText1.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -18,6 +19,17 @@
 #include <optional>
 
 namespace vexo {
+
+QPalette Sheet_palette()
+{
+    // Black on white like a printed page; the scroll bar keeps the system's
+    // colours, which a palette built from two colours alone would darken.
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    return palette;
+}
+
 
 namespace {
 
@@ -99,7 +111,7 @@ frmContent::frmContent(QWidget* parent)
     setObjectName(QStringLiteral("frmContent"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/contents.svg")));
     setAutoFillBackground(true);
-    setPalette(QPalette(Qt::black, Qt::white));
+    setPalette(Sheet_palette());
     frmData->setObjectName(QStringLiteral("frmData"));
     vsData->setObjectName(QStringLiteral("vsData"));
     frmData->hide();

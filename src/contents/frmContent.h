@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QPalette>
 #include <QWidget>
 
 #include <array>
@@ -72,5 +73,8 @@ private:
     QColor pressed_fore_;
     QColor pressed_back_;
 };
+
+// The white sheet of the contents and the documents.
+QPalette Sheet_palette();
 
 } // namespace vexo

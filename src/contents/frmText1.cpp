@@ -1,6 +1,8 @@
 // Opening a reference document and laying out its viewer.
 #include "contents/frmText1.h"
 
+#include "contents/frmContent.h"
+
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "contents/Rtf_reader.h"
@@ -69,7 +71,7 @@ frmText1::frmText1(QWidget* parent)
     RichTextBox1->setReadOnly(true);
     RichTextBox1->setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
-    setPalette(QPalette(Qt::black, Qt::white));
+    setPalette(Sheet_palette());
     resize(twips(9000), twips(7000));
     Form_Resize();
 }
