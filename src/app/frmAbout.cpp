@@ -98,9 +98,9 @@ void frmAbout::Insert_Text_Language()
     lblLeader->setText(QStringLiteral("Dirección del proyecto y diseño funcional: equipo MARDOVI VEXO."));
     lblProgram->setText(QStringLiteral("Programación y diseño gráfico: equipo de desarrollo de MARDOVI VEXO."));
     lblThanks->setText(QStringLiteral(
-        "Agradecimientos: a los equipos de respuesta a emergencias que probaron el programa y a todos los que "
-        "aportaron revisiones, correcciones y sugerencias."));
-    lblCopyright->setText(QStringLiteral("Copyright © 2024 MARDOVI VEXO. Todos los derechos reservados."));
+        "Agradecimientos: a las autoridades de transporte de Canadá, Estados Unidos y México, y al CIQUIME, "
+        "autores de la guía pública cuyo contenido reproduce este programa."));
+    lblCopyright->setText(QStringLiteral("Copyright © 2026 MARDOVI VEXO. Todos los derechos reservados."));
     lblDisclaimer->setText(QStringLiteral(
         "Advertencia: creemos que este programa está libre de problemas, y se basa estrictamente en la información "
         "de la Guía de Respuesta en Caso de Emergencia 2024 (GRE2024). Durante una emergencia, la información que "
