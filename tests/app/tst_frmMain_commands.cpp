@@ -8,6 +8,7 @@
 #include "app/frmWelcome.h"
 #include "data/Queries.h"
 #include "support/Fixture.h"
+#include "support/Loaded_program.h"
 #include "support/Scripted_platform.h"
 
 #include <QtTest>
@@ -104,9 +105,9 @@ private:
     QMdiSubWindow* Frame_of(const QString& name) const;
 
     QTemporaryDir template_; // the fixture database, made once and copied for each test
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<test::Scripted_platform> ui_;
-    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<test::Loaded_program> program_;
+    test::Scripted_platform* ui_ = nullptr;
+    frmMain* main_ = nullptr;
     QStringList built_; // the windows built, in order
     QString cursor_;    // the main window's pointer while the last window was built
 };
@@ -118,30 +119,19 @@ void tst_frmMain_commands::initTestCase()
 
 void tst_frmMain_commands::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath(QStringLiteral("settings")));
-    platform::Set_app_path(dir_->path());
-    QVERIFY(QFile::copy(template_.filePath(QStringLiteral("guide2ks.mdb")), dir_->filePath(QStringLiteral("guide2ks.mdb"))));
-    ui_ = std::make_unique<test::Scripted_platform>();
-    Main_database.reset();
-    Database_path.clear();
-    main_ = std::make_unique<frmMain>();
-    Main_form = main_.get();
-    main_->Load();
+    program_ = std::make_unique<test::Loaded_program>(template_.filePath(QStringLiteral("guide2ks.mdb")));
+    ui_ = &program_->ui();
+    main_ = program_->main();
     main_->resize(900, 760);
     main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(main_));
     QVERIFY(ui_->shown.isEmpty());
     built_.clear();
 }
 
 void tst_frmMain_commands::cleanup()
 {
-    main_.reset();
-    Main_form = nullptr;
-    Main_database.reset();
-    Guide_records.reset();
-    ui_.reset();
+    program_.reset();
 }
 
 void tst_frmMain_commands::Install_fakes()
@@ -707,7 +697,7 @@ void tst_frmMain_commands::about_box_is_modal()
     main_->mnuHelpAbout->trigger();
     QCOMPARE(title, QStringLiteral("Acerca de la MARDOVI VEXO"));
     QVERIFY(modal);
-    QCOMPARE(owner, main_.get());
+    QCOMPARE(owner, main_);
 }
 
 // --- leaving -----------------------------------------------------------------------

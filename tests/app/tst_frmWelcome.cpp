@@ -7,6 +7,7 @@
 #include "app/frmWelcome.h"
 #include "platform/Twips.h"
 #include "support/Fixture.h"
+#include "support/Loaded_program.h"
 #include "support/Scripted_platform.h"
 
 #include <QtTest>
@@ -43,9 +44,9 @@ private:
     frmWelcome* Page() const { return Find_child<frmWelcome>(); }
 
     QTemporaryDir template_; // the fixture database, made once and copied for each test
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<test::Scripted_platform> ui_;
-    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<test::Loaded_program> program_;
+    test::Scripted_platform* ui_ = nullptr;
+    frmMain* main_ = nullptr;
 };
 
 void tst_frmWelcome::initTestCase()
@@ -55,31 +56,21 @@ void tst_frmWelcome::initTestCase()
 
 void tst_frmWelcome::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath(QStringLiteral("settings")));
-    platform::Set_app_path(dir_->path());
-    QVERIFY(QFile::copy(template_.filePath(QStringLiteral("guide2ks.mdb")), dir_->filePath(QStringLiteral("guide2ks.mdb"))));
-    ui_ = std::make_unique<test::Scripted_platform>();
-    Main_database.reset();
-    main_ = std::make_unique<frmMain>();
-    Main_form = main_.get();
-    main_->Load();
+    program_ = std::make_unique<test::Loaded_program>(template_.filePath(QStringLiteral("guide2ks.mdb")));
+    ui_ = &program_->ui();
+    main_ = program_->main();
     // Every section gets a window that only says it was built.
     auto nothing = [] {};
     main_->openers = {nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing};
     main_->Enable_built_commands();
     main_->resize(1000, 800);
     main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(main_));
 }
 
 void tst_frmWelcome::cleanup()
 {
-    main_.reset();
-    Main_form = nullptr;
-    Main_database.reset();
-    Guide_records.reset();
-    ui_.reset();
+    program_.reset();
 }
 
 void tst_frmWelcome::captions_and_tips_data()
