@@ -2,9 +2,12 @@
 #include "Bench_support.h"
 
 #include "Synthetic.h"
+#include "app/General.h"
+#include "app/frmMain.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -22,6 +25,23 @@ platform::Answer Unattended::Show(const platform::Message& message)
 void Unattended::End_program()
 {
     std::exit(1);
+}
+
+Shown_main_window::Shown_main_window(int width, int height)
+{
+    platform::Install(&unattended_);
+    window_ = std::make_unique<frmMain>();
+    Main_form = window_.get();
+    window_->resize(width, height);
+    window_->show();
+    QApplication::processEvents();
+}
+
+Shown_main_window::~Shown_main_window()
+{
+    window_.reset();
+    Main_form = nullptr;
+    platform::Install(nullptr);
 }
 
 int Generator_version_of(const QString& path)

@@ -7,7 +7,12 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
+
+namespace vexo {
+class frmMain;
+}
 
 namespace vexo::bench {
 
@@ -19,6 +24,20 @@ public:
     std::optional<QString> Open_file(const QString&, const QString&) override { return std::nullopt; }
     void Beep() override {}
     void End_program() override;
+};
+
+// A main window on screen, as the windows under measure need one, with
+// nobody to answer its boxes.
+class Shown_main_window {
+public:
+    explicit Shown_main_window(int width, int height);
+    ~Shown_main_window();
+    Shown_main_window(const Shown_main_window&) = delete;
+    Shown_main_window& operator=(const Shown_main_window&) = delete;
+
+private:
+    Unattended unattended_;
+    std::unique_ptr<frmMain> window_;
 };
 
 // The generator version kept in a synthetic database file, -1 when there is

@@ -88,17 +88,9 @@ int main(int argc, char** argv)
     QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
     const QString path =
         QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("distances_x%1.mdb").arg(scale));
-    if (!QFileInfo::exists(path))
-        bench::Make_synthetic_database(path, scale);
-
-    Unattended unattended;
-    platform::Install(&unattended);
+    Ensure_synthetic_database(path, scale);
     Main_database = Database::Open(path);
-    frmMain window;
-    Main_form = &window;
-    window.resize(1280, 900);
-    window.show();
-    QCoreApplication::processEvents();
+    Shown_main_window window(1280, 900);
 
     Figure open_green{QStringLiteral("open distances table (Open_distances_table, painted)"), 20, {}};
     Figure open_water{QStringLiteral("open water list (Open_water_list, painted)"), 20, {}};
@@ -130,8 +122,7 @@ int main(int argc, char** argv)
     }
     if (scale == 1)
         out << "\nTargets " << (met ? "all met" : "MISSED") << "\n";
-    qDeleteAll(window.mdiArea->subWindowList());
-    Main_form = nullptr;
+    qDeleteAll(Main_form->mdiArea->subWindowList());
     Green_records.reset();
     Water_records.reset();
     Main_database.reset();

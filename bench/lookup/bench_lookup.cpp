@@ -94,13 +94,8 @@ int main(int argc, char** argv)
         }
     }
 
-    Unattended unattended;
-    platform::Install(&unattended);
     QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
-    frmMain window;
-    Main_form = &window;
-    window.resize(1024, 768);
-    window.show();
+    Shown_main_window window(1024, 768);
     Initialize_globals();
     Summary_empty = true;
 
@@ -167,6 +162,5 @@ int main(int argc, char** argv)
     }
     out << "\nTargets on x1 (median): index open under " << kOpen_target_ms << " ms, page move under "
         << kMove_target_ms << " ms, find under " << kFind_target_ms << " ms: " << (met ? "met" : "MISSED") << "\n";
-    Main_form = nullptr;
     return met ? 0 : 1;
 }
