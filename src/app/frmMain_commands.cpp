@@ -267,7 +267,9 @@ void frmMain::Find()
 
 // --- clipboard -------------------------------------------------------------
 // Only a text box of the active window takes part; any other control with
-// the focus (a label, a button, the document viewer) leaves both alone.
+// the focus (a label, a button, the document viewer) leaves both alone. Cut
+// and Paste change only a box the user can type in: the name boxes of the
+// lists show the database and are copied from, never edited.
 
 namespace {
 
@@ -300,13 +302,13 @@ void frmMain::Copy()
 
 void frmMain::Cut()
 {
-    if (QLineEdit* box = Focused_text_box(mdiArea); box && Copy_selection(box))
+    if (QLineEdit* box = Focused_text_box(mdiArea); box && !box->isReadOnly() && Copy_selection(box))
         box->insert(QString());
 }
 
 void frmMain::Paste()
 {
-    if (QLineEdit* box = Focused_text_box(mdiArea))
+    if (QLineEdit* box = Focused_text_box(mdiArea); box && !box->isReadOnly())
         box->insert(QGuiApplication::clipboard()->text());
 }
 

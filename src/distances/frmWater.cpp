@@ -8,6 +8,7 @@
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
+#include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "app/Child_windows.h"
 #include "app/frmMain.h"
@@ -125,11 +126,7 @@ void frmWater::Put_water_data()
         cmdGuide[index]->setText(guide);
         cmdGuide[index]->setToolTip(records.Field(QStringLiteral("Sentences")));
         Set_tag(cmdGuide[index], guide);
-        const QString name = records.Field(QStringLiteral("Name_of_material"));
-        if (txtMat[index]->text() != name)
-            txtMat[index]->setText(name);
-        txtMat[index]->setCursorPosition(0);
-        txtMat[index]->setToolTip(name);
+        Show_name(txtMat[index], records.Field(QStringLiteral("Name_of_material")));
 
         // One gas alone, two joined by " y ", three as "a, b y c".
         const QString second = records.Field(QStringLiteral("Second_product"));
@@ -185,7 +182,7 @@ void frmWater::cmdGuide_Click(int Index)
                                            QStringLiteral("Material derramado"))
                        == platform::Answer::Yes;
     const QString id = lblID[Index]->text();
-    const QString name = txtMat[Index]->text();
+    const QString name = Row_name(txtMat[Index]);
     const bool toxic = Tag(lblID[Index]) == QLatin1String("RIT");
     Product_label = name + QStringLiteral(", Número de identificación ") + id;
     if (frmGuidePage* page = Open_guide_page(Tag(cmdGuide[Index]))) {

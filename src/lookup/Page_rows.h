@@ -1,5 +1,6 @@
-// Small helpers shared by the paged lists (index pages, summary): the busy
-// pointer while the database is read, and row widgets updated in place.
+// Small helpers shared by the paged lists (index pages, summary, water
+// list): the busy pointer while the database is read, and row widgets
+// updated in place.
 #pragma once
 
 #include <QApplication>
@@ -40,13 +41,22 @@ inline QColor Background(const QWidget* widget)
     return widget->palette().color(qobject_cast<const QLineEdit*>(widget) ? QPalette::Base : QPalette::Window);
 }
 
-// A name box shows the start of a long name, whatever was there before.
+// A name box shows the start of a long name, whatever was there before. The
+// row's name is also kept apart from the text shown: what the guide page, the
+// distances lookup and the summary receive is the database's name, never what
+// the box happens to show.
 inline void Show_name(QLineEdit* box, const QString& text)
 {
     if (box->text() != text)
         box->setText(text);
     box->setCursorPosition(0);
     box->setToolTip(text);
+    box->setProperty("row_name", text);
+}
+
+inline QString Row_name(const QLineEdit* box)
+{
+    return box->property("row_name").toString();
 }
 
 inline void Set_bold(QWidget* widget, bool bold)

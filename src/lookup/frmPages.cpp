@@ -321,7 +321,7 @@ void frmPages::cmdGuide_Click(int i)
 
     // The row's texts are read now: opening the guide page may repaint this window.
     const QString id = lblID[i]->text();
-    const QString name = txtMaterial[i]->text();
+    const QString name = Row_name(txtMaterial[i]);
     const QString supplement = Tag(txtMaterial[i]);
     Product_label = name + QStringLiteral(", Número de identificación ") + id;
     frmGuidePage* page = Open_guide_page(cmdGuide[i]->text());

@@ -127,6 +127,9 @@ void frmSummary::Put_summary_data()
     }
     Pos_table(whole_set_fits_);
     Place_rows();
+    // A tick belongs to the product that was on its row: rows filled anew
+    // (scrolled, or reloaded on coming back) hold other products.
+    Clear_checked_delete();
 }
 
 void frmSummary::Pos_table(bool flag)
@@ -174,7 +177,6 @@ void frmSummary::vscData_Change(int value)
 {
     Summary_records->Move(value, Summary_first_bookmark);
     Put_summary_data();
-    Clear_checked_delete();
 }
 
 void frmSummary::chkDelete_Click()
@@ -243,7 +245,7 @@ void frmSummary::cmdChemWeap_Click()
 void frmSummary::cmdGuide_Click(int i)
 {
     const QString id = lblID[i]->text();
-    const QString name = txtMat[i]->text();
+    const QString name = Row_name(txtMat[i]);
     const QString supplement = Tag(txtMat[i]);
     const bool inhalation = lblTIH[i]->text() == kRIT;
     const QString mark = lblDWRM[i]->text();

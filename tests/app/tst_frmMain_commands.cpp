@@ -557,7 +557,7 @@ void tst_frmMain_commands::summary_does_nothing_while_empty()
 
 void tst_frmMain_commands::clipboard_data()
 {
-    QTest::addColumn<QString>("focus"); // text box, viewer, button
+    QTest::addColumn<QString>("focus"); // text box, read-only name box, viewer, button
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("selection"); // characters selected from position 4
     QTest::addColumn<QString>("text_after");
@@ -569,6 +569,9 @@ void tst_frmMain_commands::clipboard_data()
     QTest::newRow("cut nothing selected") << "box" << "Cut" << 0 << "1017 Cloro" << "1203";
     QTest::newRow("paste over a selection") << "box" << "Paste" << 6 << "10171203" << "1203";
     QTest::newRow("paste at the caret") << "box" << "Paste" << 0 << "10171203 Cloro" << "1203";
+    QTest::newRow("copy from a name box") << "name" << "Copy" << 6 << "1017 Cloro" << " Cloro";
+    QTest::newRow("cut from a name box") << "name" << "Cut" << 6 << "1017 Cloro" << "1203";
+    QTest::newRow("paste into a name box") << "name" << "Paste" << 6 << "1017 Cloro" << "1203";
     QTest::newRow("copy from the viewer") << "viewer" << "Copy" << 6 << "1017 Cloro" << "1203";
     QTest::newRow("cut from the viewer") << "viewer" << "Cut" << 6 << "1017 Cloro" << "1203";
     QTest::newRow("paste into the viewer") << "viewer" << "Paste" << 6 << "1017 Cloro" << "1203";
@@ -584,25 +587,28 @@ void tst_frmMain_commands::clipboard()
     QFETCH(QString, clipboard_after);
     auto* window = Reopen_child<Fake_window>();
     window->text_box->setText(QStringLiteral("1017 Cloro"));
+    window->text_box->setReadOnly(focus == QLatin1String("name"));
     window->text_box->setCursorPosition(4);
     if (selection > 0)
         window->text_box->setSelection(4, selection);
     QTextCursor all(window->viewer->document());
     all.select(QTextCursor::Document);
     window->viewer->setTextCursor(all);
-    QWidget* focused = focus == QLatin1String("box")      ? static_cast<QWidget*>(window->text_box)
-                     : focus == QLatin1String("viewer") ? static_cast<QWidget*>(window->viewer)
-                                                         : static_cast<QWidget*>(window->button);
+    QWidget* focused = focus == QLatin1String("viewer") ? static_cast<QWidget*>(window->viewer)
+                     : focus == QLatin1String("button") ? static_cast<QWidget*>(window->button)
+                                                         : static_cast<QWidget*>(window->text_box);
     focused->setFocus();
     QCOMPARE(window->focusWidget(), focused);
     QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
     const QString viewer_text = window->viewer->toPlainText();
 
-    // The menu item and the toolbar button do the same; the second run of a
-    // copy finds the same selection, so both land on the same result.
+    // The menu item, the toolbar button and the key do the same; the second
+    // run of a copy finds the same selection, so all land on the same result.
     main_->findChild<QAction*>(QStringLiteral("mnuEdit") + command)->trigger();
-    if (command == QLatin1String("Copy"))
+    if (command == QLatin1String("Copy") || focus == QLatin1String("name")) {
         main_->Button(command)->trigger();
+        QTest::keySequence(focused, main_->findChild<QAction*>(QStringLiteral("mnuEdit") + command)->shortcut());
+    }
 
     QCOMPARE(window->text_box->text(), text_after);
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard_after);

@@ -68,13 +68,14 @@ private Q_SLOTS:
     void cleanup();
     void each_product_with_its_guide_marks_and_type();
     void a_short_summary_has_no_scroll_bar();
-    void more_than_a_page_scrolls_and_scrolling_clears_ticks();
+    void more_than_a_page_scrolls_and_coming_back_shows_the_store_now();
+    void a_tick_never_moves_to_another_product_data();
+    void a_tick_never_moves_to_another_product();
     void deleting_selected_rows();
     void deleting_every_row_closes_the_window();
     void clearing_asks_first();
     void guide_button_hands_over_the_distances_data();
     void guide_button_hands_over_the_distances();
-    void coming_back_shows_the_store_as_it_is_now();
     void index_buttons_open_the_indexes();
 
 private:
@@ -129,20 +130,31 @@ void tst_frmSummary::a_short_summary_has_no_scroll_bar()
     QVERIFY(three->frmData->height() > short_height);
 }
 
-void tst_frmSummary::more_than_a_page_scrolls_and_scrolling_clears_ticks()
+void tst_frmSummary::a_tick_never_moves_to_another_product_data()
 {
-    Collect(16);
+    QTest::addColumn<bool>("come_back"); // rows reloaded on return, else scrolled
+    QTest::newRow("scrolled") << false;
+    QTest::newRow("reloaded on coming back") << true;
+}
+
+void tst_frmSummary::a_tick_never_moves_to_another_product()
+{
+    QFETCH(bool, come_back);
+    Collect(17);
     Add_to_summary("Xylenes", "1307", "0", "1");
     frmSummary* summary = Open();
-    QVERIFY(!summary->vscData->isHidden());
-    QCOMPARE(summary->vscData->maximum(), 2);
-    summary->chkDelete[4]->click();
+    summary->vscData->setValue(summary->vscData->maximum());
+    summary->chkDelete[14]->click();
     QVERIFY(summary->cmdDeleteItem->isEnabled());
-    summary->vscData->setValue(2);
-    QCOMPARE(Rows(summary).last(), QStringLiteral("Xylenes|128||bold|white"));
-    QCOMPARE(Rows(summary).size(), 15);
-    QVERIFY(!summary->chkDelete[4]->isChecked());
+    if (come_back)
+        summary->Form_Activate();  // a guide page was opened in between
+    else
+        summary->vscData->setValue(1);
+    for (const QCheckBox* box : summary->chkDelete)
+        QVERIFY(!box->isChecked());
     QVERIFY(!summary->cmdDeleteItem->isEnabled());
+    summary->cmdDeleteItem->click();
+    QCOMPARE(Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount(), 18);
 }
 
 void tst_frmSummary::deleting_selected_rows()
@@ -224,6 +236,7 @@ void tst_frmSummary::guide_button_hands_over_the_distances()
     QFETCH(QString, distances);
     Add_to_summary(name, id, green, "1");
     frmSummary* summary = Open();
+    summary->txtMat[0]->clear(); // what the box shows does not count: the row does
     summary->cmdGuide[0]->click();
     frmGuidePage* page = Find_child<frmGuidePage>();
     QVERIFY(page);
@@ -240,16 +253,20 @@ void tst_frmSummary::guide_button_hands_over_the_distances()
     QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
 }
 
-void tst_frmSummary::coming_back_shows_the_store_as_it_is_now()
+void tst_frmSummary::more_than_a_page_scrolls_and_coming_back_shows_the_store_now()
 {
     Collect(16);
     frmSummary* summary = Open();
+    QVERIFY(!summary->vscData->isHidden());
     summary->vscData->setValue(1);
     Add_to_summary("Xylenes", "1307", "0", "1");
     summary->Form_Activate();
     QCOMPARE(summary->vscData->value(), 0);
     QCOMPARE(summary->vscData->maximum(), 2);
     QCOMPARE(Rows(summary).first(), QStringLiteral("Methanol|128||bold|white"));
+    summary->vscData->setValue(2);
+    QCOMPARE(Rows(summary).last(), QStringLiteral("Xylenes|128||bold|white"));
+    QCOMPARE(Rows(summary).size(), 15);
 }
 
 void tst_frmSummary::index_buttons_open_the_indexes()
