@@ -4,8 +4,8 @@
 #include "app/frmWelcome.h"
 
 #include "app/General.h"
+#include "app/frmMain.h"
 #include "app/Pictures.h"
-#include "platform/Platform.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -251,9 +251,10 @@ void frmWelcome::Enable_built_buttons()
 
 void frmWelcome::closeEvent(QCloseEvent* event)
 {
-    // Closing the home page is leaving the program.
-    if (Confirm_exit())
-        platform::End_program();
+    // Closing the home page is leaving the program: the main window's own
+    // unload saves its placement and asks; a No keeps the page too.
+    if (Main_form)
+        Main_form->close();
     event->ignore();
 }
 

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "app/frmWelcome.h"
 #include "data/Queries.h"
+#include "platform/Twips.h"
 #include "support/Fixture.h"
 #include "support/Loaded_program.h"
 #include "support/Scripted_platform.h"
@@ -710,15 +711,20 @@ void tst_frmMain_commands::about_box_is_modal()
 
 void tst_frmMain_commands::exit_asks_data()
 {
+    QTest::addColumn<bool>("welcome"); // closing the welcome page rather than the exit command
     QTest::addColumn<bool>("minimised");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("No keeps everything, placement saved") << false << false;
-    QTest::newRow("minimised and No: nothing saved") << true << false;
-    QTest::newRow("Yes ends the program") << false << true;
+    QTest::newRow("No keeps everything, placement saved") << false << false << false;
+    QTest::newRow("minimised and No: nothing saved") << false << true << false;
+    QTest::newRow("Yes ends the program") << false << false << true;
+    QTest::newRow("welcome page closed, No: placement saved") << true << false << false;
+    QTest::newRow("welcome page closed while minimised") << true << true << false;
+    QTest::newRow("welcome page closed, Yes") << true << false << true;
 }
 
 void tst_frmMain_commands::exit_asks()
 {
+    QFETCH(bool, welcome);
     QFETCH(bool, minimised);
     QFETCH(bool, yes);
     main_->move(200, 120);
@@ -727,9 +733,13 @@ void tst_frmMain_commands::exit_asks()
     if (yes)
         ui_->answers << platform::Answer::Yes;
 
+    QMdiSubWindow* page = Child_frame<frmWelcome>();
     bool ended = false;
     try {
-        main_->mnuFileExit->trigger();
+        if (welcome)
+            page->close();
+        else
+            main_->mnuFileExit->trigger();
     } catch (const Program_ended&) {
         ended = true;
     }
@@ -741,9 +751,13 @@ void tst_frmMain_commands::exit_asks()
     const QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("MARDOVI VEXO"),
                           QStringLiteral("MARDOVI VEXO"));
     QCOMPARE(store.contains(QStringLiteral("Settings/MainLeft")), !minimised);
+    if (!minimised)
+        QCOMPARE(store.value(QStringLiteral("Settings/MainWidth")).toString(),
+                 QString::number(static_cast<float>(to_twips(main_->width()))));
     if (!yes) {
         QVERIFY(!main_->isHidden());
-        QVERIFY(Find_child<frmWelcome>());
+        QCOMPARE(Child_frame<frmWelcome>(), page);
+        QVERIFY(page->isVisible() || minimised);
     }
 }
 

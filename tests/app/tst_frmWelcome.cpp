@@ -1,6 +1,6 @@
 // The welcome page: its captions and tips, the two size classes, a layout
 // where nothing is cut off or covered, the page disabled while a button
-// works, the summary button's guard and closing the page.
+// works and the summary button's guard.
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmMain.h"
@@ -19,7 +19,6 @@
 #include <QPushButton>
 
 using namespace vexo;
-using test::Program_ended;
 
 class tst_frmWelcome : public QObject {
     Q_OBJECT
@@ -37,8 +36,6 @@ private Q_SLOTS:
     void buttons_work_with_the_page_disabled_data();
     void buttons_work_with_the_page_disabled();
     void summary_button_follows_activation();
-    void closing_the_page_asks_data();
-    void closing_the_page_asks();
 
 private:
     frmWelcome* Page() const { return Find_child<frmWelcome>(); }
@@ -239,31 +236,6 @@ void tst_frmWelcome::summary_button_follows_activation()
     main_->mdiArea->setActiveSubWindow(frame);
     main_->mnuViewWelcome->trigger();
     QVERIFY(Page()->cmdSummary->isEnabled());
-}
-
-void tst_frmWelcome::closing_the_page_asks_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("No keeps the page and the program") << false;
-    QTest::newRow("Yes ends the program") << true;
-}
-
-void tst_frmWelcome::closing_the_page_asks()
-{
-    QFETCH(bool, yes);
-    if (yes)
-        ui_->answers << platform::Answer::Yes;
-    QMdiSubWindow* frame = Child_frame<frmWelcome>();
-    bool ended = false;
-    try {
-        frame->close();
-    } catch (const Program_ended&) {
-        ended = true;
-    }
-    QCOMPARE(ui_->texts(), QStringList{"Está seguro que quiere salir de MARDOVI VEXO?"});
-    QCOMPARE(ended, yes);
-    QCOMPARE(Child_frame<frmWelcome>(), frame);
-    QVERIFY(frame->isVisible());
 }
 
 QTEST_MAIN(tst_frmWelcome)
