@@ -9,6 +9,7 @@
 #include "lookup/frmPages.h"
 #include "platform/Platform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,6 +23,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace vexo {
 
 namespace {
@@ -29,6 +32,7 @@ namespace {
 QPointer<frmFind> The_dialog;
 
 const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 112 a la 172.");
+const QString kNo_match = QStringLiteral("Nada similar encontrado");
 
 bool Is_enter(const QKeyEvent* key)
 {
@@ -84,6 +88,9 @@ frmFind::frmFind(QWidget* parent) : QWidget(parent, Qt::Tool)
     setObjectName(QStringLiteral("frmFind"));
     Build_controls();
     Insert_Text_Language();
+    // The count keeps the room of its longest text from the start, so that
+    // neither the dialog nor its buttons move under the pointer when it changes.
+    lblNbrMatch->setMinimumWidth(lblNbrMatch->fontMetrics().horizontalAdvance(kNo_match));
     for (int i = 0; i < kID_boxes; ++i)
         txtFindID[i]->setText(Find_saved_IDs[static_cast<size_t>(i)]);
     txtFindMat->setText(Find_saved_name);
@@ -156,7 +163,7 @@ void frmFind::Initialize_data(bool is_yellow_order)
 void frmFind::Find_number_match()
 {
     const int count = Index_records ? Index_records->RecordCount() : 0;
-    const QString text = count == 0 ? QStringLiteral("Nada similar encontrado")
+    const QString text = count == 0 ? kNo_match
                                     : QString::number(count) + QStringLiteral(" similar")
                                           + (count >= 2 ? QStringLiteral("es") : QString());
     lblNbrMatch->setText(text);
@@ -232,12 +239,15 @@ void frmFind::Find_Guide_with_sql()
     }
 
     const bool by_number = cboOrder->currentIndex() == 0;
+    const bool searching = chkGuide->isChecked() || chkMaterial->isChecked() || chkID->isChecked();
+    // Index pages opened now compose their own index into the same globals,
+    // so they are opened before the search is composed.
+    frmPages* pages = searching ? Pages() : nullptr;
     Index_SQL = sql::Find_result_SQL(filter, by_number);
     Index_highlight = by_number ? Yellow_highlight : Cyan_highlight;
-    if (!chkGuide->isChecked() && !chkMaterial->isChecked() && !chkID->isChecked())
+    if (!searching)
         return;  // nothing to search: the whole index is composed, not opened
 
-    frmPages* pages = Pages();
     try {
         Index_records = Main_database->OpenRecordset(Index_SQL);
     } catch (const Db_error&) {
@@ -285,6 +295,10 @@ void frmFind::cmdClose_Click()
 
 bool frmFind::eventFilter(QObject* watched, QEvent* event)
 {
+    // A click into a box of the dialog while another window is active: the
+    // activation that follows leaves the caret where the user clicked.
+    if (event->type() == QEvent::MouseButtonPress && QApplication::activeWindow() != this)
+        clicked_box_ = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -333,12 +347,18 @@ bool frmFind::ID_box_key(int index, QKeyEvent* key)
 void frmFind::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // The dialog's own activation, not its owner's (a tool window may share
+    // the main window's).
+    if (event->type() == QEvent::ActivationChange && QApplication::activeWindow() == this)
         Form_Activate();
 }
 
 void frmFind::Form_Activate()
 {
+    if (const QPointer<QWidget> clicked = std::exchange(clicked_box_, nullptr)) {
+        clicked->setFocus(Qt::MouseFocusReason);
+        return;
+    }
     if (Index_highlight == Yellow_highlight)
         txtFindID[0]->setFocus();
     else

@@ -3,6 +3,7 @@
 // and its input is kept while it is closed.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -79,6 +80,9 @@ private:
     // The index pages the result goes to; opened by number when missing.
     frmPages* Pages();
     bool ID_box_key(int index, QKeyEvent* key);
+
+    // The box the user clicked into while the dialog was inactive.
+    QPointer<QWidget> clicked_box_;
 };
 
 } // namespace vexo

@@ -55,6 +55,7 @@ void frmFind::Build_controls()
     txtFindMat->setMinimumWidth(twips(kName_box_width));
     txtFindMat->installEventFilter(this);
     cboMatch = new QComboBox(frmFindMat);
+    cboMatch->installEventFilter(this);
     auto* name = new QHBoxLayout(frmFindMat);
     name->addWidget(chkMaterial);
     name->addWidget(lblFindMat);
@@ -74,6 +75,7 @@ void frmFind::Build_controls()
 
     frmOrder = new QGroupBox(this);
     cboOrder = new QComboBox(frmOrder);
+    cboOrder->installEventFilter(this);
     auto* order = new QHBoxLayout(frmOrder);
     order->addWidget(cboOrder);
 

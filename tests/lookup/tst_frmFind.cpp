@@ -50,6 +50,9 @@ private Q_SLOTS:
     void input_is_kept_while_the_dialog_is_closed();
     void clear_empties_every_box();
     void find_routing_opens_the_index_first();
+    void a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there_data();
+    void a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there();
+    void buttons_keep_their_place_whatever_the_count();
 
 private:
     std::unique_ptr<test::Lookup_world> world_;
@@ -129,16 +132,26 @@ void tst_frmFind::every_way_of_searching()
     find_->chkMaterial->setChecked(!name.isEmpty());
     find_->cboMatch->setCurrentIndex(match);
     find_->cboOrder->setCurrentIndex(order);
-    find_->cmdFindIt_Click();
 
-    QCOMPARE(Ids(pages_), found);
-    QCOMPARE(find_->lblNbrMatch->text(), count);
-    QCOMPARE(pages_->lblNbrMatch->text(), count);
-    QVERIFY(world_->ui.shown.isEmpty());
-    QCOMPARE(world_->ui.beeps, found.isEmpty() ? 1 : 0);
-    if (!found.isEmpty()) {
-        QCOMPARE(Index_highlight, order == 0 ? Yellow_highlight : Cyan_highlight);
-        QVERIFY(pages_->vscData->isHidden());
+    // The same search with the index pages open, then with them closed: the
+    // index they open first never stands in for the result.
+    for (const bool pages_open : {true, false}) {
+        if (!pages_open)
+            Close_child<frmPages>();
+        world_->ui.beeps = 0;
+        find_->cmdFindIt_Click();
+        const frmPages* pages = Find_child<frmPages>();
+        QVERIFY(pages);
+        QCOMPARE(Ids(pages), found);
+        QCOMPARE(find_->lblNbrMatch->text(), count);
+        QCOMPARE(pages->lblNbrMatch->text(), count);
+        QVERIFY(world_->ui.shown.isEmpty());
+        QCOMPARE(world_->ui.beeps, found.isEmpty() ? 1 : 0);
+        if (!found.isEmpty()) {
+            QCOMPARE(Index_highlight, order == 0 ? Yellow_highlight : Cyan_highlight);
+            QCOMPARE(pages->txtMaterial[0]->x() < pages->lblID[0]->x(), order == 1);  // the order's columns
+            QVERIFY(pages->vscData->isHidden());
+        }
     }
 }
 
@@ -286,6 +299,62 @@ void tst_frmFind::find_routing_opens_the_index_first()
     QVERIFY(pages);
     QCOMPARE(pages->windowTitle(), QStringLiteral("Indice numérico"));
     QVERIFY(Open_find()->isVisible());
+}
+
+void tst_frmFind::a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there_data()
+{
+    QTest::addColumn<int>("clicked"); // -1 none, 0..6 an ID box, 7 the name box, 8 the guide box
+    QTest::addColumn<bool>("by_name"); // the index shows the alphabetical order
+    QTest::addColumn<int>("caret");
+    QTest::newRow("no click, numeric index: first ID box") << -1 << false << 0;
+    QTest::newRow("no click, alphabetical index: name box") << -1 << true << 7;
+    QTest::newRow("name box clicked") << 7 << false << 7;
+    QTest::newRow("guide box clicked") << 8 << false << 8;
+    QTest::newRow("third ID box clicked") << 2 << true << 2;
+}
+
+void tst_frmFind::a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there()
+{
+    QFETCH(int, clicked);
+    QFETCH(bool, by_name);
+    QFETCH(int, caret);
+    const auto box = [this](int index) -> QLineEdit* {
+        return index < frmFind::kID_boxes ? find_->txtFindID[index] : index == 7 ? find_->txtFindMat : find_->txtFindGuide;
+    };
+    if (by_name)
+        pages_->optBlue->click();
+    Main_form->show();
+    Main_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main_form));
+    QVERIFY(QApplication::activeWindow() != find_);
+
+    if (clicked >= 0)
+        QTest::mouseClick(box(clicked), Qt::LeftButton);
+    find_->windowHandle()->requestActivate();  // as the window manager does on a click
+    QTRY_COMPARE(QApplication::activeWindow(), find_);
+    QCOMPARE(QApplication::focusWidget(), box(caret));
+    QTest::keyClicks(nullptr, QStringLiteral("12"));
+    QCOMPARE(box(caret)->text(), QStringLiteral("12"));
+}
+
+void tst_frmFind::buttons_keep_their_place_whatever_the_count()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(find_));
+    const auto places = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QList<QRect> rects{find_->rect()};
+        for (const QWidget* button : {find_->cmdFindIt, find_->cmdClear, find_->cmdClose})
+            rects << QRect(button->mapTo(find_, QPoint()), button->size());
+        return rects;
+    };
+    const QList<QRect> before = places();
+    for (const char* name : {"zzz", "sarin", "a"}) {
+        find_->txtFindMat->setText(QLatin1String(name));
+        find_->chkMaterial->setChecked(true);
+        find_->cmdFindIt_Click();
+        QCOMPARE(places(), before);
+    }
+    QCOMPARE(find_->lblNbrMatch->text(), QStringLiteral("12 similares"));
 }
 
 QTEST_MAIN(tst_frmFind)
