@@ -150,7 +150,7 @@ def parse_pdfxml(xml_text):
 # ---------------------------------------------------------------------------------------
 # Guide pages (Spanish)
 
-CODE_BODY, CODE_BOLD, CODE_TITLE, CODE_SECTION, CODE_SUBHEAD, CODE_NUMBER, CODE_LEADIN = range(7)
+CODE_BODY, CODE_BOLD, CODE_TITLE, CODE_SECTION, CODE_SUBHEAD, CODE_NUMBER = range(6)
 
 
 def group_lines(items):
@@ -203,29 +203,25 @@ def bold_share(runs):
     return bold / total if total else 0.0
 
 
-def starts_bold(runs):
-    """True when the sentence opens with a bold lead of some length, such as "PRECAUCIÓN:"
-    or "LLAME AL 911. ..."; the page shows such sentences as emphasised ones."""
-    lead = ""
-    for t, b in runs:
-        if not lead and not t.replace("•", "").strip():
-            continue
-        if not b:
-            break
-        lead += t
-    lead = re.sub(r"[\s•]", "", lead)
-    return len(lead) >= 10
-
-
 def split_bullets(runs):
-    """Split a line's runs where a second bullet starts inside the line."""
+    """Split a line's runs where a second bullet starts inside the line, also where the
+    bullet opens a run of its own (guide 173 prints a bold bullet and a plain one)."""
+    text = "".join(t for t, _ in runs)
+    cuts = [(m.start(), m.end()) for m in re.finditer(r"(?<=\S)\s+(?=•\s)", text)]
     parts = [[]]
+    pos = 0
     for t, b in runs:
-        pieces = re.split(r"(?<=\S)\s+(?=•\s)", t)
-        for i, piece in enumerate(pieces):
-            if i > 0:
-                parts.append([])
-            parts[-1].append((piece, b))
+        for i, ch in enumerate(t):
+            at = pos + i
+            if any(start <= at < end for start, end in cuts):
+                if any(at == start for start, _ in cuts):
+                    parts.append([])
+                continue
+            if parts[-1] and parts[-1][-1][1] == b:
+                parts[-1][-1] = (parts[-1][-1][0] + ch, b)
+            else:
+                parts[-1].append((ch, b))
+        pos += len(t)
     return parts
 
 
@@ -233,6 +229,59 @@ def normalise_sentence(text):
     text = clean_spaces(text)
     text = re.sub(r"^•\s*", "• ", text)
     return text
+
+
+BOLD_OPEN, BOLD_CLOSE = "<b>", "</b>"
+
+
+def bold_mask(runs, text):
+    """For each character of the sentence `text` (made from `runs` by joining wrapped
+    lines and tidying blanks), whether the book prints it bold.  Blanks and bullets follow
+    their neighbours so that a bold run is not cut at a blank."""
+    raw = [(clean_spaces(ch) or " ", b) for t, b in runs for ch in t]
+    raw = [(ch, b) for ch, b in raw if ch != " "]
+    mask = []
+    i = 0
+    for ch in text:
+        if ch == " ":
+            mask.append(None)
+            continue
+        if i >= len(raw) or raw[i][0] != ch:
+            fail("bold runs do not follow the sentence %r at %r" % (text, ch))
+        mask.append(None if ch == "•" else raw[i][1])
+        i += 1
+    if i != len(raw):
+        fail("bold runs longer than the sentence %r" % text)
+    return mask
+
+
+def mark_bold(text, mask):
+    """The sentence with its bold runs between BOLD_OPEN and BOLD_CLOSE; a run neither
+    opens nor closes on a blank or a bullet."""
+    out = []
+    bold = False
+    for i, ch in enumerate(text):
+        flag = mask[i]
+        if flag is None:
+            # A blank stays inside a run only when the run goes on after it.
+            nxt = next((m for m in mask[i + 1:] if m is not None), False)
+            if bold and not nxt:
+                out.append(BOLD_CLOSE)
+                bold = False
+        elif flag != bold:
+            out.append(BOLD_OPEN if flag else BOLD_CLOSE)
+            bold = flag
+        out.append(ch)
+    if bold:
+        out.append(BOLD_CLOSE)
+    marked = "".join(out)
+    if strip_marks(marked) != text:
+        fail("marking changed the sentence %r" % text)
+    return marked
+
+
+def strip_marks(text):
+    return text.replace(BOLD_OPEN, "").replace(BOLD_CLOSE, "")
 
 
 # Sub-headings of the guide pages; a crowded page prints them smaller than usual.
@@ -284,14 +333,14 @@ def guide_sentences(pdf, number):
             if not text:
                 current = None
                 return
-            bullet = text.startswith("•")
-            share = bold_share(runs)
-            if current["forced_bold"]:
+            mask = bold_mask(runs, text)
+            letters = [m for m in mask if m is not None]
+            if current["forced_bold"] or all(letters):
+                # Wholly bold, the small lead-ins ("Derrame Grande") included.
                 code = CODE_BOLD
-            elif share > 0.99 and not bullet and ":" not in text and not text.endswith("."):
-                code = CODE_LEADIN
-            elif share >= 0.5 or starts_bold(runs):
-                code = CODE_BOLD
+            elif any(letters):
+                code = CODE_BODY
+                text = mark_bold(text, mask)
             else:
                 code = CODE_BODY
             out.append((code, text))

@@ -100,7 +100,7 @@ const std::array<QString, Value_count>& Value_fields()
 
 QString Cell_text(int column, const QString& value)
 {
-    if (column % 2 == 0 || value.isEmpty())
+    if (column % 2 == 0)
         return value;
     return u'(' + value + u')';
 }

@@ -28,8 +28,8 @@ enum Value_column {
 // Field of table Green behind each column.
 const std::array<QString, Value_count>& Value_fields();
 
-// Text of a cell as shown: metric bare, imperial in parentheses; a value
-// the book left out stays an empty cell rather than "()".
+// Text of a cell as shown: metric bare, imperial always in parentheses, so
+// a figure the book gives in metric alone reads "()" beside it.
 QString Cell_text(int column, const QString& value);
 
 // A text the book prints across a whole spill group in place of its six

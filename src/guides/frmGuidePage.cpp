@@ -5,6 +5,7 @@
 #include "app/General.h"
 #include "guides/Guide_look.h"
 #include "guides/Guide_page.h"
+#include "guides/Sentence_marks.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -147,7 +148,7 @@ void frmGuidePage::Build_page()
             first_block = true;
         } else if (look) {
             QLabel* block = lblText[last_block_];
-            block->setText(text);
+            Set_sentence(block, text);
             Set_tag(block, QString::number(code));
             if (code == 4) {
                 ++last_line;

@@ -6,6 +6,7 @@
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "guides/Guide_page.h"
+#include "guides/Sentence_marks.h"
 #include "guides/frmGuidePage.h"
 
 #include <QApplication>
@@ -103,7 +104,8 @@ void Guide_page_print::Print_guide_page()
     engine.Begin_page();
     for (qint16 i = 0; i <= page_.Last_block(); ++i) {
         const QLabel* block = page_.lblText[i];
-        QString text = block->text();
+        const QList<Text_run> runs = Sentence_runs(Sentence_of(block));
+        QString text = runs.first().text;
         const QString tag = Tag(block);
         if (!engine.Check_page_room())
             engine.New_page();
@@ -117,7 +119,10 @@ void Guide_page_print::Print_guide_page()
         printer.CurrentX = 0;
         if (tag == QLatin1String("3"))
             printer.CurrentX = std::max(0.0, (printer.ScaleWidth() - printer.TextWidth(text)) / 2);
-        engine.Print_wrapped(text);
+        if (runs.size() == 1 && !runs.first().bold)
+            engine.Print_wrapped(text);
+        else
+            Print_runs(runs);
         if (tag == QLatin1String("3"))
             engine.Skip_line();
     }
@@ -193,6 +198,79 @@ void Guide_page_print::Print_section_IIPAD(bool small, const QString& m, const Q
     engine.Skip_line();
 
     engine.Draw_rule();
+}
+
+// Pieces of a sentence between which a line may break: a word with its
+// bold runs and the blank after it, or, for a word wider than the page, one
+// character.
+QList<QList<Text_run>> Guide_page_print::Breakable_pieces(const QList<Text_run>& runs) const
+{
+    QList<QList<Text_run>> pieces(1);
+    for (const Text_run& run : runs)
+        for (const QChar c : run.text) {
+            QList<Text_run>& piece = pieces.last();
+            if (!piece.isEmpty() && piece.last().bold == run.bold)
+                piece.last().text += c;
+            else
+                piece.append(Text_run{QString(c), run.bold});
+            if (c == QLatin1Char(' '))
+                pieces.emplaceBack();
+        }
+    QList<QList<Text_run>> out;
+    for (const QList<Text_run>& piece : pieces) {
+        if (Width_of(piece) < engine.Printer.ScaleWidth()) {
+            if (!piece.isEmpty())
+                out.append(piece);
+            continue;
+        }
+        for (const Text_run& run : piece)
+            for (const QChar c : run.text)
+                out.append(QList<Text_run>{Text_run{QString(c), run.bold}});
+    }
+    return out;
+}
+
+double Guide_page_print::Width_of(const QList<Text_run>& piece) const
+{
+    platform::Printer_surface& printer = engine.Printer;
+    const bool bold = printer.FontBold();
+    double width = 0;
+    for (const Text_run& run : piece) {
+        printer.Set_FontBold(run.bold || bold);
+        width += printer.TextWidth(run.text);
+    }
+    printer.Set_FontBold(bold);
+    return width;
+}
+
+// A sentence with bold words: wrapped at blanks like any other text, each run
+// printed in its own weight; the printer's weight is that of the plain runs.
+void Guide_page_print::Print_runs(const QList<Text_run>& runs)
+{
+    platform::Printer_surface& printer = engine.Printer;
+    const bool plain_bold = printer.FontBold();
+    QList<Text_run> line;
+    double x = printer.CurrentX;
+    const auto print_line = [&] {
+        if (!engine.Check_page_room())
+            engine.New_page();
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            printer.Set_FontBold(line[i].bold || plain_bold);
+            printer.Print(line[i].text, i + 1 == line.size());
+        }
+        printer.Set_FontBold(plain_bold);
+        line.clear();
+        x = 0;
+    };
+    for (const QList<Text_run>& piece : Breakable_pieces(runs)) {
+        const double width = Width_of(piece);
+        if (!line.isEmpty() && x + width >= printer.ScaleWidth())
+            print_line();
+        line.append(piece);
+        x += width;
+    }
+    if (!line.isEmpty())
+        print_line();
 }
 
 void Guide_page_print::Print_centred_title(const QString& title)

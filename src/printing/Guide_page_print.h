@@ -3,6 +3,7 @@
 // as sentences when the page has a distances button.
 #pragma once
 
+#include "guides/Sentence_marks.h"
 #include "platform/Printer_surface.h"
 #include "printing/Printer_code.h"
 
@@ -46,6 +47,9 @@ public:
 
 private:
     void Print_centred_title(const QString& title);
+    void Print_runs(const QList<Text_run>& runs);
+    QList<QList<Text_run>> Breakable_pieces(const QList<Text_run>& runs) const;
+    double Width_of(const QList<Text_run>& piece) const;
 
     const frmGuidePage& page_;
 };

@@ -98,7 +98,7 @@ private Q_SLOTS:
     void last_page_ends_on_last_record();
     void short_table_has_no_scroll_bar();
     void table_3_gases_read_once_across_large_spill();
-    void missing_imperial_value_is_an_empty_cell();
+    void missing_imperial_value_shows_empty_parentheses();
     void long_name_keeps_its_spill_condition();
     void banner_opens_water_list_of_its_material();
     void headings_pop_up_with_left_button_only();
@@ -241,7 +241,7 @@ void tst_frmGreen::table_3_gases_read_once_across_large_spill()
     QVERIFY(Shown(next.values[LIM]));
 }
 
-void tst_frmGreen::missing_imperial_value_is_an_empty_cell()
+void tst_frmGreen::missing_imperial_value_shows_empty_parentheses()
 {
     test::Distances_program program(Table_rows());
     frmGreen* table = Open_table();
@@ -249,8 +249,8 @@ void tst_frmGreen::missing_imperial_value_is_an_empty_cell()
     const Distance_row& row = table->rows[0];
     QCOMPARE(row.lblID->text(), QStringLiteral("1012"));
     QCOMPARE(row.values[LPDK]->text(), QStringLiteral("1012.8"));
-    QCOMPARE(row.values[LPDM]->text(), QString());
-    QCOMPARE(row.values[LPNM]->text(), QString());
+    QCOMPARE(row.values[LPDM]->text(), QStringLiteral("()"));
+    QCOMPARE(row.values[LPNM]->text(), QStringLiteral("()"));
     QCOMPARE(row.values[LIF]->text(), QStringLiteral("(1012.7)"));
 }
 
