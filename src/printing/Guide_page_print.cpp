@@ -236,7 +236,7 @@ double Guide_page_print::Width_of(const QList<Text_run>& piece) const
     const bool bold = printer.FontBold();
     double width = 0;
     for (const Text_run& run : piece) {
-        printer.Set_FontBold(run.bold || bold);
+        printer.Set_FontBold(run.bold);
         width += printer.TextWidth(run.text);
     }
     printer.Set_FontBold(bold);
@@ -255,18 +255,25 @@ void Guide_page_print::Print_runs(const QList<Text_run>& runs)
         if (!engine.Check_page_room())
             engine.New_page();
         for (qsizetype i = 0; i < line.size(); ++i) {
-            printer.Set_FontBold(line[i].bold || plain_bold);
+            printer.Set_FontBold(line[i].bold);
             printer.Print(line[i].text, i + 1 == line.size());
         }
         printer.Set_FontBold(plain_bold);
         line.clear();
         x = 0;
     };
-    for (const QList<Text_run>& piece : Breakable_pieces(runs)) {
+    QList<Text_run> weighted = runs;
+    for (Text_run& run : weighted)
+        run.bold = run.bold || plain_bold;
+    for (const QList<Text_run>& piece : Breakable_pieces(weighted)) {
         const double width = Width_of(piece);
         if (!line.isEmpty() && x + width >= printer.ScaleWidth())
             print_line();
-        line.append(piece);
+        for (const Text_run& run : piece)
+            if (!line.isEmpty() && line.last().bold == run.bold)
+                line.last().text += run.text;
+            else
+                line.append(run);
         x += width;
     }
     if (!line.isEmpty())

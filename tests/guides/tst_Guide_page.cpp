@@ -19,16 +19,20 @@ namespace {
 
 // Page 128 holds one sentence of every code, stored out of key order, with
 // its title in the middle, two sub-headings in a row, a slot without a
-// sentence and a code the program does not know. Page 124 is short.
+// sentence and a code the program does not know. Page 124 is short. Page 141
+// holds sentences with bold words, well marked and not.
 const char* kRows = R"sql(
 INSERT INTO Sentences VALUES (1, 'GUÍA 128', 5), (2, 'Líquidos Inflamables (no mezclables con agua)', 2),
   (3, 'PELIGROS POTENCIALES', 3), (4, 'INCENDIO O EXPLOSIÓN', 4), (5, '• ALTAMENTE INFLAMABLE.', 1),
   (6, '• Los vapores pueden formar mezclas explosivas con el aire.', 0), (7, 'Derrame Grande', 6),
   (8, 'A LA SALUD', 4), (9, 'Texto de código desconocido', 9),
-  (20, 'GUÍA 124', 5), (21, 'Gases Tóxicos y/o Corrosivos - Oxidantes', 2);
+  (20, 'GUÍA 124', 5), (21, 'Gases Tóxicos y/o Corrosivos - Oxidantes', 2),
+  (40, 'GUÍA 141', 5), (41, '• <b>TÓXICO</b>; evite el contacto & <b>NO LO TOQUE</b>.', 0),
+  (42, '• <b>EXCEPTO para UN1384', 0), (43, '• NO</b> LO <b>TOQUE', 1), (44, '<b>Derrame Grande</b>', 1);
 INSERT INTO Guides_pages VALUES (16, 128, 7), (10, 128, 1), (11, 128, 3), (12, 128, 4), (13, 128, 5),
   (14, 128, 2), (15, 128, 6), (17, 128, 8), (18, 128, 99), (19, 128, 9),
-  (30, 124, 20), (31, 124, 21), (32, 124, 3), (33, 124, 6);
+  (30, 124, 20), (31, 124, 21), (32, 124, 3), (33, 124, 6),
+  (40, 141, 40), (41, 141, 41), (42, 141, 42), (43, 141, 43), (44, 141, 44);
 )sql";
 
 QStringList Texts(const frmGuidePage* page)
@@ -50,6 +54,8 @@ private Q_SLOTS:
     void header_takes_number_and_title();
     void each_code_has_its_look_data();
     void each_code_has_its_look();
+    void bold_marks_show_as_bold_words_data();
+    void bold_marks_show_as_bold_words();
     void sub_headings_each_get_a_rule_line();
     void polymerization_code_warns_then_opens_the_same_page();
     void long_code_is_cut_to_the_guide_number();
@@ -138,6 +144,29 @@ void tst_Guide_page::each_code_has_its_look()
     QCOMPARE(label->font().bold(), bold);
     QCOMPARE(label->wordWrap(), wrap);
     QCOMPARE(label->font().pointSizeF(), 9.75);
+}
+
+void tst_Guide_page::bold_marks_show_as_bold_words_data()
+{
+    QTest::addColumn<int>("block");
+    QTest::addColumn<bool>("rich");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("two runs") << 0 << true << "• <b>TÓXICO</b>; evite el contacto &amp; <b>NO LO TOQUE</b>.";
+    QTest::newRow("run left open") << 1 << false << "• <b>EXCEPTO para UN1384";
+    QTest::newRow("close before open") << 2 << false << "• NO</b> LO <b>TOQUE";
+    QTest::newRow("whole emphasised sentence") << 3 << true << "<b>Derrame Grande</b>";
+}
+
+void tst_Guide_page::bold_marks_show_as_bold_words()
+{
+    QFETCH(int, block);
+    QFETCH(bool, rich);
+    QFETCH(QString, shown);
+    frmGuidePage* page = Open_guide_page("141");
+    const QLabel* label = page->lblText[block];
+    QCOMPARE(label->textFormat(), rich ? Qt::RichText : Qt::PlainText);
+    QCOMPARE(label->text(), shown);
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
 }
 
 void tst_Guide_page::sub_headings_each_get_a_rule_line()

@@ -32,6 +32,9 @@ const QString kLong = QStringLiteral(
     "Los recipientes pueden explotar cuando se calientan; los cilindros rotos pueden proyectarse violentamente. "
     "Los vapores pueden viajar hacia una fuente de encendido y provocar un retroceso de la llama.");
 
+const QString kWrapped = QStringLiteral("• Use la ropa de protección química que está específicamente recomendada "
+                                        "por el fabricante <b>cuando NO EXISTA RIESGO DE INCENDIO</b>.");
+
 const QString kRows = QStringLiteral(R"sql(
 INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'GASES TÓXICOS Y/O CORROSIVOS', 2),
   (3, 'PELIGROS POTENCIALES', 3), (4, 'A LA SALUD', 4), (5, 'TÓXICO; puede ser fatal si se inhala.', 0),
@@ -43,6 +46,10 @@ INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 3), (4, 124, 
   (6, 124, 6), (7, 124, 7), (8, 124, 99), (9, 124, 8);
 WITH RECURSIVE n(k) AS (SELECT 10 UNION ALL SELECT k + 1 FROM n WHERE k < 49)
   INSERT INTO Guides_pages SELECT k, 124, 9 FROM n;
+-- Page 141: bold words inside sentences, one wider than the page.
+INSERT INTO Sentences VALUES (20, 'GUÍA 141', 5), (21, '• <b>TÓXICO</b>; evite el contacto.', 0),
+  (22, '%3', 0), (23, '• <b>EXCEPTO para UN1384', 0), (24, 'Lea <b>esto</b>.', 1);
+INSERT INTO Guides_pages VALUES (60, 141, 20), (61, 141, 21), (62, 141, 22), (63, 141, 23), (64, 141, 24);
 INSERT INTO Green VALUES
   (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
    'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
@@ -66,6 +73,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void block_look_by_sentence_code_data();
     void block_look_by_sentence_code();
+    void bold_words_print_in_their_weight();
     void blocks_print_in_page_order();
     void every_sheet_has_the_header_and_its_own_number();
     void page_without_product_has_no_product_line();
@@ -92,7 +100,7 @@ private:
 void tst_Guide_page_print::initTestCase()
 {
     const QString path = dir_.filePath(QStringLiteral("guides.mdb"));
-    test::Make_database(path, kRows.arg(kLong, kFiller));
+    test::Make_database(path, kRows.arg(kLong, kFiller, kWrapped));
     Main_database = Database::Open(path);
     // The distances button only shows where the distances box can open.
     frmGuidePage::Distances_box_opener = [] {};
@@ -184,6 +192,26 @@ void tst_Guide_page_print::block_look_by_sentence_code()
     });
     QCOMPARE(ruled, rule_and_empty_line_before);
     QCOMPARE((at + 1)->y - at->y, to_next);
+}
+
+// Each printed piece as "text", or "*text" when bold, line by line.
+void tst_Guide_page_print::bold_words_print_in_their_weight()
+{
+    Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(QStringLiteral("141")));
+    frmGuidePage page;
+    Print(page);
+    QStringList printed;
+    for (const Printed& p : Body(1))
+        printed << (p.bold ? u'*' + p.text : p.text);
+    // 99 characters fit a line: the wrap falls at the last blank that fits,
+    // inside the bold run, which goes on in bold on the next line. A mark
+    // left open prints as stored; an emphasised sentence is bold throughout.
+    const QStringList expected{
+        "• ", "*TÓXICO", "; evite el contacto.",
+        "• Use la ropa de protección química que está específicamente recomendada por el fabricante ", "*cuando ",
+        "*NO EXISTA RIESGO DE INCENDIO", ".",
+        "• <b>EXCEPTO para UN1384", "*Lea esto."};
+    QCOMPARE(printed, expected);
 }
 
 void tst_Guide_page_print::blocks_print_in_page_order()
