@@ -16,6 +16,11 @@ public:
 
     void Load(const QString& file);
     QString file() const { return file_; }
+    // The guide number the chart prints on the picture, in a ring at its
+    // lower right corner (placards) or upper right corner (vehicles); "" for
+    // none.
+    void Set_guide(const QString& guide);
+    QString guide() const { return guide_; }
     bool valid() const;
 
 protected:
@@ -24,6 +29,7 @@ protected:
 private:
     QSvgRenderer* renderer_;
     QString file_;
+    QString guide_;
 };
 
 } // namespace vexo

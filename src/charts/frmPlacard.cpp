@@ -165,6 +165,7 @@ frmPlacard::frmPlacard(QWidget* parent)
         picture->Load(Chart_picture_file(i));
         picture->resize(Small_size(i));
         Set_tag(picture, QLatin1String(pictures[i].tag));
+        picture->Set_guide(QLatin1String(pictures[i].tag));
         picture->setCursor(pictures[i].tag[0] ? Qt::PointingHandCursor : Qt::ArrowCursor);
         picture->installEventFilter(this);
         picture->hide();
@@ -308,6 +309,7 @@ void frmPlacard::imgSmall_MouseDown(int Index, Qt::MouseButton Button, QPoint po
     Svg_picture* picture = imgSmall[Index];
     setCursor(Qt::WaitCursor);
     imgZoom->Load(Chart_picture_file(Index));
+    imgZoom->Set_guide(picture->guide());
     imgZoom->resize(picture->size() * Zoom_of(Index));
     setCursor(Qt::ArrowCursor);
     int left = picture->x() + position.x();

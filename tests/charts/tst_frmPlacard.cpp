@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QtTest>
 
 using namespace vexo;
@@ -149,6 +150,15 @@ void tst_frmPlacard::each_picture_is_drawn_named_and_opens_its_guide()
     else
         QCOMPARE(picture->toolTip(), tool_tip);
 
+    // The number printed on the picture is the guide its click opens, and
+    // every vehicle carries its caption in the drawing.
+    QCOMPARE(picture->guide(), guide);
+    if (index > kPlacards_range.last) {
+        QFile drawing(picture->file());
+        QVERIFY(drawing.open(QIODevice::ReadOnly));
+        QVERIFY2(drawing.readAll().contains("</text>"), qPrintable(picture->file()));
+    }
+
     QTest::mouseClick(picture, Qt::LeftButton);
     auto* page = Find_child<frmGuidePage>();
     if (guide.isEmpty()) {
@@ -265,6 +275,7 @@ void tst_frmPlacard::right_button_enlarges_inside_the_window()
     QTest::mousePress(picture, Qt::RightButton, {}, near_corner);
     QVERIFY(w->imgZoom->isVisible());
     QCOMPARE(w->imgZoom->file(), Chart_picture_file(index));
+    QCOMPARE(w->imgZoom->guide(), picture->guide());
     QVERIFY(w->imgZoom->width() > 2 * picture->width());
     QVERIFY(w->rect().contains(w->imgZoom->geometry()));
     QTest::mouseRelease(picture, Qt::RightButton, {}, near_corner);
