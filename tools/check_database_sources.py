@@ -87,6 +87,73 @@ WATER_CHECKS = {
     "1746": ["Fluoruro de hidrógeno (HF)", "Bromo (Br2)"],
 }
 
+# Bold words the book prints inside sentences that are otherwise plain, by guide: each
+# sentence must be on that guide's page with its bold runs marked.
+BOLD_OPEN, BOLD_CLOSE = "<b>", "</b>"
+BOLD_CHECKS = [
+    (142, "• <b>TÓXICO</b>; la inhalación, ingestión o contacto con vapores (piel, ojos) o sustancia "
+          "puede causar lesión severa, quemaduras o la muerte."),
+    (143, "• <b>TÓXICO</b>; la inhalación, ingestión o contacto con vapores (piel, ojos) polvos o "
+          "sustancias pueden causar lesiones severas, quemaduras o la muerte."),
+    (144, "• <b>TÓXICO</b>; la inhalación o contacto con el vapor, sustancia, o productos en "
+          "descomposición puede causar severas lesiones, quemaduras o la muerte."),
+    (135, "• Polvos químicos secos, carbonato de sodio, cal o arena SECA. "
+          "<b>EXCEPTO para UN1384, UN1923, UN1929 y UN3342.</b>"),
+    (135, "• Arena SECA, polvo químico seco, carbonato de sodio o cal. <b>EXCEPTO para UN1384, "
+          "UN1923, UN1929 y UN3342</b> o retírese del área y deje quemar."),
+    (164, "• Si se identifica que la fuente está fuera del embalaje <b>NO LO TOQUE</b>. Mantenerse "
+          "alejado y espere las instrucciones de la Autoridad de Radiación."),
+    (135, "• Use la ropa de protección química que está específicamente recomendada por el "
+          "fabricante <b>cuando NO EXISTA RIESGO DE INCENDIO</b>."),
+    (124, "• Use la ropa de protección química que está específicamente recomendada por el "
+          "fabricante <b>cuando NO EXISTA RIESGO DE INCENDIO.</b>"),
+    (124, "• La ropa de protección para incendios estructurales provee protección térmica "
+          "<b>pero solo protección química limitada</b>."),
+    (117, "• La ropa de protección para incendios estructurales provee protección térmica "
+          "<b>pero solo protección química limitada.</b>"),
+    (166, "• La sustancia reacciona con el agua y con el vapor de agua en el aire para formar un "
+          "<b>gas tóxico y corrosivo de fluoruro de hidrógeno, ácido fluorhídrico</b> y un residuo "
+          "de color blanco soluble en agua, extremadamente irritante y corrosivo."),
+    (116, "• Aquellas sustancias designadas con una (<b>P</b>) pueden polimerizar explosivamente "
+          "cuando se calientan o están involucradas en un incendio."),
+    (117, "• Aquellas sustancias designadas con una <b>(P)</b> pueden polimerizar explosivamente "
+          "cuando se calientan o están involucradas en un incendio."),
+    (132, "• Para la <b>hidrazina</b>, absorba con arena SECA o absorbente inerte (vermiculita, "
+          "almohadillas absorbentes)."),
+    (140, "• Si hay <b>productos de nitrato de amonio</b> dentro de un tanque, vagón de ferrocarril o "
+          "remolque que está involucrado en un incendio, AISLE a 1600 metros (1 milla) a la "
+          "redonda; también, inicie la evacuación incluyendo a los respondedores de emergencia a "
+          "1600 metros (1 milla) a la redonda."),
+    (147, "• Si está disponible, use <b>una gran cantidad de agua</b> para extinguir o sofocar un "
+          "incendio en una batería de alto voltaje. El uso de una pequeña cantidad de agua podría "
+          "liberar gases tóxicos."),
+]
+
+
+def strip_marks(text):
+    return text.replace(BOLD_OPEN, "").replace(BOLD_CLOSE, "")
+
+
+def mark_fault(text):
+    """Why the bold marks of a sentence are not sound, or None.  Runs alternate, open and
+    close in pairs, hold text, and neither start nor end on a blank."""
+    parts = re.split(r"(</?b>)", text)
+    expected = BOLD_OPEN
+    for i, part in enumerate(parts):
+        if i % 2 == 0:
+            continue
+        if part != expected:
+            return "%s where %s was expected" % (part, expected)
+        if expected == BOLD_CLOSE:
+            run = parts[i - 1]
+            if not run.strip() or run != run.strip():
+                return "bold run %r is empty or has a blank at an end" % run
+        expected = BOLD_CLOSE if expected == BOLD_OPEN else BOLD_OPEN
+    if expected == BOLD_CLOSE:
+        return "a bold run is never closed"
+    return None
+
+
 INTEGER_COLUMNS = {
     "Yellow": ["Guide_Number", "Yellow_Key", "Blue_Key", "PIH"],
     "Green": ["ID"],
@@ -168,13 +235,19 @@ def check(folder):
             report.fault("Sentences %s: empty sentence" % r["Key"])
         if text != text.strip() or "  " in text or "\n" in text:
             report.fault("Sentences %s: stray blanks or line breaks: %r" % (r["Key"], text))
+        fault = mark_fault(text)
+        if fault:
+            report.fault("Sentences %s: %s: %r" % (r["Key"], fault, text))
+        elif BOLD_OPEN in text and r["Code"] not in ("0", "1"):
+            report.fault("Sentences %s: bold marks in a sentence of code %s" % (r["Key"], r["Code"]))
+        text = strip_marks(text)
         if re.search(r"Página\s*\d+|GRE2024|ERG2024", text):
             report.fault("Sentences %s: page furniture inside: %r" % (r["Key"], text))
         if r["Code"] not in [str(c) for c in range(7)]:
             report.fault("Sentences %s: code %r outside 0..6" % (r["Key"], r["Code"]))
-        if (text, r["Code"]) in seen_texts:
-            report.fault("Sentences %s: same sentence as %s" % (r["Key"], seen_texts[(text, r["Code"])]))
-        seen_texts[(text, r["Code"])] = r["Key"]
+        if (r["Sentences"], r["Code"]) in seen_texts:
+            report.fault("Sentences %s: same sentence as %s" % (r["Key"], seen_texts[(r["Sentences"], r["Code"])]))
+        seen_texts[(r["Sentences"], r["Code"])] = r["Key"]
     slot_keys = [r["Key"] for r in pages]
     if len(set(slot_keys)) != len(slot_keys):
         report.fault("Guides_pages.Key: not unique")
@@ -188,6 +261,9 @@ def check(folder):
     if sorted(guides) != list(range(111, 175)):
         report.fault("Guides_pages: guides %s, expected the 64 guides 111 to 174"
                      % sorted(set(range(111, 175)) ^ set(guides)))
+    for g, marked in BOLD_CHECKS:
+        if marked not in [s["Sentences"] for s in guides.get(g, [])]:
+            report.fault("guide %d: the book's bold words are not marked in %r" % (g, strip_marks(marked)))
     titles = {}
     for g, ss in guides.items():
         codes = [s["Code"] for s in ss]

@@ -83,6 +83,18 @@ class CheckCatchesFaults(unittest.TestCase):
         self.assertTrue(any("furniture" in f for f in faults))
         self.assertTrue(any("empty sentence" in f for f in faults))
 
+    def test_unsound_bold_marks_are_caught(self):
+        toxic = "• <b>TÓXICO</b>; la inhalación, ingestión o contacto con vapores (piel, ojos) o sustancia"
+        original = read(self.dir, "Sentences")
+        for planted, expected in (("<b>TÓXICO", "never closed"), ("TÓXICO</b>", "where <b> was expected"),
+                                  ("<b>TÓXICO <b>y</b></b>", "where </b> was expected"),
+                                  ("<b> TÓXICO</b>", "blank at an end"), ("TÓXICO", "not marked")):
+            with self.subTest(planted=planted):
+                write(self.dir, "Sentences", [
+                    r[:1] + [r[1].replace("<b>TÓXICO</b>", planted)] + r[2:] if r[1].startswith(toxic) else r
+                    for r in original])
+                self.assertTrue(any(expected in f for f in self.faults()), self.faults())
+
     def test_unknown_gas_search_name_is_caught(self):
         def fn(rows):
             rows[1][3] = "Hydrogen chloride"
