@@ -245,13 +245,23 @@ double Guide_page_print::Width_of(const QList<Text_run>& piece) const
 
 // A sentence with bold words: wrapped at blanks like any other text, each run
 // printed in its own weight; the printer's weight is that of the plain runs.
+// A line is measured whole, run by run, as the plain wrap measures it.
 void Guide_page_print::Print_runs(const QList<Text_run>& runs)
 {
     platform::Printer_surface& printer = engine.Printer;
     const bool plain_bold = printer.FontBold();
-    QList<Text_run> line;
-    double x = printer.CurrentX;
-    const auto print_line = [&] {
+    QList<Text_run> weighted = runs;
+    for (Text_run& run : weighted)
+        run.bold = run.bold || plain_bold;
+    const auto joined = [](QList<Text_run> line, const QList<Text_run>& piece) {
+        for (const Text_run& run : piece)
+            if (!line.isEmpty() && line.last().bold == run.bold)
+                line.last().text += run.text;
+            else
+                line.append(run);
+        return line;
+    };
+    const auto print_line = [&](const QList<Text_run>& line) {
         if (!engine.Check_page_room())
             engine.New_page();
         for (qsizetype i = 0; i < line.size(); ++i) {
@@ -259,25 +269,20 @@ void Guide_page_print::Print_runs(const QList<Text_run>& runs)
             printer.Print(line[i].text, i + 1 == line.size());
         }
         printer.Set_FontBold(plain_bold);
-        line.clear();
-        x = 0;
     };
-    QList<Text_run> weighted = runs;
-    for (Text_run& run : weighted)
-        run.bold = run.bold || plain_bold;
+    QList<Text_run> line;
+    double start = printer.CurrentX;
     for (const QList<Text_run>& piece : Breakable_pieces(weighted)) {
-        const double width = Width_of(piece);
-        if (!line.isEmpty() && x + width >= printer.ScaleWidth())
-            print_line();
-        for (const Text_run& run : piece)
-            if (!line.isEmpty() && line.last().bold == run.bold)
-                line.last().text += run.text;
-            else
-                line.append(run);
-        x += width;
+        QList<Text_run> longer = joined(line, piece);
+        if (!line.isEmpty() && start + Width_of(longer) >= printer.ScaleWidth()) {
+            print_line(line);
+            start = 0;
+            longer = piece;
+        }
+        line = std::move(longer);
     }
     if (!line.isEmpty())
-        print_line();
+        print_line(line);
 }
 
 void Guide_page_print::Print_centred_title(const QString& title)
