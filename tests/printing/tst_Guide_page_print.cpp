@@ -48,8 +48,10 @@ WITH RECURSIVE n(k) AS (SELECT 10 UNION ALL SELECT k + 1 FROM n WHERE k < 49)
   INSERT INTO Guides_pages SELECT k, 124, 9 FROM n;
 -- Page 141: bold words inside sentences, one wider than the page.
 INSERT INTO Sentences VALUES (20, 'GUÍA 141', 5), (21, '• <b>TÓXICO</b>; evite el contacto.', 0),
-  (22, '%3', 0), (23, '• <b>EXCEPTO para UN1384', 0), (24, 'Lea <b>esto</b>.', 1);
-INSERT INTO Guides_pages VALUES (60, 141, 20), (61, 141, 21), (62, 141, 22), (63, 141, 23), (64, 141, 24);
+  (22, '%3', 0), (23, '• <b>EXCEPTO para UN1384', 0), (24, 'Lea <b>esto</b>.', 1),
+  (25, 'x <b>' || printf('%.120c', 'A') || '</b>', 0);
+INSERT INTO Guides_pages VALUES (60, 141, 20), (61, 141, 21), (62, 141, 22), (63, 141, 23), (64, 141, 24),
+  (65, 141, 25);
 INSERT INTO Green VALUES
   (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
    'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
@@ -205,12 +207,13 @@ void tst_Guide_page_print::bold_words_print_in_their_weight()
         printed << (p.bold ? u'*' + p.text : p.text);
     // 99 characters fit a line: the wrap falls at the last blank that fits,
     // inside the bold run, which goes on in bold on the next line. A mark
-    // left open prints as stored; an emphasised sentence is bold throughout.
+    // left open prints as stored; an emphasised sentence is bold throughout;
+    // a word wider than the page breaks where the line is full.
     const QStringList expected{
         "• ", "*TÓXICO", "; evite el contacto.",
         "• Use la ropa de protección química que está específicamente recomendada por el fabricante ", "*cuando ",
         "*NO EXISTA RIESGO DE INCENDIO", ".",
-        "• <b>EXCEPTO para UN1384", "*Lea esto."};
+        "• <b>EXCEPTO para UN1384", "*Lea esto.", "x ", "*" + QString(97, u'A'), "*" + QString(23, u'A')};
     QCOMPARE(printed, expected);
 }
 
