@@ -27,6 +27,31 @@ const QString& Water_start()
     return text;
 }
 
+// Text a user typed or pasted as a search. Composed (NFC) first, so that an
+// accent typed as a separate mark folds away like a precomposed one; control
+// characters removed; a lone surrogate, which has no UTF-8 form, made U+FFFD
+// so it never turns into a wildcard. Text that was nothing but control
+// characters searches for nothing rather than for everything.
+QString Typed_text(const QString& typed)
+{
+    QString kept;
+    kept.reserve(typed.size());
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed.at(i);
+        if (c.isHighSurrogate() && i + 1 < typed.size() && typed.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += typed.at(++i);
+        } else if (c.isSurrogate()) {
+            kept += QChar(QChar::ReplacementCharacter);
+        } else if (c.category() != QChar::Other_Control) {
+            kept += c;
+        }
+    }
+    if (kept.isEmpty() && !typed.isEmpty())
+        kept = QChar(QChar::ReplacementCharacter);
+    return kept.normalized(QString::NormalizationForm_C);
+}
+
 } // namespace
 
 QString Quoted(const QString& value, QChar quote)
@@ -45,7 +70,7 @@ QString Like_text(const QString& typed)
 {
     QString out;
     out.reserve(typed.size() + 8);
-    for (const QChar c : typed) {
+    for (const QChar c : Typed_text(typed)) {
         if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
             out += u'[' + QString(c) + u']';
         else
@@ -88,7 +113,7 @@ QString Find_contains_term(const QString& typed)
 
 QString Find_is_term(const QString& typed)
 {
-    return QStringLiteral("Yellow.Name_of_material = '") + Quoted(typed, u'\'') + QStringLiteral("'");
+    return QStringLiteral("Yellow.Name_of_material = '") + Quoted(Typed_text(typed), u'\'') + QStringLiteral("'");
 }
 
 QString Find_starts_term(const QString& typed)
@@ -98,7 +123,7 @@ QString Find_starts_term(const QString& typed)
 
 QString Find_ID_term(const QString& id)
 {
-    return QStringLiteral("Yellow.ID = '") + Quoted(id, u'\'') + QStringLiteral("'");
+    return QStringLiteral("Yellow.ID = '") + Quoted(Typed_text(id), u'\'') + QStringLiteral("'");
 }
 
 QString Find_guide_term(const QString& guide)
