@@ -293,6 +293,11 @@ QString Sqlite_literal(const QString& value)
 {
     QStringList parts;
     QString run;
+    const auto close_run = [&] {
+        if (!run.isEmpty())
+            parts << u'\'' + run.replace(u'\'', QStringLiteral("''")) + u'\'';
+        run.clear();
+    };
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
         if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
@@ -301,9 +306,7 @@ QString Sqlite_literal(const QString& value)
         } else if (c.isSurrogate()) {
             run += QChar(QChar::ReplacementCharacter);
         } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
-            if (!run.isEmpty())
-                parts << u'\'' + run.replace(u'\'', QStringLiteral("''")) + u'\'';
-            run.clear();
+            close_run();
             parts << QStringLiteral("char(%1)").arg(c.unicode());
         } else {
             run += c;
@@ -311,8 +314,7 @@ QString Sqlite_literal(const QString& value)
     }
     if (parts.isEmpty())
         return u'\'' + run.replace(u'\'', QStringLiteral("''")) + u'\'';
-    if (!run.isEmpty())
-        parts << u'\'' + run.replace(u'\'', QStringLiteral("''")) + u'\'';
+    close_run();
     return u'(' + parts.join(QStringLiteral("||")) + u')';
 }
 

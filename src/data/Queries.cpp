@@ -27,26 +27,18 @@ const QString& Water_start()
     return text;
 }
 
-// Text a user typed or pasted as a search. Composed (NFC) first, so that an
-// accent typed as a separate mark folds away like a precomposed one; control
-// characters removed; a lone surrogate, which has no UTF-8 form, made U+FFFD
-// so it never turns into a wildcard. Text that was nothing but control
-// characters searches for nothing rather than for everything.
+// Text a user typed or pasted as a search: control characters removed, then
+// composed (NFC), so that an accent typed as a separate mark folds away like
+// a precomposed one. Text that was nothing but control characters searches
+// for nothing rather than for everything. (A lone surrogate is dealt with
+// where every query is written out, see Jet_dialect.)
 QString Typed_text(const QString& typed)
 {
     QString kept;
     kept.reserve(typed.size());
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        const QChar c = typed.at(i);
-        if (c.isHighSurrogate() && i + 1 < typed.size() && typed.at(i + 1).isLowSurrogate()) {
+    for (const QChar c : typed)
+        if (c.category() != QChar::Other_Control)
             kept += c;
-            kept += typed.at(++i);
-        } else if (c.isSurrogate()) {
-            kept += QChar(QChar::ReplacementCharacter);
-        } else if (c.category() != QChar::Other_Control) {
-            kept += c;
-        }
-    }
     if (kept.isEmpty() && !typed.isEmpty())
         kept = QChar(QChar::ReplacementCharacter);
     return kept.normalized(QString::NormalizationForm_C);
