@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
