@@ -300,7 +300,6 @@ int main(int argc, char** argv)
             (void)validation::Intact(*Main_database);
             intact.Add(t);
         }
-        fields.rows = 6;
         // The default database beside the program carries the builder's
         // checksums: the whole content check, as a user's start-up runs it.
         const QString default_path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("guide2ks.mdb"));
