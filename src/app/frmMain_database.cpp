@@ -2,7 +2,7 @@
 #include "app/frmMain.h"
 
 #include "app/General.h"
-#include "data/Queries.h"
+#include "data/Validation.h"
 #include "platform/Ini_file.h"
 #include "platform/Platform.h"
 
@@ -107,49 +107,14 @@ bool frmMain::Open_database_manual()
 
 bool frmMain::valid_database()
 {
-    struct Table_fields {
-        const char* table;
-        QStringList fields;
-    };
-    static const Table_fields checks[] = {
-        {"Green",
-         {"ID", "Name_of_material", "SP_Isolate_meters", "SP_Isolate_feets", "SP_Protect_Day_km",
-          "SP_Protect_Day_miles", "SP_Protect_Night_km", "SP_Protect_Night_miles", "LP_Isolate_meters",
-          "LP_Isolate_feets", "LP_Protect_Day_km", "LP_Protect_Day_miles", "LP_Protect_Night_km",
-          "LP_Protect_Night_miles"}},
-        {"Water", {"ID", "First_product", "First_ID", "First_name_search", "Second_product", "Second_ID",
-                   "Second_name_search"}},
-        {"Yellow", {"ID", "Name_of_material", "Guide_Number", "Yellow_Key", "Blue_Key", "PIH", "Polymerization",
-                    "Supp_text"}},
-        {"Sentences", {"Key", "Sentences", "Code"}},
-        {"Guides_pages", {"Key", "Guide_page", "Sentences_key"}},
-    };
-    try {
-        if (!Main_database)
-            throw Db_error(Db_code::Other, QStringLiteral("no database open"));
-        // Reading every field of the first row proves the schema; an empty
-        // table has no first row and fails too.
-        for (const Table_fields& check : checks) {
-            auto records = Main_database->OpenRecordset(sql::Table_SQL(QString::fromLatin1(check.table)));
-            for (const QString& field : check.fields)
-                (void)records->Field(field);
-            records->Close();
-        }
-        auto summary = Main_database->OpenRecordset(sql::Table_SQL(QStringLiteral("Summary")));
-        if (summary->Eof() && summary->Bof()) {
-            Summary_empty = true;
-        } else {
-            Summary_empty = false;
-            for (const char* field : {"Key", "ID", "Name", "High_green", "Bold"})
-                (void)summary->Field(QString::fromLatin1(field));
-        }
-        summary->Close();
-        return true;
-    } catch (const Db_error&) {
+    const validation::Result checked = Main_database ? validation::Validate(*Main_database) : validation::Result{};
+    if (!checked.valid) {
         platform::MsgBox(QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida."),
                          platform::Icon::Critical);
         return false;
     }
+    Summary_empty = checked.summary_empty;
+    return true;
 }
 
 } // namespace vexo

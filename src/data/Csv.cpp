@@ -46,13 +46,23 @@ Parsed Parse(const QString& text)
                     return out;
                 }
                 if (i < n && text.at(i) != u',' && text.at(i) != u'\n' && text.at(i) != u'\r') {
-                    out.error = QStringLiteral("texto después de las comillas de cierre");
-                    out.error_line = line;
+                    // Across lines, the quote that opened the field is the
+                    // stray one: it took the following lines in with it.
+                    const bool stray = line != opened_at;
+                    out.error = stray ? QStringLiteral("comillas sin cerrar")
+                                      : QStringLiteral("texto después de las comillas de cierre");
+                    out.error_line = stray ? opened_at : line;
                     return out;
                 }
             } else {
-                while (i < n && text.at(i) != u',' && text.at(i) != u'\n' && text.at(i) != u'\r')
+                while (i < n && text.at(i) != u',' && text.at(i) != u'\n' && text.at(i) != u'\r') {
+                    if (text.at(i) == u'"') {
+                        out.error = QStringLiteral("comillas dentro de un campo sin comillas");
+                        out.error_line = line;
+                        return out;
+                    }
                     field += text.at(i++);
+                }
             }
             row.fields << field;
             if (i >= n) {

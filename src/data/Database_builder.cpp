@@ -4,11 +4,16 @@
 #include "data/Csv.h"
 #include "data/Database.h"
 #include "data/Schema.h"
+#include "data/Validation.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
+#include <QTemporaryFile>
+
+#include <filesystem>
 
 #include <sqlite3.h>
 
@@ -34,10 +39,19 @@ QString Read_text(const QString& path, const QString& file)
     if (!f.open(QIODevice::ReadOnly))
         throw Build_error{QStringLiteral("%1: no se puede leer el archivo (%2).").arg(file, f.errorString())};
     const QByteArray bytes = f.readAll();
-    QStringDecoder decode(QStringDecoder::Utf8);
-    QString text = decode(bytes);
-    if (decode.hasError())
-        throw Build_error{QStringLiteral("%1: el archivo no está en UTF-8.").arg(file)};
+    QString text;
+    int line = 1;
+    // Line by line, to name the first line that is not UTF-8 (no byte of a
+    // UTF-8 sequence is a line feed, so the cut never splits one).
+    for (const QByteArray& piece : bytes.split('\n')) {
+        QStringDecoder decode(QStringDecoder::Utf8);
+        text += decode(piece);
+        if (decode.hasError())
+            throw Build_error{QStringLiteral("%1: el archivo no está en UTF-8.").arg(Where(file, line))};
+        text += u'\n';
+        ++line;
+    }
+    text.chop(1);
     return text;
 }
 
@@ -84,7 +98,12 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
             throw Build_error{QStringLiteral("%1: falta el campo %2 en el encabezado.").arg(Where(file, 1), f.name)};
         column_of.push_back(static_cast<int>(at));
     }
-    for (const QString& h : header) {
+    for (qsizetype c = 0; c < header.size(); ++c) {
+        const QString& h = header.at(c);
+        for (qsizetype before = 0; before < c; ++before)
+            if (header.at(before).trimmed().compare(h.trimmed(), Qt::CaseInsensitive) == 0)
+                throw Build_error{QStringLiteral("%1: el campo %2 está repetido en el encabezado.")
+                                      .arg(Where(file, 1), h.trimmed())};
         bool known = false;
         for (const schema::Field& f : table.fields)
             known = known || h.trimmed().compare(f.name, Qt::CaseInsensitive) == 0;
@@ -152,27 +171,35 @@ QString Build_database(const QString& csv_folder, const QString& output_path)
 {
     if (!QDir(csv_folder).exists())
         return QStringLiteral("No existe la carpeta %1.").arg(csv_folder);
-    const QString temporary = output_path + QStringLiteral(".tmp");
+    if (QFileInfo(output_path).isDir())
+        return QStringLiteral("%1 es una carpeta, no un archivo.").arg(output_path);
+    // A name of our own beside the output, so no file already there is
+    // touched; the finished file then replaces the output in one step. The
+    // reservation removes the file when anything fails.
+    QTemporaryFile reserved(output_path + QStringLiteral(".XXXXXX"));
+    if (!reserved.open())
+        return QStringLiteral("No se puede escribir %1 (%2).").arg(output_path, reserved.errorString());
+    reserved.close();
+    const QString temporary = reserved.fileName();
     try {
-        {
-            auto db = Database::Create(temporary);
-            db->Execute_native(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"));
-            db->Execute_native(schema::Create_tables_sql());
-            for (const schema::Table& table : schema::Tables())
-                Load_table(*db, table, csv_folder);
-            db->Execute_native(schema::Create_indexes_sql());
-            db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE;"));
-        }
-        QFile::remove(output_path);
-        if (!QFile::rename(temporary, output_path))
-            return QStringLiteral("No se puede escribir %1.").arg(output_path);
+        auto db = Database::Create(temporary);
+        db->Execute_native(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"));
+        db->Execute_native(schema::Create_tables_sql());
+        for (const schema::Table& table : schema::Tables())
+            Load_table(*db, table, csv_folder);
+        db->Execute_native(schema::Create_indexes_sql());
+        validation::Write_checksums(*db);
+        db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE;"));
     } catch (const Build_error& e) {
-        QFile::remove(temporary);
         return e.message;
     } catch (const Db_error& e) {
-        QFile::remove(temporary);
         return QStringLiteral("Error de la base de datos: %1").arg(e.description());
     }
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temporary).toStdString(), QFile::encodeName(output_path).toStdString(),
+                            error);
+    if (error)
+        return QStringLiteral("No se puede escribir %1 (%2).").arg(output_path, QString::fromStdString(error.message()));
     return {};
 }
 

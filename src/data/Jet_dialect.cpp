@@ -44,45 +44,70 @@ char32_t Fold_char(char32_t c)
     return QChar::toCaseFolded(c);
 }
 
-// Decodes UTF-8 (as SQLite hands it over) into folded code points; bytes that
-// are not valid UTF-8 are kept as they are rather than dropped.
+// The bytes 0x80–0x9F of Windows-1252; the rest of it is Latin-1.
+constexpr char16_t kWindows_1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t Windows_1252(unsigned char b)
+{
+    return (b >= 0x80 && b < 0xA0) ? kWindows_1252[b - 0x80] : b;
+}
+
+// Strict UTF-8: false on any ill-formed sequence (overlong, surrogate, cut
+// short). The code points go to `out` when it is given.
+bool Utf8_code_points(const unsigned char* s, qsizetype n, std::u32string* out)
+{
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = s[i];
+        if (b < 0x80) {
+            if (out)
+                out->push_back(b);
+            ++i;
+            continue;
+        }
+        int len = 0;
+        char32_t c = 0, least = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            len = 2, c = b & 0x1F, least = 0x80;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            len = 3, c = b & 0x0F, least = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            len = 4, c = b & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        for (int k = 1; k < len; ++k) {
+            const unsigned char cb = s[i + k];
+            if ((cb & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (cb & 0x3F);
+        }
+        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        if (out)
+            out->push_back(c);
+        i += len;
+    }
+    return true;
+}
+
+// The folded code points of a value as SQLite hands it over, decoded the way
+// Text decodes it, so what a window shows compares equal to what is stored.
 std::u32string Folded_utf8(const unsigned char* s, int n)
 {
     std::u32string out;
     out.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n;) {
-        const unsigned char b = s[i];
-        char32_t c = b;
-        int len = 1;
-        if (b >= 0xF0) {
-            len = 4;
-            c = b & 0x07;
-        } else if (b >= 0xE0) {
-            len = 3;
-            c = b & 0x0F;
-        } else if (b >= 0xC0) {
-            len = 2;
-            c = b & 0x1F;
-        }
-        if (len > 1) {
-            if (i + len > n) {
-                len = 1;
-                c = b;
-            } else {
-                for (int k = 1; k < len; ++k) {
-                    const unsigned char cb = s[i + k];
-                    if ((cb & 0xC0) != 0x80) {
-                        len = 1;
-                        c = b;
-                        break;
-                    }
-                    c = (c << 6) | (cb & 0x3F);
-                }
-            }
-        }
-        out.push_back(Fold_char(c));
-        i += len;
+    if (!Utf8_code_points(s, n, &out)) {
+        out.clear();
+        for (int i = 0; i < n; ++i)
+            out.push_back(Windows_1252(s[i]));
     }
+    for (char32_t& c : out)
+        c = Fold_char(c);
     return out;
 }
 
@@ -222,6 +247,17 @@ int Collate_es(void*, int n1, const void* s1, int n2, const void* s2)
 
 } // namespace
 
+QString Text(const char* bytes, qsizetype n)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes);
+    if (Utf8_code_points(s, n, nullptr))
+        return QString::fromUtf8(bytes, n);
+    QString text(n, Qt::Uninitialized);
+    for (qsizetype i = 0; i < n; ++i)
+        text[i] = QChar(static_cast<char16_t>(Windows_1252(s[i])));
+    return text;
+}
+
 QString Fold(const QString& text)
 {
     const std::u32string f = Folded(text);
@@ -246,6 +282,40 @@ bool Needs_title(const QString& code)
     static const QRegularExpression title(QStringLiteral("\\bWHERE\\s*\\(?\\s*Sentences\\.Code\\s*=\\s*2\\b"),
                                           QRegularExpression::CaseInsensitiveOption);
     return title.match(code).hasMatch();
+}
+
+// A closed literal as SQLite reads it. SQLite stops reading a statement at a
+// NUL, so a control character that a value from the database may hold goes
+// in as char(n) and the value reaches its query intact. A lone surrogate has
+// no UTF-8 form and would be written as "?", a wildcard: it becomes U+FFFD,
+// which no name holds.
+QString Sqlite_literal(const QString& value)
+{
+    QStringList parts;
+    QString run;
+    const auto close_run = [&] {
+        if (!run.isEmpty())
+            parts << u'\'' + run.replace(u'\'', QStringLiteral("''")) + u'\'';
+        run.clear();
+    };
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            run += c;
+            run += value.at(++i);
+        } else if (c.isSurrogate()) {
+            run += QChar(QChar::ReplacementCharacter);
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            close_run();
+            parts << QStringLiteral("char(%1)").arg(c.unicode());
+        } else {
+            run += c;
+        }
+    }
+    if (parts.isEmpty())
+        return u'\'' + run.replace(u'\'', QStringLiteral("''")) + u'\'';
+    close_run();
+    return u'(' + parts.join(QStringLiteral("||")) + u')';
 }
 
 } // namespace
@@ -307,7 +377,7 @@ QString To_sqlite(const QString& jet_sql)
         if (p.literal) {
             // An unclosed literal runs to the end, which SQLite then refuses
             // as a syntax error rather than reading it some other way.
-            out += u'\'' + p.text.replace(u'\'', QStringLiteral("''")) + (p.closed ? QStringLiteral("'") : QString());
+            out += p.closed ? Sqlite_literal(p.text) : u'\'' + p.text.replace(u'\'', QStringLiteral("''"));
             continue;
         }
         p.text.replace(delete_star, QStringLiteral("DELETE FROM"));

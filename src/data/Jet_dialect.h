@@ -18,6 +18,12 @@ QString To_sqlite(const QString& jet_sql);
 // collation "ES" that the name columns use so `=` ignores them too.
 bool Register_functions(sqlite3* db);
 
+// A value as the database holds it, as text: UTF-8, or, when its bytes are
+// not valid UTF-8, Windows-1252 (names exported from an old Access file).
+// The comparisons above decode stored values the same way, so a lookup built
+// from a name shown finds its row again.
+QString Text(const char* bytes, qsizetype n);
+
 // A name as a Spanish-speaking user compares it: lower case, no accents.
 QString Fold(const QString& text);
 

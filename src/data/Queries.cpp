@@ -27,6 +27,23 @@ const QString& Water_start()
     return text;
 }
 
+// Text a user typed or pasted as a search: control characters removed, then
+// composed (NFC), so that an accent typed as a separate mark folds away like
+// a precomposed one. Text that was nothing but control characters searches
+// for nothing rather than for everything. (A lone surrogate is dealt with
+// where every query is written out, see Jet_dialect.)
+QString Typed_text(const QString& typed)
+{
+    QString kept;
+    kept.reserve(typed.size());
+    for (const QChar c : typed)
+        if (c.category() != QChar::Other_Control)
+            kept += c;
+    if (kept.isEmpty() && !typed.isEmpty())
+        kept = QChar(QChar::ReplacementCharacter);
+    return kept.normalized(QString::NormalizationForm_C);
+}
+
 } // namespace
 
 QString Quoted(const QString& value, QChar quote)
@@ -45,7 +62,7 @@ QString Like_text(const QString& typed)
 {
     QString out;
     out.reserve(typed.size() + 8);
-    for (const QChar c : typed) {
+    for (const QChar c : Typed_text(typed)) {
         if (c == u'*' || c == u'?' || c == u'#' || c == u'[')
             out += u'[' + QString(c) + u']';
         else
@@ -88,7 +105,7 @@ QString Find_contains_term(const QString& typed)
 
 QString Find_is_term(const QString& typed)
 {
-    return QStringLiteral("Yellow.Name_of_material = '") + Quoted(typed, u'\'') + QStringLiteral("'");
+    return QStringLiteral("Yellow.Name_of_material = '") + Quoted(Typed_text(typed), u'\'') + QStringLiteral("'");
 }
 
 QString Find_starts_term(const QString& typed)
@@ -98,7 +115,7 @@ QString Find_starts_term(const QString& typed)
 
 QString Find_ID_term(const QString& id)
 {
-    return QStringLiteral("Yellow.ID = '") + Quoted(id, u'\'') + QStringLiteral("'");
+    return QStringLiteral("Yellow.ID = '") + Quoted(Typed_text(id), u'\'') + QStringLiteral("'");
 }
 
 QString Find_guide_term(const QString& guide)

@@ -14,6 +14,9 @@ QString Quoted(const QString& value, QChar quote);
 // Null, which matches nothing.
 QString Number(const QString& value);
 // Text typed by a user for a like pattern: * ? # [ are taken as themselves.
+// The Find_ terms below take typed text: composed, without control
+// characters, never a wildcard where a character cannot be encoded. Values
+// read from the database go everywhere else unchanged.
 QString Like_text(const QString& typed);
 
 QString Table_SQL(const QString& table);

@@ -88,7 +88,7 @@ QString RecordSet::Field(const QString& name) const
     const Cell& cell = Current_cell(name);
     if (cell.length < 0)
         return {};
-    return QString::fromUtf8(bytes_.data() + cell.offset, cell.length);
+    return jet::Text(bytes_.data() + cell.offset, cell.length);
 }
 
 bool RecordSet::Is_null(const QString& name) const

@@ -2,6 +2,7 @@
 // file, the file dialog and the end when the user gives up.
 #include "app/General.h"
 #include "app/frmMain.h"
+#include "data/Validation.h"
 #include "platform/Platform.h"
 #include "support/Fixture.h"
 #include "support/Scripted_platform.h"
@@ -97,6 +98,8 @@ QString tst_frmMain_database::Good_database(const QString& name, const QString& 
 {
     const QString path = dir_->filePath(name);
     test::Make_database(path, test::Minimal_rows() + extra);
+    // As the builder leaves it: with the checksums of its reference tables.
+    validation::Write_checksums(*Database::Open(path));
     return path;
 }
 
@@ -167,23 +170,31 @@ void tst_frmMain_database::ini_without_key_names_nothing()
 
 void tst_frmMain_database::unusable_files_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("kind"); // a kind of file, or SQL that spoils a good one
     QTest::addColumn<QString>("message"); // %1: the path in the ini file
-    QTest::addColumn<bool>("beep");
-    QTest::newRow("missing file") << "missing" << kNotFound << true;
-    QTest::newRow("folder that does not exist") << "no folder" << kInvalidPath << true;
-    QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat << true;
-    QTest::newRow("lacks a table") << "no table" << kNotValid << false;
-    QTest::newRow("lacks a field") << "no field" << kNotValid << false;
-    QTest::newRow("empty Yellow") << "empty yellow" << kNotValid << false;
-    QTest::newRow("empty Sentences") << "empty sentences" << kNotValid << false;
+    QTest::newRow("missing file") << "missing" << kNotFound;
+    QTest::newRow("folder that does not exist") << "no folder" << kInvalidPath;
+    QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat;
+    QTest::newRow("lacks a table") << "DROP TABLE Water" << kNotValid;
+    QTest::newRow("lacks a field")
+        << "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; ALTER TABLE Yellow DROP COLUMN Blue_Key" << kNotValid;
+    for (const char* field : {"Yellow.Water_reactive", "Yellow.Chemical_Warfare", "Water.Third_product",
+                              "Water.Third_ID", "Water.Third_name_search"}) {
+        const QStringList table_field = QString::fromLatin1(field).split(u'.');
+        QTest::addRow("lacks %s", field) << "ALTER TABLE " + table_field[0] + " DROP COLUMN " + table_field[1] << kNotValid;
+    }
+    QTest::newRow("empty Yellow") << "DELETE FROM Yellow" << kNotValid;
+    QTest::newRow("empty Sentences") << "DELETE FROM Sentences" << kNotValid;
+    QTest::newRow("a distance changed") << "UPDATE Green SET SP_Isolate_meters = '69'" << kNotValid;
+    QTest::newRow("a sentence changed") << "UPDATE Sentences SET Sentences = 'SEXURIDAD' WHERE Key = 3" << kNotValid;
+    QTest::newRow("a table without its checksum") << "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)" << kNotValid;
+    QTest::newRow("a checksum lost") << "DELETE FROM Content_checksums WHERE Table_name = 'Water'" << kNotValid;
 }
 
 void tst_frmMain_database::unusable_files()
 {
     QFETCH(QString, kind);
     QFETCH(QString, message);
-    QFETCH(bool, beep);
     QString path = dir_->filePath("bad.mdb");
     if (kind == "no folder") {
         path = dir_->filePath("no/such/folder/bad.mdb");
@@ -191,21 +202,16 @@ void tst_frmMain_database::unusable_files()
         Write(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
     } else if (kind != "missing") {
         Good_database("bad.mdb");
-        auto db = Database::Open(path);
-        if (kind == "no table")
-            db->Execute_native("DROP TABLE Water");
-        if (kind == "no field")
-            db->Execute_native("DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; ALTER TABLE Yellow DROP COLUMN Blue_Key");
-        if (kind == "empty yellow")
-            db->Execute_native("DELETE FROM Yellow");
-        if (kind == "empty sentences")
-            db->Execute_native("DELETE FROM Sentences");
+        Database::Open(path)->Execute_native(kind);
     }
     Write_ini(path);
     const QString good = Good_database();
     ui_->files << good;
     QVERIFY(Load());
     QCOMPARE(ui_->texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
+    // The three failures to open beep and warn; a file that opens but is
+    // not valid stops with the critical icon.
+    const bool beep = message != kNotValid;
     QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
     QCOMPARE(ui_->beeps, beep ? 1 : 0);
     QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");

@@ -1,6 +1,9 @@
 // Opening database files of every kind, and moving through record sets.
 #include "data/Database.h"
+#include "data/Queries.h"
 #include "data/RecordSet.h"
+#include "data/Schema.h"
+#include "data/Validation.h"
 #include "support/Fixture.h"
 
 #include <QtTest>
@@ -15,6 +18,7 @@ private Q_SLOTS:
     void fields_by_name_and_nulls();
     void empty_result_is_at_both_ends();
     void bad_query_is_an_error_not_a_crash();
+    void damaged_copies_are_refused_or_read_exactly();
 
 private:
     int Open_code(const QString& path);
@@ -148,6 +152,64 @@ void tst_Database::bad_query_is_an_error_not_a_crash()
     }
     QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset("SELECT * FROM Green WHERE Name_of_material = 'open"));
     QVERIFY_THROWS_EXCEPTION(Db_error, db->Execute("DELETE * FROM"));
+}
+
+namespace {
+
+// Every value of every table, as the program would read them.
+QString Dump(Database& db)
+{
+    QString all;
+    for (const schema::Table& table : schema::Tables()) {
+        auto rows = db.OpenRecordset(sql::Table_SQL(table.name));
+        for (; !rows->Eof(); rows->MoveNext())
+            for (const QString& field : rows->Field_names())
+                all += rows->Field(field) + u'|';
+    }
+    return all;
+}
+
+} // namespace
+
+void tst_Database::damaged_copies_are_refused_or_read_exactly()
+{
+    const QString original = QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb");
+    const QString corpus = dir_.filePath("damaged");
+    QProcess make;
+    make.start(QStringLiteral(VEXO_PYTHON),
+               {QStringLiteral(VEXO_SOURCE_DIR "/tests/data/make_damaged_databases.py"), original, corpus, "120"});
+    QVERIFY(make.waitForFinished(240000));
+    QCOMPARE(make.exitCode(), 0);
+    const QString expected = Dump(*Database::Open(original));
+
+    QStringList read_wrongly;
+    int refused = 0, changed_values_refused = 0;
+    const QStringList files = QDir(corpus).entryList({"*.mdb"}, QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 120);
+    for (const QString& name : files) {
+        std::unique_ptr<Database> db;
+        try {
+            db = Database::Open(QDir(corpus).filePath(name));
+        } catch (const Db_error&) {
+            ++refused;
+            continue;
+        }
+        if (!validation::Validate(*db).valid) {
+            ++refused;
+            changed_values_refused += name.contains("value");
+            continue;
+        }
+        try {
+            if (Dump(*db) != expected)
+                read_wrongly << name;
+        } catch (const Db_error& e) {
+            read_wrongly << name + ": " + e.description();
+        }
+    }
+    qInfo("%d of %lld damaged copies refused, %d of them with a value changed", refused, files.size(),
+          changed_values_refused);
+    QCOMPARE(read_wrongly, QStringList());
+    QVERIFY(changed_values_refused > 20);
 }
 
 QTEST_GUILESS_MAIN(tst_Database)

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void refuses_bad_sources_data();
     void refuses_bad_sources();
     void keeps_the_old_file_when_a_build_fails();
+    void touches_nothing_but_the_output();
 
 private:
     void Write_good_sources();
@@ -103,7 +104,14 @@ void tst_Database_builder::refuses_bad_sources_data()
                                                           "LP_Protect_Day_km,LP_Protect_Day_miles,LP_Protect_Night_km,"
                                                           "LP_Protect_Night_miles\n")
                              << "Green.csv: la tabla Green no tiene filas.";
-    QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n\xff\xfe\n") << "Yellow.csv: el archivo no está en UTF-8.";
+    QTest::newRow("stray opening quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n3,\"Y\",0\n")
+                                         << "Sentences.csv, línea 2: comillas sin cerrar.";
+    QTest::newRow("quote inside a field") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,GU\"ÍA,5\n")
+                                          << "Sentences.csv, línea 3: comillas dentro de un campo sin comillas.";
+    QTest::newRow("repeated header field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Code\n1,GUÍA,5\n")
+                                           << "Sentences.csv, línea 1: el campo Code está repetido en el encabezado.";
+    QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n1017,Cl\xf3ro\n")
+                               << "Yellow.csv, línea 2: el archivo no está en UTF-8.";
 }
 
 void tst_Database_builder::refuses_bad_sources()
@@ -123,6 +131,32 @@ void tst_Database_builder::keeps_the_old_file_when_a_build_fails()
     QFile::remove(dir_->filePath("Water.csv"));
     QCOMPARE(Build_database(dir_->path(), out), QStringLiteral("Water.csv: falta el archivo de la tabla Water."));
     QVERIFY(Database::Open(out)->OpenRecordset("SELECT * FROM Water")->RecordCount() == 1);
+}
+
+void tst_Database_builder::touches_nothing_but_the_output()
+{
+    // An output that is a folder: refused, nothing left behind.
+    const QString folder = dir_->filePath("folder.mdb");
+    QVERIFY(QDir(dir_->path()).mkdir("folder.mdb"));
+    const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QCOMPARE(Build_database(dir_->path(), folder), folder + QStringLiteral(" es una carpeta, no un archivo."));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QVERIFY(QDir(folder).isEmpty());
+
+    // Files beside the output, whatever their names, outlive a build that
+    // succeeds and one that fails.
+    const QString out = dir_->filePath("out.mdb");
+    for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
+        Write(dir_->filePath(beside), "mine");
+    QCOMPARE(Build_database(dir_->path(), out), QString());
+    Write(dir_->filePath("Water.csv"), "ID\n");
+    QVERIFY(!Build_database(dir_->path(), out).isEmpty());
+    for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"}) {
+        QFile f(dir_->filePath(beside));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("mine"));
+    }
+    QCOMPARE(QDir(dir_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(tst_Database_builder)

@@ -88,6 +88,10 @@ void tst_Jet_dialect::literals_data()
     QTest::newRow("a typed value cannot change the joins")
         << "SELECT * FROM A LEFT JOIN B ON a = b WHERE x = 'WHERE Sentences.Code = 2'"
         << "SELECT * FROM A LEFT JOIN B ON a = b WHERE x = 'WHERE Sentences.Code = 2'";
+    QTest::newRow("control characters go in as char()")
+        << QStringLiteral("X = \"a") + QChar(0) + QStringLiteral("b\x01\"") << "X = ('a'||char(0)||'b'||char(1))";
+    QTest::newRow("lone surrogate is no question mark")
+        << QStringLiteral("X = 'a") + QChar(0xD800) + QStringLiteral("'") << QStringLiteral("X = 'a\uFFFD'");
     QTest::newRow("table star stays") << "SELECT DISTINCT Yellow.* FROM Yellow" << "SELECT DISTINCT Yellow.* FROM Yellow";
 }
 

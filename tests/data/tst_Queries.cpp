@@ -66,6 +66,8 @@ private Q_SLOTS:
     void water_and_gases();
     void guide_list_and_page();
     void summary_add_view_delete_clear();
+    void values_read_find_their_rows_data();
+    void values_read_find_their_rows();
 
 private:
     QStringList Ids(const QString& sql);
@@ -216,6 +218,14 @@ void tst_Queries::find_by_name_data()
     QTest::newRow("a quote and a parenthesis cannot escape")
         << sql::Find_is_term("x') OR (1=1") << QStringList{};
     QTest::newRow("very long text") << sql::Find_contains_term(QString(5000, u'x')) << QStringList{};
+    QTest::newRow("decomposed accent") << sql::Find_starts_term(QStringLiteral("a\u0301cido")) << QStringList{"----"};
+    QTest::newRow("decomposed accent, is")
+        << sql::Find_is_term(QStringLiteral("A\u0301CIDO PRUEBA")) << QStringList{"----"};
+    QTest::newRow("lone surrogate is no wildcard") << sql::Find_contains_term(QString(QChar(0xD800))) << QStringList{};
+    QTest::newRow("lone surrogate, starts") << sql::Find_starts_term(QString(QChar(0xDC00))) << QStringList{};
+    QTest::newRow("control characters removed")
+        << sql::Find_contains_term(QString::fromUtf8("ch\0lo\tr\x1f", 8)) << QStringList{"1017", "1050", "1754"};
+    QTest::newRow("control characters alone find nothing") << sql::Find_contains_term("\x01\x02") << QStringList{};
 }
 
 void tst_Queries::find_by_name()
@@ -317,6 +327,45 @@ void tst_Queries::summary_add_view_delete_clear()
     db_->Execute(sql::Clear_summary_SQL());
     view->Requery();
     QVERIFY(view->Eof() && view->Bof());
+}
+
+void tst_Queries::values_read_find_their_rows_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Latin-1") << QByteArray("\xC1" "cido clorh\xED" "drico") << QStringLiteral("Ácido clorhídrico");
+    QTest::newRow("Windows-1252") << QByteArray("Gas \x93mostaza\x94 \x96 H") << QStringLiteral("Gas “mostaza” – H");
+    QTest::newRow("NUL and control characters") << QByteArray("Cloro\0x\ty\x7f", 11)
+                                                << QString::fromUtf8("Cloro\0x\ty\x7f", 11);
+}
+
+// A name stored as an old export left it: every lookup the windows build
+// from the name they show finds its row again.
+void tst_Queries::values_read_find_their_rows()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, shown);
+    const QString name = "CAST(X'" + QString::fromLatin1(stored.toHex()) + "' AS TEXT)";
+    const QString path = dir_.filePath(QStringLiteral("%1.mdb").arg(QTest::currentDataTag()));
+    test::Make_database(path, test::Minimal_rows() + "INSERT INTO Yellow VALUES ('3333', " + name
+                                  + ", 124, 90, 90, 1, 'W', NULL, NULL, NULL);"
+                                    "INSERT INTO Green VALUES (3333, " + name
+                                  + " || ' (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.2', '0.1', "
+                                    "'30', '100', '0.3', '0.2', '1.1', '0.7');"
+                                    "INSERT INTO Water VALUES ('3333', 'Gas', '3333', " + name + ", '', '', '', '', '', '');");
+    auto db = Database::Open(path);
+    auto entry = db->OpenRecordset(sql::Find_result_SQL(" AND (" + sql::Find_ID_term("3333") + ")", true));
+    const QString read = entry->Field("Name_of_material");
+    QCOMPARE(read, shown);
+    QCOMPARE(db->OpenRecordset(sql::Distances_lookup("3333", read, "(cuando es derramado en el agua)"))->RecordCount(), 1);
+    auto gases = db->OpenRecordset(sql::Gases_SQL("3333", true));
+    QCOMPARE(gases->Field("First_name_search"), shown);
+    QCOMPARE(db->OpenRecordset(sql::Gas_index_SQL({gases->Field("First_name_search")}))->RecordCount(), 1);
+    db->Execute(sql::Add_to_summary_SQL("3333", read, "1", "1"));
+    auto summary = db->OpenRecordset(sql::Summary_view_SQL());
+    QCOMPARE(summary->RecordCount(), 1);
+    QCOMPARE(summary->Field("Name"), shown);
+    QCOMPARE(summary->Field("Guide_Number"), QStringLiteral("124"));
 }
 
 QTEST_GUILESS_MAIN(tst_Queries)

@@ -1,0 +1,208 @@
+// Validation of the database at start-up: schema, soundness, content.
+#include "data/Validation.h"
+
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "data/Schema.h"
+
+#include <QMap>
+
+#include <sqlite3.h>
+
+namespace vexo::validation {
+
+namespace {
+
+// A prepared statement that finalizes itself; a failure to prepare or to
+// step is reported as a damaged file.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) : db_(db)
+    {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt_, nullptr) != SQLITE_OK)
+            Fail();
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool Step()
+    {
+        const int rc = sqlite3_step(stmt_);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            Fail();
+        return rc == SQLITE_ROW;
+    }
+    sqlite3_stmt* get() const { return stmt_; }
+    QString Text(int column) const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
+                                 sqlite3_column_bytes(stmt_, column));
+    }
+
+private:
+    [[noreturn]] void Fail() const
+    {
+        throw Db_error(Db_code::Unrecognized, QString::fromUtf8(sqlite3_errmsg(db_)));
+    }
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// 64-bit FNV-1a, finished with a strong mix so that the sum of row hashes
+// below does not let changes in two rows cancel out.
+struct Hash {
+    quint64 h = 0xcbf29ce484222325ULL;
+    void Add(const void* data, size_t n)
+    {
+        const auto* p = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < n; ++i)
+            h = (h ^ p[i]) * 0x100000001b3ULL;
+    }
+    quint64 Mixed() const
+    {
+        quint64 z = h + 0x9e3779b97f4a7c15ULL;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+};
+
+// A table's content: its definition and every value with its type. Rows are
+// summed rather than chained, so the checksum does not depend on the order
+// SQLite hands them over (a VACUUM may renumber them).
+QString Table_checksum(sqlite3* db, const QString& table, const QString& definition)
+{
+    Statement rows(db, QStringLiteral("SELECT * FROM \"%1\"").arg(table));
+    const int columns = sqlite3_column_count(rows.get());
+    quint64 sum = 0, count = 0;
+    while (rows.Step()) {
+        Hash row;
+        for (int c = 0; c < columns; ++c) {
+            const unsigned char type = static_cast<unsigned char>(sqlite3_column_type(rows.get(), c));
+            row.Add(&type, 1);
+            if (type == SQLITE_INTEGER) {
+                const qint64 v = sqlite3_column_int64(rows.get(), c);
+                row.Add(&v, sizeof v);
+            } else if (type == SQLITE_FLOAT) {
+                const double v = sqlite3_column_double(rows.get(), c);
+                row.Add(&v, sizeof v);
+            } else if (type != SQLITE_NULL) {
+                const void* bytes = sqlite3_column_blob(rows.get(), c);
+                const int n = sqlite3_column_bytes(rows.get(), c);
+                row.Add(&n, sizeof n);
+                row.Add(bytes, static_cast<size_t>(n));
+            }
+        }
+        sum += row.Mixed();
+        ++count;
+    }
+    Hash whole;
+    const QByteArray text = definition.toUtf8();
+    whole.Add(text.constData(), static_cast<size_t>(text.size()));
+    whole.Add(&count, sizeof count);
+    whole.Add(&sum, sizeof sum);
+    return QString::number(whole.Mixed(), 16).rightJustified(16, u'0');
+}
+
+// The tables a checksum covers: every one present except Summary, the
+// checksum table itself and SQLite's own (statistics, the Summary counter).
+QMap<QString, QString> Reference_tables(sqlite3* db)
+{
+    QMap<QString, QString> tables;
+    Statement list(db, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND "
+                                      "lower(substr(name, 1, 7)) <> 'sqlite_' AND lower(name) <> 'summary' AND "
+                                      "lower(name) <> lower('%1')")
+                           .arg(Checksum_table));
+    while (list.Step())
+        tables.insert(list.Text(0), list.Text(1));
+    return tables;
+}
+
+bool Has_checksum_table(sqlite3* db)
+{
+    Statement find(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = lower('%1')")
+                           .arg(Checksum_table));
+    return find.Step();
+}
+
+bool Sound(sqlite3* db)
+{
+    Statement check(db, QStringLiteral("PRAGMA integrity_check"));
+    // One row "ok" when nothing is wrong; otherwise one row per problem.
+    return check.Step() && check.Text(0) == QLatin1String("ok") && !check.Step();
+}
+
+} // namespace
+
+bool Check_fields(Database& db)
+{
+    bool summary_empty = true;
+    // One row is enough to prove the fields are there.
+    for (const schema::Table& table : schema::Tables()) {
+        auto first = db.OpenRecordset(QStringLiteral("SELECT * FROM ") + table.name + QStringLiteral(" LIMIT 1"));
+        if (first->Empty()) {
+            if (!table.may_be_empty)
+                throw Db_error(Db_code::No_current_record, QStringLiteral("no rows in ") + table.name);
+            continue;
+        }
+        if (table.name == QLatin1String("Summary"))
+            summary_empty = false;
+        for (const schema::Field& field : table.fields)
+            (void)first->Field(field.name);
+    }
+    return summary_empty;
+}
+
+bool Intact(Database& db)
+{
+    sqlite3* handle = db.handle();
+    try {
+        if (!Sound(handle))
+            return false;
+        if (!Has_checksum_table(handle))
+            return true;
+        QMap<QString, QString> recorded;
+        Statement stored(handle, QStringLiteral("SELECT Table_name, Checksum FROM %1").arg(Checksum_table));
+        while (stored.Step())
+            recorded.insert(stored.Text(0), stored.Text(1));
+        const QMap<QString, QString> present = Reference_tables(handle);
+        // A table gone, added or renamed fails as surely as a changed value.
+        if (recorded.keys() != present.keys())
+            return false;
+        for (auto t = present.cbegin(); t != present.cend(); ++t)
+            if (Table_checksum(handle, t.key(), t.value()) != recorded.value(t.key()))
+                return false;
+        return true;
+    } catch (const Db_error&) {
+        return false;
+    }
+}
+
+void Write_checksums(Database& db)
+{
+    sqlite3* handle = db.handle();
+    const QMap<QString, QString> present = Reference_tables(handle);
+    QString sql = QStringLiteral("SAVEPOINT checksums; DROP TABLE IF EXISTS %1; CREATE TABLE %1 (Table_name TEXT "
+                                 "PRIMARY KEY, Checksum TEXT NOT NULL);")
+                      .arg(Checksum_table);
+    for (auto t = present.cbegin(); t != present.cend(); ++t)
+        sql += QStringLiteral("INSERT INTO %1 VALUES ('%2', '%3');")
+                   .arg(Checksum_table, t.key(), Table_checksum(handle, t.key(), t.value()));
+    db.Execute_native(sql + QStringLiteral("RELEASE checksums;"));
+}
+
+Result Validate(Database& db)
+{
+    Result result;
+    try {
+        result.summary_empty = Check_fields(db);
+    } catch (const Db_error&) {
+        return result;
+    }
+    result.valid = Intact(db);
+    return result;
+}
+
+} // namespace vexo::validation

@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""Makes damaged copies of a database file, for the test that every one of
+them is refused or read exactly.
+
+Usage: make_damaged_databases.py DATABASE FOLDER [COUNT]
+
+Each copy changes a few bytes of the original in one of several ways, named
+in the file name: a letter or digit changed into another (a value changed,
+or a name in the schema or an index), random bytes anywhere, a page
+zeroed, a page copied over another, the file cut short, a header field
+changed. The same arguments always make the same files.
+"""
+import os
+import random
+import sys
+
+ALNUM = b"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
+
+
+def page_size(data):
+    size = int.from_bytes(data[16:18], "big")
+    return 65536 if size == 1 else size
+
+
+def change_a_character(data, rng, positions=[]):
+    # Most bytes of the file that are letters or digits are row values.
+    if not positions:
+        positions.extend(i for i in range(len(data)) if data[i] in ALNUM)
+    for _ in range(rng.randint(1, 2)):
+        at = rng.choice(positions)
+        data[at] = rng.choice([c for c in ALNUM if c != data[at]])
+
+
+def random_bytes(data, rng):
+    for _ in range(rng.randint(1, 4)):
+        data[rng.randrange(100, len(data))] = rng.randrange(256)
+
+
+def zero_a_page(data, rng):
+    size = page_size(data)
+    page = rng.randrange(1, len(data) // size)
+    data[page * size:(page + 1) * size] = bytes(size)
+
+
+def copy_a_page(data, rng):
+    size = page_size(data)
+    pages = len(data) // size
+    source, target = rng.sample(range(1, pages), 2)
+    data[target * size:(target + 1) * size] = data[source * size:(source + 1) * size]
+
+
+def cut_short(data, rng):
+    size = page_size(data)
+    del data[rng.randrange(1, len(data) // size) * size:]
+
+
+def header_field(data, rng):
+    # Page size, reserved bytes, page count, schema cookie, encoding, …
+    at = rng.choice([16, 17, 20, 28, 29, 30, 31, 40, 43, 44, 52, 56, 59])
+    data[at] = (data[at] + rng.randrange(1, 256)) % 256
+
+
+KINDS = [("value", change_a_character, 6), ("bytes", random_bytes, 3), ("zero_page", zero_a_page, 1),
+         ("copy_page", copy_a_page, 1), ("cut", cut_short, 1), ("header", header_field, 1)]
+
+
+def main(argv):
+    if len(argv) not in (3, 4):
+        sys.stderr.write(__doc__)
+        return 2
+    source, folder = argv[1], argv[2]
+    count = int(argv[3]) if len(argv) == 4 else 120
+    with open(source, "rb") as f:
+        original = f.read()
+    os.makedirs(folder, exist_ok=True)
+    rng = random.Random(14)
+    weighted = [kind for kind in KINDS for _ in range(kind[2])]
+    for n in range(count):
+        name, damage, _ = weighted[n % len(weighted)]
+        data = bytearray(original)
+        damage(data, rng)
+        with open(os.path.join(folder, "%03d_%s.mdb" % (n, name)), "wb") as f:
+            f.write(data)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
