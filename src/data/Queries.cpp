@@ -129,6 +129,12 @@ QString Find_result_SQL(const QString& filter, bool by_number)
          + (by_number ? QStringLiteral(" ORDER BY Yellow.Yellow_Key") : QStringLiteral(" ORDER BY Yellow.Blue_Key"));
 }
 
+QString Index_guide_range_SQL()
+{
+    return QStringLiteral("SELECT MIN(Yellow.Guide_Number) AS First_guide, MAX(Yellow.Guide_Number) AS Last_guide "
+                          "FROM Yellow");
+}
+
 QString Guide_list_SQL()
 {
     return QStringLiteral(

@@ -33,6 +33,9 @@ QString Find_ID_term(const QString& id);
 QString Find_guide_term(const QString& guide);
 // `filter` is "" or " AND (…)"; by number orders by the ID index, else by name.
 QString Find_result_SQL(const QString& filter, bool by_number);
+// The lowest and highest guide numbers the index refers to (First_guide,
+// Last_guide).
+QString Index_guide_range_SQL();
 
 // Guides.
 QString Guide_list_SQL();

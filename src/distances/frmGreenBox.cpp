@@ -5,8 +5,10 @@
 #include "app/General.h"
 #include "platform/Twips.h"
 
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QWindow>
 
 namespace vexo {
 
@@ -125,13 +127,22 @@ void frmGreenBox::showEvent(QShowEvent* event)
     activation_hooked_ = true;
     connect(frame->mdiArea(), &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* activated) { Other_window_activated(activated); });
+    // Windows of their own (the find dialog, a message box) are not children
+    // of the work area: the application says when one of them is activated.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* activated) {
+        if (activated && activated != window()->windowHandle())
+            parentWidget()->close();
+    });
 }
 
 void frmGreenBox::Other_window_activated(QWidget* frame)
 {
     // The box is a glance at the distances: it goes when the user turns to
-    // another window (a window merely losing focus to none keeps it).
-    if (frame && frame != parentWidget())
+    // another window, the main window's own controls included. The program
+    // merely losing the focus to another one keeps it.
+    if (frame == parentWidget())
+        return;
+    if (frame || QGuiApplication::focusWindow())
         parentWidget()->close();
 }
 

@@ -40,33 +40,36 @@ frmGuide::frmGuide(QWidget* parent)
     lblTitle->setWordWrap(true);
     for (QLabel* label : {lblRes, lblTitle})
         label->setTextFormat(Qt::PlainText);
-    Insert_Text_Language();
 
-    // The list holds one row per guide in ascending number. A shorter list
-    // leaves its surplus buttons empty and hidden; rows past the last button
-    // have no place in this window.
+    // One button per guide the database holds, in ascending number: a newer
+    // book's guides are as reachable as the first edition's.
     RecordSet* rows = Guide_records.get();
     if (rows)
         rows->MoveFirst();
-    for (int i = 0; i < kButtons; ++i) {
+    for (; rows && !rows->Eof(); rows->MoveNext()) {
+        const qsizetype i = cmdGuide.size();
         auto* button = new QPushButton(frmButton);
+        const QString number = rows->Field(QStringLiteral("Guide_page"));
+        button->setText(number);
+        button->setToolTip(rows->Field(QStringLiteral("Sentences")));
+        Set_tag(button, number);
         button->resize(std::max(twips(kButton_width), button->sizeHint().width()), twips(kButton_height));
-        cmdGuide[i] = button;
-        if (rows && !rows->Eof()) {
-            const QString number = rows->Field(QStringLiteral("Guide_page"));
-            button->setText(number);
-            button->setToolTip(rows->Field(QStringLiteral("Sentences")));
-            Set_tag(button, number);
-            rows->MoveNext();
-        } else {
-            button->hide();
-        }
         connect(button, &QPushButton::clicked, this, [this, i] { cmdGuide_Click(i); });
+        if (i > 0)
+            setTabOrder(cmdGuide.back(), button);
+        cmdGuide << button;
     }
     Guide_records.reset();
-    for (int i = 1; i < kButtons; ++i)
-        setTabOrder(cmdGuide[i - 1], cmdGuide[i]);
+    // The explanation counts the guides, so it needs them first.
+    Insert_Text_Language();
     Form_Resize();
+    // Tall enough to show every button at the first width, where there is room.
+    if (!cmdGuide.isEmpty()) {
+        const QPushButton* last = cmdGuide.back();
+        const int needed = frmButton->y() + last->y() + last->height() + twips(120);
+        if (needed > height())
+            resize(Fitting_size(QSize(width(), needed), size()));
+    }
 }
 
 void frmGuide::Insert_Text_Language()
@@ -75,8 +78,8 @@ void frmGuide::Insert_Text_Language()
     lblRes->setText(QStringLiteral("Guías de Respuesta de Emergencia"));
     lblTitle->setText(QStringLiteral(
         "Esta sección es esencialmente la más importante de la Guía porque proporciona las recomendaciones de "
-        "seguridad, que conforman un total de 62 Guías que contienen la información de respuesta a emergencias "
-        "para protegerte"));
+        "seguridad, que conforman un total de %1 Guías que contienen la información de respuesta a emergencias "
+        "para protegerte").arg(cmdGuide.size()));
 }
 
 void frmGuide::resizeEvent(QResizeEvent* event)
@@ -101,10 +104,14 @@ void frmGuide::Form_Resize()
     // A flowing grid: a button that would pass the panel's right edge starts
     // a new row; the gaps stay the same at every width.
     const int gap = twips(kGap);
+    if (cmdGuide.isEmpty()) {
+        frmButton->show();
+        return;
+    }
     cmdGuide[0]->move(0, 0);
     int x = cmdGuide[0]->x() + cmdGuide[0]->width() + gap;
     int y = cmdGuide[0]->y();
-    for (int i = 1; i < kButtons; ++i) {
+    for (qsizetype i = 1; i < cmdGuide.size(); ++i) {
         if (x + cmdGuide[i]->width() > frmButton->width()) {
             x = 0;
             y = cmdGuide[i - 1]->y() + cmdGuide[i - 1]->height() + gap;
@@ -115,7 +122,7 @@ void frmGuide::Form_Resize()
     frmButton->show();
 }
 
-void frmGuide::cmdGuide_Click(int index)
+void frmGuide::cmdGuide_Click(qsizetype index)
 {
     Product_label.clear();
     Open_guide_page(Tag(cmdGuide[index]));

@@ -2,9 +2,8 @@
 // and showing its title as a tool tip; a button opens that guide's page.
 #pragma once
 
+#include <QList>
 #include <QWidget>
-
-#include <array>
 
 class QFrame;
 class QLabel;
@@ -20,9 +19,7 @@ void Open_guide_chooser();
 class frmGuide : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kButtons = 62;
-
-    // The load: fills the buttons from `Guide_records` and closes it.
+    // The load: one button per row of `Guide_records`, which it closes.
     explicit frmGuide(QWidget* parent = nullptr);
 
     void Insert_Text_Language();
@@ -30,14 +27,14 @@ public:
     QLabel* lblRes;
     QLabel* lblTitle;
     QFrame* frmButton;
-    std::array<QPushButton*, kButtons> cmdGuide{};
+    QList<QPushButton*> cmdGuide;  // in ascending guide number
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Resize();
-    void cmdGuide_Click(int index);
+    void cmdGuide_Click(qsizetype index);
 };
 
 } // namespace vexo

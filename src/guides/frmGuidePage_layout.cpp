@@ -57,8 +57,17 @@ void frmGuidePage::Place_header()
     lblProduct->setGeometry(product_left, lblGuide->y() + twips(60), product_width,
                             lblProduct->heightForWidth(product_width));
 
-    cmdPrint->move(lblGuide->x(), lblGuide->y() + lblGuide->height());
-    if (!cmdIIPAD->isHidden())
+    // The buttons stand under the guide number, unless a title that wraps
+    // reaches down beside them: then they go under the title, so that no line
+    // of it is ever hidden.
+    const bool both = !cmdIIPAD->isHidden();
+    const int buttons_right = lblGuide->x() + cmdPrint->width() + (both ? twips(120) + cmdIIPAD->width() : 0);
+    const int title_bottom = lblProduct->y() + lblProduct->height();
+    int buttons_top = lblGuide->y() + lblGuide->height();
+    if (buttons_right > lblProduct->x() && title_bottom > buttons_top)
+        buttons_top = title_bottom + twips(60);
+    cmdPrint->move(lblGuide->x(), buttons_top);
+    if (both)
         cmdIIPAD->move(cmdPrint->x() + cmdPrint->width() + twips(120), cmdPrint->y());
 
     const qint16 lower = max_two_nbr(Bottom_twips(lblProduct), Bottom_twips(cmdPrint));

@@ -4,7 +4,9 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "data/Database.h"
 #include "data/Queries.h"
+#include "data/RecordSet.h"
 #include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "platform/Platform.h"
@@ -31,8 +33,35 @@ namespace {
 
 QPointer<frmFind> The_dialog;
 
-const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 112 a la 172.");
 const QString kNo_match = QStringLiteral("Nada similar encontrado");
+
+// The guide numbers the index entries refer to; the first edition's 112 to
+// 172 when the index cannot tell.
+std::pair<int, int> Guide_range()
+{
+    std::pair<int, int> range{112, 172};
+    try {
+        const auto rows = Main_database->OpenRecordset(sql::Index_guide_range_SQL());
+        if (rows->Empty())
+            return range;
+        rows->MoveFirst();
+        bool first_ok = false;
+        bool last_ok = false;
+        const int first = rows->Field(QStringLiteral("First_guide")).toInt(&first_ok);
+        const int last = rows->Field(QStringLiteral("Last_guide")).toInt(&last_ok);
+        if (first_ok && last_ok && first <= last)
+            range = {first, last};
+    } catch (const Db_error&) {
+    }
+    return range;
+}
+
+QString Range_message(const std::pair<int, int>& range)
+{
+    return QStringLiteral("Las entradas de las páginas de Guía válidas son de la %1 a la %2.")
+        .arg(range.first)
+        .arg(range.second);
+}
 
 bool Is_enter(const QKeyEvent* key)
 {
@@ -180,17 +209,17 @@ void frmFind::cmdFindIt_Click()
         int guide = txtFindGuide->text().trimmed().toInt(&number);
         if (!number)
             guide = 0;
-        if (guide > 110 && guide < 173) {
-            if (txtFindGuide->text() == QLatin1String("111"))
-                platform::MsgBox(QStringLiteral("La guía 111 solo se utiliza para cargas mixtas y cargas no "
-                                                "identificadas.  No hay materiales que se refieran a esta guía.")
-                                     + QStringLiteral(" ") + kRange,
-                                 platform::Icon::None);
-            else
-                ready = true;
-        } else {
-            platform::MsgBox(kRange, platform::Icon::None);
-        }
+        // Any guide the index refers to can be searched, a newer book's too.
+        const std::pair<int, int> range = Guide_range();
+        if (guide >= range.first && guide <= range.second)
+            ready = true;
+        else if (txtFindGuide->text() == QLatin1String("111"))
+            platform::MsgBox(QStringLiteral("La guía 111 solo se utiliza para cargas mixtas y cargas no "
+                                            "identificadas.  No hay materiales que se refieran a esta guía.")
+                                 + QStringLiteral(" ") + Range_message(range),
+                             platform::Icon::None);
+        else
+            platform::MsgBox(Range_message(range), platform::Icon::None);
     }
     if (chkMaterial->isChecked()) {
         if (txtFindMat->text().isEmpty())

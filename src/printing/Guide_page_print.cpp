@@ -8,6 +8,7 @@
 #include "guides/Guide_page.h"
 #include "guides/Sentence_marks.h"
 #include "guides/frmGuidePage.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,6 +44,7 @@ void Print_guide_page(frmGuidePage* page)
     if (!page)
         return;
     std::unique_ptr<platform::Printer_surface> printer;
+    bool without_distances = false;
     try {
         printer = platform::Choose_printer(page->lblGuide->text());
         if (!printer)
@@ -53,12 +55,19 @@ void Print_guide_page(frmGuidePage* page)
         Page_number = 1;
         Guide_page_print document(*page, *printer);
         document.Print_guide_page();
+        without_distances = document.Distances_missing();
     } catch (const std::exception&) {
-        // A printer that fails, or a product whose distances are not found:
-        // the job stops here and what was drawn is thrown away.
+        // A printer that fails: the job stops here and what was drawn is
+        // thrown away.
         if (printer)
             printer->Abort();
+        return;
     }
+    if (without_distances)
+        platform::MsgBox(QStringLiteral("No se encontraron en la base de datos las distancias de aislamiento inicial "
+                                        "y acción protectora de este producto, por lo que la guía se imprimió sin "
+                                        "ellas."),
+                         platform::Icon::Exclamation);
 }
 
 void Install_page_printing()
@@ -126,6 +135,7 @@ void Guide_page_print::Print_guide_page()
         if (tag == QLatin1String("3"))
             engine.Skip_line();
     }
+    distances_missing_ = false;
     if (!page_.cmdIIPAD->isHidden())
         print_IIPAD();  // ends the last guide sheet itself
     else
@@ -136,11 +146,20 @@ void Guide_page_print::Print_guide_page()
 void Guide_page_print::print_IIPAD()
 {
     Box_SQL = Tag(page_.cmdIIPAD);
-    if (!Main_database)
-        throw platform::Print_error("no database is open");
-    const std::unique_ptr<RecordSet> distances = Main_database->OpenRecordset(Box_SQL);
-    if (distances->Empty())
-        throw platform::Print_error("the product has no row of distances");
+    std::unique_ptr<RecordSet> distances;
+    try {
+        if (Main_database)
+            distances = Main_database->OpenRecordset(Box_SQL);
+    } catch (const Db_error&) {
+        distances.reset();
+    }
+    if (!distances || distances->Empty()) {
+        // The guide is still worth having on paper; the caller tells the
+        // user why its distances are not there.
+        distances_missing_ = true;
+        engine.End_page();
+        return;
+    }
     distances->MoveFirst();
 
     engine.New_page();

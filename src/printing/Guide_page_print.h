@@ -15,7 +15,9 @@ class frmGuidePage;
 
 // The viewer's print button: asks for the printer, then prints the page and
 // its distances page with the busy pointer shown. Cancel prints nothing; a
-// failure while printing ends the job quietly with nothing more printed.
+// failure while printing ends the job quietly with nothing more printed; a
+// product whose distances are not found gets its guide printed alone, and
+// the user is told why.
 void Print_guide_page(frmGuidePage* page);
 
 // Makes the viewer's print button print through Print_guide_page.
@@ -38,8 +40,10 @@ public:
     // Prints every page and sends the document to the printer.
     void Print_guide_page();
     // The distances page; the product's row is read with the distances
-    // button's query.
+    // button's query. A query that finds no row prints no distances page and
+    // leaves Distances_missing() true.
     void print_IIPAD();
+    bool Distances_missing() const { return distances_missing_; }
     void Print_section_IIPAD(bool small, const QString& m, const QString& ft, const QString& day_km,
                              const QString& day_mi, const QString& night_km, const QString& night_mi);
 
@@ -52,6 +56,7 @@ private:
     double Width_of(const QList<Text_run>& piece) const;
 
     const frmGuidePage& page_;
+    bool distances_missing_ = false;
 };
 
 } // namespace vexo

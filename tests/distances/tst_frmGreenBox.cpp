@@ -1,6 +1,7 @@
 // The distances box: the lookup the guide page carries finds the row it
 // names, whatever the name holds; a lookup that finds nothing leaves the
-// headings alone; the box goes when another window becomes active.
+// headings alone; the box goes when the user turns to any other window, and
+// with the guide page that opened it.
 #include "Distances_program.h"
 
 #include "app/Child_windows.h"
@@ -60,7 +61,8 @@ private Q_SLOTS:
     void lookup_finds_its_row();
     void lookup_that_finds_nothing_shows_headings_only();
     void guide_page_button_opens_the_box();
-    void another_window_active_closes_the_box();
+    void box_goes_when_the_user_turns_away_data();
+    void box_goes_when_the_user_turns_away();
     void narrow_box_is_widened_back();
 };
 
@@ -152,8 +154,18 @@ void tst_frmGreenBox::guide_page_button_opens_the_box()
     QCOMPARE(boxes, 1);
 }
 
-void tst_frmGreenBox::another_window_active_closes_the_box()
+void tst_frmGreenBox::box_goes_when_the_user_turns_away_data()
 {
+    QTest::addColumn<int>("turn");
+    QTest::newRow("to the guide page") << 0;
+    QTest::newRow("to a window of its own, as the find dialog or a message box") << 1;
+    QTest::newRow("its guide page closed") << 2;
+    QTest::newRow("its guide page rebuilt for another product") << 3;
+}
+
+void tst_frmGreenBox::box_goes_when_the_user_turns_away()
+{
+    QFETCH(int, turn);
     test::Distances_program program(QString::fromUtf8(kRows));
     Install_distances_box();
     frmGuidePage* page = Open_guide_page(QStringLiteral("124"));
@@ -162,7 +174,22 @@ void tst_frmGreenBox::another_window_active_closes_the_box()
     QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
     QVERIFY(box);
     QCOMPARE(Main_form->mdiArea->activeSubWindow(), Child_frame<frmGreenBox>());
-    Main_form->mdiArea->setActiveSubWindow(Child_frame<frmGuidePage>());
+    QWidget other(Main_form, Qt::Tool);
+    switch (turn) {
+    case 0:
+        Main_form->mdiArea->setActiveSubWindow(Child_frame<frmGuidePage>());
+        break;
+    case 1:
+        other.show();
+        other.activateWindow();
+        break;
+    case 2:
+        Child_frame<frmGuidePage>()->close();
+        break;
+    default:
+        Open_guide_page(QStringLiteral("124"));
+        break;
+    }
     QTRY_VERIFY(box.isNull());
 }
 

@@ -66,11 +66,16 @@ void tst_Default_guides::chooser_lists_the_guides_in_order()
 {
     Open_guide_chooser();
     const frmGuide* chooser = Find_child<frmGuide>();
-    for (int i = 0; i < frmGuide::kButtons; ++i) {
+    // The book's guides 111 to 172 and the two that came with its 2024
+    // edition.
+    QCOMPARE(static_cast<int>(chooser->cmdGuide.size()), 64);
+    for (int i = 0; i < 64; ++i) {
         QCOMPARE(chooser->cmdGuide[i]->text(), QString::number(111 + i));
         QVERIFY(!chooser->cmdGuide[i]->toolTip().isEmpty());
     }
     QCOMPARE(chooser->cmdGuide[121 - 111]->toolTip(), QStringLiteral("Intencionalmente dejada en blanco"));
+    QCOMPARE(chooser->cmdGuide[173 - 111]->toolTip(), QStringLiteral("Gases Adsorbidos - Tóxico*"));
+    QVERIFY(chooser->lblTitle->text().contains(QStringLiteral(" un total de 64 Guías ")));
 }
 
 QTEST_MAIN(tst_Default_guides)

@@ -21,7 +21,8 @@ using namespace vexo;
 namespace {
 
 // Page 131: a heading, then 80 long body sentences with a sub-heading every
-// tenth slot: far taller than any window. Page 124: three short blocks.
+// tenth slot: far taller than any window. Page 124: a title that wraps, and
+// three short blocks.
 // Page 121: a single block.
 QString Rows()
 {
@@ -30,7 +31,8 @@ QString Rows()
         " (3, 'PELIGROS POTENCIALES', 3), (4, 'A LA SALUD', 4),"
         " (5, '• Los vapores pueden causar mareos o asfixia, especialmente en lugares cerrados o espacios "
         "confinados, y pueden viajar a una fuente de encendido y regresar en llamas hasta el origen del derrame.', 0),"
-        " (6, 'GUÍA 124', 5), (7, 'Gases Tóxicos', 2), (8, '• Mantener alejado al personal no autorizado.', 0),"
+        " (6, 'GUÍA 124', 5),"
+        " (7, 'Sustancias - Tóxicas y/o Corrosivas (inflamables / susceptibles al agua)', 2), (8, '• Mantener alejado al personal no autorizado.', 0),"
         " (9, 'GUÍA 121', 5), (10, 'Intencionalmente dejada en blanco', 2),"
         " (11, 'No hay materiales que hagan referencia a esta guía.', 0);\n"
         "INSERT INTO Guides_pages VALUES (1, 131, 1), (2, 131, 2), (3, 131, 3)");
@@ -77,6 +79,8 @@ private Q_SLOTS:
     void blocks_touch_and_span_the_sheet();
     void header_ends_below_title_and_button_data();
     void header_ends_below_title_and_button();
+    void header_shows_the_whole_title_data();
+    void header_shows_the_whole_title();
     void scroll_bar_shows_when_the_page_does_not_fit();
     void scroll_range_follows_content_and_window_size();
     void long_page_in_narrow_window_scrolls_to_its_end();
@@ -166,6 +170,37 @@ void tst_frmGuidePage::header_ends_below_title_and_button()
     }
     QCOMPARE(page->vsGuide->y(), Bottom(page->frmHeader));
     QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
+}
+
+void tst_frmGuidePage::header_shows_the_whole_title_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("distances");
+    QTest::newRow("narrowest, both buttons") << 50 << true;
+    QTest::newRow("narrowest, print button only") << 50 << false;
+    QTest::newRow("as opened, both buttons") << 0 << true;
+    QTest::newRow("wide, both buttons") << 1000 << true;
+}
+
+void tst_frmGuidePage::header_shows_the_whole_title()
+{
+    QFETCH(int, width);
+    QFETCH(bool, distances);
+    frmGuidePage::Distances_box_opener = [] {};
+    Product_label = QStringLiteral("Sodium hydrosulfide, Número de identificación 2922");
+    frmGuidePage* page = Open_guide_page("124");
+    if (distances)
+        page->Show_distances(QStringLiteral("SELECT * FROM Green WHERE ID = 2922"));
+    if (width)
+        Resize_frame(width, 600);
+    const QLabel* title = page->lblProduct;
+    QVERIFY(title->height() >= title->heightForWidth(title->width()));
+    QVERIFY(title->x() + title->width() <= page->frmHeader->width());
+    QVERIFY(!page->cmdPrint->geometry().intersects(title->geometry()));
+    if (distances)
+        QVERIFY(!page->cmdIIPAD->geometry().intersects(title->geometry()));
+    QVERIFY(Bottom(title) < page->lblNameProduct->y());
+    QVERIFY(Bottom(page->lblNameProduct) <= page->frmHeader->height());
 }
 
 void tst_frmGuidePage::scroll_bar_shows_when_the_page_does_not_fit()

@@ -31,7 +31,8 @@ QStringList Ids(const frmPages* pages)
     return ids;
 }
 
-const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 112 a la 172.");
+// The guides the fixture's entries refer to run from 124 to 153.
+const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 124 a la 153.");
 
 } // namespace
 
@@ -165,13 +166,13 @@ void tst_frmFind::guide_numbers_out_of_the_book_are_refused_data()
                                         "hay materiales que se refieran a esta guía. "
                                         + kRange}
                          << QStringList{};
-    QTest::newRow("110") << "110" << QStringList{kRange} << QStringList{};
-    QTest::newRow("173") << "173" << QStringList{kRange} << QStringList{};
+    QTest::newRow("before the first") << "123" << QStringList{kRange} << QStringList{};
+    QTest::newRow("past the last") << "154" << QStringList{kRange} << QStringList{};
     QTest::newRow("no number") << "1x4" << QStringList{kRange} << QStringList{};
     QTest::newRow("quote") << "'" << QStringList{kRange} << QStringList{};
-    QTest::newRow("124") << "124" << QStringList{} << QStringList{"1005", "1017", "1050"};
-    QTest::newRow("139") << "139" << QStringList{} << QStringList{"1754", "2988"};
-    QTest::newRow("112, no entry") << "112" << QStringList{} << QStringList{};
+    QTest::newRow("the first") << "124" << QStringList{} << QStringList{"1005", "1017", "1050"};
+    QTest::newRow("the last") << "153" << QStringList{} << QStringList{"1830", "2810", "2810", "3048"};
+    QTest::newRow("within, no entry") << "140" << QStringList{} << QStringList{};
 }
 
 void tst_frmFind::guide_numbers_out_of_the_book_are_refused()

@@ -364,11 +364,18 @@ void tst_Guide_page_print::print_button_job_data()
     QTest::addColumn<int>("fail_at_new_page");
     QTest::addColumn<bool>("ended");
     QTest::addColumn<int>("sheets");
+    QTest::addColumn<QString>("told");
     const QString chlorine = sql::Distances_lookup("1017", "Chlorine", "");
-    QTest::newRow("printed") << false << chlorine << 0 << true << 3;
-    QTest::newRow("cancelled in the dialog") << true << chlorine << 0 << false << 0;
-    QTest::newRow("distances not found") << false << sql::Distances_lookup("1017", "Bromine", "") << 0 << false << 2;
-    QTest::newRow("printer fails at the first break") << false << chlorine << 1 << false << 1;
+    const QString without = QStringLiteral("No se encontraron en la base de datos las distancias de aislamiento "
+                                           "inicial y acción protectora de este producto, por lo que la guía se "
+                                           "imprimió sin ellas.");
+    QTest::newRow("printed") << false << chlorine << 0 << true << 3 << QString();
+    QTest::newRow("cancelled in the dialog") << true << chlorine << 0 << false << 0 << QString();
+    QTest::newRow("distances not found: the guide alone, and why")
+        << false << sql::Distances_lookup("1017", "Bromine", "") << 0 << true << 2 << without;
+    QTest::newRow("a lookup that cannot run: the same") << false << QStringLiteral("SELECT * FROM Nowhere") << 0
+                                                        << true << 2 << without;
+    QTest::newRow("printer fails at the first break") << false << chlorine << 1 << false << 1 << QString();
 }
 
 void tst_Guide_page_print::print_button_job()
@@ -378,6 +385,7 @@ void tst_Guide_page_print::print_button_job()
     QFETCH(int, fail_at_new_page);
     QFETCH(bool, ended);
     QFETCH(int, sheets);
+    QFETCH(QString, told);
     test::Scripted_platform ui;
     QStringList documents;
     platform::Install_printer_chooser([&](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
@@ -402,8 +410,13 @@ void tst_Guide_page_print::print_button_job()
     for (const Printed& p : journal_.items)
         if (p.kind == Printed::Text && p.y > Header_bottom && p.y < kHeight - 240)
             QCOMPARE(p.font, QStringLiteral("Times New Roman"));
-    // Nothing is said, whatever happened.
-    QVERIFY(ui.shown.isEmpty());
+    // A failing printer or a cancel says nothing; a guide printed without
+    // its distances says why.
+    QCOMPARE(ui.shown.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty()) {
+        QCOMPARE(ui.shown[0].text, told);
+        QCOMPARE(ui.shown[0].icon, platform::Icon::Exclamation);
+    }
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY(!journal_.all_texts().contains(QStringLiteral("DERRAMES PEQUEÑOS")) || ended);
 }
