@@ -49,10 +49,9 @@ void Open_distances_box()
     QMdiSubWindow* frame = Child_frame<frmGreenBox>();
     if (!frame)
         return;
-    // The box belongs to the product of the guide page that asked for it:
-    // when that page goes, or is rebuilt for another product, so does the box.
-    if (frmGuidePage* page = Find_child<frmGuidePage>())
-        QObject::connect(page, &QObject::destroyed, frame, &QMdiSubWindow::close);
+    // The box belongs to the product of the window that asked for it: when
+    // that window goes, or is rebuilt for another product, so does the box.
+    static_cast<frmGreenBox*>(frame->widget())->Opened_over(opener);
     const QSize area = Main_form->mdiArea->viewport()->size();
     frame->move(std::max(0, std::min(wanted.x(), area.width() - frame->width())),
                 std::max(0, std::min(wanted.y(), area.height() - frame->height())));

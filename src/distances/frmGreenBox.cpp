@@ -131,8 +131,15 @@ void frmGreenBox::showEvent(QShowEvent* event)
     // of the work area: the application says when one of them is activated.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* activated) {
         if (activated && activated != window()->windowHandle())
-            parentWidget()->close();
+            Close_box(true);
     });
+}
+
+void frmGreenBox::Opened_over(QMdiSubWindow* opener)
+{
+    opener_ = opener;
+    if (opener)
+        connect(opener, &QObject::destroyed, this, [this] { Close_box(false); });
 }
 
 void frmGreenBox::Other_window_activated(QWidget* frame)
@@ -142,8 +149,23 @@ void frmGreenBox::Other_window_activated(QWidget* frame)
     // merely losing the focus to another one keeps it.
     if (frame == parentWidget())
         return;
-    if (frame || QGuiApplication::focusWindow())
-        parentWidget()->close();
+    if (frame)
+        Close_box(false);
+    else if (QGuiApplication::focusWindow())
+        Close_box(true);
+}
+
+void frmGreenBox::Close_box(bool opener_to_front)
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    const QPointer<QMdiSubWindow> opener = opener_;
+    parentWidget()->close();
+    // The work area would otherwise bring whichever window comes next to the
+    // front, over the page the user was reading.
+    if (opener_to_front && opener && opener->mdiArea())
+        opener->mdiArea()->setActiveSubWindow(opener);
 }
 
 } // namespace vexo

@@ -5,11 +5,13 @@
 #include "data/RecordSet.h"
 #include "distances/Distance_columns.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
 class QFrame;
+class QMdiSubWindow;
 
 namespace vexo {
 
@@ -29,6 +31,10 @@ public:
 
     // True when the lookup found the material's row.
     bool Found() const { return records_ && !records_->Empty(); }
+    // The window the box was opened over: the box goes with it, and it comes
+    // back to the front when the box goes because the user turned to a
+    // window of its own.
+    void Opened_over(QMdiSubWindow* opener);
 
     QFrame* frmHeader;
     Distances_heading* frmTitle;
@@ -43,7 +49,10 @@ protected:
 private:
     void Form_Resize();
     void Other_window_activated(QWidget* frame);
+    void Close_box(bool opener_to_front);
     std::unique_ptr<RecordSet> records_;
+    QPointer<QMdiSubWindow> opener_;
+    bool closing_ = false;
     Distance_grid grid_;
     int row_height_ = 0;
     bool activation_hooked_ = false;

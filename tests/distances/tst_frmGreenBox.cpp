@@ -168,6 +168,7 @@ void tst_frmGreenBox::box_goes_when_the_user_turns_away()
     QFETCH(int, turn);
     test::Distances_program program(QString::fromUtf8(kRows));
     Install_distances_box();
+    Open_distances_table();  // one more window behind the page
     frmGuidePage* page = Open_guide_page(QStringLiteral("124"));
     page->Show_distances(sql::Distances_lookup(QStringLiteral("1017"), QStringLiteral("Chlorine"), QString()));
     page->cmdIIPAD->click();
@@ -191,6 +192,9 @@ void tst_frmGreenBox::box_goes_when_the_user_turns_away()
         break;
     }
     QTRY_VERIFY(box.isNull());
+    // The page the user was reading stays in front of the other windows.
+    if (turn < 2)
+        QCOMPARE(Main_form->mdiArea->subWindowList(QMdiArea::StackingOrder).last(), Child_frame<frmGuidePage>());
 }
 
 void tst_frmGreenBox::narrow_box_is_widened_back()
