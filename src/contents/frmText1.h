@@ -25,7 +25,7 @@ QString Document_title(const QString& caption);
 // What the viewer lays out in about two seconds at most on a modest machine;
 // a document past any of these is refused before it is laid out.
 constexpr qint64 kMax_document_bytes = 16 * 1024 * 1024;  // the file
-constexpr qsizetype kMax_shown_characters = 3'000'000;    // its text
+constexpr qsizetype kMax_shown_characters = 2'000'000;    // its text
 constexpr int kMax_tabs_in_a_paragraph = 1000;
 constexpr int kMax_runs_in_a_paragraph = 2000;             // changes of character format
 constexpr int kMax_word = 5000;                            // characters without a place to break
