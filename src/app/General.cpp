@@ -3,10 +3,10 @@
 
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "platform/Ini_file.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
-#include <QDir>
 
 namespace vexo {
 
@@ -73,7 +73,8 @@ void Initialize_globals()
     Find_saved_name.clear();
     Find_saved_order = 0;
     Find_saved_guide.clear();
-    Ini_file_path = QDir(platform::App_path()).filePath(QStringLiteral("vexo.ini"));
+    // Beside the program, unless it cannot be written there.
+    Ini_file_path = platform::Ini_file_location(platform::App_path(), QStringLiteral("vexo.ini"));
     Cyan_highlight = QColor(0, 255, 255);
     Green_highlight = QColor(0, 255, 0);
 }

@@ -72,26 +72,72 @@ const QSet<QByteArray>& Skipped_destinations()
         "author", "operator", "title", "subject", "keywords", "comment", "company", "nonshppict",
         "shppict", "shp", "mmathPr", "userprops", "docvar", "template", "xe", "tc", "annotation",
         "atnid", "atnauthor", "pgdsctbl", "fontemb", "fontfile", "falt", "panose", "leveltext",
-        "levelnumbers", "wgrffmtfilter", "listtext",
+        "levelnumbers", "wgrffmtfilter",
     };
     return words;
 }
 
+// Follows the shape of the text as it is written and tells the first limit
+// it passes.
+class Excess_counter {
+public:
+    explicit Excess_counter(const Rtf_limits& limits) : limits_(limits) {}
+
+    void Character(QChar c)
+    {
+        if (++characters_ > limits_.characters)
+            Exceed(Rtf_excess::Characters);
+        // A no-break space joins words.
+        word_ = c.isSpace() && c != QChar(QChar::Nbsp) ? 0 : word_ + 1;
+        if (limits_.word > 0 && word_ > limits_.word)
+            Exceed(Rtf_excess::Word);
+        if (c == u'\t' && limits_.tabs_in_a_paragraph > 0 && ++tabs_ > limits_.tabs_in_a_paragraph)
+            Exceed(Rtf_excess::Tabs);
+    }
+    void Run()
+    {
+        if (limits_.runs_in_a_paragraph > 0 && ++runs_ > limits_.runs_in_a_paragraph)
+            Exceed(Rtf_excess::Runs);
+    }
+    void Paragraph()
+    {
+        ++characters_;
+        tabs_ = runs_ = word_ = 0;
+    }
+    Rtf_excess excess() const { return excess_; }
+    bool exceeded() const { return excess_ != Rtf_excess::None; }
+
+private:
+    void Exceed(Rtf_excess what)
+    {
+        if (excess_ == Rtf_excess::None)
+            excess_ = what;
+    }
+    Rtf_limits limits_;
+    qsizetype characters_ = 0;
+    int tabs_ = 0;
+    int runs_ = 0;
+    int word_ = 0;
+    Rtf_excess excess_ = Rtf_excess::None;
+};
+
 class Reader {
 public:
-    Reader(const QByteArray& data, QTextDocument& document)
+    Reader(const QByteArray& data, QTextDocument& document, const Rtf_limits& limits)
         : data_(data)
         , cursor_(&document)
+        , counter_(limits)
     {
         stack_.push_back(State{});
         run_state_ = stack_.back();
     }
 
     void Run();
+    Rtf_excess excess() const { return counter_.excess(); }
 
 private:
     State& state() { return stack_.back(); }
-    bool full() const { return written_ >= kRtf_max_text; }
+    bool full() const { return counter_.exceeded(); }
 
     void Open_group();
     void Close_group();
@@ -113,8 +159,9 @@ private:
     State run_state_;                // the characters of `run_` look like this
     State paragraph_;                // where the last paragraph's text was written
     QString run_;
-    qsizetype written_ = 0;
+    Excess_counter counter_;
     int skip_fallback_ = 0;          // characters still to drop after a \u
+    bool cell_ended_ = false;        // a table cell ended: a tab before the next text
 
     QHash<int, QString> fonts_;
     int table_font_ = -1;
@@ -127,6 +174,9 @@ private:
 
 void Reader::Run()
 {
+    // One edit: the document is laid out once at the end, not after every
+    // insert (which makes a long paragraph cost the square of its length).
+    cursor_.beginEditBlock();
     const qsizetype size = data_.size();
     while (pos_ < size && !full()) {
         const char c = data_[pos_];
@@ -187,6 +237,7 @@ void Reader::Run()
     Flush();
     // The last paragraph may end without \par, after its group has closed.
     cursor_.setBlockFormat(Block_format(paragraph_));
+    cursor_.endEditBlock();
 }
 
 void Reader::Open_group()
@@ -257,6 +308,10 @@ void Reader::Control_word(const QByteArray& word, bool has_param, int param)
     }
 
     if (word == "par" || word == "sect" || word == "page")
+        Paragraph_end();
+    else if (word == "cell" || word == "nestcell")
+        cell_ended_ = s.dest == Destination::Text;
+    else if (word == "row" || word == "nestrow")
         Paragraph_end();
     else if (word == "line")
         Character(QChar(QChar::LineSeparator));
@@ -407,24 +462,30 @@ void Reader::Table_character(QChar c)
 
 void Reader::Text_character(QChar c)
 {
+    if (cell_ended_) {
+        // Cells of a row read as columns: a tab between them, none after the last.
+        cell_ended_ = false;
+        Text_character(QChar(u'\t'));
+    }
     if (!state().same_characters(run_state_)) {
         Flush();
         run_state_ = state();
     }
     run_ += c;
     paragraph_ = state();
-    ++written_;
+    counter_.Character(c);
 }
 
 void Reader::Paragraph_end()
 {
     if (state().dest != Destination::Text || full())
         return;
+    cell_ended_ = false;
     Flush();
     cursor_.setBlockFormat(Block_format(state()));
     cursor_.insertBlock();
     paragraph_ = state();
-    ++written_;
+    counter_.Paragraph();
 }
 
 void Reader::Flush()
@@ -433,6 +494,7 @@ void Reader::Flush()
         return;
     cursor_.insertText(run_, Char_format(run_state_));
     run_.clear();
+    counter_.Run();
 }
 
 QTextCharFormat Reader::Char_format(const State& s) const
@@ -479,14 +541,30 @@ bool Starts_as_rtf(const QByteArray& data)
 
 bool Read_rtf(const QByteArray& data, QTextDocument& document)
 {
+    (void)Read_rtf_within(data, document, Rtf_limits{});
+    return Starts_as_rtf(data);
+}
+
+Rtf_excess Read_rtf_within(const QByteArray& data, QTextDocument& document, const Rtf_limits& limits)
+{
     document.clear();
+    document.setUndoRedoEnabled(false);
     if (!Starts_as_rtf(data)) {
-        document.setPlainText(QString::fromUtf8(data.left(kRtf_max_text)));
-        return false;
+        const QString text = QString::fromUtf8(data.left(kRtf_max_text));
+        Excess_counter counter(limits);
+        qsizetype read = 0;
+        for (; read < text.size() && !counter.exceeded(); ++read) {
+            if (text.at(read) == u'\n')
+                counter.Paragraph();
+            else
+                counter.Character(text.at(read));
+        }
+        document.setPlainText(text.left(read));
+        return counter.excess();
     }
-    Reader reader(data, document);
+    Reader reader(data, document, limits);
     reader.Run();
-    return true;
+    return reader.excess();
 }
 
 } // namespace vexo

@@ -21,7 +21,20 @@ namespace vexo {
 namespace {
 
 constexpr int kFile_access_error = 75;
-constexpr int kOut_of_memory = 7;
+constexpr int kToo_costly = 7;
+
+// Completes "no se puede mostrar porque …".
+QString Reason(Rtf_excess excess)
+{
+    switch (excess) {
+    case Rtf_excess::None: break;
+    case Rtf_excess::Characters: return QStringLiteral("tiene demasiado texto");
+    case Rtf_excess::Tabs: return QStringLiteral("tiene una línea con demasiadas tabulaciones");
+    case Rtf_excess::Runs: return QStringLiteral("tiene un párrafo con demasiados cambios de formato");
+    case Rtf_excess::Word: return QStringLiteral("tiene una palabra demasiado larga");
+    }
+    return {};
+}
 
 } // namespace
 
@@ -49,6 +62,13 @@ void Call_frmText1(QString& Text_directory, QString& Caption_frmText1)
         delete viewer;
         platform::MsgBox(QStringLiteral("El archivo \"%1\" no se encuentra o no puede ser accesado.").arg(Text_directory),
                          platform::Icon::Critical);
+        return;
+    }
+    if (error == kToo_costly) {
+        const QString why = viewer->Not_shown_because;
+        delete viewer;
+        platform::MsgBox(QStringLiteral("El documento \"%1\" no se puede mostrar porque %2.").arg(Text_directory, why),
+                         platform::Icon::Exclamation);
         return;
     }
     if (error != 0) {
@@ -82,8 +102,10 @@ int frmText1::LoadFile(const QString& path)
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return kFile_access_error;
-    if (info.size() > kMax_document_bytes)
-        return kOut_of_memory;
+    if (info.size() > kMax_document_bytes) {
+        Not_shown_because = QStringLiteral("es demasiado grande (%1 MB)").arg(qRound(info.size() / 1048576.0));
+        return kToo_costly;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return kFile_access_error;
@@ -92,7 +114,13 @@ int frmText1::LoadFile(const QString& path)
         return kFile_access_error;
     // A fresh document: the viewer opens at its top, cursor and scroll at the start.
     auto* document = new QTextDocument(RichTextBox1);
-    Read_rtf(data, *document);
+    // Reading stops at the first shape that would take too long to lay out.
+    const Rtf_excess excess = Read_rtf_within(
+        data, *document, {kMax_shown_characters, kMax_tabs_in_a_paragraph, kMax_runs_in_a_paragraph, kMax_word});
+    if (excess != Rtf_excess::None) {
+        Not_shown_because = Reason(excess);
+        return kToo_costly;
+    }
     RichTextBox1->setDocument(document);
     return 0;
 }

@@ -195,7 +195,6 @@ void frmWater::cmdGuide_Click(int Index)
         }
     }
     const bool see_summary = call_see_summary(id, name, in_water);
-    Summary_empty = false;
     if (see_summary)
         Open_summary();
 }
@@ -207,26 +206,30 @@ bool frmWater::call_see_summary(const QString& ID_num, const QString& name_mat, 
         return false;
     }
     auto gases = Main_database->OpenRecordset(sql::Gases_SQL(ID_num, true));
-    Add_to_summary(name_mat, ID_num, QStringLiteral("1"), QStringLiteral("1"));
+    // When the summary cannot be written, that is said once; the warning follows.
+    const bool stored = Add_to_summary(name_mat, ID_num, QStringLiteral("1"), QStringLiteral("1"));
     if (gases->Empty())
         return false;  // the list's own materials always have their gases
     gases->MoveFirst();
     const QString second = gases->Field(QStringLiteral("Second_product"));
     const QString third = gases->Field(QStringLiteral("Third_product"));
-    Add_to_summary(gases->Field(QStringLiteral("First_name_search")), gases->Field(QStringLiteral("First_ID")),
-                   QStringLiteral("1"), QStringLiteral("0"));
+    if (stored)
+        Add_to_summary(gases->Field(QStringLiteral("First_name_search")), gases->Field(QStringLiteral("First_ID")),
+                       QStringLiteral("1"), QStringLiteral("0"));
     QString message = QStringLiteral("ADVERTENCIA: Substancia tóxica por inhalación!\n\n") + name_mat
                     + QStringLiteral(", Número de identificación ") + ID_num
                     + QStringLiteral(", crea grandes cantidades de vapores tóxicos de ")
                     + gases->Field(QStringLiteral("First_product"));
     if (!second.isEmpty()) {
-        Add_to_summary(gases->Field(QStringLiteral("Second_name_search")), gases->Field(QStringLiteral("Second_ID")),
-                       QStringLiteral("1"), QStringLiteral("0"));
+        if (stored)
+            Add_to_summary(gases->Field(QStringLiteral("Second_name_search")), gases->Field(QStringLiteral("Second_ID")),
+                           QStringLiteral("1"), QStringLiteral("0"));
         message += (third.isEmpty() ? QStringLiteral(" y ") : QStringLiteral(", ")) + second;
     }
     if (!third.isEmpty()) {
-        Add_to_summary(gases->Field(QStringLiteral("Third_name_search")), gases->Field(QStringLiteral("Third_ID")),
-                       QStringLiteral("1"), QStringLiteral("0"));
+        if (stored)
+            Add_to_summary(gases->Field(QStringLiteral("Third_name_search")), gases->Field(QStringLiteral("Third_ID")),
+                           QStringLiteral("1"), QStringLiteral("0"));
         message += QStringLiteral(" y ") + third;
     }
     gases->Close();

@@ -341,8 +341,7 @@ void frmPages::cmdGuide_Click(int i)
     }
 
     const bool open_summary = call_see_summary(id, name, answer);
-    Summary_empty = false;
-    cmdReport->setEnabled(true);
+    cmdReport->setEnabled(!Summary_empty);
     if (open_summary)
         Open_summary();
 }
@@ -355,7 +354,8 @@ bool frmPages::call_see_summary(const QString& ID_num, const QString& name_mat,
         return false;
     }
     auto gases = Main_database->OpenRecordset(sql::Gases_SQL(ID_num, false));
-    Add_to_summary(name_mat, ID_num, QStringLiteral("1"), QStringLiteral("1"));
+    // When the summary cannot be written, that is said once; the warning follows.
+    const bool stored = Add_to_summary(name_mat, ID_num, QStringLiteral("1"), QStringLiteral("1"));
     // A water-reactive entry the Water table does not list gives off no gas
     // the program knows of: the product alone is stored.
     if (gases->Empty())
@@ -363,9 +363,10 @@ bool frmPages::call_see_summary(const QString& ID_num, const QString& name_mat,
     gases->MoveFirst();
     const QString first = gases->Field(QStringLiteral("First_product"));
     const QString second = gases->Field(QStringLiteral("Second_product"));
-    Add_to_summary(gases->Field(QStringLiteral("First_name_search")), gases->Field(QStringLiteral("First_ID")),
-                   QStringLiteral("1"), QStringLiteral("0"));
-    if (!second.isEmpty())
+    if (stored)
+        Add_to_summary(gases->Field(QStringLiteral("First_name_search")), gases->Field(QStringLiteral("First_ID")),
+                       QStringLiteral("1"), QStringLiteral("0"));
+    if (stored && !second.isEmpty())
         Add_to_summary(gases->Field(QStringLiteral("Second_name_search")), gases->Field(QStringLiteral("Second_ID")),
                        QStringLiteral("1"), QStringLiteral("0"));
     gases->Close();

@@ -1,9 +1,10 @@
 // Sequential text input and output for the ini file.
 #include "platform/Ini_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 
 namespace vexo::platform {
 
@@ -55,12 +56,26 @@ Items Read_items(const QString& path)
 
 int Write_lines(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return File_error::Access;
+    QByteArray text;
     for (const QString& line : lines)
-        file.write(line.toUtf8() + "\r\n");
-    return file.commit() ? 0 : File_error::Access;
+        text += line.toUtf8() + "\r\n";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return File_error::Access;
+    const bool written = file.write(text) == text.size() && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError ? 0 : File_error::Access;
+}
+
+QString Ini_file_location(const QString& program_folder, const QString& name)
+{
+    const QString beside = QDir(program_folder).filePath(name);
+    const QFileInfo file(beside);
+    if (file.exists() ? file.isWritable() : QFileInfo(program_folder).isWritable())
+        return beside;
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(own);
+    return QDir(own).filePath(name);
 }
 
 } // namespace vexo::platform

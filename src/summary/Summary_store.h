@@ -8,13 +8,16 @@ namespace vexo {
 
 // Stores one product. High_green "1": it concerns a spill in water; Bold
 // "1": the user chose it, "0": a gas given off by a chosen product. The same
-// product added twice is stored twice.
-void Add_to_summary(const QString& Name, const QString& ID, const QString& High_green, const QString& Bold);
+// product added twice is stored twice. The summary is then not empty.
+// A database that cannot be written is reported in one sentence that says
+// why; the function then returns false and nothing changed. So for the two
+// below.
+bool Add_to_summary(const QString& Name, const QString& ID, const QString& High_green, const QString& Bold);
 
 // Removes one row by its key.
-void Delete_from_summary(const QString& key);
+bool Delete_from_summary(const QString& key);
 
 // Removes every row; the summary is then empty.
-void Clear_summary();
+bool Clear_summary();
 
 } // namespace vexo

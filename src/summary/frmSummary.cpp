@@ -191,9 +191,10 @@ void frmSummary::cmdDeleteItem_Click()
 {
     {
         Hourglass busy;
+        // A database that cannot be written says so once and keeps every row.
         for (int i = 0; i < kRows; ++i)
-            if (chkDelete[i]->isChecked())
-                Delete_from_summary(Tag(lblID[i]));
+            if (chkDelete[i]->isChecked() && !Delete_from_summary(Tag(lblID[i])))
+                break;
         Clear_checked_delete();
         Summary_records->Requery();
         if (!No_record(*Summary_records)) {
@@ -211,8 +212,8 @@ void frmSummary::cmdClearSum_Click()
                          platform::Icon::Question, platform::Buttons::YesNo)
         != platform::Answer::Yes)
         return;
-    Clear_summary();
-    Unload();
+    if (Clear_summary())
+        Unload();
 }
 
 void frmSummary::Unload()

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void chosen_file_is_remembered_before_it_is_opened();
     void summary_rows_decide_summary_empty();
     void unreadable_ini_is_fatal();
+    void a_read_only_program_folder_goes_on_data();
+    void a_read_only_program_folder_goes_on();
 
 private:
     // Runs the main window's load; false when the program ended.
@@ -259,6 +261,43 @@ void tst_frmMain_database::unreadable_ini_is_fatal()
     QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
     QVERIFY(!Load());
     QCOMPARE(ui_->texts(), QStringList{"Error desconocido 75#2. El programa finalizará su sesión."});
+}
+
+void tst_frmMain_database::a_read_only_program_folder_goes_on_data()
+{
+    QTest::addColumn<bool>("ini_there"); // a writable ini file in the folder
+    QTest::newRow("no ini file: kept in the user's data folder") << false;
+    QTest::newRow("an ini file that can be written: rewritten in place") << true;
+}
+
+void tst_frmMain_database::a_read_only_program_folder_goes_on()
+{
+    QFETCH(bool, ini_there);
+    const QString database = Good_database(QStringLiteral("guide2ks.mdb"));
+    const QString chosen = Good_database(QStringLiteral("chosen.mdb"));
+    if (ini_there) {
+        Write_ini(dir_->filePath("missing.mdb"));
+        test::Open_to_everyone(dir_->filePath("vexo.ini"));
+        ui_->files << chosen;
+    }
+    QTemporaryDir user_data;
+    qputenv("XDG_DATA_HOME", user_data.path().toUtf8());
+    test::Open_to_everyone(user_data.path());
+    const QStringList before = QDir(dir_->path()).entryList(QDir::Files);
+    QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x5555));
+    QString own_ini;
+    {
+        test::Without_root ordinary_user;
+        QVERIFY(Load());
+        own_ini = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("vexo.ini");
+    }
+    QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x7777));
+    const QString ini = ini_there ? dir_->filePath("vexo.ini") : own_ini;
+    QCOMPARE(Ini_file_path, ini);
+    QCOMPARE(Read(ini), "[base de datos]\r\nGRENA=" + (ini_there ? chosen : database).toUtf8() + "\r\n");
+    QCOMPARE(Main_database->path(), ini_there ? chosen : database);
+    // Nothing was made beside the program.
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);
 }
 
 QTEST_MAIN(tst_frmMain_database)

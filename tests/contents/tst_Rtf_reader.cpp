@@ -87,6 +87,12 @@ void tst_Rtf_reader::text_data()
     QTest::newRow("binary skipped") << QByteArray("{\\rtf1 A{\\pict\\bin4 }{}\\}B}") << "AB";
     QTest::newRow("font table not shown") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}X}") << "X";
     QTest::newRow("colour table not shown") << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}X}") << "X";
+    QTest::newRow("table cells separated")
+        << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row\\trowd\\intbl c\\cell d\\cell\\row fin}")
+        << "a\tb\nc\td\nfin";
+    QTest::newRow("numbers of a numbered list kept")
+        << QByteArray("{\\rtf1{\\listtext\\pard\\plain 1.\\tab}Uno\\par{\\listtext\\pard\\plain 2.\\tab}Dos}")
+        << "1.\tUno\n2.\tDos";
     QTest::newRow("field result shown") << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt enlace}}}")
                                         << "enlace";
 }
@@ -178,6 +184,8 @@ void tst_Rtf_reader::malformed_documents_data()
                                            << "x";
     QTest::newRow("font names without end") << QByteArray("{\\rtf1{\\fonttbl{\\f0 ") + QByteArray(100000, 'A') + "}}x}"
                                             << "x";
+    QTest::newRow("a paragraph of alternating bold") << QByteArray("{\\rtf1 ") + QByteArray("\\b a\\b0 b").repeated(20000) + "}"
+                                                     << QString("ab").repeated(20000);
     QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << "ab";
 }
 

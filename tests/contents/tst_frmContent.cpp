@@ -14,6 +14,7 @@
 #include "support/Scripted_platform.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QScrollBar>
@@ -23,7 +24,6 @@
 #include <QtTest>
 
 using namespace vexo;
-using test::Program_ended;
 
 class tst_frmContent : public QObject {
     Q_OBJECT
@@ -43,7 +43,8 @@ private Q_SLOTS:
     void sections_without_their_window_are_disabled();
     void a_missing_document_is_reported_data();
     void a_missing_document_is_reported();
-    void a_document_too_large_ends_the_program();
+    void documents_too_costly_to_show_are_refused_data();
+    void documents_too_costly_to_show_are_refused();
     void long_titles_are_cut_to_45_characters();
     void the_entries_scroll_in_a_short_window();
     void screenshots();
@@ -300,17 +301,47 @@ void tst_frmContent::a_missing_document_is_reported()
     QVERIFY(Find_child<frmText1>());
 }
 
-void tst_frmContent::a_document_too_large_ends_the_program()
+void tst_frmContent::documents_too_costly_to_show_are_refused_data()
 {
-    QString path = dir_.filePath(QStringLiteral("huge.rtf"));
-    QFile huge(path);
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    QVERIFY(huge.resize(kMax_document_bytes + 1)); // sparse: no real data written
-    huge.close();
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<qint64>("size"); // a sparse file of this size when not 0
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("50 MB") << QByteArray() << qint64(50) * 1024 * 1024 << "es demasiado grande (50 MB)";
+    QTest::newRow("thousands of tabs in a line") << "{\\rtf1 a" + QByteArray("\\tab ").repeated(5000) + "b}" << qint64(0)
+                                                 << "tiene una línea con demasiadas tabulaciones";
+    QTest::newRow("a word of 100,000 characters") << "{\\rtf1 " + QByteArray(100000, 'x') + "}" << qint64(0)
+                                                  << "tiene una palabra demasiado larga";
+    QTest::newRow("a paragraph of 5,000 bold and plain runs")
+        << "{\\rtf1 " + QByteArray("\\b a\\b0 b").repeated(2500) + "}" << qint64(0)
+        << "tiene un párrafo con demasiados cambios de formato";
+    QTest::newRow("plain text of 5,000,000 characters") << QByteArray("Texto llano. ").repeated(400000) << qint64(0)
+                                                        << "tiene demasiado texto";
+}
+
+void tst_frmContent::documents_too_costly_to_show_are_refused()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(qint64, size);
+    QFETCH(QString, reason);
+    QString path = dir_.filePath(QStringLiteral("costly.rtf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(rtf);
+    if (size > 0)
+        QVERIFY(file.resize(size)); // sparse: no real data written
+    file.close();
     QString caption = QStringLiteral("Glosario");
-    QVERIFY_THROWS_EXCEPTION(Program_ended, Call_frmText1(path, caption));
-    QCOMPARE(ui_->texts(), QStringList{"Error desconocido 7#4. El programa finalizará su sesión."});
+    QElapsedTimer timer;
+    timer.start();
+    Call_frmText1(path, caption);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(ui_->texts(),
+             QStringList{QStringLiteral("El documento \"%1\" no se puede mostrar porque %2.").arg(path, reason)});
+    QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
     QVERIFY(!Find_child<frmText1>());
+    // The program goes on: the next document opens.
+    Click(Open_contents(), 3);
+    QVERIFY(Find_child<frmText1>());
 }
 
 void tst_frmContent::long_titles_are_cut_to_45_characters()

@@ -3,6 +3,7 @@
 #include "data/Queries.h"
 #include "summary/Summary_store.h"
 #include "support/Fixture.h"
+#include "support/Scripted_platform.h"
 
 #include <QtTest>
 
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void rows_are_stored_as_given_even_twice();
     void quotes_in_names_are_stored_and_deleted_exactly();
     void clear_empties_the_table_and_sets_the_flag();
+    void a_database_that_cannot_be_written_says_why_data();
+    void a_database_that_cannot_be_written_says_why();
 
 private:
     QStringList Stored(const QString& field);
@@ -73,6 +76,47 @@ void tst_Summary_store::clear_empties_the_table_and_sets_the_flag()
     Clear_summary();
     QVERIFY(Summary_empty);
     QVERIFY(Stored("ID").isEmpty());
+}
+
+void tst_Summary_store::a_database_that_cannot_be_written_says_why_data()
+{
+    QTest::addColumn<bool>("folder_read_only");
+    QTest::addColumn<QString>("why"); // %1: the file, %2: its folder
+    QTest::newRow("read-only file") << false << "el archivo \"%1\" es de solo lectura";
+    QTest::newRow("read-only folder") << true << "la carpeta \"%2\" donde está es de solo lectura";
+}
+
+void tst_Summary_store::a_database_that_cannot_be_written_says_why()
+{
+    QFETCH(bool, folder_read_only);
+    QFETCH(QString, why);
+    const QString folder = dir_->filePath("datos");
+    const QString path = folder + "/s.mdb";
+    QVERIFY(QDir().mkpath(folder));
+    test::Make_database(path, test::Minimal_rows() + "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);");
+    test::Open_to_everyone(dir_->path());
+    QFile::setPermissions(folder, folder_read_only ? QFileDevice::Permissions(0x5555) : QFileDevice::Permissions(0x7777));
+    QFile::setPermissions(path, folder_read_only ? QFileDevice::Permissions(0x6666) : QFileDevice::Permissions(0x4444));
+    test::Scripted_platform ui;
+    ui.answers << platform::Answer::Yes;
+    {
+        test::Without_root ordinary_user;
+        Main_database = Database::Open(path);
+        Summary_empty = false;
+        QVERIFY(!Add_to_summary("Gasoline", "1203", "0", "1"));
+        QVERIFY(!Delete_from_summary(Stored("Key").first()));
+        QVERIFY(!Clear_summary());
+        // Nothing already there is lost, and the summary is not taken for empty.
+        QCOMPARE(Stored("Name"), QStringList{"Chlorine"});
+        QVERIFY(!Summary_empty);
+        Main_database.reset();
+    }
+    QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+    const QString reason = QString(why).replace("%1", path).replace("%2", folder);
+    QCOMPARE(ui.texts(), QStringList({"El producto no se agregó al Resúmen porque la base de datos no se puede escribir: " + reason + ".",
+                                      "El Resúmen no se cambió porque la base de datos no se puede escribir: " + reason + ".",
+                                      "El Resúmen no se cambió porque la base de datos no se puede escribir: " + reason + "."}));
+    QCOMPARE(ui.shown.first().icon, platform::Icon::Exclamation);
 }
 
 QTEST_GUILESS_MAIN(tst_Summary_store)

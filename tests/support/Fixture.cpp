@@ -3,6 +3,11 @@
 #include "data/Database.h"
 #include "data/Schema.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
 namespace vexo::test {
 
 void Make_database(const QString& path, const QString& inserts)
@@ -28,6 +33,27 @@ INSERT INTO Yellow VALUES ('1017', 'Chlorine', 124, 10, 20, 1, NULL, NULL, NULL,
 INSERT INTO Green VALUES (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.1', '0.7', '500', '1500', '3.0', '1.9', '7.9', '4.9');
 INSERT INTO Water VALUES ('2977', 'Fluoruro de hidrógeno (HF)', '1052', 'Hydrogen fluoride', '', '', '', '', '', '');
 )sql");
+}
+
+Without_root::Without_root()
+{
+    if (geteuid() != 0)
+        return;
+    constexpr uid_t nobody = 65534;
+    // The saved ids stay root's, so the destructor can take them back.
+    switched_ = setresgid(nobody, nobody, 0) == 0 && setresuid(nobody, nobody, 0) == 0;
+}
+
+Without_root::~Without_root()
+{
+    if (switched_ && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+        qFatal("could not take back the test's own rights");
+}
+
+void Open_to_everyone(const QString& path)
+{
+    const bool folder = QFileInfo(path).isDir();
+    QFile::setPermissions(path, folder ? QFileDevice::Permissions(0x7777) : QFileDevice::Permissions(0x6666));
 }
 
 } // namespace vexo::test

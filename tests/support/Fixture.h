@@ -13,4 +13,22 @@ void Make_database(const QString& path, const QString& inserts);
 // validation and to run every catalogue query.
 QString Minimal_rows();
 
+// While alive, files are opened with an ordinary user's rights: root passes
+// over permissions, so a test run as root acts as user "nobody" to meet a
+// read-only file or folder. Folders the test made for it must be open to
+// others (`Open_to_everyone`).
+class Without_root {
+public:
+    Without_root();
+    ~Without_root();
+    Without_root(const Without_root&) = delete;
+    Without_root& operator=(const Without_root&) = delete;
+
+private:
+    bool switched_ = false;
+};
+
+// Gives everyone rights to `path` (0777, or 0666 for a file).
+void Open_to_everyone(const QString& path);
+
 } // namespace vexo::test
