@@ -75,8 +75,9 @@ frmTable3::frmTable3(QWidget* parent)
     Fill(panels_[1], Panel_gray());
     for (QLabel* panel : {panels_[0], panels_[1]})
         panel->lower();
-    for (size_t k = 0; k < rules_.size(); ++k)
-        rules_[k] = New_rule(frmData);
+    for (size_t k = 0; k < 8; ++k)
+        rules_[k] = New_rule(k < 4 ? frmData : frmTitle);
+    rules_[8] = New_rule(frmTitle);
     for (int index = 0; index < kRows; ++index) {
         lblBlock[index] = New_text_label(frmData, Qt::AlignLeft | Qt::AlignVCenter, true);
         lblBlock[index]->setIndent(twips(kGap));
@@ -136,10 +137,11 @@ void frmTable3::Insert_Text_Language()
     lblProtect->setText(QStringLiteral("Luego, PROTEJA a las Personas en la Dirección del Viento Durante"));
     lblDay->setText(QStringLiteral("DIA"));
     lblNight->setText(QStringLiteral("NOCHE"));
+    // No-break spaces keep each speed on one line under its wind.
     for (int period = 0; period < 2; ++period) {
-        lblWind[period * 3]->setText(QStringLiteral("Viento bajo (< 10 km/h)"));
-        lblWind[period * 3 + 1]->setText(QStringLiteral("Viento moderado (10–20 km/h)"));
-        lblWind[period * 3 + 2]->setText(QStringLiteral("Viento fuerte (> 20 km/h)"));
+        lblWind[period * 3]->setText(QStringLiteral("Viento bajo (<\u00a010\u00a0km/h)"));
+        lblWind[period * 3 + 1]->setText(QStringLiteral("Viento moderado (10–\u206020\u00a0km/h)"));
+        lblWind[period * 3 + 2]->setText(QStringLiteral("Viento fuerte (>\u00a020\u00a0km/h)"));
     }
     lblUnit[0]->setText(QStringLiteral("Metros"));
     lblUnit[1]->setText(QStringLiteral("(Pies)"));
@@ -267,10 +269,14 @@ void frmTable3::Form_Resize()
     }
     panels_[1]->setGeometry(Column_left(0), 0, values_width, frmData->height());
     const std::array<int, 4> at{Column_left(0), Column_left(2), Column_left(8), right};
-    for (size_t k = 0; k < rules_.size(); ++k) {
+    for (size_t k = 0; k < 4; ++k) {
         rules_[k]->setGeometry(at[k], 0, 1, frmData->height());
         rules_[k]->raise();
+        // In the headings the rule between day and night starts under the protection heading.
+        const int rule_top = k == 2 ? top + protect_height : 0;
+        rules_[k + 4]->setGeometry(at[k], rule_top, 1, title_height - rule_top);
     }
+    rules_[8]->setGeometry(Column_left(2), top + protect_height, 12 * value_width_, 1);
     for (QLabel* heading : lblBlock)
         heading->raise();
     vscData->setGeometry(margin + data_width, frmData->y(), bar, frmData->height());

@@ -76,7 +76,9 @@ private:
     int container_width_ = 0;
     int value_width_ = 0;
     std::array<QLabel*, 2> panels_{};  // behind the value columns: headings, rows
-    std::array<QFrame*, 4> rules_{};   // between the groups and at the end
+    // Between the groups and at the end, in the rows (0-3) and the headings
+    // (4-7); under the protection heading (8).
+    std::array<QFrame*, 9> rules_{};
 };
 
 } // namespace vexo
