@@ -195,10 +195,12 @@ void frmContent::Form_Resize()
 
     int top = lblTitle[1]->y() + lblTitle[1]->height() + twips(240);
     for (QLabel* entry : lblTextLabel) {
+        // A left-out entry takes no room.
         entry->setGeometry(0, top, data_width, 0);
+        if (entry->isHidden())
+            continue;
         Fit_height(entry);
-        if (!entry->isHidden())
-            top += entry->height();
+        top += entry->height();
     }
     const int data_height = top;
     frmData->setGeometry(twips(120), frmData->y(), data_width, data_height);
