@@ -378,6 +378,7 @@ void Distance_row::Create(QWidget* parent, bool with_banner)
         palette.setColor(QPalette::ButtonText, QColor(0, 0, 192));
         cmdTable3->setPalette(palette);
         cmdTable3->setToolTip(QStringLiteral("Abrir la Tabla 3 en este gas"));
+        Fill(cmdTable3, kPanel_gray);  // over the column lines of its group, which it spans
         cmdTable3->hide();
         QObject::connect(cmdTable3, &QPushButton::clicked, cmdTable3, [this] { Open_table3(lblID->text()); });
     }
@@ -453,7 +454,7 @@ void Distance_row::Place(const Distance_grid& grid, int top, int height)
         notes[group]->setGeometry(grid.group_left(group == 1), top,
                                   grid.group_right(group == 1) - grid.group_left(group == 1), height);
     if (cmdTable3)
-        cmdTable3->setGeometry(notes[1]->geometry());
+        cmdTable3->setGeometry(notes[1]->geometry().adjusted(1, 0, 0, 0));  // the group's own line stays
     if (lblDanger) {
         const int left = grid.group_left(false) + twips(10);
         lblDanger->setGeometry(left, top, grid.right - left, height);
