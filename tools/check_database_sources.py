@@ -33,8 +33,41 @@ HEADERS = {
     "Sentences": ["Key", "Sentences", "Code"],
     "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
     "Summary": ["Key", "ID", "Name", "High_green", "Bold"],
+    "Large_spills": ["Key", "Block", "ID", "Name_of_material", "Container",
+                     "Isolate_meters", "Isolate_feets",
+                     "Day_low_km", "Day_low_miles", "Day_moderate_km", "Day_moderate_miles",
+                     "Day_high_km", "Day_high_miles",
+                     "Night_low_km", "Night_low_miles", "Night_moderate_km", "Night_moderate_miles",
+                     "Night_high_km", "Night_high_miles"],
 }
+# Tables a database may leave out: checked when their file is there.
+OPTIONAL = {"Large_spills"}
 DISTANCE_FIELDS = HEADERS["Green"][2:]
+LARGE_SPILL_FIELDS = HEADERS["Large_spills"][5:]
+CONTAINERS = [
+    "Carro tanque de ferrocarril", "Camión cisterna o remolque", "Tanque nodriza agrícola",
+    "Varios cilindros pequeños", "Varios cilindros de una tonelada",
+    "Varios cilindros pequeños o un solo cilindro de una tonelada",
+]
+
+# Table 3 values read by hand from the printed book: ID, container, field pair, metric and
+# imperial figure.
+LARGE_SPILL_CHECKS = [
+    ("1017", "Carro tanque de ferrocarril", "Isolate", "1000", "3000"),
+    ("1017", "Carro tanque de ferrocarril", "Night_low", "11.0+", "7.0+"),
+    ("1017", "Varios cilindros pequeños o un solo cilindro de una tonelada", "Day_low", "1.3", "0.9"),
+    ("1005", "Carro tanque de ferrocarril", "Day_low", "1.6", "1.0"),
+    ("1005", "Tanque nodriza agrícola", "Night_low", "1.4", "0.9"),
+    ("1040", "Carro tanque de ferrocarril", "Night_low", "3.0", "1.8"),
+    ("1040", "Varios cilindros pequeños o un solo cilindro de una tonelada", "Isolate", "30", "100"),
+    ("1050", "Carro tanque de ferrocarril", "Night_low", "9.7", "6.1"),
+    ("2186", "Varios cilindros de una tonelada", "Night_high", "0.1", "0.1"),
+    ("1052", "Camión cisterna o remolque", "Isolate", "200", "700"),
+    ("1052", "Carro tanque de ferrocarril", "Day_moderate", "2.1", "1.3"),
+    ("1079", "Carro tanque de ferrocarril", "Day_moderate", "11.0+", "7.0+"),
+    ("1079", "Varios cilindros de una tonelada", "Night_low", "7.4", "4.3"),
+    ("1079", "Camión cisterna o remolque", "Day_high", "5.0", "3.3"),
+]
 
 # Rows read by hand from the printed book (Table 1 of ERG2024; the agents from the 2016
 # edition's lookup table with the imperial figures Table 1 prints beside the same metric
@@ -159,6 +192,7 @@ INTEGER_COLUMNS = {
     "Green": ["ID"],
     "Sentences": ["Key", "Code"],
     "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
+    "Large_spills": ["Key", "Block", "ID"],
 }
 
 # Reasonable bounds of the book's content.
@@ -178,6 +212,8 @@ class Report:
 
 def read_table(folder, name, report):
     path = os.path.join(folder, name + ".csv")
+    if name in OPTIONAL and not os.path.exists(path):
+        return []
     try:
         with open(path, "rb") as f:
             raw = f.read()
@@ -393,6 +429,8 @@ def check(folder):
         if n == "Third" and w["Third_product"] and not w["Second_product"]:
             report.fault("Water %s: third gas without a second" % w["ID"])
 
+    check_large_spills(t["Large_spills"], green, names, report)
+
     # Hand-picked rows against the book
     for id_text, name, guide, flags, rows in SPOT_CHECKS:
         r = names.get((id_text, name))
@@ -421,6 +459,55 @@ def check(folder):
         if got != gases:
             report.fault("spot check Water %s: gases %s, the book says %s" % (id_text, got, gases))
     return report.faults
+
+
+def check_large_spills(spills, green, names, report):
+    """Every value of Table 3 in the form the book prints, its gases those that Table 1 sends
+    to it, the gases of one block with equal rows, and hand-picked values as printed."""
+    if not spills:
+        return
+    metric = {"Isolate_meters": r"\d+"}
+    for r in spills:
+        where = "Large_spills %s %r" % (r["ID"], r["Container"])
+        if r["Container"] not in CONTAINERS:
+            report.fault("%s: unknown container" % where)
+        if not any(names.get((r["ID"], n)) for n in r["Name_of_material"].split(" / ")):
+            report.fault("%s: %r is not in Yellow" % (where, r["Name_of_material"]))
+        for n, field in enumerate(LARGE_SPILL_FIELDS):
+            pattern = metric.get(field, r"\d+" if field == "Isolate_feets" else r"\d+\.\d\+?")
+            if not re.fullmatch(pattern, r[field]):
+                report.fault("%s: %s %r is not a figure" % (where, field, r[field]))
+            if n % 2 == 1 and r[field].endswith("+") != r[LARGE_SPILL_FIELDS[n - 1]].endswith("+"):
+                report.fault("%s: %s and its metric figure disagree on \"+\"" % (where, field))
+    keys = [int(r["Key"]) for r in spills if r["Key"].isdigit()]
+    if keys != list(range(1, len(spills) + 1)):
+        report.fault("Large_spills: keys are not 1, 2, 3, ... in order")
+    seen = set()
+    for r in spills:
+        if (r["ID"], r["Container"]) in seen:
+            report.fault("Large_spills %s %r: repeated" % (r["ID"], r["Container"]))
+        seen.add((r["ID"], r["Container"]))
+    referred = {g["ID"] for g in green if g["LP_Isolate_meters"] == TABLE3_TEXT}
+    held = {str(int(r["ID"])) for r in spills if r["ID"].isdigit()}
+    for i in sorted(referred - held):
+        report.fault("Green %s sends to Table 3, which has no rows for it" % i)
+    for i in sorted(held - referred):
+        report.fault("Large_spills %s: Table 1 gives its large spills itself" % i)
+    blocks = {}
+    for r in spills:
+        blocks.setdefault(r["Block"], {}).setdefault(r["ID"], []).append(
+            [r["Container"]] + [r[f] for f in LARGE_SPILL_FIELDS])
+    for block, gases in blocks.items():
+        if len({str(v) for v in gases.values()}) != 1:
+            report.fault("Large_spills block %s: its gases have different rows" % block)
+    for id_text, container, pair, m, imperial in LARGE_SPILL_CHECKS:
+        found = [r for r in spills if r["ID"] == id_text and r["Container"] == container]
+        unit = "_meters" if pair == "Isolate" else "_km"
+        other = "_feets" if pair == "Isolate" else "_miles"
+        got = (found[0][pair + unit], found[0][pair + other]) if found else None
+        if got != (m, imperial):
+            report.fault("spot check Large_spills %s %r %s: %s, the book says %s"
+                         % (id_text, container, pair, got, (m, imperial)))
 
 
 def main(argv):

@@ -51,6 +51,23 @@ HEADERS = {
     "Sentences": ["Key", "Sentences", "Code"],
     "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
     "Summary": ["Key", "ID", "Name", "High_green", "Bold"],
+    "Large_spills": ["Key", "Block", "ID", "Name_of_material", "Container",
+                     "Isolate_meters", "Isolate_feets",
+                     "Day_low_km", "Day_low_miles", "Day_moderate_km", "Day_moderate_miles",
+                     "Day_high_km", "Day_high_miles",
+                     "Night_low_km", "Night_low_miles", "Night_moderate_km", "Night_moderate_miles",
+                     "Night_high_km", "Night_high_miles"],
+}
+
+# Transport containers of Table 3, in Spanish (our wording, faithful to the book's).
+CONTAINERS = {
+    "Rail tank car": "Carro tanque de ferrocarril",
+    "Highway tank truck or trailer": "Camión cisterna o remolque",
+    "Agricultural nurse tank": "Tanque nodriza agrícola",
+    "Multiple small cylinders": "Varios cilindros pequeños",
+    "Multiple ton cylinders": "Varios cilindros de una tonelada",
+    "Multiple small cylinders or single ton cylinder":
+        "Varios cilindros pequeños o un solo cilindro de una tonelada",
 }
 
 # Gases of Table 2: Spanish display name with the formula, and the index entry under which
@@ -658,6 +675,77 @@ def convert_table1(src):
     return rows
 
 
+# ---------------------------------------------------------------------------------------
+# Table 3 (large spills of six gases by transport container and wind), English
+
+TABLE3_HEAD_RE = re.compile(r"UN(\d{4}) (.+?): Large Spills")
+TABLE3_VALUES_RE = re.compile(
+    r"^(.*?)\s*(\d+)\s+\((\d+)\)" + r"\s+(\d+\.\d\+?)\s+\((\d+\.\d\+?)\)" * 6 + r"\s*$")
+# Lines of the printed headings and page furniture, never part of a container's name.
+TABLE3_FURNITURE_RE = re.compile(
+    r"TABLE 3|OF SIX COMMON|ISOLATE|in all Directions|DAY|wind|mph|km/h|Meters|"
+    r"^TRANSPORT$|^CONTAINER$|^Page \d+$")
+
+
+def run_pdftotext_layout(pdf):
+    try:
+        res = subprocess.run(["pdftotext", "-layout", pdf, "-"],
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True)
+    except FileNotFoundError:
+        fail("pdftotext not found: install poppler-utils")
+    return res.stdout.decode("utf-8")
+
+
+def convert_table3(src, names_by_id):
+    """Rows of Table 3: one per gas ID and container, in the printed order.
+
+    A block is the run of "UNnnnn name: Large Spills" headings printed together with the
+    rows under them (1050 and 2186 share one, as do the two names of 1040); each ID of a
+    block gets every row of it.  Container names that wrap are joined."""
+    text = run_pdftotext_layout(os.path.join(src, "erg2024-en", "pdf", "TIH_Table3.pdf"))
+    blocks = []        # [{"heads": [(id, name)], "rows": [(container, values)]}]
+    pending = []       # words of a container name printed above its figures
+    for line in text.splitlines():
+        head = TABLE3_HEAD_RE.search(line)
+        if head:
+            if not blocks or blocks[-1]["rows"]:
+                blocks.append({"heads": [], "rows": []})
+            blocks[-1]["heads"].append((head.group(1), clean_spaces(head.group(2))))
+            pending = []
+            continue
+        if not blocks:
+            continue
+        values = TABLE3_VALUES_RE.match(line)
+        if values:
+            container = clean_spaces(" ".join(pending + [values.group(1).strip()]))
+            if container not in CONTAINERS:
+                fail("Table 3: unknown transport container %r" % container)
+            blocks[-1]["rows"].append((container, list(values.groups()[1:])))
+            pending = []
+            continue
+        piece = clean_spaces(line)
+        if piece and not TABLE3_FURNITURE_RE.search(piece):
+            pending.append(piece)
+    if len(blocks) != 6:
+        fail("Table 3: %d blocks, the book prints six" % len(blocks))
+    rows = []
+    for number, block in enumerate(blocks, 1):
+        if not block["rows"]:
+            fail("Table 3: block %d has no rows" % number)
+        names = {}
+        for i, name in block["heads"]:
+            names.setdefault(i, []).append(name)
+        for i, printed in names.items():
+            # "Ammonia, anhydrous / Anhydrous ammonia": every name must be in the index.
+            for name in (n for p in printed for n in p.split(" / ")):
+                if name not in names_by_id.get(i, []):
+                    fail("Table 3: %s %r is not in the yellow index" % (i, name))
+            for container, values in block["rows"]:
+                rows.append([len(rows) + 1, number, i, " / ".join(printed),
+                             CONTAINERS[container]] + values)
+    return rows
+
+
 def convert_table2(src):
     path = os.path.join(src, "erg2024-en", "text-layout", "TIH_Table2.txt")
     with open(path, encoding="utf-8") as f:
@@ -873,6 +961,7 @@ def build_tables(src):
     return {
         "Yellow": yellow_rows, "Green": green, "Water": water,
         "Sentences": sentence_rows, "Guides_pages": page_rows, "Summary": [],
+        "Large_spills": convert_table3(src, names_by_id),
     }, missing_blue
 
 

@@ -56,6 +56,21 @@ class CheckCatchesFaults(unittest.TestCase):
         self.edit("Green", fn)
         self.assertTrue(any("1017" in f and "spot check" in f for f in self.faults()))
 
+    def test_large_spills_faults_are_caught_and_the_table_may_be_left_out(self):
+        def fn(rows):
+            for r in rows:
+                if r[2] == "1017" and r[4] == "Carro tanque de ferrocarril":
+                    r[13] = "11.0"     # night, low wind: the book prints 11.0+
+                if r[2] == "2186":
+                    r[5] = "300"       # no longer the rows of 1050, its block
+            return rows
+        self.edit("Large_spills", fn)
+        faults = self.faults()
+        self.assertTrue(any("1017" in f and "Night_low" in f and "spot check" in f for f in faults))
+        self.assertTrue(any("block 4" in f for f in faults))
+        os.remove(os.path.join(self.dir, "Large_spills.csv"))
+        self.assertEqual(self.faults(), [])
+
     def test_missing_water_row_of_a_flagged_entry_is_caught(self):
         self.edit("Green", lambda rows: [r for r in rows
                                          if r[1] != "Dimethyldichlorosilane (cuando es derramado en el agua)"])

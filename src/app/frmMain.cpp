@@ -156,6 +156,7 @@ void frmMain::Build_menus()
     mnuViewSummary = item(mnuView, "mnuViewSummary", "&Summary");
     mnuViewBar11 = separator(mnuView, "mnuViewBar11");
     mnuViewWelcome = item(mnuView, "mnuViewWelcome", "&Welcome Page");
+    mnuViewTable3 = item(mnuView, "mnuViewTable3", "Table &3");
 
     mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
@@ -229,6 +230,7 @@ void frmMain::Insert_Text_Language()
     mnuViewContent->setText(QStringLiteral("T&abla de Contenido"));
     mnuViewSummary->setText(QStringLiteral("&Resúmen"));
     mnuViewWelcome->setText(QStringLiteral("&Página de Bienvenida"));
+    mnuViewTable3->setText(QStringLiteral("Tabla &3"));
     mnuWindow->setTitle(QStringLiteral("Ve&ntana"));
     mnuWindowCascade->setText(QStringLiteral("Cascada"));
     mnuWindowTileHorizontal->setText(QStringLiteral("Mosaico &horizontal"));

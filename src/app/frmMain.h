@@ -138,6 +138,7 @@ public:
     QAction* mnuViewSummary;
     QAction* mnuViewBar11;
     QAction* mnuViewWelcome;
+    QAction* mnuViewTable3;  // shown only over a database that has Table 3
     QMenu* mnuWindow;
     QAction* mnuWindowCascade;
     QAction* mnuWindowTileHorizontal;

@@ -11,6 +11,7 @@
 #include "contents/frmContent.h"
 #include "data/Queries.h"
 #include "distances/Distances.h"
+#include "distances/Large_spills.h"
 #include "distances/frmGreen.h"
 #include "distances/frmWater.h"
 #include "guides/frmGuide.h"
@@ -154,6 +155,10 @@ void frmMain::Connect_commands()
         Hourglass busy(this);
         Show_welcome();
     });
+    connect(mnuViewTable3, &QAction::triggered, this, [this] {
+        Hourglass busy(this);
+        Open_table3(QString());
+    });
     connect(mnuView, &QMenu::aboutToShow, this, &frmMain::mnuView_Click);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::mnuWindow_Click);
     connect(mnuWindowCascade, &QAction::triggered, mdiArea, &QMdiArea::cascadeSubWindows);
@@ -249,6 +254,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* button)
 void frmMain::mnuView_Click()
 {
     mnuViewSummary->setEnabled(!Summary_empty && Section_built(Section::Summary));
+    mnuViewTable3->setVisible(Large_spills_present());
 }
 
 void frmMain::Find()

@@ -6,6 +6,8 @@
 #include "app/frmMain.h"
 #include "charts/frmPlacard.h"
 #include "contents/frmText1.h"
+#include "distances/Distances.h"
+#include "distances/Large_spills.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -91,12 +93,15 @@ const std::array<Content_entry, kContent_entries>& Content_entries()
         {"Tabla de distancias de aislamiento inicial y acción protectora", A::Distances_table, ""},
         {"- Introducción", A::Document, "intro_TIIPAD.rtf"},
         {"- Como usar la tabla", A::Document, "Use_TIIPAD.rtf"},
+        {"Tabla 3", A::Table3, ""},
     }};
     return entries;
 }
 
 bool Entry_available(Entry_action action)
 {
+    if (action == Entry_action::Table3)
+        return Large_spills_present();
     const std::optional<Section> section = Section_of(action);
     if (!section)
         return true;
@@ -147,6 +152,9 @@ frmContent::frmContent(QWidget* parent)
         }
         // A section whose window is not part of the program yet stays greyed.
         entry->setEnabled(Entry_available(entries[i].action));
+        // Table 3 is not greyed but left out over a database without it.
+        if (entries[i].action == Entry_action::Table3)
+            entry->setVisible(Entry_available(entries[i].action));
         entry->installEventFilter(this);
         lblTextLabel[i] = entry;
     }
@@ -187,11 +195,14 @@ void frmContent::Form_Resize()
 
     int top = lblTitle[1]->y() + lblTitle[1]->height() + twips(240);
     for (QLabel* entry : lblTextLabel) {
+        // A left-out entry takes no room.
         entry->setGeometry(0, top, data_width, 0);
+        if (entry->isHidden())
+            continue;
         Fit_height(entry);
         top += entry->height();
     }
-    const int data_height = lblTextLabel.back()->y() + lblTextLabel.back()->height();
+    const int data_height = top;
     frmData->setGeometry(twips(120), frmData->y(), data_width, data_height);
 
     const bool scrolls = data_height + twips(120) > inner_height;
@@ -278,6 +289,7 @@ void frmContent::lblTextLabel_Click(int Index)
     case Entry_action::Rail_cars: Load_rail_cars(); return;
     case Entry_action::Road_trailers: Load_road_trailers(); return;
     case Entry_action::Placards: Load_placards(); return;
+    case Entry_action::Table3: Open_table3(QString()); return;
     default:
         // The same opening as the main window's command for that section.
         if (Entry_available(entry.action))

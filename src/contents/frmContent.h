@@ -28,6 +28,7 @@ enum class Entry_action {
     Water_list,       // the water-reactive list
     Guides,           // the guide chooser
     Distances_table,  // the table of distances
+    Table3,           // the large spills by container, when the database has them
 };
 
 struct Content_entry {
@@ -36,12 +37,13 @@ struct Content_entry {
     const char* file; // the document's file name in the content folder, or ""
 };
 
-constexpr int kContent_entries = 30;
+constexpr int kContent_entries = 31;
 const std::array<Content_entry, kContent_entries>& Content_entries();
 
 // Whether the window behind an entry is part of the program: the index
 // pages, the water list, the guide chooser and the distances table open
-// through the main window's sections and are available when it has them.
+// through the main window's sections and are available when it has them;
+// Table 3 is available when the database has it.
 bool Entry_available(Entry_action action);
 
 class frmContent : public QWidget {

@@ -76,10 +76,12 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
     const QString file = table.name + QStringLiteral(".csv");
     const QString path = QDir(folder).filePath(file);
     if (!QFile::exists(path)) {
-        if (table.may_be_empty)
+        if (table.may_be_empty || table.optional)
             return;
         throw Build_error{QStringLiteral("%1: falta el archivo de la tabla %2.").arg(file, table.name)};
     }
+    if (table.optional)
+        db.Execute_native(schema::Create_table_sql(table));
     const csv::Parsed parsed = csv::Parse(Read_text(path, file));
     if (!parsed.error.isEmpty())
         throw Build_error{QStringLiteral("%1: %2.").arg(Where(file, parsed.error_line), parsed.error)};

@@ -168,6 +168,17 @@ QString Water_list_SQL()
     return Water_start() + QStringLiteral(" ORDER BY Water.ID");
 }
 
+QString Large_spills_SQL()
+{
+    return QStringLiteral("SELECT * FROM Large_spills ORDER BY Key");
+}
+
+QString Large_spills_of_SQL(const QString& id)
+{
+    return QStringLiteral("SELECT * FROM Large_spills WHERE ID = ") + q + Quoted(id, u'"') + q
+         + QStringLiteral(" ORDER BY Key");
+}
+
 QString Water_one_SQL(const QString& id)
 {
     return Water_start() + QStringLiteral(" AND Water.ID = ") + q + Quoted(id, u'"') + q

@@ -45,6 +45,10 @@ QString Guide_page_SQL(const QString& guide_number);
 QString Distances_table_SQL();
 QString Distances_lookup(const QString& id, const QString& name, const QString& suffix);
 
+// Large spills of the six gases by transport container, in the book's order.
+QString Large_spills_SQL();
+QString Large_spills_of_SQL(const QString& id);
+
 // Water-reactive materials.
 QString Water_list_SQL();
 QString Water_one_SQL(const QString& id);

@@ -37,6 +37,12 @@ const std::vector<Table>& Tables()
         {QStringLiteral("Sentences"), {N("Key"), T("Sentences"), N("Code")}, false},
         {QStringLiteral("Guides_pages"), {N("Key"), N("Guide_page"), N("Sentences_key")}, false},
         {QStringLiteral("Summary"), {N("Key"), T("ID"), T("Name"), N("High_green"), N("Bold")}, true},
+        {QStringLiteral("Large_spills"),
+         {N("Key"), N("Block"), T("ID"), T("Name_of_material"), T("Container"), T("Isolate_meters"),
+          T("Isolate_feets"), T("Day_low_km"), T("Day_low_miles"), T("Day_moderate_km"), T("Day_moderate_miles"),
+          T("Day_high_km"), T("Day_high_miles"), T("Night_low_km"), T("Night_low_miles"), T("Night_moderate_km"),
+          T("Night_moderate_miles"), T("Night_high_km"), T("Night_high_miles")},
+         false, true},
     };
     return tables;
 }
@@ -52,21 +58,26 @@ const Table* Find_table(const QString& name)
 QString Create_tables_sql()
 {
     QString sql;
-    for (const Table& t : Tables()) {
-        QStringList columns;
-        for (const Field& f : t.fields) {
-            QString column = f.name + (f.type == Type::Integer ? QStringLiteral(" INTEGER") : QStringLiteral(" TEXT"));
-            if (f.name == QLatin1String("Key") && t.name == QLatin1String("Sentences"))
-                column += QStringLiteral(" PRIMARY KEY");
-            if (f.name == QLatin1String("Key") && t.name == QLatin1String("Summary"))
-                column += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
-            if (Is_name_column(t.name, f.name))
-                column += QStringLiteral(" COLLATE ES");
-            columns << column;
-        }
-        sql += QStringLiteral("CREATE TABLE %1 (%2);\n").arg(t.name, columns.join(QStringLiteral(", ")));
-    }
+    for (const Table& t : Tables())
+        if (!t.optional)
+            sql += Create_table_sql(t);
     return sql;
+}
+
+QString Create_table_sql(const Table& t)
+{
+    QStringList columns;
+    for (const Field& f : t.fields) {
+        QString column = f.name + (f.type == Type::Integer ? QStringLiteral(" INTEGER") : QStringLiteral(" TEXT"));
+        if (f.name == QLatin1String("Key") && t.name == QLatin1String("Sentences"))
+            column += QStringLiteral(" PRIMARY KEY");
+        if (f.name == QLatin1String("Key") && t.name == QLatin1String("Summary"))
+            column += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+        if (Is_name_column(t.name, f.name))
+            column += QStringLiteral(" COLLATE ES");
+        columns << column;
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2);\n").arg(t.name, columns.join(QStringLiteral(", ")));
 }
 
 QString Create_indexes_sql()

@@ -1,5 +1,6 @@
-// The six tables of the guidebook database, as the builder creates them and
-// as the program reads them.
+// The tables of the guidebook database, as the builder creates them and as
+// the program reads them: six that every database has, and the large spills
+// by transport container, which a database may leave out.
 #pragma once
 
 #include <QString>
@@ -20,14 +21,18 @@ struct Table {
     QString name;
     std::vector<Field> fields;
     bool may_be_empty; // only Summary starts empty
+    bool optional = false; // a database without it is still whole
 };
 
 const std::vector<Table>& Tables();
 const Table* Find_table(const QString& name);
 
-// CREATE TABLE statements for all six tables. Name columns compare with the
-// "ES" collation so "acido" equals "ÁCIDO".
+// CREATE TABLE statements for the six tables every database has. Name
+// columns compare with the "ES" collation so "acido" equals "ÁCIDO".
 QString Create_tables_sql();
+// The CREATE TABLE statement of one table (an optional one is made only when
+// there are rows for it).
+QString Create_table_sql(const Table& table);
 // Indexes for every join and order the program's queries use; made after
 // the rows are in, which is faster.
 QString Create_indexes_sql();

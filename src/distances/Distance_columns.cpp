@@ -3,11 +3,16 @@
 #include "distances/Distance_columns.h"
 
 #include "data/RecordSet.h"
+#include "distances/Distances.h"
+#include "distances/Large_spills.h"
 #include "platform/Twips.h"
 
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -45,14 +50,6 @@ int Minimum_name()
     return twips(2400);
 }
 
-void Fill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QLabel* New_heading(QWidget* parent, bool bold, Qt::Alignment align = Qt::AlignCenter)
 {
     return New_text_label(parent, align, bold);
@@ -84,6 +81,44 @@ bool Left_press(QEvent* event)
 }
 
 } // namespace
+
+void Fill(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+const QColor& Heading_gray()
+{
+    return kHeading_gray;
+}
+
+const QColor& Panel_gray()
+{
+    return kPanel_gray;
+}
+
+bool Page_by_key(QScrollBar* bar, int key)
+{
+    switch (key) {
+    case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); return true;
+    case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); return true;
+    case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
+    case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
+    case Qt::Key_Home: bar->setValue(0); return true;
+    case Qt::Key_End: bar->setValue(bar->maximum()); return true;
+    default: return false;
+    }
+}
+
+void Page_by_wheel(QScrollBar* bar, const QWheelEvent* event)
+{
+    const int notches = event->angleDelta().y() / 120;
+    if (notches != 0 && bar->isVisible())
+        bar->setValue(bar->value() - 3 * notches);
+}
 
 const std::array<QString, Value_count>& Value_fields()
 {
@@ -331,6 +366,22 @@ void Distance_row::Create(QWidget* parent, bool with_banner)
         note = New_heading(parent, true);
         note->hide();
     }
+    if (Large_spills_present()) {
+        cmdTable3 = new QPushButton(Table3_reference(), parent);
+        cmdTable3->setFlat(true);
+        cmdTable3->setCursor(Qt::PointingHandCursor);
+        QFont link = cmdTable3->font();
+        link.setBold(true);
+        link.setUnderline(true);
+        cmdTable3->setFont(link);
+        QPalette palette = cmdTable3->palette();
+        palette.setColor(QPalette::ButtonText, QColor(0, 0, 192));
+        cmdTable3->setPalette(palette);
+        cmdTable3->setToolTip(QStringLiteral("Abrir la Tabla 3 en este gas"));
+        Fill(cmdTable3, kPanel_gray);  // over the column lines of its group, which it spans
+        cmdTable3->hide();
+        QObject::connect(cmdTable3, &QPushButton::clicked, cmdTable3, [this] { Open_table3(lblID->text()); });
+    }
     if (with_banner) {
         lblDanger = New_heading(parent, true);
         Fill(lblDanger, kBanner_back);
@@ -382,9 +433,12 @@ void Distance_row::Fill_values(const RecordSet& records)
 
 void Distance_row::Show_values(bool visible)
 {
+    const bool linked = cmdTable3 && notes[1]->text() == Table3_reference();
+    if (cmdTable3)
+        cmdTable3->setVisible(visible && linked);
     for (int group = 0; group < 2; ++group) {
         const bool noted = !notes[group]->text().isEmpty();
-        notes[group]->setVisible(visible && noted);
+        notes[group]->setVisible(visible && noted && !(group == 1 && linked));
         for (int column = group * 6; column < group * 6 + 6; ++column)
             values[column]->setVisible(visible && !noted);
     }
@@ -399,6 +453,8 @@ void Distance_row::Place(const Distance_grid& grid, int top, int height)
     for (int group = 0; group < 2; ++group)
         notes[group]->setGeometry(grid.group_left(group == 1), top,
                                   grid.group_right(group == 1) - grid.group_left(group == 1), height);
+    if (cmdTable3)
+        cmdTable3->setGeometry(notes[1]->geometry().adjusted(1, 0, 0, 0));  // the group's own line stays
     if (lblDanger) {
         const int left = grid.group_left(false) + twips(10);
         lblDanger->setGeometry(left, top, grid.right - left, height);

@@ -10,7 +10,10 @@
 
 #include <array>
 
+class QPushButton;
+class QScrollBar;
 class QSvgRenderer;
+class QWheelEvent;
 
 namespace vexo {
 
@@ -114,6 +117,9 @@ struct Distance_row {
     std::array<QLabel*, Value_count> values{};
     std::array<QLabel*, 2> notes{};  // small, large: a text the book gives instead of figures
     QLabel* lblDanger = nullptr;
+    // In place of the large-spill note that sends the reader to Table 3,
+    // when the database has it: opens Table 3 at this row's gas.
+    QPushButton* cmdTable3 = nullptr;
 
     // Creates the cells in `parent`; with_banner for the table's rows.
     void Create(QWidget* parent, bool with_banner);
@@ -139,6 +145,18 @@ struct Data_panels {
 
 // Row height that holds a name on two lines.
 int Distance_row_height(const QFont& font);
+
+// The background of a widget in one colour; the grays behind the headings
+// and behind the value columns of the rows.
+void Fill(QWidget* widget, const QColor& colour);
+const QColor& Heading_gray();
+const QColor& Panel_gray();
+
+// The paging of these windows: page, arrow, Home and End keys move the scroll
+// bar as its own controls do (false for any other key); a wheel notch moves
+// it three rows.
+bool Page_by_key(QScrollBar* bar, int key);
+void Page_by_wheel(QScrollBar* bar, const QWheelEvent* event);
 
 // A plain-text label that wraps, as the headings and notes of these windows use.
 QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold = false);

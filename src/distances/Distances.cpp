@@ -7,6 +7,7 @@
 #include "data/Queries.h"
 #include "distances/frmGreen.h"
 #include "distances/frmGreenBox.h"
+#include "distances/frmTable3.h"
 #include "distances/frmWater.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Twips.h"
@@ -37,6 +38,14 @@ void Open_water_material(const QString& id)
     Close_child<frmWater>();
     Water_SQL = sql::Water_one_SQL(id);
     Reopen_child<frmWater>();
+}
+
+void Open_table3(const QString& id)
+{
+    if (!Large_spills_present())
+        return;
+    frmTable3::Opened_at = id;
+    Reopen_child<frmTable3>();
 }
 
 void Open_distances_box()

@@ -13,6 +13,8 @@ void Open_distances_table();
 void Open_water_list();
 // The water-reactive list of one material (a danger banner of the table).
 void Open_water_material(const QString& id);
+// Table 3 at the gas `id` ("" for its first page), when the database has it.
+void Open_table3(const QString& id);
 // The distances box of the material that `Box_SQL` selects.
 void Open_distances_box();
 // Lets the guide page viewer's distances button open the distances box; run

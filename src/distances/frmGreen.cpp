@@ -214,23 +214,14 @@ bool frmGreen::eventFilter(QObject* watched, QEvent* event)
 
 void frmGreen::wheelEvent(QWheelEvent* event)
 {
-    const int notches = event->angleDelta().y() / 120;
-    if (notches != 0 && vscData->isVisible())
-        vscData->setValue(vscData->value() - 3 * notches);
+    Page_by_wheel(vscData, event);
     event->accept();
 }
 
 void frmGreen::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_PageDown: vscData->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_PageUp: vscData->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_Down: vscData->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_Up: vscData->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Home: vscData->setValue(0); break;
-    case Qt::Key_End: vscData->setValue(vscData->maximum()); break;
-    default: QWidget::keyPressEvent(event); return;
-    }
+    if (!Page_by_key(vscData, event->key()))
+        QWidget::keyPressEvent(event);
 }
 
 void frmGreen::resizeEvent(QResizeEvent* event)

@@ -9,6 +9,7 @@
 #include "guides/Sentence_marks.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Platform.h"
+#include "printing/Large_spills_print.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -173,6 +174,8 @@ void Guide_page_print::print_IIPAD()
                         field("SP_Protect_Day_miles"), field("SP_Protect_Night_km"), field("SP_Protect_Night_miles"));
     Print_section_IIPAD(false, field("LP_Isolate_meters"), field("LP_Isolate_feets"), field("LP_Protect_Day_km"),
                         field("LP_Protect_Day_miles"), field("LP_Protect_Night_km"), field("LP_Protect_Night_miles"));
+    // Where the book sends a large spill to Table 3, its rows follow.
+    Print_large_spills(engine, field("ID"));
     engine.End_page();
 }
 

@@ -197,6 +197,7 @@ void tst_frmMain_commands::menu_items_data()
     row("mnuViewContent", "T&abla de Contenido");
     row("mnuViewSummary", "&Resúmen");
     row("mnuViewWelcome", "&Página de Bienvenida");
+    row("mnuViewTable3", "Tabla &3");
     row("mnuWindowCascade", "Cascada");
     row("mnuWindowTileHorizontal", "Mosaico &horizontal");
     row("mnuWindowTileVertical", "Mosaico &vertical");
@@ -233,7 +234,8 @@ void tst_frmMain_commands::menus_in_order()
     QCOMPARE(names(main_->mnuView),
              (QStringList{"mnuViewToolbar", "mnuViewToolbarL", "-", "mnuViewID", "mnuViewMaterial", "mnuViewGuide", "-",
                           "mnuViewPlacard", "mnuViewTrailer", "mnuViewTanks", "mnuViewTIIPAD", "mnuViewLDWRM",
-                          "mnuViewChemWeap", "-", "mnuViewContent", "mnuViewSummary", "-", "mnuViewWelcome"}));
+                          "mnuViewChemWeap", "-", "mnuViewContent", "mnuViewSummary", "-", "mnuViewWelcome",
+                          "mnuViewTable3"}));
     QCOMPARE(names(main_->mnuHelp), QStringList{"mnuHelpAbout"});
 }
 

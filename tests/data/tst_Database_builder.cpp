@@ -11,6 +11,11 @@ using namespace vexo;
 
 namespace {
 
+const QByteArray kLarge_spills_header =
+    "Key,Block,ID,Name_of_material,Container,Isolate_meters,Isolate_feets,Day_low_km,Day_low_miles,"
+    "Day_moderate_km,Day_moderate_miles,Day_high_km,Day_high_miles,Night_low_km,Night_low_miles,"
+    "Night_moderate_km,Night_moderate_miles,Night_high_km,Night_high_miles\n";
+
 void Write(const QString& path, const QByteArray& text)
 {
     QFile f(path);
@@ -79,6 +84,14 @@ void tst_Database_builder::builds_a_database_the_program_can_query()
     // Summary.csv is optional: the table starts empty and takes rows.
     db->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
     QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
+    // Large_spills.csv is optional too: without it the table is not made.
+    QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset(sql::Large_spills_SQL()));
+    Write(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,"
+                                              "1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
+    QCOMPARE(Build_database(dir_->path(), dir_->filePath("with_spills.mdb")), QString());
+    auto with_spills = Database::Open(dir_->filePath("with_spills.mdb"));
+    auto spills = with_spills->OpenRecordset(sql::Large_spills_of_SQL("1017"));
+    QCOMPARE(spills->Field("Night_low_km"), QStringLiteral("11.0+"));
 }
 
 void tst_Database_builder::refuses_bad_sources_data()
@@ -112,6 +125,9 @@ void tst_Database_builder::refuses_bad_sources_data()
                                            << "Sentences.csv, línea 1: el campo Code está repetido en el encabezado.";
     QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n1017,Cl\xf3ro\n")
                                << "Yellow.csv, línea 2: el archivo no está en UTF-8.";
+    QTest::newRow("optional table, a field missing")
+        << "Large_spills.csv" << QByteArray(kLarge_spills_header).replace(",Night_high_miles", "")
+        << "Large_spills.csv, línea 1: falta el campo Night_high_miles en el encabezado.";
 }
 
 void tst_Database_builder::refuses_bad_sources()

@@ -10,6 +10,7 @@
 #include "app/General.h"
 #include "data/Database.h"
 #include "data/Queries.h"
+#include "data/Schema.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "printing/Guide_page_print.h"
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void distances_page_only_with_the_distances_button_data();
     void distances_page_only_with_the_distances_button();
     void distances_are_written_as_sentences();
+    void table3_rows_follow_the_large_spill();
     void distance_pair_data();
     void distance_pair();
     void print_button_job_data();
@@ -334,6 +336,48 @@ void tst_Guide_page_print::distances_are_written_as_sentences()
     const Printed title = body[0];
     QVERIFY(title.bold);
     QCOMPARE(title.x, (kWidth - title.text.size() * 120) / 2);
+}
+
+void tst_Guide_page_print::table3_rows_follow_the_large_spill()
+{
+    Main_database->Execute_native(
+        schema::Create_table_sql(*schema::Find_table(QStringLiteral("Large_spills")))
+        + QStringLiteral("INSERT INTO Large_spills VALUES "
+                         "(1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', "
+                         "'6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'), "
+                         "(2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', '1000', '1.9', "
+                         "'1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');"));
+    auto page = Open_page(true, true);
+    Print(*page);
+    Main_database->Execute_native(QStringLiteral("DROP TABLE Large_spills;"));
+    // The rows follow the large-spill paragraph, on the distances sheet and
+    // the next; wrapped lines are put back together.
+    QString printed;
+    for (int sheet = 3; sheet <= journal_.sheets; ++sheet)
+        for (const Printed& p : Body(sheet))
+            printed += p.text + (p.text.endsWith(u' ') ? QString() : QStringLiteral("\n"));
+    const QStringList expected{
+        Protect(QStringLiteral("Consulte la Tabla 3")),
+        QStringLiteral("DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)"),
+        QStringLiteral("Carro tanque de ferrocarril"),
+        QStringLiteral("Primero AISLAR a la Redonda: 1000 metros, 3000 pies"),
+        QStringLiteral("DIA: ") + Protect(QString()).chopped(1),
+        QStringLiteral("viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas"),
+        QStringLiteral("viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas"),
+        QStringLiteral("viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas"),
+        QStringLiteral("NOCHE: ") + Protect(QString()).chopped(1),
+        QStringLiteral("viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas"),
+        QStringLiteral("Varios cilindros de una tonelada"),
+        QStringLiteral("Primero AISLAR a la Redonda: 300 metros, 1000 pies"),
+        QStringLiteral("\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."),
+    };
+    qsizetype at = 0;
+    for (const QString& text : expected) {
+        const qsizetype found = printed.indexOf(text, at);
+        if (found < 0)
+            QFAIL(qPrintable(QStringLiteral("not printed after %1: %2\n%3").arg(at).arg(text, printed)));
+        at = found + text.size();
+    }
 }
 
 void tst_Guide_page_print::distance_pair_data()

@@ -1,0 +1,266 @@
+// Table 3: every gas's cells by container as the committed source holds
+// them, the page each opening starts at, the one-click links of the distances
+// table and box, and databases without the table or with it incomplete.
+#include "Distances_program.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "contents/frmContent.h"
+#include "data/Csv.h"
+#include "data/Queries.h"
+#include "data/Schema.h"
+#include "distances/Distances.h"
+#include "distances/frmGreen.h"
+#include "distances/frmGreenBox.h"
+#include "distances/frmTable3.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace vexo;
+
+namespace {
+
+const QString kNot_valid =
+    QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida.");
+
+QString Table3_rows()
+{
+    return schema::Create_table_sql(*schema::Find_table(QStringLiteral("Large_spills")))
+         + QStringLiteral(R"sql(
+INSERT INTO Large_spills VALUES
+  (1, 1, '1005', 'Ammonia, anhydrous', 'Carro tanque de ferrocarril', '300', '1000', '1.6', '1.0', '1.2', '0.8',
+   '1.0', '0.6', '4.1', '2.6', '2.1', '1.3', '1.3', '0.8'),
+  (2, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1',
+   '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'),
+  (3, 3, '1050', 'Hydrogen chloride, anhydrous', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3',
+   '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1'),
+  (4, 3, '2186', 'Hydrogen chloride, refrigerated liquid', 'Varios cilindros de una tonelada', '30', '100', '0.4',
+   '0.3', '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1');
+)sql");
+}
+
+QString Green_rows()
+{
+    const QString refer = QStringList(6, QStringLiteral("'Consulte la Tabla 3'")).join(u',');
+    return QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'Gases Tóxicos y/o Corrosivos', 2);
+INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2);
+INSERT INTO Yellow VALUES ('1017', 'Chlorine', 124, 1, 1, 1, NULL, NULL, NULL, NULL);
+INSERT INTO Water VALUES ('2977', 'Fluoruro de hidrógeno (HF)', '1052', 'Hydrogen fluoride', '', '', '', '', '', '');
+INSERT INTO Green VALUES
+  (1005, 'Ammonia, anhydrous ', '30', '100', '0.1', '0.1', '0.2', '0.1', %1),
+  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', %1),
+  (1076, 'Phosgene ', '100', '300', '0.6', '0.4', '2.5', '1.6', '500', '1500', '3.0', '1.9', '9.5', '5.9'),
+  (2186, 'Hydrogen chloride, refrigerated liquid ', '30', '100', '0.1', '0.1', '0.3', '0.2', %1);
+)sql").arg(refer);
+}
+
+// The committed rows of Table 3: per gas, its containers with their cells as shown.
+QMap<QString, QList<QStringList>> Committed_rows()
+{
+    QFile file(QStringLiteral(VEXO_SOURCE_DIR "/resources/database/Large_spills.csv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const csv::Parsed parsed = csv::Parse(QString::fromUtf8(file.readAll()));
+    QMap<QString, QList<QStringList>> rows;
+    for (size_t r = 1; r < parsed.rows.size(); ++r) {
+        const QStringList& f = parsed.rows[r].fields;
+        QStringList shown{f[4]};
+        for (int column = 0; column < 14; ++column)
+            shown << (column % 2 ? u'(' + f[5 + column] + u')' : f[5 + column]);
+        rows[f[2]] << shown;
+    }
+    return rows;
+}
+
+// The page line that shows the gas's heading, or -1.
+int Heading_line(const frmTable3& table, const QString& id)
+{
+    for (int index = 0; index < frmTable3::kRows; ++index)
+        if (!table.lblBlock[index]->isHidden() && table.lblBlock[index]->text().contains(id + QStringLiteral("  ")))
+            return index;
+    return -1;
+}
+
+QStringList Line_cells(const frmTable3& table, int index)
+{
+    QStringList cells{table.lblContainer[index]->text()};
+    for (const QLabel* value : table.lblValue[index])
+        cells << value->text();
+    return cells;
+}
+
+} // namespace
+
+class tst_frmTable3 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opens_at_each_gas_with_its_cells_data();
+    void opens_at_each_gas_with_its_cells();
+    void keys_page_through_the_table();
+    void each_table3_cell_opens_its_gas_data();
+    void each_table3_cell_opens_its_gas();
+    void entries_follow_the_table_data();
+    void entries_follow_the_table();
+    void incomplete_table_is_not_valid_data();
+    void incomplete_table_is_not_valid();
+};
+
+void tst_frmTable3::opens_at_each_gas_with_its_cells_data()
+{
+    QTest::addColumn<QString>("id");
+    for (const char* id : {"1005", "1017", "1040", "1050", "2186", "1052", "1079"})
+        QTest::newRow(id) << QString::fromLatin1(id);
+}
+
+void tst_frmTable3::opens_at_each_gas_with_its_cells()
+{
+    QFETCH(QString, id);
+    const QList<QStringList> expected = Committed_rows().value(id);
+    QVERIFY(!expected.isEmpty());
+    auto program = test::Distances_program::On_copy_of(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+    QVERIFY(program);
+    Open_table3(id);
+    frmTable3* table = Find_child<frmTable3>();
+    QVERIFY(table);
+    const int heading = Heading_line(*table, id);
+    QVERIFY(heading >= 0);
+    // At the top of the page, unless the gas is on the last page.
+    QVERIFY(heading == 0 || table->vscData->value() == table->vscData->maximum());
+    QVERIFY(heading + expected.size() < frmTable3::kRows);
+    for (qsizetype k = 0; k < expected.size(); ++k)
+        QCOMPARE(Line_cells(*table, heading + 1 + static_cast<int>(k)), expected[k]);
+    QCOMPARE(table->lblBlock[heading]->palette().color(QPalette::Window), QColor(255, 255, 0));
+}
+
+void tst_frmTable3::keys_page_through_the_table()
+{
+    auto program = test::Distances_program::On_copy_of(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+    QVERIFY(program);
+    Open_table3(QString());
+    frmTable3* table = Find_child<frmTable3>();
+    QVERIFY(table);
+    // Six headings and 22 container lines.
+    QCOMPARE(table->vscData->maximum(), 28 - frmTable3::kRows);
+    QCOMPARE(Heading_line(*table, QStringLiteral("1005")), 0);
+    QTest::keyClick(table, Qt::Key_PageDown);
+    QCOMPARE(table->vscData->value(), table->vscData->maximum());
+    QCOMPARE(Heading_line(*table, QStringLiteral("1079")), frmTable3::kRows - 5);
+    QCOMPARE(table->lblValue[frmTable3::kRows - 4][2]->text(), QStringLiteral("11.0+"));
+    QTest::keyClick(table, Qt::Key_Up);
+    QCOMPARE(table->vscData->value(), table->vscData->maximum() - 1);
+    QTest::keyClick(table, Qt::Key_Home);
+    QCOMPARE(Heading_line(*table, QStringLiteral("1005")), 0);
+}
+
+void tst_frmTable3::each_table3_cell_opens_its_gas_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("night_low_km");  // first container's
+    QTest::newRow("1005") << "1005" << "Ammonia, anhydrous" << "4.1";
+    QTest::newRow("1017") << "1017" << "Chlorine" << "11.0+";
+    QTest::newRow("2186 shares 1050's rows") << "2186" << "Hydrogen chloride, refrigerated liquid" << "1.0";
+}
+
+void tst_frmTable3::each_table3_cell_opens_its_gas()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, name);
+    QFETCH(QString, night_low_km);
+    test::Distances_program program(Green_rows() + Table3_rows());
+    const auto opened_at_gas = [&] {
+        frmTable3* table = Find_child<frmTable3>();
+        const int heading = table ? Heading_line(*table, id) : -1;
+        return heading >= 0 && table->lblValue[heading + 1][8]->text() == night_low_km;
+    };
+
+    Open_distances_table();
+    frmGreen* green = Find_child<frmGreen>();
+    QVERIFY(green);
+    int shown = 0;
+    for (Distance_row& row : green->rows) {
+        if (row.lblID->isHidden())
+            continue;
+        // Only the rows that Table 1 sends to Table 3 carry the link.
+        const bool referred = row.lblID->text() != QLatin1String("1076");
+        QCOMPARE(row.cmdTable3->isVisibleTo(green), referred);
+        QVERIFY(!row.notes[1]->isVisibleTo(green));
+        shown += referred;
+        if (row.lblID->text() == id)
+            row.cmdTable3->click();
+    }
+    QCOMPARE(shown, 3);
+    QVERIFY(opened_at_gas());
+
+    Close_child<frmTable3>();
+    Box_SQL = sql::Distances_lookup(id, name, QString());
+    Open_distances_box();
+    frmGreenBox* box = Find_child<frmGreenBox>();
+    QVERIFY(box);
+    QVERIFY(box->row.cmdTable3->isVisibleTo(box));
+    box->row.cmdTable3->click();
+    QVERIFY(opened_at_gas());
+}
+
+void tst_frmTable3::entries_follow_the_table_data()
+{
+    QTest::addColumn<bool>("with_table");
+    QTest::newRow("with Table 3") << true;
+    QTest::newRow("without Table 3") << false;
+}
+
+void tst_frmTable3::entries_follow_the_table()
+{
+    QFETCH(bool, with_table);
+    test::Distances_program program(Green_rows() + (with_table ? Table3_rows() : QString()));
+    QVERIFY(Main_form->valid_database());
+    QVERIFY(program.ui.shown.isEmpty());
+
+    Q_EMIT Main_form->mnuView->aboutToShow();
+    QCOMPARE(Main_form->mnuViewTable3->isVisible(), with_table);
+    Reopen_child<frmContent>();
+    frmContent* contents = Find_child<frmContent>();
+    QVERIFY(contents);
+    QCOMPARE(contents->lblTextLabel.back()->text(), QStringLiteral("Tabla 3"));
+    QCOMPARE(contents->lblTextLabel.back()->isVisibleTo(contents), with_table);
+    contents->lblTextLabel_Click(kContent_entries - 1);
+    QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
+    Close_child<frmTable3>();
+
+    // Without the table, the cells say where the figures are, as the book does.
+    Open_distances_table();
+    const Distance_row& row = Find_child<frmGreen>()->rows[0];
+    QCOMPARE(row.cmdTable3 && row.cmdTable3->isVisibleTo(row.lblID->window()), with_table);
+    QCOMPARE(row.notes[1]->isVisibleTo(row.lblID->window()), !with_table);
+    QCOMPARE(row.notes[1]->text(), QStringLiteral("Consulte la Tabla 3"));
+    Open_table3(QStringLiteral("1017"));
+    QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
+}
+
+void tst_frmTable3::incomplete_table_is_not_valid_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::newRow("a field missing")
+        << "CREATE TABLE Large_spills (Key INTEGER, Block INTEGER, ID TEXT, Name_of_material TEXT, Container TEXT);\n"
+           "INSERT INTO Large_spills VALUES (1, 1, '1017', 'Chlorine', 'Carro tanque de ferrocarril');\n";
+    QTest::newRow("no rows")
+        << schema::Create_table_sql(*schema::Find_table(QStringLiteral("Large_spills")));
+}
+
+void tst_frmTable3::incomplete_table_is_not_valid()
+{
+    QFETCH(QString, table);
+    test::Distances_program program(Green_rows() + table);
+    QVERIFY(!Main_form->valid_database());
+    QCOMPARE(program.ui.texts(), QStringList{kNot_valid});
+}
+
+QTEST_MAIN(tst_frmTable3)
+#include "tst_frmTable3.moc"
