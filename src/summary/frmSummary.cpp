@@ -10,6 +10,7 @@
 #include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "platform/Platform.h"
+#include "printing/Summary_print.h"
 #include "summary/Summary_store.h"
 
 #include <QCheckBox>
@@ -240,6 +241,16 @@ void frmSummary::cmdChemWeap_Click()
 {
     Hourglass busy(Qt::BusyCursor);
     Open_chemical_agents();
+}
+
+void frmSummary::cmdPrintSummary_Click()
+{
+    Print_summary_report();
+}
+
+void frmSummary::cmdSavePdf_Click()
+{
+    Save_summary_report();
 }
 
 void frmSummary::cmdGuide_Click(int i)
