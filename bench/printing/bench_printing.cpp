@@ -186,7 +186,7 @@ int main(int argc, char** argv)
     Main_database = Database::Open(copy);
     Collect_summary(40);
     std::vector<double> summary_ms;
-    std::size_t products = 0;
+    std::size_t collected_count = 0;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
@@ -197,11 +197,11 @@ int main(int argc, char** argv)
         Summary_print(*printer, QDateTime::currentDateTime()).Print_summary(collected);
         printer->EndDoc();
         summary_ms.push_back(timer.nsecsElapsed() / 1e6);
-        products = collected.size();
+        collected_count = collected.size();
         sheets = Page_number;
     }
     std::sort(summary_ms.begin(), summary_ms.end());
-    out << "Summary of " << products << " products: " << sheets << " sheets\n";
+    out << "Summary of " << collected_count << " products: " << sheets << " sheets\n";
     out << QStringLiteral("read, lay out and write the PDF: median %1 ms, max %2 ms over %3 runs (target 500 ms)\n")
                .arg(summary_ms[summary_ms.size() / 2], 0, 'f', 1)
                .arg(summary_ms.back(), 0, 'f', 1)

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
     void each_product_with_its_marks_and_distances_data();
     void each_product_with_its_marks_and_distances();
     void sheets_are_framed_and_blocks_kept_whole();
@@ -69,7 +70,7 @@ private:
     void Print();
     QList<Body_line> Body() const;
 
-    std::unique_ptr<test::Lookup_world> world_;
+    QTemporaryDir dir_;
     test::Print_journal journal_;
 };
 
@@ -78,12 +79,15 @@ void tst_Summary_print::initTestCase()
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     // Guide pages show their distances button only where the box can open.
     frmGuidePage::Distances_box_opener = [] {};
+    const QString path = dir_.filePath(QStringLiteral("lookup.mdb"));
+    test::Make_database(path, QString::fromUtf8(test::kIndex_rows));
+    Main_database = Database::Open(path);
 }
 
 void tst_Summary_print::init()
 {
     journal_ = {};
-    world_ = std::make_unique<test::Lookup_world>();
+    Clear_summary();
     for (const auto& row : kCollected)
         Add_to_summary(QString::fromUtf8(row[0]), row[1], row[2], row[3]);
     Summary_empty = false;
@@ -92,7 +96,11 @@ void tst_Summary_print::init()
 void tst_Summary_print::cleanup()
 {
     platform::Install_printer_chooser({});
-    world_.reset();
+}
+
+void tst_Summary_print::cleanupTestCase()
+{
+    Main_database.reset();
 }
 
 void tst_Summary_print::Print()
@@ -220,7 +228,7 @@ void tst_Summary_print::commands()
     QFETCH(bool, guide_pages);
     QFETCH(bool, cancel);
     QFETCH(int, sheets);
-    test::Scripted_platform& ui = world_->ui;
+    test::Scripted_platform ui;
     ui.answers = {guide_pages ? platform::Answer::Yes : platform::Answer::No};
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("incidente"));
@@ -282,7 +290,6 @@ void tst_Summary_print::default_database_summary_as_pdf()
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
-    world_.reset();
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("guide2ks.mdb"));
     QVERIFY(QFile::copy(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"), copy));
