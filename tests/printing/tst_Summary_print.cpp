@@ -64,6 +64,8 @@ private Q_SLOTS:
     void sheets_are_framed_and_blocks_kept_whole();
     void commands_data();
     void commands();
+    void a_failed_job_is_told_data();
+    void a_failed_job_is_told();
     void default_database_summary_as_pdf();
 
 private:
@@ -281,6 +283,34 @@ void tst_Summary_print::commands()
     const QString pages =
         QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput())).captured(1);
     QVERIFY2(pages.toInt() >= sheets, qPrintable(pages));
+}
+
+void tst_Summary_print::a_failed_job_is_told_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("printer out of paper") << false << "No se pudo imprimir el resumen.";
+    QTest::newRow("folder that cannot be written")
+        << true << "No se pudo guardar el resumen en:\n" + QDir::toNativeSeparators("/proc/vexo/resumen.pdf");
+}
+
+void tst_Summary_print::a_failed_job_is_told()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, told);
+    test::Scripted_platform ui;
+    ui.files = {QStringLiteral("/proc/vexo/resumen.pdf")};
+    platform::Install_printer_chooser([&](const QString&) -> std::unique_ptr<platform::Printer_surface> {
+        auto printer = std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
+        printer->fail_at_new_page = 1;
+        return printer;
+    });
+    save ? Save_summary_report() : Print_summary_report();
+    QCOMPARE(ui.shown.size(), 2);
+    QCOMPARE(ui.shown[1].text, told);
+    QCOMPARE(ui.shown[1].icon, platform::Icon::Exclamation);
+    QCOMPARE(journal_.aborted, !save);
+    QVERIFY(!journal_.ended);
 }
 
 // The default database's summary written to a PDF file reads back with every
