@@ -64,8 +64,6 @@ private Q_SLOTS:
     void sheets_are_framed_and_blocks_kept_whole();
     void commands_data();
     void commands();
-    void a_failed_job_is_told_data();
-    void a_failed_job_is_told();
     void default_database_summary_as_pdf();
 
 private:
@@ -212,105 +210,83 @@ void tst_Summary_print::commands_data()
 {
     QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("guide_pages");
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<int>("sheets");  // on the recording printer; the least in a PDF
-    // Seven guide sheets and two distances pages of two sheets each after the
-    // three of the summary.
-    QTest::newRow("printed") << false << false << false << 3;
-    QTest::newRow("printed with the guide pages") << false << true << false << 14;
-    QTest::newRow("print cancelled") << false << false << true << 0;
-    QTest::newRow("saved") << true << false << false << 1;
-    QTest::newRow("saved with the guide pages") << true << true << false << 10;
-    QTest::newRow("save cancelled") << true << true << true << 0;
+    QTest::addColumn<QString>("outcome");  // done, cancel or fail
+    QTest::addColumn<int>("sheets");       // on the recording printer; the least in a PDF
+    QTest::addColumn<QString>("told");     // after the question
+    const QString pdf = QDir::toNativeSeparators(QStringLiteral("/proc/vexo/resumen.pdf"));
+    const QString saved = QStringLiteral("El resumen se guardó como documento PDF en:\n") + pdf;
+    // Seven guide sheets and two distances pages of two sheets each follow
+    // the three of the summary.
+    QTest::newRow("printed") << false << false << "done" << 3 << "";
+    QTest::newRow("printed with the guide pages") << false << true << "done" << 14 << "";
+    QTest::newRow("print cancelled") << false << false << "cancel" << 0 << "";
+    QTest::newRow("printer out of paper") << false << false << "fail" << 1 << "No se pudo imprimir el resumen.";
+    QTest::newRow("saved") << true << false << "done" << 1 << saved;
+    QTest::newRow("saved with the guide pages") << true << true << "done" << 10 << saved;
+    QTest::newRow("save cancelled") << true << true << "cancel" << 0 << "";
+    QTest::newRow("folder that cannot be written")
+        << true << false << "fail" << 0 << QStringLiteral("No se pudo guardar el resumen en:\n") + pdf;
 }
 
 void tst_Summary_print::commands()
 {
     QFETCH(bool, save);
     QFETCH(bool, guide_pages);
-    QFETCH(bool, cancel);
+    QFETCH(QString, outcome);
     QFETCH(int, sheets);
+    QFETCH(QString, told);
+    QTemporaryDir folder;
+    // A fresh file for each row, named as the message names it.
+    const QString file = outcome == QLatin1String("fail") ? QStringLiteral("/proc/vexo/resumen")
+                                                          : folder.filePath(QStringLiteral("resumen"));
+    told.replace(QDir::toNativeSeparators(QStringLiteral("/proc/vexo/resumen")), QDir::toNativeSeparators(file));
     test::Scripted_platform ui;
     ui.answers = {guide_pages ? platform::Answer::Yes : platform::Answer::No};
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("incidente"));
-    if (!cancel)
-        ui.files = {pdf};
+    if (outcome != QLatin1String("cancel"))
+        ui.files = {file};
     QStringList documents;
     platform::Install_printer_chooser([&](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
         documents << name;
-        if (cancel)
+        if (outcome == QLatin1String("cancel"))
             return nullptr;
-        return std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
-    });
-    save ? Save_summary_report() : Print_summary_report();
-
-    QVERIFY(ui.shown.size() >= 1);
-    QCOMPARE(ui.shown[0].icon, platform::Icon::Question);
-    QVERIFY(ui.shown[0].text.contains(QStringLiteral("página de la guía de cada producto")));
-    QCOMPARE(documents, save ? QStringList() : QStringList{QStringLiteral("Resumen del incidente")});
-    if (!save) {
-        QCOMPARE(ui.shown.size(), 1);
-        QCOMPARE(journal_.ended, !cancel);
-        QCOMPARE(cancel ? 0 : journal_.sheets, sheets);
-        if (guide_pages)
-            QCOMPARE(journal_.words(4)[0].left(4), QStringLiteral("GUÍA"));
-        QCOMPARE(journal_.words(sheets).filter(QStringLiteral("Página ")),
-                 cancel ? QStringList() : QStringList{QStringLiteral("Página %1").arg(sheets)});
-        return;
-    }
-    // The dialog offers a name for this minute in the documents folder.
-    QCOMPARE(ui.proposed.size(), 1);
-    QVERIFY2(QRegularExpression(QStringLiteral("/Resumen_\\d{4}-\\d\\d-\\d\\d_\\d{4}\\.pdf$"))
-                 .match(ui.proposed[0])
-                 .hasMatch(),
-             qPrintable(ui.proposed[0]));
-    QCOMPARE(ui.proposed[0].section(u'/', 0, -2), platform::Documents_folder());
-    QCOMPARE(QFileInfo::exists(pdf + QStringLiteral(".pdf")), !cancel);
-    if (cancel) {
-        QCOMPARE(ui.shown.size(), 1);
-        return;
-    }
-    QCOMPARE(ui.shown.last().icon, platform::Icon::Information);
-    QCOMPARE(ui.shown.last().text, QStringLiteral("El resumen se guardó como documento PDF en:\n") +
-                                       QDir::toNativeSeparators(pdf + QStringLiteral(".pdf")));
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (pdfinfo.isEmpty())
-        return;
-    QProcess info;
-    info.start(pdfinfo, {pdf + QStringLiteral(".pdf")});
-    QVERIFY(info.waitForFinished());
-    const QString pages =
-        QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput())).captured(1);
-    QVERIFY2(pages.toInt() >= sheets, qPrintable(pages));
-}
-
-void tst_Summary_print::a_failed_job_is_told_data()
-{
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<QString>("told");
-    QTest::newRow("printer out of paper") << false << "No se pudo imprimir el resumen.";
-    QTest::newRow("folder that cannot be written")
-        << true << "No se pudo guardar el resumen en:\n" + QDir::toNativeSeparators("/proc/vexo/resumen.pdf");
-}
-
-void tst_Summary_print::a_failed_job_is_told()
-{
-    QFETCH(bool, save);
-    QFETCH(QString, told);
-    test::Scripted_platform ui;
-    ui.files = {QStringLiteral("/proc/vexo/resumen.pdf")};
-    platform::Install_printer_chooser([&](const QString&) -> std::unique_ptr<platform::Printer_surface> {
         auto printer = std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
-        printer->fail_at_new_page = 1;
+        printer->fail_at_new_page = outcome == QLatin1String("fail") ? 1 : 0;
         return printer;
     });
     save ? Save_summary_report() : Print_summary_report();
-    QCOMPARE(ui.shown.size(), 2);
-    QCOMPARE(ui.shown[1].text, told);
-    QCOMPARE(ui.shown[1].icon, platform::Icon::Exclamation);
-    QCOMPARE(journal_.aborted, !save);
-    QVERIFY(!journal_.ended);
+
+    QCOMPARE(ui.shown.size(), told.isEmpty() ? 1 : 2);
+    QCOMPARE(ui.shown[0].icon, platform::Icon::Question);
+    QVERIFY(ui.shown[0].text.contains(QStringLiteral("página de la guía de cada producto")));
+    QCOMPARE(ui.shown.last().text, told.isEmpty() ? ui.shown[0].text : told);
+    QCOMPARE(journal_.ended, !save && outcome == QLatin1String("done"));
+    QCOMPARE(journal_.aborted, !save && outcome == QLatin1String("fail"));
+    if (!save) {
+        QCOMPARE(documents, QStringList{QStringLiteral("Resumen del incidente")});
+        QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
+        if (guide_pages)
+            QCOMPARE(journal_.words(4)[0].left(4), QStringLiteral("GUÍA"));
+        return;
+    }
+    // The dialog offers a name for this minute in the documents folder.
+    QVERIFY(documents.isEmpty());
+    QCOMPARE(ui.proposed.size(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^%1/Resumen_\\d{4}-\\d\\d-\\d\\d_\\d{4}\\.pdf$")
+                                    .arg(QRegularExpression::escape(platform::Documents_folder())))
+                 .match(ui.proposed[0])
+                 .hasMatch(),
+             qPrintable(ui.proposed[0]));
+    QCOMPARE(QFileInfo::exists(file + QStringLiteral(".pdf")), outcome == QLatin1String("done"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (outcome != QLatin1String("done") || pdfinfo.isEmpty())
+        return;
+    QProcess info;
+    info.start(pdfinfo, {file + QStringLiteral(".pdf")});
+    QVERIFY(info.waitForFinished());
+    const QString pages = QRegularExpression(QStringLiteral("Pages: +(\\d+)"))
+                              .match(QString::fromUtf8(info.readAllStandardOutput()))
+                              .captured(1);
+    QVERIFY2(pages.toInt() >= sheets, qPrintable(pages));
 }
 
 // The default database's summary written to a PDF file reads back with every
@@ -334,11 +310,9 @@ void tst_Summary_print::default_database_summary_as_pdf()
     }
     const QString pdf = folder.filePath(QStringLiteral("resumen.pdf"));
     {
-        auto printer = platform::Pdf_printer(pdf);
-        printer->Set_font_name(QStringLiteral("Times New Roman"));
-        printer->Set_FontSize(12);
-        Summary_print(*printer, kWhen).Print_summary(Summary_products());
-        printer->EndDoc();
+        test::Scripted_platform ui;
+        ui.files = {pdf};
+        Save_summary_report();
     }
     Main_database.reset();
     QProcess text;
