@@ -61,7 +61,8 @@ std::vector<Block_line> Lines_of(const Summary_product& p)
     if (p.inhalation)
         lines.push_back({{}, QStringLiteral("RIT: Substancia tóxica por inhalación")});
     if (p.mark == QLatin1String("MRA"))
-        lines.push_back({{}, QStringLiteral("MRA: Materiales peligrosos reactivos al agua que producen gases toxicos")});
+        lines.push_back(
+            {{}, QStringLiteral("MRA: Materiales peligrosos reactivos al agua que producen gases toxicos")});
     if (p.mark == QLatin1String("Q/B"))
         lines.push_back({{}, QStringLiteral("Q/B: Agente Químico y/o biológico")});
     if (p.polymerizes)
@@ -152,7 +153,8 @@ std::vector<Summary_product> Summary_products()
                                                 : QString();
         p.water_spill = flag("High_green", "1");
         p.chosen = flag("Bold", "1");
-        p.suffix = Summary_distances_suffix(p.inhalation, p.mark, p.water_spill, rows->Field(QStringLiteral("Supp_text")));
+        p.suffix = Summary_distances_suffix(p.inhalation, p.mark, p.water_spill,
+                                            rows->Field(QStringLiteral("Supp_text")));
         products.push_back(std::move(p));
     }
     for (Summary_product& p : products) {
@@ -280,7 +282,8 @@ void Save_summary_report()
         if (!products)
             return;
         const bool guide_pages = Add_guide_pages();
-        const QString offered = QDir(platform::Documents_folder()).filePath(Summary_pdf_name(QDateTime::currentDateTime()));
+        const QString offered =
+            QDir(platform::Documents_folder()).filePath(Summary_pdf_name(QDateTime::currentDateTime()));
         path = platform::Save_file_dialog(QStringLiteral("Documento PDF (*.pdf)|*.pdf"), offered);
         if (!path)
             return;

@@ -138,8 +138,10 @@ void tst_Summary_print::each_product_with_its_marks_and_distances_data()
         "1754   Chlorosulfonic acid", "Guía 139   SUSTANCIAS QUE REACCIONAN CON AGUA", rit,
         "MRA: Materiales peligrosos reactivos al agua que producen gases toxicos", "derramado en el agua",
         distances + " (cuando es derramado en el agua)"}
-        + Spill("DERRAMES PEQUEÑOS", "30 metros, 100 pies", "0.1 kilómetros, 0.1 millas", "0.2 kilómetros, 0.1 millas")
-        + Spill("DERRAMES GRANDES", "30 metros, 100 pies", "0.3 kilómetros, 0.2 millas", "1.1 kilómetros, 0.7 millas"));
+        + Spill("DERRAMES PEQUEÑOS", "30 metros, 100 pies", "0.1 kilómetros, 0.1 millas",
+                "0.2 kilómetros, 0.1 millas")
+        + Spill("DERRAMES GRANDES", "30 metros, 100 pies", "0.3 kilómetros, 0.2 millas",
+                "1.1 kilómetros, 0.7 millas"));
     QTest::newRow("its gas, whose distances are missing")
         << QStringList{"1050   Hydrogen chloride, anhydrous", "Guía 124   GASES TÓXICOS Y/O CORROSIVOS", rit, gas,
                        distances, "Sus distancias no se encuentran en la base de datos."};
@@ -148,8 +150,10 @@ void tst_Summary_print::each_product_with_its_marks_and_distances_data()
     QTest::newRow("agent") << (QStringList{"2810   Sarin", "Guía 153   SUSTANCIAS TÓXICAS", rit,
                                            "Q/B: Agente Químico y/o biológico",
                                            distances + " (cuando es utilizado como una arma)"}
-        + Spill("DERRAMES PEQUEÑOS", "60 metros, 200 pies", "0.4 kilómetros, 0.3 millas", "1.1 kilómetros, 0.7 millas")
-        + Spill("DERRAMES GRANDES", "400 metros, 1250 pies", "2.1 kilómetros, 1.3 millas", "4.9 kilómetros, 3.0 millas"));
+        + Spill("DERRAMES PEQUEÑOS", "60 metros, 200 pies", "0.4 kilómetros, 0.3 millas",
+                "1.1 kilómetros, 0.7 millas")
+        + Spill("DERRAMES GRANDES", "400 metros, 1250 pies", "2.1 kilómetros, 1.3 millas",
+                "4.9 kilómetros, 3.0 millas"));
     QTest::newRow("no distances") << QStringList{"1090   Acetone", "Guía 128   LÍQUIDOS INFLAMABLES"};
     QTest::newRow("polymerizes")
         << QStringList{"2209   Formaldehyde solution", "Guía 128P   LÍQUIDOS INFLAMABLES", "P: puede polimerizar"};
@@ -303,7 +307,8 @@ void tst_Summary_print::default_database_summary_as_pdf()
     Clear_summary();
     const QStringList ids{"1754", "1050", "1830", "1005", "2810", "1090", "2209"};
     for (const QString& id : ids) {
-        auto entry = Main_database->OpenRecordset(QStringLiteral("SELECT Name_of_material FROM Yellow WHERE ID = '%1'").arg(id));
+        auto entry = Main_database->OpenRecordset(
+            QStringLiteral("SELECT Name_of_material FROM Yellow WHERE ID = '%1'").arg(id));
         QVERIFY2(!entry->Empty(), qPrintable(id));
         entry->MoveFirst();
         Add_to_summary(entry->Field(QStringLiteral("Name_of_material")), id, "0", "1");
