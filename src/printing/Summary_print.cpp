@@ -86,8 +86,6 @@ std::vector<Block_line> Lines_of(const Summary_product& p)
         lines.push_back(std::move(line));
     for (Block_line& line : Spill_lines(QStringLiteral("DERRAMES GRANDES"), p.large_spill))
         lines.push_back(std::move(line));
-    // A gas's rows of large spills by container and wind go here, after its
-    // two spill sizes, once the database holds them.
     return lines;
 }
 
@@ -229,6 +227,8 @@ void Summary_print::Print_product(const Summary_product& product)
         QString text = line.text;
         engine.Print_wrapped(text);
     }
+    // A gas's rows of large spills by container and wind belong here, under
+    // its two spill sizes and above the rule, once the database holds them.
     engine.Draw_rule();
 }
 

@@ -266,17 +266,7 @@ void frmSummary::cmdGuide_Click(int i)
     if (!page)
         return;
 
-    // The row's own flags answer the water question; later cases win.
-    std::optional<QString> suffix;
-    if (inhalation && mark != kMRA)
-        suffix = supplement;
-    if (inhalation && mark == kQB)
-        suffix = QStringLiteral("(cuando es utilizado como una arma)");
-    if (mark == kMRA && !inhalation && green)
-        suffix = QStringLiteral("(cuando es derramado en el agua)");
-    if (mark == kMRA && inhalation)
-        suffix = green ? QStringLiteral("(cuando es derramado en el agua)")
-                       : QStringLiteral("(cuando es derramado sobre la tierra)");
+    const std::optional<QString> suffix = Summary_distances_suffix(inhalation, mark, green, supplement);
     if (!suffix) {
         page->Set_print_qualifier(QString());
         return;
