@@ -125,6 +125,9 @@ void frmMain::Build_menus()
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFileExit = item(mnuFile, "mnuFileExit", "E&xit");
+    mnuFileBar1 = separator(mnuFile, "mnuFileBar1");
+    mnuFilePrintSummary = item(mnuFile, "mnuFilePrintSummary", "&Print Summary");
+    mnuFileSaveSummary = item(mnuFile, "mnuFileSaveSummary", "Save as P&DF");
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -214,6 +217,8 @@ void frmMain::Insert_Text_Language()
 {
     mnuFile->setTitle(QStringLiteral("&Archivo"));
     mnuFileExit->setText(QStringLiteral("&Salir"));
+    mnuFilePrintSummary->setText(QStringLiteral("Im&primir resumen"));
+    mnuFileSaveSummary->setText(QStringLiteral("&Guardar como PDF"));
     mnuEdit->setTitle(QStringLiteral("&Editar"));
     mnuEditCut->setText(QStringLiteral("&Cortar"));
     mnuEditCopy->setText(QStringLiteral("C&opiar"));

@@ -113,6 +113,9 @@ public:
 
     QMenu* mnuFile;
     QAction* mnuFileExit;
+    QAction* mnuFileBar1;
+    QAction* mnuFilePrintSummary;
+    QAction* mnuFileSaveSummary;
     QMenu* mnuEdit;
     QAction* mnuEditCut;
     QAction* mnuEditCopy;
@@ -160,6 +163,8 @@ private:
     void Open_with_hourglass(Section section);
     void tbToolBar_ButtonClick(QAction* button);
     void mnuView_Click();
+    // The summary can be printed or saved only while it holds products.
+    void mnuFile_Click();
     void mnuWindow_Click();
     void mnuHelpAbout_Click();
     void Child_activated(QMdiSubWindow* window);

@@ -18,6 +18,7 @@
 #include "lookup/frmFind.h"
 #include "lookup/frmPages.h"
 #include "printing/Guide_page_print.h"
+#include "printing/Summary_print.h"
 #include "summary/frmSummary.h"
 
 #include <QAction>
@@ -125,6 +126,7 @@ void frmMain::Enable_built_commands()
     mnuEditFind->setEnabled(find_built);
     Button(QStringLiteral("Find"))->setEnabled(find_built);
     mnuView_Click();
+    mnuFile_Click();
     if (frmWelcome* welcome = Find_child<frmWelcome>())
         welcome->Enable_built_buttons();
 }
@@ -132,6 +134,15 @@ void frmMain::Enable_built_commands()
 void frmMain::Connect_commands()
 {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuFilePrintSummary, &QAction::triggered, this, [] {
+        if (!Summary_empty)
+            Print_summary_report();
+    });
+    connect(mnuFileSaveSummary, &QAction::triggered, this, [] {
+        if (!Summary_empty)
+            Save_summary_report();
+    });
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
     connect(mnuEditCut, &QAction::triggered, this, &frmMain::Cut);
     connect(mnuEditCopy, &QAction::triggered, this, &frmMain::Copy);
     connect(mnuEditPaste, &QAction::triggered, this, &frmMain::Paste);
@@ -255,6 +266,12 @@ void frmMain::mnuView_Click()
 {
     mnuViewSummary->setEnabled(!Summary_empty && Section_built(Section::Summary));
     mnuViewTable3->setVisible(Large_spills_present());
+}
+
+void frmMain::mnuFile_Click()
+{
+    mnuFilePrintSummary->setEnabled(!Summary_empty);
+    mnuFileSaveSummary->setEnabled(!Summary_empty);
 }
 
 void frmMain::Find()

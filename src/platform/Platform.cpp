@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -47,6 +48,15 @@ public:
     {
         const QString chosen =
             QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), start_folder, Qt_name_filters(filter));
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return chosen;
+    }
+
+    std::optional<QString> Save_file(const QString& filter, const QString& proposed) override
+    {
+        const QString chosen =
+            QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), proposed, Qt_name_filters(filter));
         if (chosen.isEmpty())
             return std::nullopt;
         return chosen;
@@ -99,6 +109,11 @@ bool Backend::Start_program(const QString&)
     return false;
 }
 
+std::optional<QString> Backend::Save_file(const QString&, const QString&)
+{
+    return std::nullopt;
+}
+
 void Install(Backend* backend)
 {
     Current() = backend ? backend : &Real();
@@ -112,6 +127,11 @@ Answer MsgBox(const QString& text, Icon icon, Buttons buttons, const QString& ti
 std::optional<QString> Open_file_dialog(const QString& filter, const QString& start_folder)
 {
     return Current()->Open_file(filter, start_folder);
+}
+
+std::optional<QString> Save_file_dialog(const QString& filter, const QString& proposed)
+{
+    return Current()->Save_file(filter, proposed);
 }
 
 void Beep()
@@ -145,6 +165,14 @@ QString App_path()
 void Set_app_path(const QString& folder)
 {
     App_path_override() = folder;
+}
+
+QString Documents_folder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        folder = QDir::homePath();
+    return folder;
 }
 
 QString Qt_name_filters(const QString& filter)

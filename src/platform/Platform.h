@@ -31,6 +31,9 @@ public:
     // `filter` pairs descriptions and patterns separated by "|"; nullopt when
     // the user cancels.
     virtual std::optional<QString> Open_file(const QString& filter, const QString& start_folder) = 0;
+    // The file to write: `proposed` is the full path offered; nullopt when
+    // the user cancels. A backend without a dialog writes nothing.
+    virtual std::optional<QString> Save_file(const QString& filter, const QString& proposed);
     virtual void Beep() = 0;
     // Stops the program at once; does not come back.
     virtual void End_program() = 0;
@@ -46,6 +49,7 @@ void Install(Backend* backend);
 Answer MsgBox(const QString& text, Icon icon, Buttons buttons = Buttons::Ok,
               const QString& title = QStringLiteral("MARDOVI VEXO"));
 std::optional<QString> Open_file_dialog(const QString& filter, const QString& start_folder = {});
+std::optional<QString> Save_file_dialog(const QString& filter, const QString& proposed);
 void Beep();
 [[noreturn]] void End_program();
 QString Find_program(const QString& name);
@@ -54,6 +58,10 @@ bool Start_program(const QString& path);
 // The folder of the program, where its ini file, database and documents live.
 QString App_path();
 void Set_app_path(const QString& folder); // tests run the program from elsewhere
+
+// The user's documents folder, made if missing; the home folder when there is
+// none to be had.
+QString Documents_folder();
 
 // "Desc|pattern|Desc|pattern" as the toolkit's file dialog wants it.
 QString Qt_name_filters(const QString& filter);

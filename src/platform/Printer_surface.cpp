@@ -13,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include <cmath>
 #include <optional>
@@ -206,9 +205,7 @@ std::unique_ptr<QPrinter> New_pdf_printer(const QString& file_path, const QStrin
 // under a name that does not overwrite an earlier printout.
 QString Free_pdf_path(const QString& document_name)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        folder = QDir::homePath();
+    const QString folder = Documents_folder();
     QString base = QStringLiteral("MARDOVI VEXO - ") + document_name;
     base.replace(QLatin1Char('/'), QLatin1Char('-'));
     QString path = QDir(folder).filePath(base + QStringLiteral(".pdf"));

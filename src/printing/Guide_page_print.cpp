@@ -109,8 +109,14 @@ Guide_page_print::Guide_page_print(const frmGuidePage& page, platform::Printer_s
 
 void Guide_page_print::Print_guide_page()
 {
-    platform::Printer_surface& printer = engine.Printer;
     Page_number = 1;
+    Print_pages();
+    engine.Printer.EndDoc();
+}
+
+void Guide_page_print::Print_pages()
+{
+    platform::Printer_surface& printer = engine.Printer;
     engine.Begin_page();
     for (qint16 i = 0; i <= page_.Last_block(); ++i) {
         const QLabel* block = page_.lblText[i];
@@ -141,7 +147,6 @@ void Guide_page_print::Print_guide_page()
         print_IIPAD();  // ends the last guide sheet itself
     else
         engine.End_page();
-    printer.EndDoc();
 }
 
 void Guide_page_print::print_IIPAD()

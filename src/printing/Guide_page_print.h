@@ -39,6 +39,9 @@ public:
 
     // Prints every page and sends the document to the printer.
     void Print_guide_page();
+    // The page's sheets and its distances sheet, numbered from `Page_number`
+    // on a sheet the caller has started; the last one is ended.
+    void Print_pages();
     // The distances page; the product's row is read with the distances
     // button's query. A query that finds no row prints no distances page and
     // leaves Distances_missing() true.

@@ -41,6 +41,11 @@ Printer_code::Printer_code(platform::Printer_surface& printer, Page_header heade
 {
 }
 
+Printer_code::Printer_code(platform::Printer_surface& printer, Header_routine header)
+    : Printer(printer), header_routine_(std::move(header))
+{
+}
+
 void Printer_code::Begin_page()
 {
     Printer.CurrentY = 0;
@@ -51,6 +56,11 @@ void Printer_code::Begin_page()
 
 void Printer_code::Print_page_header()
 {
+    if (header_routine_) {
+        header_routine_(*this);
+        Header_bottom = std::round(Printer.CurrentY);
+        return;
+    }
     Printer.Set_FontBold(true);
     Printer.CurrentX = 0;
     Printer.Set_FontSize(16);
@@ -79,7 +89,12 @@ void Printer_code::Skip_line()
 
 bool Printer_code::Check_page_room()
 {
-    return Printer.ScaleHeight() > Printer.CurrentY + std::round(2 * Printer.TextWidth(kProbe)) + Header_bottom;
+    return Room_for(0);
+}
+
+bool Printer_code::Room_for(double below)
+{
+    return Printer.ScaleHeight() > Printer.CurrentY + below + std::round(2 * Printer.TextWidth(kProbe)) + Header_bottom;
 }
 
 void Printer_code::New_page()
@@ -100,6 +115,11 @@ void Printer_code::New_page()
 void Printer_code::Print_wrapped(QString& text)
 {
     Wrap(text, true);
+}
+
+void Printer_code::Print_header_line(QString text)
+{
+    Wrap(text, false);
 }
 
 bool Printer_code::Must_cut(const QString& text) const

@@ -27,7 +27,12 @@ struct Page_header {
 // New_page when there is no room), End_page, and the printer's EndDoc.
 class Printer_code {
 public:
+    // A document other than a guide page prints its own header on every
+    // sheet: the routine starts at the top of the sheet.
+    using Header_routine = std::function<void(Printer_code& engine)>;
+
     Printer_code(platform::Printer_surface& printer, Page_header header);
+    Printer_code(platform::Printer_surface& printer, Header_routine header);
 
     void Begin_page();
     void Print_page_header();
@@ -36,10 +41,14 @@ public:
     // Whether one more line fits above the bottom reserve, which is as tall
     // as this page's header plus twice the width of a "T".
     bool Check_page_room();
+    // Whether a line `below` twips under the current position still fits.
+    bool Room_for(double below);
     void New_page();
     // Prints `text` from the current position, wrapped at blanks, breaking
     // pages as needed; `text` ends as the last printed piece.
     void Print_wrapped(QString& text);
+    // A header line: wrapped the same way, but never breaking the page.
+    void Print_header_line(QString text);
     // False only for a text that fits the page width and ends in a blank.
     bool Must_cut(const QString& text) const;
     void End_page();
@@ -55,6 +64,7 @@ private:
     void Print_line(const QString& text, bool check_pages);
 
     Page_header header_;
+    Header_routine header_routine_;
 };
 
 // The footer's stamp: time, one blank, date, as the system writes them.

@@ -10,6 +10,7 @@
 #include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "platform/Platform.h"
+#include "printing/Summary_print.h"
 #include "summary/Summary_store.h"
 
 #include <QCheckBox>
@@ -243,6 +244,16 @@ void frmSummary::cmdChemWeap_Click()
     Open_chemical_agents();
 }
 
+void frmSummary::cmdPrintSummary_Click()
+{
+    Print_summary_report();
+}
+
+void frmSummary::cmdSavePdf_Click()
+{
+    Save_summary_report();
+}
+
 void frmSummary::cmdGuide_Click(int i)
 {
     const QString id = lblID[i]->text();
@@ -256,17 +267,7 @@ void frmSummary::cmdGuide_Click(int i)
     if (!page)
         return;
 
-    // The row's own flags answer the water question; later cases win.
-    std::optional<QString> suffix;
-    if (inhalation && mark != kMRA)
-        suffix = supplement;
-    if (inhalation && mark == kQB)
-        suffix = QStringLiteral("(cuando es utilizado como una arma)");
-    if (mark == kMRA && !inhalation && green)
-        suffix = QStringLiteral("(cuando es derramado en el agua)");
-    if (mark == kMRA && inhalation)
-        suffix = green ? QStringLiteral("(cuando es derramado en el agua)")
-                       : QStringLiteral("(cuando es derramado sobre la tierra)");
+    const std::optional<QString> suffix = Summary_distances_suffix(inhalation, mark, green, supplement);
     if (!suffix) {
         page->Set_print_qualifier(QString());
         return;

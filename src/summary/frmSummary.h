@@ -50,6 +50,9 @@ public:
     void cmdIDNumber_Click();
     void cmdMaterial_Click();
     void cmdChemWeap_Click();
+    // The summary on paper: printed, or saved as a PDF file.
+    void cmdPrintSummary_Click();
+    void cmdSavePdf_Click();
     void cmdGuide_Click(int index);
     // Every return to the window shows the store as it is now, from the top.
     void Form_Activate();
@@ -67,6 +70,8 @@ public:
     QPushButton* cmdIDNumber;
     QPushButton* cmdMaterial;
     QPushButton* cmdChemWeap;
+    QPushButton* cmdPrintSummary;
+    QPushButton* cmdSavePdf;
     std::array<QCheckBox*, kRows> chkDelete{};
     std::array<QLabel*, kRows> lblID{};
     std::array<QLineEdit*, kRows> txtMat{};

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include "lookup/Page_rows.h"
 
 #include <QLabel>
@@ -83,19 +84,31 @@ void frmSummary::Build_controls()
     cmdIDNumber = new QPushButton(frmDelete);
     cmdMaterial = new QPushButton(frmDelete);
     cmdChemWeap = new QPushButton(frmDelete);
-    auto* buttons = new QHBoxLayout(frmDelete);
-    buttons->setContentsMargins(twips(90), twips(60), twips(90), twips(60));
+    cmdPrintSummary = new QPushButton(frmDelete);
+    cmdSavePdf = new QPushButton(frmDelete);
+    auto* rows = new QVBoxLayout(frmDelete);
+    rows->setContentsMargins(twips(90), twips(60), twips(90), twips(60));
+    auto* buttons = new QHBoxLayout;
+    rows->addLayout(buttons);
     for (QPushButton* b : {cmdDeleteItem, cmdClearSum})
         buttons->addWidget(b);
     buttons->addStretch();
     for (QPushButton* b : {cmdIDNumber, cmdMaterial, cmdChemWeap})
         buttons->addWidget(b);
+    // The summary on paper, on a row of its own under the written buttons.
+    auto* paper = new QHBoxLayout;
+    rows->addLayout(paper);
+    for (QPushButton* b : {cmdPrintSummary, cmdSavePdf})
+        paper->addWidget(b);
+    paper->addStretch();
     cmdDeleteItem->setEnabled(false);
     connect(cmdDeleteItem, &QPushButton::clicked, this, &frmSummary::cmdDeleteItem_Click);
     connect(cmdClearSum, &QPushButton::clicked, this, &frmSummary::cmdClearSum_Click);
     connect(cmdIDNumber, &QPushButton::clicked, this, &frmSummary::cmdIDNumber_Click);
     connect(cmdMaterial, &QPushButton::clicked, this, &frmSummary::cmdMaterial_Click);
     connect(cmdChemWeap, &QPushButton::clicked, this, &frmSummary::cmdChemWeap_Click);
+    connect(cmdPrintSummary, &QPushButton::clicked, this, &frmSummary::cmdPrintSummary_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &frmSummary::cmdSavePdf_Click);
 
     const int pitch = height + twips(kRow_spacing);
     // The frame holding the window keeps it at least this large.
@@ -113,6 +126,8 @@ void frmSummary::Insert_Text_Language()
     cmdIDNumber->setText(QStringLiteral("&Indice numérico"));
     cmdMaterial->setText(QStringLiteral("Indice a&lfabético"));
     cmdChemWeap->setText(QStringLiteral("&Armas Quimicas"));
+    cmdPrintSummary->setText(QStringLiteral("Im&primir resumen"));
+    cmdSavePdf->setText(QStringLiteral("&Guardar como PDF"));
     lblDelete->setText(QStringLiteral("Selección"));
     lblGuideTxt->setText(QStringLiteral("Guía"));
     lblIDText->setText(QStringLiteral("# de Id"));

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "app/frmWelcome.h"
 #include "data/Queries.h"
+#include "platform/Printer_surface.h"
 #include "platform/Twips.h"
 #include "support/Fixture.h"
 #include "support/Loaded_program.h"
@@ -179,6 +180,8 @@ void tst_frmMain_commands::menu_items_data()
         QTest::newRow(item) << QString::fromLatin1(item) << QString::fromUtf8(caption) << QString::fromLatin1(shortcut);
     };
     row("mnuFileExit", "&Salir");
+    row("mnuFilePrintSummary", "Im&primir resumen");
+    row("mnuFileSaveSummary", "&Guardar como PDF");
     row("mnuEditCut", "&Cortar", "Ctrl+X");
     row("mnuEditCopy", "C&opiar", "Ctrl+C");
     row("mnuEditPaste", "&Pegar", "Ctrl+V");
@@ -229,7 +232,7 @@ void tst_frmMain_commands::menus_in_order()
             out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         return out;
     };
-    QCOMPARE(names(main_->mnuFile), QStringList{"mnuFileExit"});
+    QCOMPARE(names(main_->mnuFile), (QStringList{"mnuFileExit", "-", "mnuFilePrintSummary", "mnuFileSaveSummary"}));
     QCOMPARE(names(main_->mnuEdit), (QStringList{"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "-", "mnuEditFind"}));
     QCOMPARE(names(main_->mnuView),
              (QStringList{"mnuViewToolbar", "mnuViewToolbarL", "-", "mnuViewID", "mnuViewMaterial", "mnuViewGuide", "-",
@@ -546,7 +549,10 @@ void tst_frmMain_commands::summary_does_nothing_while_empty()
     Install_fakes();
     Summary_empty = empty;
     Q_EMIT main_->mnuView->aboutToShow();
+    Q_EMIT main_->mnuFile->aboutToShow();
     QCOMPARE(main_->mnuViewSummary->isEnabled(), !empty);
+    QCOMPARE(main_->mnuFilePrintSummary->isEnabled(), !empty);
+    QCOMPARE(main_->mnuFileSaveSummary->isEnabled(), !empty);
     QVERIFY(main_->Button(QStringLiteral("Summary"))->isEnabled()); // the button stays enabled
 
     main_->Button(QStringLiteral("Summary"))->trigger();
@@ -554,6 +560,14 @@ void tst_frmMain_commands::summary_does_nothing_while_empty()
     const QStringList expected = empty ? QStringList() : QStringList{"frmSummary", "frmSummary"};
     QCOMPARE(built_, expected);
     QVERIFY(ui_->shown.isEmpty());
+
+    // Printing and saving the summary speak up only when there is one (the
+    // printer and the file are cancelled).
+    platform::Install_printer_chooser([](const QString&) { return nullptr; });
+    main_->mnuFilePrintSummary->trigger();
+    main_->mnuFileSaveSummary->trigger();
+    platform::Install_printer_chooser({});
+    QCOMPARE(ui_->shown.size(), empty ? 0 : 2);
 }
 
 // --- clipboard ---------------------------------------------------------------------

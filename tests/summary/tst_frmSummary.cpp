@@ -7,6 +7,7 @@
 #include "guides/frmGuidePage.h"
 #include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
+#include "platform/Printer_surface.h"
 #include "platform/Twips.h"
 #include "summary/Summary_store.h"
 #include "summary/frmSummary.h"
@@ -113,6 +114,22 @@ void tst_frmSummary::each_product_with_its_guide_marks_and_type()
                             }));
     QCOMPARE(summary->cmdGuide[0]->toolTip(), QStringLiteral("SUSTANCIAS QUE REACCIONAN CON AGUA"));
     QVERIFY(!summary->cmdDeleteItem->isEnabled());
+
+    // The summary on paper: both buttons ask about the guide pages, then for
+    // the printer or the file (both cancelled here).
+    QCOMPARE(summary->cmdPrintSummary->text(), QStringLiteral("Im&primir resumen"));
+    QCOMPARE(summary->cmdSavePdf->text(), QStringLiteral("&Guardar como PDF"));
+    int printers_asked = 0;
+    platform::Install_printer_chooser([&](const QString&) {
+        ++printers_asked;
+        return nullptr;
+    });
+    summary->cmdPrintSummary->click();
+    summary->cmdSavePdf->click();
+    platform::Install_printer_chooser({});
+    QCOMPARE(world_->ui.shown.size(), 2);
+    QCOMPARE(printers_asked, 1);
+    QCOMPARE(world_->ui.proposed.size(), 1);
 }
 
 void tst_frmSummary::a_short_summary_has_no_scroll_bar()

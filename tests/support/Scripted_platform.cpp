@@ -26,6 +26,13 @@ std::optional<QString> Scripted_platform::Open_file(const QString& filter, const
     return files.isEmpty() ? std::nullopt : files.takeFirst();
 }
 
+std::optional<QString> Scripted_platform::Save_file(const QString& filter, const QString& offered)
+{
+    filters << filter;
+    proposed << offered;
+    return files.isEmpty() ? std::nullopt : files.takeFirst();
+}
+
 void Scripted_platform::Beep()
 {
     ++beeps;

@@ -21,13 +21,15 @@ public:
 
     platform::Answer Show(const platform::Message& message) override;
     std::optional<QString> Open_file(const QString& filter, const QString& start_folder) override;
+    std::optional<QString> Save_file(const QString& filter, const QString& proposed) override;
     void Beep() override;
     void End_program() override;
     QString Find_program(const QString& name) override;
     bool Start_program(const QString& path) override;
 
     // Script: answers to Yes/No questions (No when none is left) and files
-    // picked in the dialog (nullopt or none left: the user cancels).
+    // picked in the open or save dialog (nullopt or none left: the user
+    // cancels).
     QList<platform::Answer> answers;
     QList<std::optional<QString>> files;
     // Programs on the search path, by name (found as "/usr/bin/<name>"),
@@ -38,6 +40,7 @@ public:
     // Record.
     QList<platform::Message> shown;
     QStringList filters;
+    QStringList proposed;  // the paths the save dialog offered
     int beeps = 0;
     bool ended = false;
     QStringList started;
