@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <cmath>
+
 namespace vexo {
 
 namespace {
@@ -31,7 +33,9 @@ bool Fit_first_start(frmMain& window, QSize page, const QRect& available)
     const QSize needed(std::max(page.width() + frame, window.tbToolBar->sizeHint().width()),
                        page.height() + frame + window.menuBar()->sizeHint().height()
                            + window.tbToolBar->sizeHint().height());
-    const QSize size = needed.expandedTo(available.size() * 0.8);
+    const QSize most(static_cast<int>(std::ceil(available.width() * 0.8)),
+                     static_cast<int>(std::ceil(available.height() * 0.8)));
+    const QSize size = needed.expandedTo(most);
     const QSize outer = size + QSize(2 * twips(kBorder), twips(kTitle_bar) + twips(kBorder));
     if (outer.width() > available.width() || outer.height() > available.height()) {
         window.setWindowState(window.windowState() | Qt::WindowMaximized);

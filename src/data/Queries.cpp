@@ -150,14 +150,19 @@ QString All_of(const QStringList& terms, qsizetype from, qsizetype count)
 
 } // namespace
 
-QString Lookup_SQL(const QString& typed)
+bool Lookup_by_number(const QString& typed)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(typed.trimmed()).hasMatch();
+}
+
+QString Lookup_SQL(const QString& typed)
+{
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return QString();
-    if (digits.match(text).hasMatch())
+    if (Lookup_by_number(text))
         return Find_result_SQL(QStringLiteral(" AND Yellow.ID like '") + Like_text(text) + QStringLiteral("*'"), true);
     QStringList words = text.split(spaces, Qt::SkipEmptyParts);
     words.removeDuplicates();

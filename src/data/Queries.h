@@ -41,6 +41,8 @@ QString Index_guide_range_SQL();
 // order; any other text is a set of words that must all be in the name, in
 // any order, listed by name. "" when nothing was typed.
 QString Lookup_SQL(const QString& typed);
+// True when Lookup_SQL reads the text as the start of an ID.
+bool Lookup_by_number(const QString& typed);
 
 // Guides.
 QString Guide_list_SQL();

@@ -112,6 +112,8 @@ void Lookup_box::Show_list(const QString& note)
 {
     lstMatches->setUpdatesEnabled(false);
     lstMatches->clear();
+    // Flagged rows in the colour of the index the list follows.
+    const QColor highlight = sql::Lookup_by_number(text()) ? Yellow_highlight : Cyan_highlight;
     QList<QTreeWidgetItem*> items;
     for (const Index_entry& entry : std::as_const(entries_)) {
         auto* item = new QTreeWidgetItem;
@@ -126,7 +128,7 @@ void Lookup_box::Show_list(const QString& note)
         item->setToolTip(Col_guide, entry.title);
         if (entry.inhalation || entry.water || entry.agent)
             for (int c = 0; c < Col_count; ++c)
-                item->setBackground(c, Index_highlight);
+                item->setBackground(c, highlight);
         items << item;
     }
     if (!note.isEmpty()) {
@@ -141,18 +143,18 @@ void Lookup_box::Show_list(const QString& note)
     lstMatches->setCurrentItem(nullptr);
     lstMatches->clearSelection();
     lstMatches->setUpdatesEnabled(true);
-    Place_list();
     lstMatches->show();
     lstMatches->raise();
+    Place_list();
 }
 
 void Lookup_box::Place_list()
 {
     const int rows = lstMatches->topLevelItemCount();
-    const int row_height = rows > 0 ? std::max(lstMatches->sizeHintForRow(0), fontMetrics().height())
-                                    : fontMetrics().height();
+    lstMatches->doItemsLayout();
+    const int row_height = rows > 0 ? lstMatches->visualItemRect(lstMatches->topLevelItem(0)).height() : 0;
     const int frame = 2 * lstMatches->frameWidth();
-    const int width = std::max(this->width(), fontMetrics().horizontalAdvance(QLatin1Char('M')) * 40);
+    const int width = std::max(this->width(), fontMetrics().horizontalAdvance(QLatin1Char('M')) * 48);
     QPoint below = mapTo(host_, QPoint(0, height()));
     // The list stays inside the window, whichever side of the toolbar the box sits.
     below.setX(std::max(0, std::min(below.x(), host_->width() - width)));
