@@ -188,11 +188,14 @@ void tst_Lookup_box::water_reactive_entry_asks_the_water_question()
 {
     test::Lookup_world world(kRows.c_str());
     world.ui.answers = {Answer::No};
+    Main_form->resize(1024, 700);
+    Main_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Main_form));
     Lookup_box* box = Box();
     box->setText("chlorosilanes");
     // A click on the entry opens it as Enter does.
     QTreeWidget* list = box->lstMatches;
-    list->resize(400, 100);
+    QVERIFY(list->isVisible());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
     QCOMPARE(world.ui.texts(), QStringList{"El producto se derramó en el agua?"});
     QVERIFY(Find_child<frmGuidePage>());
