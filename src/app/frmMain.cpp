@@ -3,8 +3,10 @@
 #include "app/frmMain.h"
 
 #include "app/Child_windows.h"
+#include "app/First_start.h"
 #include "app/General.h"
 #include "app/frmWelcome.h"
+#include "lookup/Lookup_box.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
@@ -15,6 +17,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
 #include <QScrollBar>
 #include <QTimer>
@@ -194,6 +197,14 @@ void frmMain::Build_toolbar()
         }
         tbButtons << button;
     }
+    // The search box follows the buttons and is reached from any window.
+    auto* lookup = new Lookup_box(this);
+    tbToolBar->addWidget(lookup);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::Key_F3)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, lookup, [lookup] {
+            lookup->setFocus(Qt::ShortcutFocusReason);
+            lookup->selectAll();
+        });
     Apply_image_list(imlIcons);
 }
 
@@ -277,6 +288,7 @@ frmMain::~frmMain()
 
 void frmMain::Load()
 {
+    const bool first_start = First_start();
     Restore_placement();
     Initialize_globals();
     Insert_Text_Language();
@@ -289,7 +301,9 @@ void frmMain::Load()
     }
     Toolbar_small();
     Enable_built_commands();
-    Show_child(new frmWelcome);
+    QMdiSubWindow* welcome = Show_child(new frmWelcome);
+    if (first_start && screen())
+        Fit_first_start(*this, welcome->size(), screen()->availableGeometry());
 }
 
 void frmMain::Restore_placement()
@@ -333,6 +347,9 @@ void frmMain::showEvent(QShowEvent* event)
                 welcome->move(std::max(welcome->x(), 0), std::max(welcome->y(), 0));
             mdiArea->verticalScrollBar()->setValue(0);
             mdiArea->horizontalScrollBar()->setValue(mdiArea->horizontalScrollBar()->maximum());
+            // A number read off a placard can be typed at once.
+            if (auto* lookup = findChild<Lookup_box*>())
+                lookup->setFocus(Qt::OtherFocusReason);
         });
 }
 

@@ -135,6 +135,44 @@ QString Index_guide_range_SQL()
                           "FROM Yellow");
 }
 
+namespace {
+
+// Words joined pairwise, so thousands of typed words still nest only a few
+// levels deep in the query.
+QString All_of(const QStringList& terms, qsizetype from, qsizetype count)
+{
+    if (count == 1)
+        return terms.at(from);
+    const qsizetype half = count / 2;
+    return u'(' + All_of(terms, from, half) + QStringLiteral(" AND ") + All_of(terms, from + half, count - half)
+         + u')';
+}
+
+} // namespace
+
+bool Lookup_by_number(const QString& typed)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(typed.trimmed()).hasMatch();
+}
+
+QString Lookup_SQL(const QString& typed)
+{
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return QString();
+    if (Lookup_by_number(text))
+        return Find_result_SQL(QStringLiteral(" AND Yellow.ID like '") + Like_text(text) + QStringLiteral("*'"), true);
+    QStringList words = text.split(spaces, Qt::SkipEmptyParts);
+    words.removeDuplicates();
+    QStringList terms;
+    terms.reserve(words.size());
+    for (const QString& word : std::as_const(words))
+        terms << Find_contains_term(word);
+    return Find_result_SQL(QStringLiteral(" AND ") + All_of(terms, 0, terms.size()), false);
+}
+
 QString Guide_list_SQL()
 {
     return QStringLiteral(

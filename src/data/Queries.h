@@ -37,6 +37,13 @@ QString Find_result_SQL(const QString& filter, bool by_number);
 // Last_guide).
 QString Index_guide_range_SQL();
 
+// The toolbar's search box: digits are the start of an ID, listed in ID
+// order; any other text is a set of words that must all be in the name, in
+// any order, listed by name. "" when nothing was typed.
+QString Lookup_SQL(const QString& typed);
+// True when Lookup_SQL reads the text as the start of an ID.
+bool Lookup_by_number(const QString& typed);
+
 // Guides.
 QString Guide_list_SQL();
 QString Guide_page_SQL(const QString& guide_number);

@@ -232,19 +232,13 @@ void frmPages::put_data(RecordSet& rs)
             ran_out = true;
             continue;
         }
-        const QString guide = rs.Field(QStringLiteral("Guide_Number"));
-        const bool polymerizes = rs.Field(QStringLiteral("Polymerization")) == QLatin1String("P");
-        const QString name = rs.Field(QStringLiteral("Name_of_material"));
-        QString supplement = rs.Field(QStringLiteral("Supp_text"));
-        if (rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z"))
-            supplement += kAs_weapon;
-
-        lblID[i]->setText(rs.Field(QStringLiteral("ID")));
+        const Index_entry entry = Index_entry_of(rs);
+        lblID[i]->setText(entry.id);
         Set_tag(cmdGuide[i], rs.Field(QStringLiteral("PIH")));
-        cmdGuide[i]->setText(polymerizes ? guide + u'P' : guide);
-        cmdGuide[i]->setToolTip(rs.Field(QStringLiteral("Sentences")));
-        Show_name(txtMaterial[i], name);
-        Set_tag(txtMaterial[i], supplement);
+        cmdGuide[i]->setText(entry.guide);
+        cmdGuide[i]->setToolTip(entry.title);
+        Show_name(txtMaterial[i], entry.name);
+        Set_tag(txtMaterial[i], entry.supplement);
         Change_color(i, rs);
         Change_visible_box(true, i);
         last_filled_ = i;
@@ -309,39 +303,67 @@ void frmPages::Change_visible_box(bool Visible_box, int Index)
     txtMaterial[Index]->setVisible(Visible_box);
 }
 
+Index_entry Index_entry_of(const RecordSet& rs)
+{
+    Index_entry entry;
+    entry.id = rs.Field(QStringLiteral("ID"));
+    entry.name = rs.Field(QStringLiteral("Name_of_material"));
+    entry.guide = rs.Field(QStringLiteral("Guide_Number"));
+    if (rs.Field(QStringLiteral("Polymerization")) == QLatin1String("P"))
+        entry.guide += u'P';
+    entry.title = rs.Field(QStringLiteral("Sentences"));
+    entry.inhalation = rs.Field(QStringLiteral("PIH")).trimmed() == QLatin1String("1");
+    entry.agent = rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z");
+    entry.water = !entry.agent && rs.Field(QStringLiteral("Water_reactive")) == QLatin1String("W");
+    entry.supplement = rs.Field(QStringLiteral("Supp_text"));
+    if (entry.agent)
+        entry.supplement += kAs_weapon;
+    return entry;
+}
+
 void frmPages::cmdGuide_Click(int i)
 {
-    const bool inhalation = lblReaction[i]->text() == kRIT;
-    const bool water = lblDWRM[i]->text() == kMRA;
+    // The row's texts are read now: opening the guide page may repaint this window.
+    Index_entry entry;
+    entry.id = lblID[i]->text();
+    entry.name = Row_name(txtMaterial[i]);
+    entry.guide = cmdGuide[i]->text();
+    entry.supplement = Tag(txtMaterial[i]);
+    entry.inhalation = lblReaction[i]->text() == kRIT;
+    entry.water = lblDWRM[i]->text() == kMRA;
+    entry.agent = lblDWRM[i]->text() == kQB;
+    Open_entry_guide(entry);
+    cmdReport->setEnabled(!Summary_empty);
+}
+
+void Open_entry_guide(const Index_entry& entry)
+{
+    const bool inhalation = entry.inhalation;
+    const bool water = entry.water;
     std::optional<platform::Answer> answer;
     if (water)
         answer = platform::MsgBox(QStringLiteral("El producto se derramó en el agua?"), platform::Icon::Question,
                                   platform::Buttons::YesNo, QStringLiteral("Material derramado"));
     const bool in_water = answer == platform::Answer::Yes;
 
-    // The row's texts are read now: opening the guide page may repaint this window.
-    const QString id = lblID[i]->text();
-    const QString name = Row_name(txtMaterial[i]);
-    const QString supplement = Tag(txtMaterial[i]);
-    Product_label = name + QStringLiteral(", Número de identificación ") + id;
-    frmGuidePage* page = Open_guide_page(cmdGuide[i]->text());
+    Product_label = entry.name + QStringLiteral(", Número de identificación ") + entry.id;
+    frmGuidePage* page = Open_guide_page(entry.guide);
     if (page) {
         page->Set_print_qualifier(QString());
         std::optional<QString> suffix;
         if (inhalation && !water)
-            suffix = supplement;
+            suffix = entry.supplement;
         else if (water && !inhalation && in_water)
             suffix = kIn_water;
         else if (water && inhalation)
             suffix = in_water ? kIn_water : kOn_land;
         if (suffix) {
-            page->Show_distances(sql::Distances_lookup(id, name, *suffix));
+            page->Show_distances(sql::Distances_lookup(entry.id, entry.name, *suffix));
             page->Set_print_qualifier(QStringLiteral(" ") + *suffix);
         }
     }
 
-    const bool open_summary = call_see_summary(id, name, answer);
-    cmdReport->setEnabled(!Summary_empty);
+    const bool open_summary = frmPages::call_see_summary(entry.id, entry.name, answer);
     if (open_summary)
         Open_summary();
 }

@@ -35,6 +35,24 @@ void Open_chemical_agents();   // Index_mode 0, Chemical_agents_only true
 // catalogue and its own filter and order), with its highlight colour.
 void Open_index_query(const QString& index_sql, const QColor& highlight);
 
+// An index entry as a row of the pages shows it and its guide button uses it.
+struct Index_entry {
+    QString id;
+    QString name;       // the database's name, whatever a box shows
+    QString guide;      // the guide code, with "P" when the material polymerizes
+    QString supplement; // the entry's own distances suffix (an agent's weapon use)
+    QString title;      // the guide's title
+    bool inhalation = false; // RIT
+    bool water = false;      // MRA: water-reactive, and not an agent
+    bool agent = false;      // Q/B
+};
+// The current row of an index record set.
+Index_entry Index_entry_of(const RecordSet& rs);
+// What a row's guide button does: the water question for a water-reactive
+// entry, the guide page with the product line and distances, the entry in
+// the summary (and the summary report when the user asks for it).
+void Open_entry_guide(const Index_entry& entry);
+
 class frmPages : public QWidget {
     Q_OBJECT
 public:
@@ -58,7 +76,7 @@ public:
     void Position_Table(RecordSet& A_recordset, bool flag);
     // Stores the product (and for a spill in water its gases) in the summary;
     // true when the user wants the summary report opened.
-    bool call_see_summary(const QString& ID_num, const QString& name_mat, std::optional<platform::Answer> water_resp);
+    static bool call_see_summary(const QString& ID_num, const QString& name_mat, std::optional<platform::Answer> water_resp);
     void Insert_Text_Language();
 
     // Handlers, public so that callers and tests act as the user does.

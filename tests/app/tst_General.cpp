@@ -1,7 +1,10 @@
 // Start-up and shutdown as the user meets them: the exit question, the fatal
 // box, the placement kept between runs, the splash.
 #include "app/General.h"
+#include "app/Child_windows.h"
+#include "app/First_start.h"
 #include "app/frmMain.h"
+#include "app/frmWelcome.h"
 #include "app/frmSplash.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
@@ -9,6 +12,11 @@
 #include "support/Scripted_platform.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace vexo;
@@ -23,6 +31,8 @@ private Q_SLOTS:
     void confirm_exit_asks_yes_or_no();
     void globals_start_as_written();
     void first_run_places_the_window_at_the_defaults();
+    void first_start_shows_the_whole_welcome_page_data();
+    void first_start_shows_the_whole_welcome_page();
     void placement_is_restored_from_the_store();
     void close_saves_placement_then_asks();
     void close_while_minimised_saves_nothing();
@@ -44,6 +54,7 @@ void tst_General::init()
 
 void tst_General::cleanup()
 {
+    Main_form = nullptr;
     ui_.reset();
 }
 
@@ -88,6 +99,42 @@ void tst_General::first_run_places_the_window_at_the_defaults()
     window.Restore_placement();
     QCOMPARE(window.pos(), QPoint(twips(1000), twips(1000)));
     QCOMPARE(window.size(), QSize(twips(6500), twips(6500)));
+}
+
+void tst_General::first_start_shows_the_whole_welcome_page_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::newRow("1024x768") << QRect(0, 0, 1024, 768);
+    QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080);
+    QTest::newRow("1920x1080 beside a panel") << QRect(64, 0, 1856, 1040);
+}
+
+void tst_General::first_start_shows_the_whole_welcome_page()
+{
+    QFETCH(QRect, screen);
+    QVERIFY(First_start());
+    frmMain window;
+    Main_form = &window;
+    window.Toolbar_small();
+    QMdiSubWindow* welcome = Show_child(new frmWelcome);
+    const bool maximised = Fit_first_start(window, welcome->size(), screen);
+    QCOMPARE(window.windowState().testFlag(Qt::WindowMaximized), maximised);
+    if (maximised) {
+        // What a window manager leaves of the screen to a maximised window.
+        window.setWindowState(Qt::WindowNoState);
+        window.setGeometry(screen.adjusted(twips(120), twips(450), -twips(120), -twips(120)));
+    } else {
+        QVERIFY(window.width() >= screen.width() * 0.8 && window.height() >= screen.height() * 0.8);
+        QVERIFY(std::abs(window.geometry().center().x() - screen.center().x()) <= twips(120));
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.mdiArea->viewport()->rect().contains(welcome->geometry()));
+    QVERIFY(!window.mdiArea->verticalScrollBar()->isVisible());
+    QVERIFY(window.findChild<QLineEdit*>("txtLookup")->isVisible());
+
+    window.Save_placement();
+    QVERIFY(!First_start());
 }
 
 void tst_General::placement_is_restored_from_the_store()
