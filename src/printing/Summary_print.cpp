@@ -10,6 +10,7 @@
 #include "lookup/Page_rows.h"
 #include "platform/Platform.h"
 #include "printing/Guide_page_print.h"
+#include "printing/Large_spills_print.h"
 #include "summary/Summary_store.h"
 
 #include <QDir>
@@ -227,8 +228,10 @@ void Summary_print::Print_product(const Summary_product& product)
         QString text = line.text;
         engine.Print_wrapped(text);
     }
-    // A gas's rows of large spills by container and wind belong here, under
-    // its two spill sizes and above the rule, once the database holds them.
+    // Where the book sends a large spill to Table 3, the gas's rows by
+    // container follow its two spill sizes.
+    if (product.chosen && !product.water_spill && !product.large_spill.isEmpty())
+        Print_large_spills(engine, product.id);
     engine.Draw_rule();
 }
 

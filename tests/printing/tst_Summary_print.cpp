@@ -330,6 +330,10 @@ void tst_Summary_print::default_database_summary_as_pdf()
         QVERIFY2(at >= 0, qPrintable(id));
     }
     QVERIFY(read.contains(QStringLiteral("Resumen del incidente")));
+    // Ammonia's large spills go on with its Table 3 rows, the nurse tank among them.
+    const qsizetype ammonia = read.indexOf(QRegularExpression(QStringLiteral("\\b1005\\s+[A-Z]")));
+    QVERIFY(ammonia >= 0);
+    QVERIFY(read.indexOf(QStringLiteral("Tanque nodriza agrícola"), ammonia) > ammonia);
 }
 
 QTEST_MAIN(tst_Summary_print)
