@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -52,7 +53,11 @@ void Open_distances_box()
 {
     // The box opens over the window that asked for it, a little below its
     // title so the guide number stays readable, and wholly inside the work area.
-    QMdiSubWindow* opener = Main_form ? Main_form->mdiArea->activeSubWindow() : nullptr;
+    QPointer<QMdiSubWindow> opener = Main_form ? Main_form->mdiArea->activeSubWindow() : nullptr;
+    // A box asked for again from the box itself has no page under it, and its
+    // old frame goes as the box is reopened.
+    if (opener && qobject_cast<frmGreenBox*>(opener->widget()))
+        opener = nullptr;
     const QPoint wanted = opener ? opener->pos() + QPoint(twips(240), twips(960)) : QPoint();
     Reopen_child<frmGreenBox>();
     QMdiSubWindow* frame = Child_frame<frmGreenBox>();
