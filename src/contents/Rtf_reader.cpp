@@ -101,7 +101,10 @@ public:
     }
     void Paragraph()
     {
-        ++characters_;
+        // A paragraph's end is a character of the document too: blank
+        // paragraphs alone must not carry the text past its limit.
+        if (++characters_ > limits_.characters)
+            Exceed(Rtf_excess::Characters);
         tabs_ = runs_ = word_ = 0;
     }
     Rtf_excess excess() const { return excess_; }
