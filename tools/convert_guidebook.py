@@ -17,8 +17,9 @@ import os
 import re
 import subprocess
 import sys
-import unicodedata
 import xml.etree.ElementTree as ET
+
+import spanish_names
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT_DIR = os.path.join(REPO, "resources", "database")
@@ -51,6 +52,7 @@ HEADERS = {
     "Sentences": ["Key", "Sentences", "Code"],
     "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
     "Summary": ["Key", "ID", "Name", "High_green", "Bold"],
+    "Spanish_names": ["ID", "Catalogue_text", "Name_of_material", "English_name"],
     "Large_spills": ["Key", "Block", "ID", "Name_of_material", "Container",
                      "Isolate_meters", "Isolate_feets",
                      "Day_low_km", "Day_low_miles", "Day_moderate_km", "Day_moderate_miles",
@@ -86,6 +88,10 @@ GASES = {
     "Cl2": ("Cloro (Cl2)", "1017", "Chlorine"),
     "NO2": ("Dióxido de nitrógeno (NO2)", "1067", "Nitrogen dioxide"),
 }
+
+
+# Order of the entries of one ID in the numeric index.
+GROUP_SPANISH, GROUP_ENGLISH, GROUP_AGENT = range(3)
 
 
 class ConversionError(Exception):
@@ -433,7 +439,7 @@ def convert_guides(src):
 
 
 # ---------------------------------------------------------------------------------------
-# Yellow index (by ID) and blue index (by name), English
+# Yellow index (by ID), English
 
 def convert_yellow(src):
     pages = parse_pdfxml(run_pdftohtml(
@@ -463,64 +469,6 @@ def convert_yellow(src):
         e["name"] = NAME_CORRECTIONS.get((e["id"], e["name"]), e["name"])
         del e["parts"]
     return entries
-
-
-def convert_blue_order(src):
-    """Names in the order of the blue index, as (name, ID) pairs."""
-    path = os.path.join(src, "erg2024-en", "text", "ERG_Material_Blue_Section.txt")
-    with open(path, encoding="utf-8") as f:
-        lines = [l.rstrip("\n") for l in f]
-    # Skip the introduction page.
-    start = next(i for i, l in enumerate(lines) if l.startswith("--- ") and "2" in l)
-    order = []
-    pending = []
-    guide = None
-    skip = {"Name of Material", "Guide", "No.", "ID"}
-    body = [clean_spaces(raw) for raw in lines[start:]]
-    body = [l for l in body
-            if l and not l.startswith("--- ") and l not in skip and not re.fullmatch(r"Page \d+", l)]
-    for n, l in enumerate(body):
-        # The guide number, and even the ID, may close the name's last line.
-        m = re.fullmatch(r"(.*\S) (\d{3}P?) (\d{4}|— —)", l)
-        if m and not re.fullmatch(r"\d{3}P?", m.group(1)):
-            pending.append(m.group(1))
-            order.append((join_wrapped(pending), norm_id(m.group(3))))
-            pending, guide = [], None
-            continue
-        # The guide number may close the name's last line ("Tetrahydrofuran 127").
-        m = re.fullmatch(r"(.*\S) (\d{3}P?)", l)
-        if (m and not re.fullmatch(r"\d{3}P?", m.group(1)) and n + 1 < len(body)
-                and re.fullmatch(r"\d{4}|— —", body[n + 1])):
-            pending.append(m.group(1))
-            guide = m.group(2)
-            continue
-        m = re.fullmatch(r"(\d{3}P?)(?: (\d{4}|— —))?", l)
-        if m and pending:
-            guide = m.group(1)
-            if m.group(2):
-                order.append((join_wrapped(pending), norm_id(m.group(2))))
-                pending, guide = [], None
-            continue
-        if guide is not None and re.fullmatch(r"\d{4}|— —", l):
-            order.append((join_wrapped(pending), norm_id(l)))
-            pending, guide = [], None
-            continue
-        pending.append(l)
-    return order
-
-
-def norm_id(t):
-    return "----" if t == "— —" else t
-
-
-def match_key(name):
-    """Names compared across extracts: straight and curly quotes are the same."""
-    return re.sub(r"[“”]", '"', re.sub(r"[‘’]", "'", name))
-
-
-def sort_key_name(name):
-    base = unicodedata.normalize("NFKD", name)
-    return (base.casefold(), name)
 
 
 # ---------------------------------------------------------------------------------------
@@ -851,7 +799,6 @@ NAME_CORRECTIONS = {
 def build_tables(src):
     sentence_rows, page_rows = convert_guides(src)
     yellow = convert_yellow(src)
-    blue = convert_blue_order(src)
     t1 = convert_table1(src)
     t2 = convert_table2(src)
     agents = convert_agents(src, t1)
@@ -873,7 +820,8 @@ def build_tables(src):
         if key[1] not in names_by_id.get(key[0], []):
             fail("Table 2: %s %r is not in the yellow index" % key)
 
-    # Yellow rows
+    # Yellow rows: the book's English entries, the agents, then the Spanish names beside
+    # the English entry each one stands for.
     rows = []
     for e in yellow:
         key = (e["id"], e["name"])
@@ -882,41 +830,42 @@ def build_tables(src):
         rows.append({"ID": e["id"], "Name_of_material": e["name"], "Guide_Number": e["guide"],
                      "PIH": pih, "Water_reactive": "W" if key in water_names else "",
                      "Chemical_Warfare": "", "Polymerization": e["poly"], "Supp_text": "",
-                     "order": len(rows)})
-    for a in agents:
+                     "group": GROUP_ENGLISH, "order": len(rows)})
+    for a in sorted(agents, key=lambda a: a["name"]):
         rows.append({"ID": a["id"], "Name_of_material": a["name"], "Guide_Number": a["guide"],
                      "PIH": "1", "Water_reactive": "", "Chemical_Warfare": "Z",
-                     "Polymerization": "", "Supp_text": "", "order": len(rows)})
+                     "Polymerization": "", "Supp_text": "", "group": GROUP_AGENT,
+                     "order": len(rows)})
+    english = {(r["ID"], r["Name_of_material"]): r for r in rows if r["group"] == GROUP_ENGLISH}
+
+    def hands_on(r):
+        sits = t1_by_name.get((r["ID"], r["Name_of_material"]), {})
+        return (r["Guide_Number"], r["PIH"], r["Water_reactive"], r["Polymerization"],
+                tuple(sorted((k, tuple(v)) for k, v in sits.items())))
+    catalogue = spanish_names.read_catalogue(src)
+    spanish, left_out, same = spanish_names.pair_with_english(catalogue, english.values(), hands_on)
+    spanish_green = []
+    for s in spanish:
+        e = english[(s["ID"], s["english"])]
+        rows.append(dict(e, Name_of_material=s["name"], group=GROUP_SPANISH, order=len(rows)))
+        for situation, values in t1_by_name.get((e["ID"], e["Name_of_material"]), {}).items():
+            spanish_green.append([e["ID"], s["name"] + " " + situation] + values)
     for r in rows:
         if r["Guide_Number"] not in titled:
             fail("guide %s of %s has no title" % (r["Guide_Number"], r["ID"]))
 
-    # Numeric order: the printed order of the yellow index; agents after the entries of
-    # their ID ("----" entries open the index as in the book).
+    # Numeric order: the Spanish names of an ID first, then its English entries in the
+    # printed order of the yellow index, then its agents ("----" entries open the index).
     def id_rank(i):
         return -1 if i == "----" else int(i)
-    rows.sort(key=lambda r: (id_rank(r["ID"]), 1 if r["Chemical_Warfare"] else 0,
-                             r["order"] if not r["Chemical_Warfare"] else 0,
-                             r["Name_of_material"]))
+    rows.sort(key=lambda r: (id_rank(r["ID"]), r["group"], r["order"]))
     for n, r in enumerate(rows, 1):
         r["Yellow_Key"] = n
-    # Alphabetical order: the order of the blue index; names it lacks (the agents) are
-    # placed by name.
-    blue_rank = {}
-    for n, (name, i) in enumerate(blue):
-        blue_rank.setdefault((match_key(name), i), n)
-    placed = sorted(rows, key=lambda r: blue_rank.get((match_key(r["Name_of_material"]), r["ID"]), 10**9))
-    ordered = [r for r in placed if (match_key(r["Name_of_material"]), r["ID"]) in blue_rank]
-    for r in sorted((r for r in rows if (match_key(r["Name_of_material"]), r["ID"]) not in blue_rank),
-                    key=lambda r: (sort_key_name(r["Name_of_material"]), id_rank(r["ID"]))):
-        pos = 0
-        while pos < len(ordered) and sort_key_name(ordered[pos]["Name_of_material"]) <= sort_key_name(r["Name_of_material"]):
-            pos += 1
-        ordered.insert(pos, r)
+    # Alphabetical order: both languages merged in the Spanish collation.
+    ordered = sorted(rows, key=lambda r: (spanish_names.collation_key(r["Name_of_material"]),
+                                          id_rank(r["ID"]), r["group"], r["order"]))
     for n, r in enumerate(ordered, 1):
         r["Blue_Key"] = n
-    missing_blue = [r for r in rows if (match_key(r["Name_of_material"]), r["ID"]) not in blue_rank
-                    and not r["Chemical_Warfare"]]
 
     # Green rows: one per name and situation; the plain (no situation) rows are looked up
     # as name + blank + empty supplementary text, hence the trailing blank.
@@ -926,6 +875,7 @@ def build_tables(src):
         green.append([r["id"], r["name"] + " " + suffix] + r["values"])
     for a in agents:
         green.append([a["id"], a["name"] + " " + SUFFIX_WEAPON] + a["values"])
+    green += spanish_green
     green.sort(key=lambda g: (int(g[0]), g[1]))
     seen = set()
     for g in green:
@@ -962,7 +912,31 @@ def build_tables(src):
         "Yellow": yellow_rows, "Green": green, "Water": water,
         "Sentences": sentence_rows, "Guides_pages": page_rows, "Summary": [],
         "Large_spills": convert_table3(src, names_by_id),
-    }, missing_blue
+        "Spanish_names": spanish_provenance(catalogue, spanish, left_out, same, names_by_id),
+    }, (left_out, same, spanish_names.mended(catalogue))
+
+
+def spanish_provenance(catalogue, spanish, left_out, same, names_by_id):
+    """One row per catalogue name of an ID of the index: the name as printed, the index name
+    made of it (empty when left out) and the English entry it stands beside."""
+    made = {(s["ID"], s["printed"]): (s["name"], s["english"]) for s in spanish}
+    equal = dict(same)
+    rows = []
+    for i, printed in catalogue:
+        if i not in names_by_id:
+            continue
+        if (i, printed) in made:
+            rows.append([i, printed] + list(made[(i, printed)]))
+        elif (i, printed) in left_out:
+            rows.append([i, printed, "", ""])
+        else:
+            name = spanish_names.sentence_case(spanish_names.mend_blanks(i, printed))
+            if equal.get(i) is None:
+                fail("Spanish %s %r: neither added nor left out" % (i, printed))
+            english = [n for n in names_by_id[i]
+                       if spanish_names.fold(n) == spanish_names.fold(name)]
+            rows.append([i, printed, english[0], english[0]])
+    return rows
 
 
 def csv_text(header, rows):
@@ -988,8 +962,8 @@ def main(argv):
         print("source folder not found: %s" % src, file=sys.stderr)
         return 2
     try:
-        tables, missing_blue = build_tables(src)
-    except ConversionError as e:
+        tables, (left_out, same, mended) = build_tables(src)
+    except (ConversionError, spanish_names.SpanishError) as e:
         print("conversion failed: %s" % e, file=sys.stderr)
         return 1
     os.makedirs(OUT_DIR, exist_ok=True)
@@ -997,8 +971,12 @@ def main(argv):
         with open(os.path.join(OUT_DIR, name + ".csv"), "w", encoding="utf-8", newline="") as f:
             f.write(csv_text(header, tables[name]))
         print("%-13s %5d rows" % (name, len(tables[name])))
-    for r in missing_blue:
-        print("not in the blue index (placed by name): %s %s" % (r["ID"], r["Name_of_material"]))
+    for i, printed in left_out:
+        print("Spanish name left out (no sure English entry): %s %s" % (i, printed))
+    for i, name in same:
+        print("Spanish name equal to an English one: %s %s" % (i, name))
+    for i, printed, mend in mended:
+        print("Spanish name mended: %s %r -> %r" % (i, printed, mend))
     return 0
 
 
