@@ -12,6 +12,9 @@ import os
 import re
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import spanish_names  # noqa: E402
+
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 SUFFIX_LAND = "(cuando es derramado sobre la tierra)"
@@ -33,6 +36,7 @@ HEADERS = {
     "Sentences": ["Key", "Sentences", "Code"],
     "Guides_pages": ["Key", "Guide_page", "Sentences_key"],
     "Summary": ["Key", "ID", "Name", "High_green", "Bold"],
+    "Spanish_names": ["ID", "Catalogue_text", "Name_of_material", "English_name"],
     "Large_spills": ["Key", "Block", "ID", "Name_of_material", "Container",
                      "Isolate_meters", "Isolate_feets",
                      "Day_low_km", "Day_low_miles", "Day_moderate_km", "Day_moderate_miles",
@@ -107,6 +111,22 @@ SPOT_CHECKS = [
     ("1259", "Nickel carbonyl", 131, ("1", "", "", ""),
      {"Nickel carbonyl ": ["100", "300", "1.4", "0.9", "5.2", "3.3",
                            "1000", "3000", "11.0+", "7.0+", "11.0+", "7.0+"]}),
+    # Spanish names of the catalogue, beside the English entry they stand for.
+    ("1005", "Amoniaco, anhidro", 125, ("1", "", "", ""),
+     {"Amoniaco, anhidro ": ["30", "100", "0.1", "0.1", "0.2", "0.1"] + [TABLE3_TEXT] * 6}),
+    ("1017", "Cloro", 124, ("1", "", "", ""),
+     {"Cloro ": ["60", "200", "0.3", "0.2", "1.5", "0.9"] + [TABLE3_TEXT] * 6}),
+    ("1050", "Cloruro de hidrógeno anhidro", 125, ("1", "", "", ""),
+     {"Cloruro de hidrógeno anhidro ": ["30", "100", "0.1", "0.1", "0.3", "0.2"] + [TABLE3_TEXT] * 6}),
+    ("1203", "Combustible para motores o gasolina", 128, ("", "", "", ""), {}),
+    ("1830", "Ácido sulfúrico con más del 51% de ácido", 137, ("", "", "", ""), {}),
+    ("1790", "Ácido fluorhídrico con más del 60% de fluoruro de hidrógeno", 157, ("", "", "", ""), {}),
+    ("1790", "Ácido fluorhídrico con un máximo del 60% de fluoruro de hidrógeno", 157, ("", "", "", ""), {}),
+    ("2810", "Líquido tóxico, orgánico, N.E.P.", 153, ("", "", "", ""), {}),
+    ("3318", "Solución acuosa de amoniaco, con una densidad relativa menor de 0,880 a 15°C, con más del "
+             "50% de amoniaco", 125, ("1", "", "", ""),
+     {"Solución acuosa de amoniaco, con una densidad relativa menor de 0,880 a 15°C, con más del 50% "
+      "de amoniaco ": ["30", "100", "0.1", "0.1", "0.2", "0.1", "150", "500", "0.8", "0.5", "2.0", "1.3"]}),
     ("1953", "Compressed gas, poisonous, flammable, n.o.s. (Inhalation Hazard Zone B)", 119,
      ("1", "", "", ""),
      {"Compressed gas, poisonous, flammable, n.o.s. (Inhalation Hazard Zone B) ":
@@ -196,7 +216,7 @@ INTEGER_COLUMNS = {
 }
 
 # Reasonable bounds of the book's content.
-MIN_YELLOW, MAX_YELLOW = 2500, 3500
+MIN_YELLOW, MAX_YELLOW = 4000, 5500
 MIN_IDS, MAX_IDS = 1800, 2300
 MIN_GREEN = 400
 MIN_WATER = 60
@@ -319,7 +339,7 @@ def check(folder):
     # Index
     ids = {r["ID"] for r in yellow}
     if not MIN_YELLOW <= len(yellow) <= MAX_YELLOW:
-        report.fault("Yellow: %d entries, the book has about 3,000" % len(yellow))
+        report.fault("Yellow: %d entries, the book and its Spanish names have about 4,800" % len(yellow))
     if not MIN_IDS <= len(ids) <= MAX_IDS:
         report.fault("Yellow: %d IDs, the book has about 2,000" % len(ids))
     names = {}
@@ -430,6 +450,8 @@ def check(folder):
             report.fault("Water %s: third gas without a second" % w["ID"])
 
     check_large_spills(t["Large_spills"], green, names, report)
+    check_spanish(yellow, green, t["Spanish_names"], report)
+    check_readme(folder, t, report)
 
     # Hand-picked rows against the book
     for id_text, name, guide, flags, rows in SPOT_CHECKS:
@@ -450,8 +472,9 @@ def check(folder):
             if got_vals != values:
                 report.fault("spot check %s %r: distances %s, the book says %s"
                              % (id_text, gname, got_vals, values))
-        if not rows and any(g["ID"] == str(int(id_text)) for g in green):
-            report.fault("spot check %s: has distances, the book gives none" % id_text)
+        if not rows and any(g["ID"] == str(int(id_text)) and g["Name_of_material"].startswith(name + " ")
+                            for g in green):
+            report.fault("spot check %s %r: has distances, the book gives none" % (id_text, name))
     for id_text, gases in WATER_CHECKS.items():
         w = [x for x in water if x["ID"] == id_text]
         got = [w[0][n + "_product"] for n in ("First", "Second", "Third")] if w else []
@@ -459,6 +482,91 @@ def check(folder):
         if got != gases:
             report.fault("spot check Water %s: gases %s, the book says %s" % (id_text, got, gases))
     return report.faults
+
+
+def check_spanish(yellow, green, spanish, report):
+    """Every Spanish name stands beside the English entry it was paired with: same ID, guide,
+    flags and distances; an ID's Spanish names open its entries in the numeric index; no ID
+    lists one name twice; the alphabetical index follows the Spanish collation."""
+    entries = {(r["ID"], r["Name_of_material"]): r for r in yellow}
+    rows_of = {}
+    for g in green:
+        rows_of[(g["ID"], g["Name_of_material"])] = [g[f] for f in DISTANCE_FIELDS]
+
+    def distances(r):
+        i = str(int(r["ID"])) if r["ID"].isdigit() else r["ID"]
+        return {s: rows_of.get((i, r["Name_of_material"] + " " + s))
+                for s in ("", SUFFIX_LAND, SUFFIX_WATER, SUFFIX_WEAPON)}
+    added = set()
+    for row in spanish:
+        name, english = row["Name_of_material"], row["English_name"]
+        where = "Spanish %s %r" % (row["ID"], name or row["Catalogue_text"])
+        if not name:
+            continue
+        paired = entries.get((row["ID"], english))
+        if paired is None:
+            report.fault("%s: paired with %r, which is not in Yellow" % (where, english))
+            continue
+        if spanish_names.fold(name) == spanish_names.fold(english):
+            continue
+        r = entries.get((row["ID"], name))
+        if r is None:
+            report.fault("%s: not in Yellow" % where)
+            continue
+        added.add((row["ID"], name))
+        for col in ("Guide_Number", "PIH", "Water_reactive", "Chemical_Warfare", "Polymerization",
+                    "Supp_text"):
+            if r[col] != paired[col]:
+                report.fault("%s: %s %r, its English entry %r has %r"
+                             % (where, col, r[col], english, paired[col]))
+        if distances(r) != distances(paired):
+            report.fault("%s: distances differ from those of %r" % (where, english))
+    first_english = {}
+    for r in yellow:
+        if (r["ID"], r["Name_of_material"]) not in added:
+            first_english[r["ID"]] = min(first_english.get(r["ID"], 10**9), int(r["Yellow_Key"]))
+    folded = {}
+    for r in yellow:
+        key = (r["ID"], spanish_names.fold(r["Name_of_material"]))
+        if key in folded:
+            report.fault("Yellow %s: %r and %r are one name" % (r["ID"], folded[key], r["Name_of_material"]))
+        folded[key] = r["Name_of_material"]
+        if (r["ID"], r["Name_of_material"]) in added and int(r["Yellow_Key"]) > first_english.get(r["ID"], 10**9):
+            report.fault("Yellow %s %r: a Spanish name after the English ones" % (r["ID"], r["Name_of_material"]))
+    by_name = sorted(yellow, key=lambda r: int(r["Blue_Key"]))
+    for a, b in zip(by_name, by_name[1:]):
+        if spanish_names.collation_key(a["Name_of_material"]) > spanish_names.collation_key(b["Name_of_material"]):
+            report.fault("Yellow.Blue_Key: %r before %r is not the Spanish order"
+                         % (a["Name_of_material"], b["Name_of_material"]))
+
+
+def check_readme(folder, tables, report):
+    """The README beside the sources counts their rows right and lists the Spanish names
+    left out."""
+    try:
+        with open(os.path.join(folder, "README.md"), encoding="utf-8") as f:
+            text = f.read()
+    except OSError:
+        report.fault("README.md: missing beside the sources")
+        return
+    for name, count in re.findall(r"^\| `(\w+)\.csv` \| ([\d,]+) \|", text, re.M):
+        if name in OPTIONAL and not tables.get(name):
+            continue   # a table left out is not counted
+        if name in tables and int(count.replace(",", "")) != len(tables[name]):
+            report.fault("README.md: %s.csv counted %s, it holds %d rows" % (name, count, len(tables[name])))
+    spanish = tables["Spanish_names"]
+    for label, count in (("added", len({(r["ID"], r["Name_of_material"]) for r in spanish
+                                         if r["Name_of_material"]
+                                         and spanish_names.fold(r["Name_of_material"])
+                                         != spanish_names.fold(r["English_name"])})),
+                         ("left out", sum(1 for r in spanish if not r["Name_of_material"]))):
+        m = re.search(r"([\d,]+) Spanish names? " + label, text)
+        if not m or int(m.group(1).replace(",", "")) != count:
+            report.fault("README.md: says %s Spanish names %s, there are %d"
+                         % (m.group(1) if m else "nothing of the", label, count))
+    for r in spanish:
+        if not r["Name_of_material"] and r["Catalogue_text"] not in text:
+            report.fault("README.md: the Spanish name %s %r left out is not listed" % (r["ID"], r["Catalogue_text"]))
 
 
 def check_large_spills(spills, green, names, report):

@@ -32,6 +32,7 @@ class CheckCatchesFaults(unittest.TestCase):
         self.dir = tempfile.mkdtemp()
         for name in chk.HEADERS:
             shutil.copy(os.path.join(SOURCES, name + ".csv"), self.dir)
+        shutil.copy(os.path.join(SOURCES, "README.md"), self.dir)
 
     def tearDown(self):
         shutil.rmtree(self.dir)
@@ -116,6 +117,37 @@ class CheckCatchesFaults(unittest.TestCase):
             return rows
         self.edit("Water", fn)
         self.assertTrue(any("not in Yellow" in f for f in self.faults()))
+
+    def test_spanish_name_faults_are_caught(self):
+        def cloro(col, value):
+            return lambda r: r[:col] + [value] + r[col + 1:] if r[:2] == ["1017", "Cloro"] else r
+        blue = {r[1]: r[4] for r in read(self.dir, "Yellow")[1:]}
+        cases = [
+            ("Yellow", cloro(2, "125"), "Guide_Number '125', its English entry 'Chlorine' has '124'"),
+            ("Green", lambda r: r[:2] + ["100"] + r[3:] if r[1] == "Cloro " else r, "distances differ"),
+            ("Green", lambda r: None if r[1] == "Cloro " else r, "lookup 1017 'Cloro ' finds 0"),
+            ("Yellow", cloro(4, blue["Chlorine"]), "Blue_Key"),
+            ("Spanish_names", lambda r: r[:3] + ["Bromine"] if r[0] == "1017" else r, "paired with 'Bromine'"),
+            ("Yellow", lambda r: r[:1] + ["CLORO"] + r[2:] if r[:2] == ["1017", "Chlorine"] else r,
+             "are one name"),
+            ("README", ("1,956 Spanish names added", "1,955 Spanish names added"), "says 1,955"),
+            ("README", ("APARATO ACCIONADO POR BATERÍA\"", "\""), "3171 'VEHÍCULO ACCIONADO POR"),
+            ("README", ("| `Green.csv` | 848 |", "| `Green.csv` | 575 |"), "Green.csv counted 575"),
+        ]
+        with open(os.path.join(SOURCES, "README.md"), encoding="utf-8") as f:
+            text = f.read()
+        for table, edit, expected in cases:
+            with self.subTest(expected=expected):
+                self.tearDown()
+                self.setUp()
+                if table == "README":
+                    with open(os.path.join(self.dir, "README.md"), "w", encoding="utf-8") as f:
+                        f.write(text.replace(*edit))
+                else:
+                    rows = read(self.dir, table)
+                    write(self.dir, table, rows[:1] + [r for r in map(edit, rows[1:]) if r is not None])
+                faults = self.faults()
+                self.assertTrue(any(expected in f for f in faults), faults)
 
     def test_wrong_header_and_bom_are_caught(self):
         path = os.path.join(self.dir, "Summary.csv")
