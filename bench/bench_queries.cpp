@@ -199,8 +199,9 @@ QString First_value(const QString& jet_sql, const QString& field)
 
 int Usage()
 {
-    err << "usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL]\n"
+    err << "usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL] [--database FILE]\n"
            "  times start-up and every catalogue query on a synthetic database\n"
+           "  --database  times a copy of FILE (say, the default database) instead\n"
            "  --plans  also prints SQLite's query plan of each query\n"
            "  --try    runs SQL (say, CREATE INDEX ...; ANALYZE;) on a copy and times the copy\n"
            "  (kept in " VEXO_BENCH_OUT_DIR " and reused unless --fresh)\n";
@@ -218,6 +219,7 @@ int main(int argc, char** argv)
     int scale = 1, runs = 15;
     bool fresh = false, plans = false;
     QString trial; // SQL run on a copy first, to measure a proposed index
+    QString given; // a database of real rows to time instead of the synthetic one
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         bool ok = true;
@@ -231,6 +233,8 @@ int main(int argc, char** argv)
             plans = true;
         else if (args.at(i) == QLatin1String("--try") && i + 1 < args.size())
             trial = args.at(++i);
+        else if (args.at(i) == QLatin1String("--database") && i + 1 < args.size())
+            given = args.at(++i);
         else
             ok = false;
         if (!ok || scale < 1 || runs < 1)
@@ -238,9 +242,15 @@ int main(int argc, char** argv)
     }
 
     QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
-    const QString path = QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("synthetic_x%1.mdb").arg(scale));
-    QString origin = QStringLiteral("reused");
-    if (fresh || Generator_version_of(path) != bench::Generator_version) {
+    const QString path = !given.isEmpty() ? given
+                                          : QDir(QStringLiteral(VEXO_BENCH_OUT_DIR))
+                                                .filePath(QStringLiteral("synthetic_x%1.mdb").arg(scale));
+    QString origin = given.isEmpty() ? QStringLiteral("reused") : QStringLiteral("given");
+    if (!given.isEmpty() && !QFileInfo(given).isFile()) {
+        err << "--database: no file " << given << "\n";
+        return 1;
+    }
+    if (given.isEmpty() && (fresh || Generator_version_of(path) != bench::Generator_version)) {
         QElapsedTimer t;
         t.start();
         try {
@@ -253,10 +263,13 @@ int main(int argc, char** argv)
     }
 
     QString timed = path;
-    if (!trial.isEmpty()) {
+    // The summary writes are timed too: a given file is timed on a copy.
+    if (!trial.isEmpty() || !given.isEmpty()) {
         timed = QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("trial_x%1.mdb").arg(scale));
         QFile::remove(timed);
         QFile::copy(path, timed);
+    }
+    if (!trial.isEmpty()) {
         try {
             Database::Open(timed)->Execute_native(trial);
         } catch (const Db_error& e) {
@@ -458,7 +471,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    out << "Synthetic database x" << scale << ": " << QDir::toNativeSeparators(timed) << " ("
+    out << (given.isEmpty() ? QStringLiteral("Synthetic database x%1").arg(scale) : QStringLiteral("Database"))
+        << ": " << QDir::toNativeSeparators(timed) << " ("
         << QFileInfo(path).size() / (1024 * 1024) << " MiB, " << origin << "), " << runs << " runs\n\n";
     bench.Print(scale == 1);
     out << "\n(checksum " << sink << ")\n";

@@ -99,7 +99,9 @@ void frmAbout::Insert_Text_Language()
     lblProgram->setText(QStringLiteral("Programación y diseño gráfico: equipo de desarrollo de MARDOVI VEXO."));
     lblThanks->setText(QStringLiteral(
         "Agradecimientos: a las autoridades de transporte de Canadá, Estados Unidos y México, y al CIQUIME, "
-        "autores de la guía pública cuyo contenido reproduce este programa."));
+        "autores de la guía pública cuyo contenido reproduce este programa. Los nombres de los materiales en "
+        "español provienen del catálogo de materiales peligrosos del Complemento Carta Porte del SAT (México), de "
+        "dominio público."));
     lblCopyright->setText(QStringLiteral("Copyright © 2026 MARDOVI VEXO. Todos los derechos reservados."));
     lblDisclaimer->setText(QStringLiteral(
         "Advertencia: creemos que este programa está libre de problemas, y se basa estrictamente en la información "

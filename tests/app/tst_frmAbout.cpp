@@ -39,6 +39,7 @@ void tst_frmAbout::texts()
     // The disclaimer names the edition and sends the reader to the printed book.
     QVERIFY(about.lblDisclaimer->text().contains(QStringLiteral("GRE2024")));
     QVERIFY(about.lblDisclaimer->text().contains(QStringLiteral("guía impresa")));
+    QVERIFY(about.lblThanks->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
     for (QLabel* credit : {about.lblLeader, about.lblProgram, about.lblThanks, about.lblCopyright})
         QVERIFY(!credit->text().isEmpty());
 }
