@@ -180,8 +180,14 @@ def collation_key(name):
     """Spanish order of the alphabetical index: letter by letter, blanks and punctuation
     passed over, accents and case ignored, "ñ" after "n", leading chemical prefixes passed
     over (and then told apart by)."""
-    folded = fold(name)
-    stem = PREFIX_RE.sub("", folded)
+    stem = name
+    while True:
+        # "2-(2-Aminoetoxi)etanol" stands at "A": a prefix may open a bracket of prefixes.
+        shorter = PREFIX_RE.sub("", stem).lstrip("([")
+        if shorter == stem:
+            break
+        stem = shorter
+    folded, stem = fold(name), fold(stem)
 
     def ranks(s):
         return "".join(RANK.get(c, "") for c in s)

@@ -11,6 +11,7 @@
 #include "lookup/frmPages.h"
 #include "support/Loaded_program.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
