@@ -845,8 +845,10 @@ def build_tables(src):
     catalogue = spanish_names.read_catalogue(src)
     spanish, left_out, same = spanish_names.pair_with_english(catalogue, english.values(), hands_on)
     spanish_green = []
+    spanish_of = {}
     for s in spanish:
         e = english[(s["ID"], s["english"])]
+        spanish_of.setdefault(s["ID"], []).append((s["name"], s["english"]))
         rows.append(dict(e, Name_of_material=s["name"], group=GROUP_SPANISH, order=len(rows)))
         for situation, values in t1_by_name.get((e["ID"], e["Name_of_material"]), {}).items():
             spanish_green.append([e["ID"], s["name"] + " " + situation] + values)
@@ -902,7 +904,11 @@ def build_tables(src):
                 display, gid, search = GASES[g]
                 if search not in names_by_id.get(gid, []):
                     fail("gas %s: %s %r is not in the yellow index" % (g, gid, search))
-                row += [display, gid, search]
+                # The summary and the produced-gases button name the gas in Spanish where
+                # the catalogue gives its entry a Spanish name.
+                named = [name for name, paired in spanish_of.get(gid, [])
+                         if hands_on(english[(gid, paired)]) == hands_on(english[(gid, search)])]
+                row += [display, gid, named[0] if named else search]
         water.append(row)
 
     yellow_rows = [[r["ID"], r["Name_of_material"], r["Guide_Number"], r["Yellow_Key"],

@@ -160,7 +160,7 @@ void tst_Spanish_names::guide_button_data()
                              "materiales está accesible en el resumen del informe. quiere abrir el informe?"}
         << "GUÍA 137" << acid + " (cuando es derramado en el agua)"
         << QStringList{"30", "(100)", "0.1", "(0.1)", "0.1", "(0.1)"}
-        << QStringList{acid + "|1754|1|1", "Hydrogen chloride, anhydrous|1050|1|0"};
+        << QStringList{acid + "|1754|1|1", "Cloruro de hidrógeno anhidro|1050|1|0"};
 }
 
 void tst_Spanish_names::guide_button()
