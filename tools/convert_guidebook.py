@@ -926,7 +926,7 @@ def spanish_provenance(catalogue, spanish, left_out, same, names_by_id):
     """One row per catalogue name of an ID of the index: the name as printed, the index name
     made of it (empty when left out) and the English entry it stands beside."""
     made = {(s["ID"], s["printed"]): (s["name"], s["english"]) for s in spanish}
-    equal = dict(same)
+    equal = set(same)
     rows = []
     for i, printed in catalogue:
         if i not in names_by_id:
@@ -937,7 +937,7 @@ def spanish_provenance(catalogue, spanish, left_out, same, names_by_id):
             rows.append([i, printed, "", ""])
         else:
             name = spanish_names.sentence_case(spanish_names.mend_blanks(i, printed))
-            if equal.get(i) is None:
+            if (i, name) not in equal:
                 fail("Spanish %s %r: neither added nor left out" % (i, printed))
             english = [n for n in names_by_id[i]
                        if spanish_names.fold(n) == spanish_names.fold(name)]
