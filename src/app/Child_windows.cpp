@@ -1,6 +1,9 @@
 // Placing child windows in the main window's work area.
 #include "app/Child_windows.h"
 
+#include "app/Keyboard.h"
+#include "app/frmWelcome.h"
+
 namespace vexo {
 
 QMdiSubWindow* Show_child(QWidget* window)
@@ -11,14 +14,14 @@ QMdiSubWindow* Show_child(QWidget* window)
     sub->setWindowIcon(window->windowIcon());
     sub->show();
     // The window chose its content size in its load; the frame adds its own.
+    // Every window starts at the top left corner of the work area, over the
+    // others, as large as its content asks and the work area allows.
     const QSize frame = sub->size() - window->size();
-    sub->resize(wanted + frame);
-    // The work area puts a new window in the first free spot, often half out
-    // of sight beside the others; a window that would not be seen whole
-    // starts at the top left corner instead, over the others.
-    const QRect visible = Main_form->mdiArea->viewport()->rect();
-    if (!visible.contains(sub->geometry()))
-        sub->move(0, 0);
+    QSize size = wanted + frame;
+    if (Main_form->isVisible())
+        size = size.boundedTo(Main_form->mdiArea->viewport()->size()).expandedTo(sub->minimumSize());
+    sub->setGeometry(QRect(QPoint(0, 0), size));
+    Child_window_keys(window, !qobject_cast<frmWelcome*>(window));
     window->setFocus();
     return sub;
 }

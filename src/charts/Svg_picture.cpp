@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -44,6 +45,10 @@ void Svg_picture::paintEvent(QPaintEvent*)
     const bool vehicle = width() > height() * 3 / 2;
     const QRectF drawing = vehicle ? QRectF(rect()) : QRectF(0, 0, width() * 0.82, height() * 0.82);
     renderer_->render(&painter, drawing);
+    if (hasFocus()) {  // reached with Tab: Enter opens its guide
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     if (guide_.isEmpty())
         return;
     // Sized by the picture, so the enlarged picture carries a larger ring.

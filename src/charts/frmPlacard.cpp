@@ -4,6 +4,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "charts/Chart_pictures.h"
 #include "charts/Svg_picture.h"
 #include "guides/Guide_page.h"
@@ -168,6 +169,8 @@ frmPlacard::frmPlacard(QWidget* parent)
         picture->Set_guide(QLatin1String(pictures[i].tag));
         picture->setCursor(pictures[i].tag[0] ? Qt::PointingHandCursor : Qt::ArrowCursor);
         picture->installEventFilter(this);
+        if (pictures[i].tag[0])
+            Press_with_keys(picture, [this, i] { imgSmall_MouseUp(i, Qt::LeftButton); });
         picture->hide();
         imgSmall[i] = picture;
     }

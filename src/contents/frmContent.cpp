@@ -3,6 +3,7 @@
 #include "contents/frmContent.h"
 
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "app/frmMain.h"
 #include "charts/frmPlacard.h"
 #include "contents/frmText1.h"
@@ -156,9 +157,12 @@ frmContent::frmContent(QWidget* parent)
         if (entries[i].action == Entry_action::Table3)
             entry->setVisible(Entry_available(entries[i].action));
         entry->installEventFilter(this);
+        if (!heading)
+            Press_with_keys(entry, [this, i] { lblTextLabel_Click(i); });
         lblTextLabel[i] = entry;
     }
     connect(vsData, &QScrollBar::valueChanged, this, &frmContent::vsData_Change);
+    Page_with_keys(this, vsData);
 
     Insert_Language_text();
     resize(twips(7200), twips(7800));

@@ -100,19 +100,6 @@ const QColor& Panel_gray()
     return kPanel_gray;
 }
 
-bool Page_by_key(QScrollBar* bar, int key)
-{
-    switch (key) {
-    case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); return true;
-    case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); return true;
-    case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
-    case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
-    case Qt::Key_Home: bar->setValue(0); return true;
-    case Qt::Key_End: bar->setValue(bar->maximum()); return true;
-    default: return false;
-    }
-}
-
 void Page_by_wheel(QScrollBar* bar, const QWheelEvent* event)
 {
     const int notches = event->angleDelta().y() / 120;

@@ -152,10 +152,7 @@ void Fill(QWidget* widget, const QColor& colour);
 const QColor& Heading_gray();
 const QColor& Panel_gray();
 
-// The paging of these windows: page, arrow, Home and End keys move the scroll
-// bar as its own controls do (false for any other key); a wheel notch moves
-// it three rows.
-bool Page_by_key(QScrollBar* bar, int key);
+// The wheel pages these windows: a notch moves the scroll bar three rows.
 void Page_by_wheel(QScrollBar* bar, const QWheelEvent* event);
 
 // A plain-text label that wraps, as the headings and notes of these windows use.

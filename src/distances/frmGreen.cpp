@@ -3,6 +3,7 @@
 #include "distances/frmGreen.h"
 
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "distances/Distances.h"
 #include "platform/Twips.h"
 
@@ -66,8 +67,11 @@ frmGreen::frmGreen(QWidget* parent)
         heading->setCursor(Qt::WhatsThisCursor);
     }
 
-    for (int index = 0; index < kRows; ++index)
+    for (int index = 0; index < kRows; ++index) {
         load_new_data(index);
+        Press_with_keys(rows[static_cast<size_t>(index)].lblDanger, [this, index] { lblDanger_Click(index); });
+    }
+    Page_with_keys(this, vscData);
 
     // The load.
     Insert_Text_Language();
@@ -216,12 +220,6 @@ void frmGreen::wheelEvent(QWheelEvent* event)
 {
     Page_by_wheel(vscData, event);
     event->accept();
-}
-
-void frmGreen::keyPressEvent(QKeyEvent* event)
-{
-    if (!Page_by_key(vscData, event->key()))
-        QWidget::keyPressEvent(event);
 }
 
 void frmGreen::resizeEvent(QResizeEvent* event)

@@ -2,6 +2,7 @@
 #include "distances/frmTable3.h"
 
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "distances/Distance_columns.h"
 #include "platform/Twips.h"
 
@@ -87,6 +88,7 @@ frmTable3::frmTable3(QWidget* parent)
             value->setWordWrap(false);
         }
     }
+    Page_with_keys(this, vscData);
     row_height_ = Distance_row_height(font());
     const QFontMetrics metrics(font());
     value_width_ = std::max(twips(780), metrics.horizontalAdvance(QStringLiteral("(Millas)")) + twips(120));
@@ -202,12 +204,6 @@ void frmTable3::wheelEvent(QWheelEvent* event)
 {
     Page_by_wheel(vscData, event);
     event->accept();
-}
-
-void frmTable3::keyPressEvent(QKeyEvent* event)
-{
-    if (!Page_by_key(vscData, event->key()))
-        QWidget::keyPressEvent(event);
 }
 
 void frmTable3::resizeEvent(QResizeEvent* event)

@@ -63,7 +63,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Resize();

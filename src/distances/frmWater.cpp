@@ -5,6 +5,7 @@
 #include "distances/Distance_columns.h"
 
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
@@ -72,6 +73,9 @@ frmWater::frmWater(QWidget* parent)
         connect(cmdProduct2[index], &QPushButton::clicked, this, [this, index] { cmdProduct2_Click(index); });
     }
     row_height_ = std::max(twips(360), cmdGuide[0]->sizeHint().height());
+    for (int index = 0; index < kRows; ++index)
+        Enter_presses(txtMat[index], cmdGuide[index]);
+    Page_with_keys(this, vscData);
 
     // The load.
     Insert_Text_Language();

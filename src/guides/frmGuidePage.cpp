@@ -3,6 +3,7 @@
 #include "guides/frmGuidePage.h"
 
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "guides/Guide_look.h"
 #include "guides/Guide_page.h"
 #include "guides/Sentence_marks.h"
@@ -43,7 +44,8 @@ frmGuidePage::frmGuidePage(QWidget* parent)
 {
     setMinimumSize(twips(5000), twips(2085));
     setFocusPolicy(Qt::StrongFocus);  // the keys scroll the sheet
-    resize(Fitting_size(QSize(twips(9000), twips(7000)), minimumSize()));
+    // The page is read from top to bottom: it takes the work area's height.
+    resize(Fitting_size(QSize(twips(9000), Main_form ? QWIDGETSIZE_MAX : twips(7000)), minimumSize()));
 
     frmHeader->setFrameShape(QFrame::StyledPanel);
     frmHeader->setFrameShadow(QFrame::Raised);
@@ -62,6 +64,7 @@ frmGuidePage::frmGuidePage(QWidget* parent)
     cmdPrint->setEnabled(Page_printer != nullptr);
     connect(cmdPrint, &QPushButton::clicked, this, &frmGuidePage::cmdPrint_Click);
     connect(cmdIIPAD, &QPushButton::clicked, this, &frmGuidePage::cmdIIPAD_Click);
+    setTabOrder(cmdIIPAD, cmdPrint);  // the distances are what the reader wants first
 
     QPalette sheet = frmWhite->palette();
     sheet.setColor(QPalette::Window, White);
@@ -80,6 +83,7 @@ frmGuidePage::frmGuidePage(QWidget* parent)
     vsGuide->raise();
 
     Build_page();
+    Page_with_keys(this, vsGuide);
 }
 
 void frmGuidePage::Insert_Text_Language()

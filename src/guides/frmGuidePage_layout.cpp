@@ -148,24 +148,4 @@ void frmGuidePage::wheelEvent(QWheelEvent* event)
         QWidget::wheelEvent(event);
 }
 
-void frmGuidePage::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        if (vsGuide->isVisible()) {
-            QCoreApplication::sendEvent(vsGuide, event);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 } // namespace vexo

@@ -4,6 +4,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
@@ -73,6 +74,9 @@ frmPages::frmPages(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmPages"));
     Hourglass busy;
     Build_rows();
+    for (int i = 0; i < kRows; ++i)
+        Enter_presses(txtMaterial[i], cmdGuide[i]);
+    Page_with_keys(this, vscData);
     Insert_Text_Language();
     if (Index_mode == 2) {
         // A caller's query: no option stands for it.

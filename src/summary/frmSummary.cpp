@@ -4,6 +4,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Keyboard.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
@@ -44,6 +45,9 @@ frmSummary::frmSummary(QWidget* parent) : QWidget(parent)
     // The main window finds its children by name.
     setObjectName(QStringLiteral("frmSummary"));
     Build_controls();
+    for (int i = 0; i < kRows; ++i)
+        Enter_presses(txtMat[i], cmdGuide[i]);
+    Page_with_keys(this, vscData);
     Insert_Text_Language();
     Summary_SQL = sql::Summary_view_in_order_SQL();
     Summary_records = Main_database->OpenRecordset(Summary_SQL);
