@@ -164,16 +164,17 @@ void Child_window_keys(QWidget* window, bool closes_on_escape)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frame);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, &QShortcut::activated, frame, [frame] {
-        // The window the user came from comes back to the front, not the
-        // next one in the work area's order.
+        // The window the user came from comes to the front first: closed
+        // while active, the window would hand the front to the next one in
+        // the work area's order instead.
         QMdiArea* area = frame->mdiArea();
         const QList<QMdiSubWindow*> history = area ? area->subWindowList(QMdiArea::ActivationHistoryOrder)
                                                    : QList<QMdiSubWindow*>();
-        const QPointer<QMdiSubWindow> before = history.size() > 1 && history.last() == frame
-                                                   ? history[history.size() - 2]
-                                                   : nullptr;
-        if (frame->close() && before)
-            area->setActiveSubWindow(before);
+        if (history.size() > 1 && history.last() == frame)
+            area->setActiveSubWindow(history[history.size() - 2]);
+        // A window that closes itself when it loses the front is gone already.
+        if (const QPointer<QMdiSubWindow> open = frame; open && open->isVisible())
+            open->close();
     });
 }
 

@@ -1,0 +1,249 @@
+// The program without a mouse: the page keys move each paged list as its
+// scroll bar does, from wherever the focus is in the window; Enter on a row
+// opens its guide; Esc closes a child window, but not the welcome page.
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/frmMain.h"
+#include "distances/Distances.h"
+#include "distances/frmGreen.h"
+#include "distances/frmGreenBox.h"
+#include "distances/frmWater.h"
+#include "guides/frmGuidePage.h"
+#include "lookup/frmPages.h"
+#include "summary/frmSummary.h"
+#include "support/Fixture.h"
+#include "support/Loaded_program.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace vexo;
+
+namespace {
+
+constexpr int kEntries = 40;  // IDs 5001 to 5040, in that order everywhere
+
+// Forty entries of one guide, all but one water-reactive, each in the distances table, the
+// water list and the summary; a guide page long enough to scroll.
+QString Rows()
+{
+    QString sql = QStringLiteral(
+        "INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'SUSTANCIAS QUE REACCIONAN CON AGUA', 2);\n"
+        "INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);\n");
+    for (int i = 1; i <= kEntries; ++i) {
+        const QString id = QString::number(5000 + i);
+        const QString name = QStringLiteral("Material %1").arg(i, 2, 10, QLatin1Char('0'));
+        sql += QStringLiteral("INSERT INTO Sentences VALUES (%1, 'Frase %1 de la guía, larga como las del libro.', 0);\n"
+                              "INSERT INTO Guides_pages VALUES (%1, 139, %1);\n")
+                   .arg(i + 2);
+        // 5002 is toxic by inhalation and not water-reactive: its guide opens without a question.
+        const bool toxic = i == 2;
+        sql += QStringLiteral("INSERT INTO Yellow VALUES ('%1', '%2', 139, %3, %3, %4, NULL, NULL, NULL);\n")
+                   .arg(id, name)
+                   .arg(i)
+                   .arg(toxic ? QStringLiteral("1, NULL") : QStringLiteral("NULL, 'W'"));
+        sql += QStringLiteral("INSERT INTO Water VALUES ('%1', 'Gas', '1050', 'Gas', '', '', '', '', '', '');\n").arg(id);
+        sql += QStringLiteral("INSERT INTO Green VALUES (%1, '%2 %3', '30', '100', "
+                              "'0.1', '0.1', '0.2', '0.1', '60', '200', '0.3', '0.2', '1.1', '0.7');\n")
+                   .arg(id, name, toxic ? QString() : QStringLiteral("(cuando es derramado en el agua)"));
+        sql += QStringLiteral("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', '%2', 0, 1);\n").arg(id, name);
+    }
+    return sql;
+}
+
+// A paged window as the test drives it: how to open it, the widget that has
+// the focus when the key is pressed, and the ID its first row shows.
+struct Paged_window {
+    std::function<void()> open;
+    std::function<QWidget*(const QString& place)> place;
+    std::function<QString()> first_id;
+};
+
+Paged_window Window_named(const QString& name)
+{
+    if (name == QLatin1String("index pages"))
+        return {&Open_index_by_number,
+                [](const QString& place) -> QWidget* {
+                    auto* w = Find_child<frmPages>();
+                    return place == QLatin1String("name") ? static_cast<QWidget*>(w->txtMaterial[2])
+                         : place == QLatin1String("option") ? static_cast<QWidget*>(w->optYellow)
+                         : place == QLatin1String("guide") ? static_cast<QWidget*>(w->cmdGuide[4])
+                                                           : w;
+                },
+                [] { return Find_child<frmPages>()->lblID[0]->text(); }};
+    if (name == QLatin1String("distances table"))
+        return {&Open_distances_table, [](const QString&) -> QWidget* { return Find_child<frmGreen>(); },
+                [] { return Find_child<frmGreen>()->rows[0].lblID->text(); }};
+    if (name == QLatin1String("water list"))
+        return {&Open_water_list,
+                [](const QString& place) -> QWidget* {
+                    auto* w = Find_child<frmWater>();
+                    return place == QLatin1String("name") ? static_cast<QWidget*>(w->txtMat[0]) : w;
+                },
+                [] { return Find_child<frmWater>()->lblID[0]->text(); }};
+    return {&Open_summary,
+            [](const QString& place) -> QWidget* {
+                auto* w = Find_child<frmSummary>();
+                return place == QLatin1String("name") ? static_cast<QWidget*>(w->txtMat[0]) : w;
+            },
+            [] { return Find_child<frmSummary>()->lblID[0]->text(); }};
+}
+
+QWidget* Active_window()
+{
+    QMdiSubWindow* frame = Main_form->mdiArea->activeSubWindow();
+    return frame ? frame->widget() : nullptr;
+}
+
+} // namespace
+
+class tst_Keyboard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void page_keys_move_the_list_data();
+    void page_keys_move_the_list();
+    void enter_opens_a_guide_and_escape_goes_back();
+    void escape_closes_child_windows_but_not_the_welcome_page();
+
+private:
+    QTemporaryDir dir_;
+    QString fixture_;
+    std::unique_ptr<test::Loaded_program> program_;
+};
+
+void tst_Keyboard::initTestCase()
+{
+    fixture_ = dir_.filePath(QStringLiteral("keys.mdb"));
+    test::Make_database(fixture_, Rows());
+}
+
+void tst_Keyboard::init()
+{
+    program_ = std::make_unique<test::Loaded_program>(fixture_);
+    Main_form->resize(1024, 740);
+    Main_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(Main_form));
+}
+
+void tst_Keyboard::cleanup()
+{
+    program_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void tst_Keyboard::page_keys_move_the_list_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("first_row");  // offset of the page's first row
+
+    using K = QList<int>;
+    const int last_page = kEntries - 15;
+    for (const char* window : {"index pages", "distances table", "water list", "summary"}) {
+        const QString w = QString::fromLatin1(window);
+        QTest::addRow("%s: Page Down", window) << w << "window" << K{Qt::Key_PageDown} << 15;
+        QTest::addRow("%s: Page Down past the end", window)
+            << w << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown} << last_page;
+        QTest::addRow("%s: End, then Page Up", window) << w << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last_page - 15;
+        QTest::addRow("%s: End, then Home", window) << w << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
+        QTest::addRow("%s: Down three times, Up once", window)
+            << w << "window" << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 2;
+    }
+    // A name box would move its caret, an option button would change the
+    // index: in a row the keys still page the list.
+    QTest::newRow("index pages: End in a name") << "index pages" << "name" << K{Qt::Key_End} << last_page;
+    QTest::newRow("index pages: Down on a guide button") << "index pages" << "guide" << K{Qt::Key_Down} << 1;
+    QTest::newRow("index pages: Down on an option") << "index pages" << "option" << K{Qt::Key_Down} << 1;
+    QTest::newRow("water list: Page Down in a name") << "water list" << "name" << K{Qt::Key_PageDown} << 15;
+    QTest::newRow("summary: End in a name") << "summary" << "name" << K{Qt::Key_End} << last_page;
+}
+
+void tst_Keyboard::page_keys_move_the_list()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, place);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, first_row);
+    const Paged_window paged = Window_named(window);
+    paged.open();
+    QCOMPARE(paged.first_id(), "5001");
+    for (int key : keys)
+        QTest::keyClick(paged.place(place), static_cast<Qt::Key>(key));
+    QCOMPARE(paged.first_id(), QString::number(5001 + first_row));
+    if (window == QLatin1String("index pages"))
+        QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
+}
+
+void tst_Keyboard::enter_opens_a_guide_and_escape_goes_back()
+{
+    Open_index_by_number();
+    auto* pages = Find_child<frmPages>();
+    QTest::keyClick(pages->txtMaterial[1], Qt::Key_Return);
+    auto* page = Find_child<frmGuidePage>();
+    QVERIFY(page);
+    QCOMPARE(page->lblNameProduct->text(), "Material 02, Número de identificación 5002");
+
+    // The page scrolls with the keys, and Tab comes to the distances first.
+    QVERIFY(page->vsGuide->isVisible());
+    const int sheet_top = page->frmWhite->y();
+    QTest::keyClick(page, Qt::Key_PageDown);
+    QVERIFY(page->frmWhite->y() < sheet_top);
+    QTest::keyClick(page->cmdPrint, Qt::Key_End);
+    QCOMPARE(page->vsGuide->value(), page->vsGuide->maximum());
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), page->cmdIIPAD);
+
+    // Enter on the focused button opens the box; Esc gives the page back.
+    QTest::keyClick(page->cmdIIPAD, Qt::Key_Return);
+    auto* box = Find_child<frmGreenBox>();
+    QVERIFY(box);
+    QTRY_COMPARE(Active_window(), box);
+    box->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Find_child<frmGreenBox>());
+    QCOMPARE(Active_window(), page);
+    page->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Find_child<frmGuidePage>());
+    QCOMPARE(Active_window(), pages);
+}
+
+void tst_Keyboard::escape_closes_child_windows_but_not_the_welcome_page()
+{
+    for (const QString& name : {QStringLiteral("index pages"), QStringLiteral("distances table"),
+                                QStringLiteral("water list"), QStringLiteral("summary")}) {
+        Window_named(name).open();
+        QWidget* window = Active_window();
+        QVERIFY2(window, qPrintable(name));
+        window->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(Main_form->mdiArea->subWindowList().size() == 1, qPrintable(name));
+    }
+    QWidget* welcome = Active_window();
+    QCOMPARE(welcome->windowTitle(), "Bienvenido");
+    welcome->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(Main_form->mdiArea->subWindowList().size(), 1);
+    QVERIFY(program_->ui().shown.isEmpty());
+}
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_Keyboard.moc"
