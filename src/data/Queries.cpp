@@ -162,8 +162,16 @@ QString Lookup_SQL(const QString& typed)
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return QString();
-    if (Lookup_by_number(text))
-        return Find_result_SQL(QStringLiteral(" AND Yellow.ID like '") + Like_text(text) + QStringLiteral("*'"), true);
+    if (Lookup_by_number(text)) {
+        // The range of IDs that start with the digits lets the ID index find
+        // the few candidates; like keeps the match exactly what it was.
+        QString next = text;
+        next.back() = QChar(next.back().unicode() + 1);
+        return Find_result_SQL(QStringLiteral(" AND Yellow.ID >= '") + text + QStringLiteral("' AND Yellow.ID < '")
+                                   + next + QStringLiteral("' AND Yellow.ID like '") + Like_text(text)
+                                   + QStringLiteral("*'"),
+                               true);
+    }
     QStringList words = text.split(spaces, Qt::SkipEmptyParts);
     words.removeDuplicates();
     QStringList terms;
