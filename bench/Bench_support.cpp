@@ -63,6 +63,23 @@ void Ensure_synthetic_database(const QString& path, int scale)
         Make_synthetic_database(path, scale);
 }
 
+Scale_options Read_scale_options(int default_runs)
+{
+    Scale_options options{default_runs};
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args.at(i) == QLatin1String("--runs")) {
+            options.runs = std::max(args.at(i + 1).toInt(), 1);
+        } else if (args.at(i) == QLatin1String("--scales")) {
+            options.scales.clear();
+            for (const QString& s : args.at(i + 1).split(u','))
+                if (s.toInt() > 0)
+                    options.scales << s.toInt();
+        }
+    }
+    return options;
+}
+
 double Median_ms(std::vector<qint64> ns)
 {
     std::sort(ns.begin(), ns.end());

@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -46,6 +47,14 @@ int Generator_version_of(const QString& path);
 
 // Makes the synthetic database at `path` unless the one there is current.
 void Ensure_synthetic_database(const QString& path, int scale);
+
+// The options of a benchmark over the synthetic databases: `--runs R` and
+// `--scales 1,10,100`.
+struct Scale_options {
+    int runs;
+    QList<int> scales = {1, 10, 100};
+};
+Scale_options Read_scale_options(int default_runs);
 
 double Median_ms(std::vector<qint64> ns);
 double Max_ms(const std::vector<qint64>& ns);

@@ -80,19 +80,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int runs = 20;
-    QList<int> scales = {1, 10, 100};
-    const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args.at(i) == QLatin1String("--runs"))
-            runs = std::max(args.at(i + 1).toInt(), 1);
-        else if (args.at(i) == QLatin1String("--scales")) {
-            scales.clear();
-            for (const QString& s : args.at(i + 1).split(u','))
-                if (s.toInt() > 0)
-                    scales << s.toInt();
-        }
-    }
+    const auto [runs, scales] = Read_scale_options(20);
 
     QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
     Shown_main_window window(1024, 768);

@@ -6,6 +6,7 @@
 #include "app/First_start.h"
 #include "app/General.h"
 #include "app/frmWelcome.h"
+#include "distances/Distances.h"
 #include "lookup/Lookup_box.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
@@ -302,8 +303,12 @@ void frmMain::Load()
     Toolbar_small();
     Enable_built_commands();
     QMdiSubWindow* welcome = Show_child(new frmWelcome);
-    if (first_start && screen())
-        Fit_first_start(*this, welcome->size(), screen()->availableGeometry());
+    if (first_start && screen()) {
+        // The distances box, the widest window of a first lookup, fits whole too.
+        const int frame = welcome->width() - welcome->widget()->width();
+        Fit_first_start(*this, welcome->size().expandedTo(QSize(Distances_box_width() + frame, 0)),
+                        screen()->availableGeometry());
+    }
 }
 
 void frmMain::Restore_placement()

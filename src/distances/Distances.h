@@ -17,6 +17,9 @@ void Open_water_material(const QString& id);
 void Open_table3(const QString& id);
 // The distances box of the material that `Box_SQL` selects.
 void Open_distances_box();
+// The narrowest the distances box can be in the program's font: its columns
+// whole and its margins.
+int Distances_box_width();
 // Lets the guide page viewer's distances button open the distances box; run
 // once at start-up.
 void Install_distances_box();

@@ -3,8 +3,10 @@
 #include "distances/frmGreenBox.h"
 
 #include "app/General.h"
+#include "distances/Distances.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -97,12 +99,17 @@ void frmGreenBox::resizeEvent(QResizeEvent* event)
     Form_Resize();
 }
 
+int Distances_box_width()
+{
+    return std::max(twips(kNarrowest), Distance_grid::Minimum_width(QApplication::font()) + 2 * twips(kMargin));
+}
+
 void frmGreenBox::Form_Resize()
 {
     const int margin = twips(kMargin);
     // Narrower than the columns need, the box is widened back; its frame
     // follows these limits.
-    const int narrowest = std::max(twips(kNarrowest), Distance_grid::Minimum_width(font()) + 2 * margin);
+    const int narrowest = Distances_box_width();
     setMinimumWidth(narrowest);
     const int data_width = std::max(narrowest, width()) - 2 * margin;
     grid_ = Distance_grid::For_width(data_width, font());
