@@ -301,6 +301,8 @@ private Q_SLOTS:
         QCOMPARE(lines, guide == "131" ? 8 : guide == "124" ? 1 : 0);
         QCOMPARE(page->lnLine[0]->isVisible(), lines > 0);
         QCOMPARE(page->frmWhite->height(), Bottom(page->lblText[page->Last_block()]));
+        if (frame == QSize(1, 1))  // the scroll offset passes what 16 bits of twips hold
+            QVERIFY(to_twips(page->frmWhite->height()) > 32767);
 
         if (scrolls >= 0)
             QCOMPARE(page->vsGuide->isVisible(), scrolls == 1);
