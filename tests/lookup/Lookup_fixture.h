@@ -5,7 +5,11 @@
 
 #include "app/General.h"
 #include "app/frmMain.h"
+#include "data/Database.h"
+#include "support/Fixture.h"
 #include "support/Rows_program.h"
+
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -53,6 +57,11 @@ INSERT INTO Water VALUES
 )sql";
 
 // The program over `rows`, for one test function.
+class Lookup_world : public Rows_program {
+public:
+    explicit Lookup_world(const char* rows = kIndex_rows) : Rows_program(QString::fromUtf8(rows)) {}
+};
+
 inline std::unique_ptr<Rows_program> Lookup_program(const char* rows = kIndex_rows)
 {
     return std::make_unique<Rows_program>(QString::fromUtf8(rows));
