@@ -88,7 +88,7 @@ qint64 Show_ns(const QString& path)
     timer.start();
     Call_frmText1(file, caption);
     if (auto* viewer = Find_child<frmText1>())
-        viewer->RichTextBox1->viewport()->repaint();
+        viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->viewport()->repaint();
     QApplication::processEvents();
     const qint64 ns = timer.nsecsElapsed();
     Close_child<frmText1>();
@@ -101,11 +101,12 @@ qint64 Unlimited_show_ns(const QByteArray& rtf)
     QElapsedTimer timer;
     timer.start();
     auto* viewer = new frmText1;
-    auto* document = new QTextDocument(viewer->RichTextBox1);
+    auto* text = viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
+    auto* document = new QTextDocument(text);
     Read_rtf(rtf, *document);
-    viewer->RichTextBox1->setDocument(document);
+    text->setDocument(document);
     Show_child(viewer);
-    viewer->RichTextBox1->viewport()->repaint();
+    text->viewport()->repaint();
     QApplication::processEvents();
     const qint64 ns = timer.nsecsElapsed();
     Close_child<frmText1>();

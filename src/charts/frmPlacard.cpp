@@ -81,11 +81,11 @@ const QString kRail_caution = QStringLiteral(
 
 // The window grows so the whole chart and its texts are seen; it never
 // shrinks, so a size the user chose stays.
-void Fit_window(frmPlacard* window)
+void Fit_window(frmPlacard* window, const QWidget* zoom)
 {
     QRect used;
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible() && child != window->imgZoom)
+        if (child->isVisible() && child != zoom)
             used |= child->geometry();
     const QSize needed(used.right() + twips(120), used.bottom() + twips(120));
     const QSize grow = needed.expandedTo(window->size()) - window->size();
@@ -117,22 +117,26 @@ void Show_chart(const Chart_range& range, const QString& caption)
     for (const Chart_range& other : {kPlacards_range, kRoad_range, kRail_range})
         if (other.first != range.first)
             window->change_placards_visible(false, other.first, other.last);
-    window->imgZoom->hide();
-
-    const bool road = range.first == kRoad_range.first;
-    const bool rail = range.first == kRail_range.first;
-    window->lblCaution->setText(road ? kRoad_caution : rail ? kRail_caution : QString());
-    Fit_height(window->lblCaution);
-    window->lblCaution->setVisible(road || rail);
-    for (QLabel* tank : {window->lblTank1, window->lblTank2, window->lblTank3})
-        tank->setVisible(rail);
-    window->lblStar->setVisible(road || rail);
-    window->lblWarning->setVisible(road || rail);
-    window->pos_labels(range.first, range.last, name);
-    Fit_window(window);
+    window->Show_texts(range);
 }
 
 } // namespace
+
+void frmPlacard::Show_texts(const Chart_range& range)
+{
+    imgZoom->hide();
+    const bool road = range.first == kRoad_range.first;
+    const bool rail = range.first == kRail_range.first;
+    lblCaution->setText(road ? kRoad_caution : rail ? kRail_caution : QString());
+    Fit_height(lblCaution);
+    lblCaution->setVisible(road || rail);
+    for (QLabel* tank : {lblTank1, lblTank2, lblTank3})
+        tank->setVisible(rail);
+    lblStar->setVisible(road || rail);
+    lblWarning->setVisible(road || rail);
+    pos_labels(range.first, range.last, QLatin1String(range.name));
+    Fit_window(this, imgZoom);
+}
 
 void Load_placards()
 {

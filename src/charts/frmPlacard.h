@@ -13,6 +13,7 @@ class QLabel;
 namespace vexo {
 
 class Svg_picture;
+struct Chart_range;
 
 // The chart routines the main window, the welcome page and the table of
 // contents call: each shows the chart window with one chart, building the
@@ -34,11 +35,19 @@ public:
     void draw_pics(qint16 first, qint16 last, const QString& name);
     // Places the caution texts under the pictures of the road or rail chart.
     void pos_labels(qint16 first, qint16 last, const QString& name);
+    // Shows the chart's caution texts under its pictures, the enlarged
+    // picture hidden, and grows the window to hold them.
+    void Show_texts(const Chart_range& range);
 
     // Enlarged pictures are this many times their chart size.
     static constexpr double kPlacard_zoom = 3.0;
     static constexpr double kVehicle_zoom = 2.5;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Each named as here; picture i as "imgSmall_i".
     std::array<Svg_picture*, 40> imgSmall{}; // element 26 does not exist
     Svg_picture* imgZoom;
     QLabel* lblCaution;
@@ -48,10 +57,6 @@ public:
     QLabel* lblStar;
     QLabel* lblWarning;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void Insert_Text_Language();
     void imgSmall_MouseDown(int Index, Qt::MouseButton Button, QPoint position);
     void imgSmall_MouseUp(int Index, Qt::MouseButton Button);

@@ -56,16 +56,17 @@ public:
     // Performs the entry's action (nothing for the headings).
     void lblTextLabel_Click(int Index);
 
-    std::array<QLabel*, 2> lblTitle{};
-    QFrame* frmData;
-    std::array<QLabel*, kContent_entries> lblTextLabel{};
-    QScrollBar* vsData;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Named as here; title i "lblTitle_i", entry i "lblTextLabel_i".
+    std::array<QLabel*, 2> lblTitle{};
+    QFrame* frmData;
+    std::array<QLabel*, kContent_entries> lblTextLabel{};
+    QScrollBar* vsData;
+
     void Form_Resize();
     void vsData_Change(int value);
     void lblTextLabel_MouseDown(int Index);

@@ -77,8 +77,13 @@ void Call_frmText1(QString& Text_directory, QString& Caption_frmText1)
     }
     viewer->setWindowTitle(Document_title(Caption_frmText1));
     Show_child(viewer);
+    viewer->Scroll_to_top();
+}
+
+void frmText1::Scroll_to_top()
+{
     // Placing the window lays the text out again; the reader starts at the top.
-    viewer->RichTextBox1->verticalScrollBar()->setValue(0);
+    RichTextBox1->verticalScrollBar()->setValue(0);
 }
 
 frmText1::frmText1(QWidget* parent)

@@ -40,13 +40,13 @@ public:
     // (`Not_shown_because` says why).
     int LoadFile(const QString& path);
     QString Not_shown_because;
-
-    QTextEdit* RichTextBox1;
+    void Scroll_to_top();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QTextEdit* RichTextBox1;  // named "RichTextBox1"
     void Form_Resize();
 };
 

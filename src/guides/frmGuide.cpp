@@ -33,6 +33,9 @@ void Open_guide_chooser()
 frmGuide::frmGuide(QWidget* parent)
     : QWidget(parent), lblRes(new QLabel(this)), lblTitle(new QLabel(this)), frmButton(new QFrame(this))
 {
+    lblRes->setObjectName(QStringLiteral("lblRes"));
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    frmButton->setObjectName(QStringLiteral("frmButton"));
     resize(Fitting_size(QSize(twips(9000), twips(5800)), QSize(twips(3000), twips(3000))));
     lblRes->setFont(Heading_font(14));
     lblRes->move(twips(120), twips(120));
@@ -49,6 +52,7 @@ frmGuide::frmGuide(QWidget* parent)
     for (; rows && !rows->Eof(); rows->MoveNext()) {
         const qsizetype i = cmdGuide.size();
         auto* button = new QPushButton(frmButton);
+        button->setObjectName(QStringLiteral("cmdGuide"));
         const QString number = rows->Field(QStringLiteral("Guide_page"));
         button->setText(number);
         button->setToolTip(rows->Field(QStringLiteral("Sentences")));

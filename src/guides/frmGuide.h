@@ -24,15 +24,15 @@ public:
 
     void Insert_Text_Language();
 
-    QLabel* lblRes;
-    QLabel* lblTitle;
-    QFrame* frmButton;
-    QList<QPushButton*> cmdGuide;  // in ascending guide number
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QLabel* lblRes;
+    QLabel* lblTitle;
+    QFrame* frmButton;
+    QList<QPushButton*> cmdGuide;  // in ascending guide number, each named "cmdGuide"
+
     void Form_Resize();
     void cmdGuide_Click(qsizetype index);
 };

@@ -36,8 +36,6 @@ public:
     int Matches() const { return matches_; }
     int Chosen() const { return chosen_; }
 
-    QTreeWidget* lstMatches; // the drop-down list
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -47,6 +45,7 @@ private:
     void Hide_list();
     void Place_list();
 
+    QTreeWidget* lstMatches;  // the drop-down list, "lstLookup" on the host
     QWidget* host_;
     QList<Index_entry> entries_;
     int matches_ = 0;

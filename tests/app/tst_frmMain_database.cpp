@@ -37,268 +37,227 @@ void Write(const QString& path, const QByteArray& text)
 
 class tst_frmMain_database : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void good_ini_and_database_show_nothing();
-    void first_start_writes_the_ini_file();
-    void ini_key_in_any_case_and_last_one_wins();
-    void ini_key_alone_is_fatal();
-    void comma_cuts_the_path();
-    void ini_without_key_names_nothing();
-    void unusable_files_data();
-    void unusable_files();
-    void cancel_ends_with_the_message();
-    void chosen_file_is_remembered_before_it_is_opened();
-    void summary_rows_decide_summary_empty();
-    void unreadable_ini_is_fatal();
-    void a_read_only_program_folder_goes_on_data();
-    void a_read_only_program_folder_goes_on();
-
-private:
-    // Runs the main window's load; false when the program ended.
-    bool Load();
-    QString Good_database(const QString& name = QStringLiteral("good.mdb"), const QString& extra = {});
-    void Write_ini(const QString& path);
-
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<test::Scripted_platform> ui_;
     std::unique_ptr<frmMain> main_;
+
+    // Runs the main window's load; false when the program ended.
+    bool Load()
+    {
+        try {
+            main_->Load();
+            return true;
+        } catch (const Program_ended&) {
+            return false;
+        }
+    }
+
+    QString Good_database(const QString& name = QStringLiteral("good.mdb"), const QString& extra = {})
+    {
+        const QString path = dir_->filePath(name);
+        test::Make_database(path, test::Minimal_rows() + extra);
+        // As the builder leaves it: with the checksums of its reference tables.
+        validation::Write_checksums(*Database::Open(path));
+        return path;
+    }
+
+    void Write_ini(const QString& path)
+    {
+        Write(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath("settings"));
+        platform::Set_app_path(dir_->path());
+        ui_ = std::make_unique<test::Scripted_platform>();
+        Main_database.reset();
+        Database_path.clear();
+        main_ = std::make_unique<frmMain>();
+        Main_form = main_.get();
+    }
+
+    void cleanup()
+    {
+        Main_form = nullptr;
+        main_.reset();
+        Main_database.reset();
+        ui_.reset();
+    }
+
+    // What the ini file names ("%d" the program folder), what the user is
+    // told, and the database the program goes on with ("" it ends).
+    void the_ini_file_names_the_database_data()
+    {
+        QTest::addColumn<QByteArray>("ini");  // null: no ini file; "folder": a folder in its place
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("database");
+        const QString fatal = QStringLiteral("Error desconocido %1#2. El programa finalizará su sesión.");
+        QTest::newRow("good") << QByteArray("GRENA=%d/good.mdb") << QStringList() << "good.mdb";
+        QTest::newRow("first start writes it") << QByteArray() << QStringList() << "guide2ks.mdb";
+        QTest::newRow("key in any case, the last wins")
+            << QByteArray("GRENA=%d/other.mdb\r\nother=1\r\ngrena=%d/good.mdb") << QStringList() << "good.mdb";
+        QTest::newRow("a comma cuts the path") << QByteArray("GRENA=%d/a,b.mdb") << QStringList{kNotFound.arg("%d/a")}
+                                               << "good.mdb";
+        QTest::newRow("no key names nothing") << QByteArray("") << QStringList{kNotFound.arg("")} << "good.mdb";
+        QTest::newRow("key alone") << QByteArray("GRENA") << QStringList{fatal.arg(5)} << "";
+        QTest::newRow("unreadable") << QByteArray("folder") << QStringList{fatal.arg(75)} << "";
+    }
+    void the_ini_file_names_the_database()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, database);
+        const QString good = Good_database();
+        QVERIFY(QFile::copy(good, dir_->filePath("a,b.mdb")));
+        if (ini.isNull())
+            Good_database(QStringLiteral("guide2ks.mdb"));
+        else if (ini == "folder")
+            QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
+        else
+            Write(dir_->filePath("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
+        ui_->files << good;
+        QCOMPARE(Load(), !database.isEmpty());
+        QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", dir_->path()));
+        if (database.isEmpty()) {
+            QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
+            QCOMPARE(ui_->shown.first().title, QStringLiteral("MARDOVI VEXO"));
+            return;
+        }
+        QCOMPARE(ui_->beeps, messages.size());
+        QCOMPARE(Database_path, dir_->filePath(database));
+        QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
+        if (!messages.isEmpty())
+            QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
+        if (!messages.isEmpty() || ini.isNull())
+            QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + Database_path.toUtf8() + "\r\n");
+    }
+
+    void unusable_files_data()
+    {
+        QTest::addColumn<QString>("kind"); // a kind of file, or SQL that spoils a good one
+        QTest::addColumn<QString>("message"); // %1: the path in the ini file
+        QTest::newRow("missing file") << "missing" << kNotFound;
+        QTest::newRow("folder that does not exist") << "no folder" << kInvalidPath;
+        QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat;
+        QTest::newRow("lacks a table") << "DROP TABLE Water" << kNotValid;
+        QTest::newRow("lacks a field")
+            << "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; ALTER TABLE Yellow DROP COLUMN Blue_Key" << kNotValid;
+        for (const char* field : {"Yellow.Water_reactive", "Yellow.Chemical_Warfare", "Water.Third_product",
+                                  "Water.Third_ID", "Water.Third_name_search"}) {
+            const QStringList table_field = QString::fromLatin1(field).split(u'.');
+            QTest::addRow("lacks %s", field) << "ALTER TABLE " + table_field[0] + " DROP COLUMN " + table_field[1] << kNotValid;
+        }
+        QTest::newRow("empty Yellow") << "DELETE FROM Yellow" << kNotValid;
+        QTest::newRow("empty Sentences") << "DELETE FROM Sentences" << kNotValid;
+        QTest::newRow("a distance changed") << "UPDATE Green SET SP_Isolate_meters = '69'" << kNotValid;
+        QTest::newRow("a sentence changed") << "UPDATE Sentences SET Sentences = 'SEXURIDAD' WHERE Key = 3" << kNotValid;
+        QTest::newRow("a table without its checksum") << "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)" << kNotValid;
+        QTest::newRow("a checksum lost") << "DELETE FROM Content_checksums WHERE Table_name = 'Water'" << kNotValid;
+    }
+
+    void unusable_files()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        QString path = dir_->filePath("bad.mdb");
+        if (kind == "no folder") {
+            path = dir_->filePath("no/such/folder/bad.mdb");
+        } else if (kind == "text") {
+            Write(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
+        } else if (kind != "missing") {
+            Good_database("bad.mdb");
+            Database::Open(path)->Execute_native(kind);
+        }
+        Write_ini(path);
+        const QString good = Good_database();
+        ui_->files << good;
+        QVERIFY(Load());
+        QCOMPARE(ui_->texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
+        // The three failures to open beep and warn; a file that opens but is
+        // not valid stops with the critical icon.
+        const bool beep = message != kNotValid;
+        QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
+        QCOMPARE(ui_->beeps, beep ? 1 : 0);
+        QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");
+        QCOMPARE(Main_database->path(), good);
+    }
+
+    void cancel_ends_with_the_message()
+    {
+        Write_ini(dir_->filePath("missing.mdb"));
+        QVERIFY(!Load());
+        QCOMPARE(ui_->texts().last(), kGiveUp);
+        QCOMPARE(ui_->shown.last().icon, platform::Icon::Critical);
+        QVERIFY(ui_->ended);
+    }
+
+    void chosen_file_is_remembered_before_it_is_opened()
+    {
+        // A text file is chosen, refused, and the user then gives up: the ini
+        // file already names the refused file.
+        const QString text = dir_->filePath("notes.mdb");
+        Write(text, QByteArray("texto\n").repeated(500));
+        Write_ini(dir_->filePath("missing.mdb"));
+        ui_->files << text;
+        QVERIFY(!Load());
+        QCOMPARE(ui_->texts(), QStringList({kNotFound.arg(dir_->filePath("missing.mdb")), kUnknownFormat.arg(text), kGiveUp}));
+        QCOMPARE(ui_->beeps, 2);
+        QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + text.toUtf8() + "\r\n");
+    }
+
+    void summary_rows_decide_summary_empty()
+    {
+        Write_ini(Good_database());
+        QVERIFY(Load());
+        QVERIFY(Summary_empty);
+        Write_ini(Good_database("full.mdb", "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);"));
+        main_->Load_from_ini_file();
+        main_->Load_database();
+        QVERIFY(main_->valid_database());
+        QVERIFY(!Summary_empty);
+    }
+
+    void a_read_only_program_folder_goes_on_data()
+    {
+        QTest::addColumn<bool>("ini_there"); // a writable ini file in the folder
+        QTest::newRow("no ini file: kept in the user's data folder") << false;
+        QTest::newRow("an ini file that can be written: rewritten in place") << true;
+    }
+
+    void a_read_only_program_folder_goes_on()
+    {
+        QFETCH(bool, ini_there);
+        const QString database = Good_database(QStringLiteral("guide2ks.mdb"));
+        const QString chosen = Good_database(QStringLiteral("chosen.mdb"));
+        if (ini_there) {
+            Write_ini(dir_->filePath("missing.mdb"));
+            test::Open_to_everyone(dir_->filePath("vexo.ini"));
+            ui_->files << chosen;
+        }
+        QTemporaryDir user_data;
+        qputenv("XDG_DATA_HOME", user_data.path().toUtf8());
+        test::Open_to_everyone(user_data.path());
+        const QStringList before = QDir(dir_->path()).entryList(QDir::Files);
+        QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x5555));
+        QString own_ini;
+        {
+            test::Without_root ordinary_user;
+            QVERIFY(Load());
+            own_ini = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("vexo.ini");
+        }
+        QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x7777));
+        const QString ini = ini_there ? dir_->filePath("vexo.ini") : own_ini;
+        QCOMPARE(Ini_file_path, ini);
+        QCOMPARE(Read(ini), "[base de datos]\r\nGRENA=" + (ini_there ? chosen : database).toUtf8() + "\r\n");
+        QCOMPARE(Main_database->path(), ini_there ? chosen : database);
+        // Nothing was made beside the program.
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);
+    }
 };
 
-void tst_frmMain_database::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath("settings"));
-    platform::Set_app_path(dir_->path());
-    ui_ = std::make_unique<test::Scripted_platform>();
-    Main_database.reset();
-    Database_path.clear();
-    main_ = std::make_unique<frmMain>();
-    Main_form = main_.get();
-}
-
-void tst_frmMain_database::cleanup()
-{
-    Main_form = nullptr;
-    main_.reset();
-    Main_database.reset();
-    ui_.reset();
-}
-
-bool tst_frmMain_database::Load()
-{
-    try {
-        main_->Load();
-        return true;
-    } catch (const Program_ended&) {
-        return false;
-    }
-}
-
-QString tst_frmMain_database::Good_database(const QString& name, const QString& extra)
-{
-    const QString path = dir_->filePath(name);
-    test::Make_database(path, test::Minimal_rows() + extra);
-    // As the builder leaves it: with the checksums of its reference tables.
-    validation::Write_checksums(*Database::Open(path));
-    return path;
-}
-
-void tst_frmMain_database::Write_ini(const QString& path)
-{
-    Write(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
-}
-
-void tst_frmMain_database::good_ini_and_database_show_nothing()
-{
-    Write_ini(Good_database());
-    QVERIFY(Load());
-    QVERIFY(ui_->shown.isEmpty());
-    QVERIFY(ui_->filters.isEmpty());
-    QVERIFY(Main_database);
-    QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
-}
-
-void tst_frmMain_database::first_start_writes_the_ini_file()
-{
-    const QString path = Good_database(QStringLiteral("guide2ks.mdb"));
-    QVERIFY(Load());
-    QVERIFY(ui_->shown.isEmpty());
-    QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
-    QCOMPARE(Database_path, path);
-}
-
-void tst_frmMain_database::ini_key_in_any_case_and_last_one_wins()
-{
-    const QString first = Good_database(QStringLiteral("first.mdb"));
-    const QString last = Good_database(QStringLiteral("last.mdb"));
-    Write(dir_->filePath("vexo.ini"),
-          "[base de datos]\r\nGRENA=" + first.toUtf8() + "\r\nother=1\r\ngrena=" + last.toUtf8() + "\r\n");
-    QVERIFY(Load());
-    QCOMPARE(Database_path, last);
-    QVERIFY(ui_->shown.isEmpty());
-}
-
-void tst_frmMain_database::ini_key_alone_is_fatal()
-{
-    Write(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA\r\n");
-    QVERIFY(!Load());
-    QCOMPARE(ui_->texts(), QStringList{"Error desconocido 5#2. El programa finalizará su sesión."});
-    QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
-    QCOMPARE(ui_->shown.first().title, QStringLiteral("MARDOVI VEXO"));
-}
-
-void tst_frmMain_database::comma_cuts_the_path()
-{
-    const QString good = Good_database();
-    const QString with_comma = dir_->filePath("a,b.mdb");
-    QVERIFY(QFile::copy(good, with_comma));
-    Write_ini(with_comma);
-    ui_->files << good;
-    QVERIFY(Load());
-    QCOMPARE(ui_->texts().first(), kNotFound.arg(dir_->filePath("a")));
-    QCOMPARE(ui_->beeps, 1);
-}
-
-void tst_frmMain_database::ini_without_key_names_nothing()
-{
-    Write(dir_->filePath("vexo.ini"), "[base de datos]\r\n");
-    ui_->files << Good_database();
-    QVERIFY(Load());
-    QCOMPARE(ui_->texts(), QStringList{kNotFound.arg(QString())});
-    QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
-}
-
-void tst_frmMain_database::unusable_files_data()
-{
-    QTest::addColumn<QString>("kind"); // a kind of file, or SQL that spoils a good one
-    QTest::addColumn<QString>("message"); // %1: the path in the ini file
-    QTest::newRow("missing file") << "missing" << kNotFound;
-    QTest::newRow("folder that does not exist") << "no folder" << kInvalidPath;
-    QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat;
-    QTest::newRow("lacks a table") << "DROP TABLE Water" << kNotValid;
-    QTest::newRow("lacks a field")
-        << "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; ALTER TABLE Yellow DROP COLUMN Blue_Key" << kNotValid;
-    for (const char* field : {"Yellow.Water_reactive", "Yellow.Chemical_Warfare", "Water.Third_product",
-                              "Water.Third_ID", "Water.Third_name_search"}) {
-        const QStringList table_field = QString::fromLatin1(field).split(u'.');
-        QTest::addRow("lacks %s", field) << "ALTER TABLE " + table_field[0] + " DROP COLUMN " + table_field[1] << kNotValid;
-    }
-    QTest::newRow("empty Yellow") << "DELETE FROM Yellow" << kNotValid;
-    QTest::newRow("empty Sentences") << "DELETE FROM Sentences" << kNotValid;
-    QTest::newRow("a distance changed") << "UPDATE Green SET SP_Isolate_meters = '69'" << kNotValid;
-    QTest::newRow("a sentence changed") << "UPDATE Sentences SET Sentences = 'SEXURIDAD' WHERE Key = 3" << kNotValid;
-    QTest::newRow("a table without its checksum") << "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)" << kNotValid;
-    QTest::newRow("a checksum lost") << "DELETE FROM Content_checksums WHERE Table_name = 'Water'" << kNotValid;
-}
-
-void tst_frmMain_database::unusable_files()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, message);
-    QString path = dir_->filePath("bad.mdb");
-    if (kind == "no folder") {
-        path = dir_->filePath("no/such/folder/bad.mdb");
-    } else if (kind == "text") {
-        Write(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
-    } else if (kind != "missing") {
-        Good_database("bad.mdb");
-        Database::Open(path)->Execute_native(kind);
-    }
-    Write_ini(path);
-    const QString good = Good_database();
-    ui_->files << good;
-    QVERIFY(Load());
-    QCOMPARE(ui_->texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
-    // The three failures to open beep and warn; a file that opens but is
-    // not valid stops with the critical icon.
-    const bool beep = message != kNotValid;
-    QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
-    QCOMPARE(ui_->beeps, beep ? 1 : 0);
-    QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");
-    QCOMPARE(Main_database->path(), good);
-}
-
-void tst_frmMain_database::cancel_ends_with_the_message()
-{
-    Write_ini(dir_->filePath("missing.mdb"));
-    QVERIFY(!Load());
-    QCOMPARE(ui_->texts().last(), kGiveUp);
-    QCOMPARE(ui_->shown.last().icon, platform::Icon::Critical);
-    QVERIFY(ui_->ended);
-}
-
-void tst_frmMain_database::chosen_file_is_remembered_before_it_is_opened()
-{
-    // A text file is chosen, refused, and the user then gives up: the ini
-    // file already names the refused file.
-    const QString text = dir_->filePath("notes.mdb");
-    Write(text, QByteArray("texto\n").repeated(500));
-    Write_ini(dir_->filePath("missing.mdb"));
-    ui_->files << text;
-    QVERIFY(!Load());
-    QCOMPARE(ui_->texts(), QStringList({kNotFound.arg(dir_->filePath("missing.mdb")), kUnknownFormat.arg(text), kGiveUp}));
-    QCOMPARE(ui_->beeps, 2);
-    QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + text.toUtf8() + "\r\n");
-}
-
-void tst_frmMain_database::summary_rows_decide_summary_empty()
-{
-    Write_ini(Good_database());
-    QVERIFY(Load());
-    QVERIFY(Summary_empty);
-    Write_ini(Good_database("full.mdb", "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);"));
-    main_->Load_from_ini_file();
-    main_->Load_database();
-    QVERIFY(main_->valid_database());
-    QVERIFY(!Summary_empty);
-}
-
-void tst_frmMain_database::unreadable_ini_is_fatal()
-{
-    // A folder where the ini file should be cannot be read as a file.
-    QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
-    QVERIFY(!Load());
-    QCOMPARE(ui_->texts(), QStringList{"Error desconocido 75#2. El programa finalizará su sesión."});
-}
-
-void tst_frmMain_database::a_read_only_program_folder_goes_on_data()
-{
-    QTest::addColumn<bool>("ini_there"); // a writable ini file in the folder
-    QTest::newRow("no ini file: kept in the user's data folder") << false;
-    QTest::newRow("an ini file that can be written: rewritten in place") << true;
-}
-
-void tst_frmMain_database::a_read_only_program_folder_goes_on()
-{
-    QFETCH(bool, ini_there);
-    const QString database = Good_database(QStringLiteral("guide2ks.mdb"));
-    const QString chosen = Good_database(QStringLiteral("chosen.mdb"));
-    if (ini_there) {
-        Write_ini(dir_->filePath("missing.mdb"));
-        test::Open_to_everyone(dir_->filePath("vexo.ini"));
-        ui_->files << chosen;
-    }
-    QTemporaryDir user_data;
-    qputenv("XDG_DATA_HOME", user_data.path().toUtf8());
-    test::Open_to_everyone(user_data.path());
-    const QStringList before = QDir(dir_->path()).entryList(QDir::Files);
-    QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x5555));
-    QString own_ini;
-    {
-        test::Without_root ordinary_user;
-        QVERIFY(Load());
-        own_ini = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("vexo.ini");
-    }
-    QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x7777));
-    const QString ini = ini_there ? dir_->filePath("vexo.ini") : own_ini;
-    QCOMPARE(Ini_file_path, ini);
-    QCOMPARE(Read(ini), "[base de datos]\r\nGRENA=" + (ini_there ? chosen : database).toUtf8() + "\r\n");
-    QCOMPARE(Main_database->path(), ini_there ? chosen : database);
-    // Nothing was made beside the program.
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);
-}
 
 QTEST_MAIN(tst_frmMain_database)
 #include "tst_frmMain_database.moc"

@@ -228,8 +228,9 @@ void tst_frmTable3::entries_follow_the_table()
     Reopen_child<frmContent>();
     frmContent* contents = Find_child<frmContent>();
     QVERIFY(contents);
-    QCOMPARE(contents->lblTextLabel.back()->text(), QStringLiteral("Tabla 3"));
-    QCOMPARE(contents->lblTextLabel.back()->isVisibleTo(contents), with_table);
+    const auto* entry = contents->findChild<QLabel*>(QStringLiteral("lblTextLabel_%1").arg(kContent_entries - 1));
+    QCOMPARE(entry->text(), QStringLiteral("Tabla 3"));
+    QCOMPARE(entry->isVisibleTo(contents), with_table);
     contents->lblTextLabel_Click(kContent_entries - 1);
     QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
     Close_child<frmTable3>();

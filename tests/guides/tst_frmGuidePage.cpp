@@ -1,16 +1,16 @@
-// The guide page viewer's layout as the user sees it: blocks stacked on the
-// sheet, the header with and without a product, the scroll bar and its range
-// following content and window size, and the two buttons.
-#include "Guide_program.h"
-
+// A guide page as the responder reads it: which rows become the header and
+// which the text blocks, with what look; the warnings and messages of opening
+// one; the sheet laid out and scrolled at any window size; the two buttons.
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Twips.h"
+#include "support/Rows_program.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,27 +20,44 @@ using namespace vexo;
 
 namespace {
 
-// Page 131: a heading, then 80 long body sentences with a sub-heading every
-// tenth slot: far taller than any window. Page 124: a title that wraps, and
-// three short blocks.
-// Page 121: a single block.
+// Page 128 holds one sentence of every code, stored out of key order, with
+// its title in the middle, two sub-headings, a slot without a sentence and a
+// code the program does not know. Page 141 holds bold words, well marked and
+// not. Page 124 has a title that wraps; page 121 a single block; page 131 a
+// heading and 80 long sentences with a sub-heading every tenth slot, far
+// taller than any window.
 QString Rows()
 {
-    QString sql = QStringLiteral(
-        "INSERT INTO Sentences VALUES (1, 'GUÍA 131', 5), (2, 'Líquidos Inflamables - Tóxicos', 2),"
-        " (3, 'PELIGROS POTENCIALES', 3), (4, 'A LA SALUD', 4),"
-        " (5, '• Los vapores pueden causar mareos o asfixia, especialmente en lugares cerrados o espacios "
-        "confinados, y pueden viajar a una fuente de encendido y regresar en llamas hasta el origen del derrame.', 0),"
-        " (6, 'GUÍA 124', 5),"
-        " (7, 'Sustancias - Tóxicas y/o Corrosivas (inflamables / susceptibles al agua)', 2), (8, '• Mantener alejado al personal no autorizado.', 0),"
-        " (9, 'GUÍA 121', 5), (10, 'Intencionalmente dejada en blanco', 2),"
-        " (11, 'No hay materiales que hagan referencia a esta guía.', 0);\n"
-        "INSERT INTO Guides_pages VALUES (1, 131, 1), (2, 131, 2), (3, 131, 3)");
-    for (int key = 4; key < 84; ++key)
-        sql += QStringLiteral(", (%1, 131, %2)").arg(key).arg(key % 10 == 0 ? 4 : 5);
-    sql += QStringLiteral(", (100, 124, 6), (101, 124, 7), (102, 124, 3), (103, 124, 4), (104, 124, 8)"
-                          ", (110, 121, 9), (111, 121, 10), (112, 121, 11);\n");
-    return sql;
+    QString sql = QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 128', 5), (2, 'Líquidos Inflamables (no mezclables con agua)', 2),
+  (3, 'PELIGROS POTENCIALES', 3), (4, 'INCENDIO O EXPLOSIÓN', 4), (5, '• ALTAMENTE INFLAMABLE.', 1),
+  (6, '• Los vapores pueden formar mezclas explosivas con el aire.', 0), (7, 'Derrame Grande', 6),
+  (8, 'A LA SALUD', 4), (9, 'Texto de código desconocido', 9),
+  (20, 'GUÍA 124', 5), (21, 'Sustancias - Tóxicas y/o Corrosivas (inflamables / susceptibles al agua)', 2),
+  (22, '• Mantener alejado al personal no autorizado.', 0),
+  (30, 'GUÍA 121', 5), (31, 'Intencionalmente dejada en blanco', 2),
+  (32, 'No hay materiales que hagan referencia a esta guía.', 0),
+  (40, 'GUÍA 141', 5), (41, '• <b>TÓXICO</b>; evite el contacto & <b>NO LO TOQUE</b>.', 0),
+  (42, '• <b>EXCEPTO para UN1384', 0), (43, '• NO</b> LO <b>TOQUE', 1), (44, '<b>Derrame Grande</b>', 1),
+  (50, 'GUÍA 131', 5), (51, 'Líquidos Inflamables - Tóxicos', 2),
+  (52, '• Los vapores pueden causar mareos o asfixia, especialmente en lugares cerrados o espacios confinados, y pueden viajar a una fuente de encendido y regresar en llamas hasta el origen del derrame.', 0);
+INSERT INTO Guides_pages VALUES (16, 128, 7), (10, 128, 1), (11, 128, 3), (12, 128, 4), (13, 128, 5),
+  (14, 128, 2), (15, 128, 6), (17, 128, 8), (18, 128, 99), (19, 128, 9),
+  (20, 124, 20), (21, 124, 21), (22, 124, 3), (23, 124, 4), (24, 124, 22),
+  (30, 121, 30), (31, 121, 31), (32, 121, 32),
+  (40, 141, 40), (41, 141, 41), (42, 141, 42), (43, 141, 43), (44, 141, 44),
+  (100, 131, 50), (101, 131, 51), (102, 131, 3))sql");
+    for (int key = 103; key < 183; ++key)
+        sql += QStringLiteral(", (%1, 131, %2)").arg(key).arg(key % 10 == 0 ? 4 : 52);
+    return sql + ";\n";
+}
+
+QStringList Texts(const frmGuidePage* page)
+{
+    QStringList texts;
+    for (qint16 i = 0; i <= page->Last_block(); ++i)
+        texts << page->lblText[i]->text();
+    return texts;
 }
 
 int Bottom(const QWidget* w)
@@ -48,276 +65,263 @@ int Bottom(const QWidget* w)
     return w->y() + w->height();
 }
 
-// The sheet's place on screen when the scroll box is at the end, against
-// where it should stand: 240 twips above the window's bottom. One scroll
-// unit is `last block` twips, so the range lands within half a unit.
-void Verify_sheet_end(frmGuidePage* page)
-{
-    page->vsGuide->setValue(page->vsGuide->maximum());
-    const int tolerance = twips(page->Last_block()) + 1;
-    const int expected = page->height() - twips(240);
-    QVERIFY2(std::abs(Bottom(page->frmWhite) - expected) <= tolerance,
-             qPrintable(QStringLiteral("sheet ends at %1, expected %2").arg(Bottom(page->frmWhite)).arg(expected)));
-    page->vsGuide->setValue(0);
-    QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
-}
-
-void Resize_frame(int width, int height)
-{
-    Child_frame<frmGuidePage>()->resize(width, height);
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
 class tst_frmGuidePage : public QObject {
     Q_OBJECT
+    std::unique_ptr<test::Rows_program> program_;
+
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void captions_and_buttons();
-    void blocks_touch_and_span_the_sheet();
-    void header_ends_below_title_and_button_data();
-    void header_ends_below_title_and_button();
-    void header_shows_the_whole_title_data();
-    void header_shows_the_whole_title();
-    void scroll_bar_shows_when_the_page_does_not_fit();
-    void scroll_range_follows_content_and_window_size();
-    void long_page_in_narrow_window_scrolls_to_its_end();
-    void resize_relays_every_block();
-    void window_does_not_get_smaller_than_its_minimum();
-    void distances_button_hands_over_its_lookup();
-    void print_button_prints_this_page();
-    void page_of_one_block_is_laid_out();
+    void init()
+    {
+        program_ = std::make_unique<test::Rows_program>(Rows());
+        // The stand-ins a test needs replace the program's box and printing.
+        frmGuidePage::Distances_box_opener = nullptr;
+        frmGuidePage::Page_printer = nullptr;
+    }
+    void cleanup() { program_.reset(); }
 
-private:
-    std::unique_ptr<test::Guide_program> program_;
-};
+    void blocks_follow_the_key_order_under_the_header()
+    {
+        frmGuidePage* page = Open_guide_page("128");
+        QVERIFY(page);
+        QCOMPARE(page->lblGuide->text(), QStringLiteral("GUÍA 128"));
+        QCOMPARE(page->windowTitle(), QStringLiteral("GUÍA 128"));
+        QCOMPARE(page->lblProduct->text(), QStringLiteral("Líquidos Inflamables (no mezclables con agua)"));
+        // The number and the title go to the header; the blocks close the
+        // gap, and the empty slot and the unknown code stay empty, untagged.
+        QCOMPARE(Texts(page), QStringList({"PELIGROS POTENCIALES", "INCENDIO O EXPLOSIÓN", "• ALTAMENTE INFLAMABLE.",
+                                           "• Los vapores pueden formar mezclas explosivas con el aire.",
+                                           "Derrame Grande", "A LA SALUD", "", ""}));
+        QCOMPARE(Tag(page->lblText[7]), QString());
+        QVERIFY(!page->lblText[7]->autoFillBackground());
+        QVERIFY(!Guide_page_records);
+    }
 
-void tst_frmGuidePage::init()
-{
-    program_ = std::make_unique<test::Guide_program>(Rows());
-}
+    void each_code_has_its_look_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("wrap");
+        const QColor black(0, 0, 0), white(255, 255, 255), grey(192, 192, 192);
+        QTest::newRow("3 section heading") << 0 << "3" << int(Qt::AlignHCenter) << black << white << true << true;
+        QTest::newRow("4 sub-heading") << 1 << "4" << int(Qt::AlignLeft) << grey << black << true << false;
+        QTest::newRow("1 emphasised body") << 2 << "1" << int(Qt::AlignLeft) << white << black << true << true;
+        QTest::newRow("0 body") << 3 << "0" << int(Qt::AlignLeft) << white << black << false << true;
+        QTest::newRow("6 second body") << 4 << "6" << int(Qt::AlignLeft) << white << black << false << true;
+    }
+    void each_code_has_its_look()
+    {
+        QFETCH(int, block);
+        QFETCH(QString, tag);
+        QFETCH(int, alignment);
+        QFETCH(QColor, back);
+        QFETCH(QColor, fore);
+        QFETCH(bool, bold);
+        QFETCH(bool, wrap);
+        const QLabel* label = Open_guide_page("128")->lblText[block];
+        QCOMPARE(Tag(label), tag);
+        QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->palette().color(QPalette::Window), back);
+        QCOMPARE(label->palette().color(QPalette::WindowText), fore);
+        QCOMPARE(label->font().bold(), bold);
+        QCOMPARE(label->wordWrap(), wrap);
+        QCOMPARE(label->font().pointSizeF(), 9.75);
+    }
 
-void tst_frmGuidePage::cleanup()
-{
-    frmGuidePage::Distances_box_opener = nullptr;
-    frmGuidePage::Page_printer = nullptr;
-    program_.reset();
-}
+    void bold_marks_show_as_bold_words_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<bool>("rich");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("two runs") << 0 << true << "• <b>TÓXICO</b>; evite el contacto &amp; <b>NO LO TOQUE</b>.";
+        QTest::newRow("run left open") << 1 << false << "• <b>EXCEPTO para UN1384";
+        QTest::newRow("close before open") << 2 << false << "• NO</b> LO <b>TOQUE";
+        QTest::newRow("whole emphasised sentence") << 3 << true << "<b>Derrame Grande</b>";
+    }
+    void bold_marks_show_as_bold_words()
+    {
+        QFETCH(int, block);
+        QFETCH(bool, rich);
+        QFETCH(QString, shown);
+        const QLabel* label = Open_guide_page("141")->lblText[block];
+        QCOMPARE(label->textFormat(), rich ? Qt::RichText : Qt::PlainText);
+        QCOMPARE(label->text(), shown);
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    }
 
-void tst_frmGuidePage::captions_and_buttons()
-{
-    frmGuidePage* page = Open_guide_page("124");
-    QCOMPARE(page->cmdPrint->text(), QStringLiteral("&Imprimir"));
-    QCOMPARE(page->cmdPrint->toolTip(), QStringLiteral("Imprimir esta página de la guía"));
-    QCOMPARE(page->cmdIIPAD->text(), QStringLiteral("DAIAP"));
-    QCOMPARE(page->cmdIIPAD->toolTip(), QStringLiteral("Distancias de aislamiento inicial y acción protectora"));
-    // Under the guide number; it cannot be pressed while the program has no
-    // printing.
-    QVERIFY(page->cmdPrint->isVisible());
-    QVERIFY(!page->cmdPrint->isEnabled());
-    QCOMPARE(page->cmdPrint->y(), Bottom(page->lblGuide));
-    QCOMPARE(page->cmdPrint->x(), page->lblGuide->x());
-    QVERIFY(page->cmdIIPAD->isHidden());
-    QCOMPARE(page->lblGuide->font().pointSizeF(), 20.25);
-    QCOMPARE(page->lblProduct->font().pointSizeF(), 12.0);
-}
-
-void tst_frmGuidePage::blocks_touch_and_span_the_sheet()
-{
-    frmGuidePage* page = Open_guide_page("131");
-    const int sheet = page->frmWhite->width();
-    QCOMPARE(page->frmWhite->x(), twips(240));
-    int line = 0;
-    for (qint16 i = 0; i <= page->Last_block(); ++i) {
-        const QLabel* block = page->lblText[i];
-        QCOMPARE(block->x(), 0);
-        QCOMPARE(block->y(), i == 0 ? 0 : Bottom(page->lblText[i - 1]));
-        if (Tag(block) == "4") {
-            QVERIFY(block->width() < sheet / 2);
-            QCOMPARE(page->lnLine[line]->geometry(), QRect(0, block->y(), sheet, 1));
-            ++line;
-        } else {
-            QCOMPARE(block->width(), sheet);
+    void code_and_product_line_choose_what_opens_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("guide");  // the page shown; "" none
+        QTest::addColumn<QString>("message");
+        const QString poly = "ADVERTENCIA: Este material tiende a presentar peligro de polimerización.";
+        QTest::newRow("plain") << "128" << "" << "GUÍA 128" << "";
+        QTest::newRow("polymerizes: warns, then the same page")
+            << "128P" << "Gasoline, Número de identificación 1203" << "GUÍA 128" << poly;
+        QTest::newRow("long code: its first three characters") << "1285" << "" << "GUÍA 128" << "";
+        QTest::newRow("number without rows") << "150" << "Chlorine, Número de identificación 1017" << ""
+                                             << "La guía 150 no se encuentra en la base de datos.";
+        QTest::newRow("not a number") << "1a5" << "" << "" << "La guía 1a5 no se encuentra en la base de datos.";
+        QTest::newRow("empty code") << "" << "" << "" << "La guía  no se encuentra en la base de datos.";
+    }
+    void code_and_product_line_choose_what_opens()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, product);
+        QFETCH(QString, guide);
+        QFETCH(QString, message);
+        auto* opener = new QWidget;
+        Show_child(opener);
+        const QStringList plain = Texts(Open_guide_page("128"));
+        Main_form->mdiArea->setActiveSubWindow(Main_form->mdiArea->subWindowList().first());
+        Product_label = product;
+        frmGuidePage* page = Open_guide_page(code);
+        QCOMPARE(program_->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) {
+            QCOMPARE(program_->ui.shown.first().icon, platform::Icon::Exclamation);
+            QCOMPARE(program_->ui.shown.first().buttons, platform::Buttons::Ok);
         }
+        if (code.endsWith(u'P'))
+            QCOMPARE(program_->ui.shown.first().title, QStringLiteral("Peligro de polimerización"));
+        // One page at a time: the earlier page never stands in for one the
+        // database does not hold, and the product line goes with the call.
+        int pages = 0;
+        for (const QMdiSubWindow* frame : Main_form->mdiArea->subWindowList())
+            pages += qobject_cast<frmGuidePage*>(frame->widget()) != nullptr;
+        QCOMPARE(pages, guide.isEmpty() ? 0 : 1);
+        QCOMPARE(page != nullptr, !guide.isEmpty());
+        if (page) {
+            QCOMPARE(page->lblGuide->text(), guide);
+            QCOMPARE(page->lblNameProduct->isVisible(), !product.isEmpty());
+            QCOMPARE(page->lblNameProduct->text(), product);
+            QCOMPARE(Texts(page), plain);
+            QVERIFY(Guide_page_SQL.endsWith(QStringLiteral(" = 128 ORDER BY Guides_pages.Key")));
+        }
+        QCOMPARE(Product_label, QString());
+        QVERIFY(!Guide_page_records);
+        // The window that asked is usable again.
+        QVERIFY(opener->isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
-    QCOMPARE(line, 8);
-    QCOMPARE(page->frmWhite->height(), Bottom(page->lblText[page->Last_block()]));
-}
 
-void tst_frmGuidePage::header_ends_below_title_and_button_data()
-{
-    QTest::addColumn<QString>("product");
-    QTest::newRow("no product") << QString();
-    QTest::newRow("product") << QStringLiteral("Methanol, Número de identificación 1230");
-}
+    void buttons_print_and_hand_over_the_distances()
+    {
+        const QString lookup = QStringLiteral(
+            "SELECT * FROM Green WHERE ID = 1230 AND Name_of_material = \"Methanol\" ORDER BY ID, Name_of_material");
+        frmGuidePage* page = Open_guide_page("124");
+        QCOMPARE(page->cmdPrint->text(), QStringLiteral("&Imprimir"));
+        QCOMPARE(page->cmdPrint->toolTip(), QStringLiteral("Imprimir esta página de la guía"));
+        QCOMPARE(page->cmdIIPAD->text(), QStringLiteral("DAIAP"));
+        QCOMPARE(page->cmdIIPAD->toolTip(), QStringLiteral("Distancias de aislamiento inicial y acción protectora"));
+        // Without printing or a distances box in the program: shown but
+        // disabled, and hidden even with a lookup.
+        QVERIFY(page->cmdPrint->isVisible() && !page->cmdPrint->isEnabled());
+        page->Show_distances(lookup);
+        QVERIFY(page->cmdIIPAD->isHidden());
 
-void tst_frmGuidePage::header_ends_below_title_and_button()
-{
-    QFETCH(QString, product);
-    Product_label = product;
-    frmGuidePage* page = Open_guide_page("131");
-    const int lower = std::max(Bottom(page->lblProduct), Bottom(page->cmdPrint));
-    if (product.isEmpty()) {
-        QVERIFY(page->lblNameProduct->isHidden());
-        QVERIFY(std::abs(page->frmHeader->height() - (lower + twips(120))) <= 1);
-    } else {
-        QVERIFY(page->lblNameProduct->isVisible());
-        QVERIFY(std::abs(page->lblNameProduct->y() - (lower + twips(360))) <= 1);
-        QCOMPARE(page->lblNameProduct->x(), twips(240));
-        QCOMPARE(page->frmHeader->height(), Bottom(page->lblNameProduct));
+        static frmGuidePage* printed = nullptr;
+        static int boxes = 0;
+        frmGuidePage::Page_printer = [](frmGuidePage* p) { printed = p; };
+        frmGuidePage::Distances_box_opener = [] { ++boxes; };
+        page = Open_guide_page("124");
+        QVERIFY(page->cmdIIPAD->isHidden());  // until the opener hands over a lookup
+        page->Show_distances(lookup);
+        QVERIFY(page->cmdIIPAD->isVisible());
+        QTest::mouseClick(page->cmdIIPAD, Qt::LeftButton);
+        QCOMPARE(Box_SQL, lookup);
+        QCOMPARE(boxes, 1);
+        QTest::mouseClick(page->cmdPrint, Qt::LeftButton);
+        QCOMPARE(printed, page);
     }
-    QCOMPARE(page->vsGuide->y(), Bottom(page->frmHeader));
-    QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
-}
 
-void tst_frmGuidePage::header_shows_the_whole_title_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<bool>("distances");
-    QTest::newRow("narrowest, both buttons") << 50 << true;
-    QTest::newRow("narrowest, print button only") << 50 << false;
-    QTest::newRow("as opened, both buttons") << 0 << true;
-    QTest::newRow("wide, both buttons") << 1000 << true;
-}
-
-void tst_frmGuidePage::header_shows_the_whole_title()
-{
-    QFETCH(int, width);
-    QFETCH(bool, distances);
-    frmGuidePage::Distances_box_opener = [] {};
-    Product_label = QStringLiteral("Sodium hydrosulfide, Número de identificación 2922");
-    frmGuidePage* page = Open_guide_page("124");
-    if (distances)
+    // At every size the header shows its whole title beside the buttons, the
+    // blocks stand on the sheet edge to edge, and the scroll bar reaches
+    // exactly the sheet's end, even past the 16-bit twips a long page needs.
+    void sheet_is_laid_out_at_any_size_data()
+    {
+        QTest::addColumn<QString>("guide");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QSize>("frame");  // empty: as opened
+        QTest::addColumn<int>("scrolls");  // 1 yes, 0 no, -1 either
+        QTest::newRow("long, as opened") << "131" << "" << QSize() << 1;
+        QTest::newRow("long, narrow") << "131" << "Methanol, Número de identificación 1230" << QSize(450, 500) << 1;
+        QTest::newRow("long, wide") << "131" << "" << QSize(990, 500) << 1;
+        QTest::newRow("long, smallest") << "131" << "" << QSize(1, 1) << 1;
+        QTest::newRow("short, roomy") << "124" << "" << QSize(700, 600) << 0;
+        QTest::newRow("short, title wraps beside the buttons")
+            << "124" << "Sodium hydrosulfide, Número de identificación 2922" << QSize(50, 600) << -1;
+        QTest::newRow("one block, low") << "121" << "" << QSize(400, 200) << -1;
+    }
+    void sheet_is_laid_out_at_any_size()
+    {
+        QFETCH(QString, guide);
+        QFETCH(QString, product);
+        QFETCH(QSize, frame);
+        QFETCH(int, scrolls);
+        frmGuidePage::Distances_box_opener = [] {};
+        Product_label = product;
+        frmGuidePage* page = Open_guide_page(guide);
         page->Show_distances(QStringLiteral("SELECT * FROM Green WHERE ID = 2922"));
-    if (width)
-        Resize_frame(width, 600);
-    const QLabel* title = page->lblProduct;
-    QVERIFY(title->height() >= title->heightForWidth(title->width()));
-    QVERIFY(title->x() + title->width() <= page->frmHeader->width());
-    QVERIFY(!page->cmdPrint->geometry().intersects(title->geometry()));
-    if (distances)
-        QVERIFY(!page->cmdIIPAD->geometry().intersects(title->geometry()));
-    QVERIFY(Bottom(title) < page->lblNameProduct->y());
-    QVERIFY(Bottom(page->lblNameProduct) <= page->frmHeader->height());
-}
+        if (frame.isValid()) {
+            Child_frame<frmGuidePage>()->resize(frame);
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(page->width() >= twips(5000) && page->height() >= twips(2085));
+        QVERIFY(Child_frame<frmGuidePage>()->contentsRect().width() >= page->width());
 
-void tst_frmGuidePage::scroll_bar_shows_when_the_page_does_not_fit()
-{
-    frmGuidePage* page = Open_guide_page("124");
-    Resize_frame(700, 600);
-    QVERIFY(page->vsGuide->isHidden());
-    QCOMPARE(page->vsGuide->maximum(), 0);
-    // Lower until header + sheet + 820 twips passes the window's height.
-    Resize_frame(700, Bottom(page->frmHeader) + page->frmWhite->height() + twips(400));
-    QVERIFY(page->vsGuide->isVisible());
-    QVERIFY(page->vsGuide->maximum() > 0);
-}
+        const QLabel* title = page->lblProduct;
+        QVERIFY(title->height() >= title->heightForWidth(title->width()));
+        QVERIFY(title->x() + title->width() <= page->frmHeader->width());
+        for (const QPushButton* button : {page->cmdPrint, page->cmdIIPAD})
+            QVERIFY(!button->geometry().intersects(title->geometry()));
+        QCOMPARE(page->lblNameProduct->isVisible(), !product.isEmpty());
+        QVERIFY(Bottom(page->lblNameProduct) <= page->frmHeader->height() || product.isEmpty());
+        QCOMPARE(page->frmHeader->width(), page->width());
 
-void tst_frmGuidePage::scroll_range_follows_content_and_window_size()
-{
-    frmGuidePage* page = Open_guide_page("131");
-    Resize_frame(450, 500);
-    QVERIFY(page->vsGuide->isVisible());
-    const int narrow = page->vsGuide->maximum();
-    Verify_sheet_end(page);
+        const int sheet = page->frmWhite->width();
+        int lines = 0;
+        for (qint16 i = 0; i <= page->Last_block(); ++i) {
+            const QLabel* block = page->lblText[i];
+            QCOMPARE(block->pos(), QPoint(0, i == 0 ? 0 : Bottom(page->lblText[i - 1])));
+            QVERIFY(block->height() >= block->heightForWidth(block->width()));
+            if (Tag(block) == "4") {
+                // A sub-heading has a rule line across the sheet.
+                QCOMPARE(page->lnLine[lines++]->geometry(), QRect(0, block->y(), sheet, 1));
+            } else {
+                QCOMPARE(block->width(), sheet);
+            }
+        }
+        QCOMPARE(lines, guide == "131" ? 8 : guide == "124" ? 1 : 0);
+        QCOMPARE(page->lnLine[0]->isVisible(), lines > 0);
+        QCOMPARE(page->frmWhite->height(), Bottom(page->lblText[page->Last_block()]));
+        if (frame == QSize(1, 1))  // the scroll offset passes what 16 bits of twips hold
+            QVERIFY(to_twips(page->frmWhite->height()) > 32767);
 
-    Resize_frame(950, 500);  // wider: fewer lines, a shorter sheet
-    QVERIFY(page->vsGuide->maximum() < narrow);
-    Verify_sheet_end(page);
-
-    const int low = page->vsGuide->maximum();
-    Resize_frame(950, 700);  // taller: less to scroll
-    QVERIFY(page->vsGuide->maximum() < low);
-    QCOMPARE(page->vsGuide->pageStep(), static_cast<int>(std::lround(page->vsGuide->maximum() / 3.0)));
-    Verify_sheet_end(page);
-}
-
-void tst_frmGuidePage::long_page_in_narrow_window_scrolls_to_its_end()
-{
-    frmGuidePage* page = Open_guide_page("131");
-    Resize_frame(1, 1);
-    QCOMPARE(page->width(), twips(5000));
-    // Past 32767 twips the offset would wrap in 16 bits.
-    QVERIFY(to_twips(page->frmWhite->height()) > 32767);
-    Verify_sheet_end(page);
-}
-
-void tst_frmGuidePage::resize_relays_every_block()
-{
-    frmGuidePage* page = Open_guide_page("131");
-    Resize_frame(600, 500);
-    const int narrow_sheet = page->frmWhite->height();
-    Resize_frame(990, 500);
-    const int sheet = page->frmWhite->width();
-    QCOMPARE(sheet, page->vsGuide->x() - 2 * twips(240));
-    for (qint16 i = 0; i <= page->Last_block(); ++i) {
-        const QLabel* block = page->lblText[i];
-        if (Tag(block) != "4") {
-            QCOMPARE(block->width(), sheet);
-            QCOMPARE(block->height(), block->heightForWidth(sheet));
+        if (scrolls >= 0)
+            QCOMPARE(page->vsGuide->isVisible(), scrolls == 1);
+        QCOMPARE(page->vsGuide->y(), Bottom(page->frmHeader));
+        QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
+        if (page->vsGuide->isVisible()) {
+            // At the end the sheet stops 240 twips above the window's bottom,
+            // within half a scroll unit of `last block` twips.
+            page->vsGuide->setValue(page->vsGuide->maximum());
+            const int expected = page->height() - twips(240);
+            QVERIFY2(std::abs(Bottom(page->frmWhite) - expected) <= twips(page->Last_block()) + 1,
+                     qPrintable(QStringLiteral("sheet ends at %1, not %2").arg(Bottom(page->frmWhite)).arg(expected)));
+            page->vsGuide->setValue(0);
+            QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
+        } else {
+            QCOMPARE(page->vsGuide->maximum(), 0);
         }
     }
-    for (const QFrame* line : page->lnLine)
-        QCOMPARE(line->width(), sheet);
-    QVERIFY(page->frmWhite->height() < narrow_sheet);
-    QCOMPARE(page->frmHeader->width(), page->width());
-}
-
-void tst_frmGuidePage::window_does_not_get_smaller_than_its_minimum()
-{
-    frmGuidePage* page = Open_guide_page("124");
-    Resize_frame(50, 40);
-    QCOMPARE(page->size(), QSize(twips(5000), twips(2085)));
-    // The frame holds the whole page: nothing is cut off at its edges.
-    QVERIFY(Child_frame<frmGuidePage>()->contentsRect().size().width() >= page->width());
-}
-
-void tst_frmGuidePage::distances_button_hands_over_its_lookup()
-{
-    const QString lookup = QStringLiteral(
-        "SELECT * FROM Green WHERE ID = 1230 AND Name_of_material = \"Methanol\" ORDER BY ID, Name_of_material");
-    frmGuidePage* page = Open_guide_page("131");
-    // No distances box in the program: the button stays hidden.
-    page->Show_distances(lookup);
-    QVERIFY(page->cmdIIPAD->isHidden());
-
-    static int boxes = 0;
-    boxes = 0;
-    frmGuidePage::Distances_box_opener = [] { ++boxes; };
-    page = Open_guide_page("131");
-    QVERIFY(page->cmdIIPAD->isHidden());
-    page->Show_distances(lookup);
-    QVERIFY(page->cmdIIPAD->isVisible());
-    QCOMPARE(page->cmdIIPAD->y(), page->cmdPrint->y());
-    QCOMPARE(page->cmdIIPAD->x(), page->cmdPrint->x() + page->cmdPrint->width() + twips(120));
-    QTest::mouseClick(page->cmdIIPAD, Qt::LeftButton);
-    QCOMPARE(Box_SQL, lookup);
-    QCOMPARE(boxes, 1);
-}
-
-void tst_frmGuidePage::print_button_prints_this_page()
-{
-    static frmGuidePage* printed = nullptr;
-    printed = nullptr;
-    frmGuidePage::Page_printer = [](frmGuidePage* page) { printed = page; };
-    frmGuidePage* page = Open_guide_page("124");
-    QVERIFY(page->cmdPrint->isEnabled());
-    QTest::mouseClick(page->cmdPrint, Qt::LeftButton);
-    QCOMPARE(printed, page);
-}
-
-void tst_frmGuidePage::page_of_one_block_is_laid_out()
-{
-    frmGuidePage* page = Open_guide_page("121");
-    QCOMPARE(page->Last_block(), qint16(0));
-    Resize_frame(400, 200);
-    Resize_frame(800, 600);
-    QCOMPARE(page->lblText[0]->text(), QStringLiteral("No hay materiales que hagan referencia a esta guía."));
-    QCOMPARE(page->lblText[0]->width(), page->frmWhite->width());
-    QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
-}
+};
 
 QTEST_MAIN(tst_frmGuidePage)
 #include "tst_frmGuidePage.moc"

@@ -7,9 +7,8 @@
 #include "app/frmMain.h"
 #include "data/Database.h"
 #include "support/Fixture.h"
-#include "support/Scripted_platform.h"
+#include "support/Rows_program.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -57,37 +56,15 @@ INSERT INTO Water VALUES
   ('2988', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', '', '', '', '', '', '');
 )sql";
 
-// A database of `rows`, a main window to hold the child windows and a
-// scripted platform, for one test function.
-class Lookup_world {
+// The program over `rows`, for one test function.
+class Lookup_world : public Rows_program {
 public:
-    explicit Lookup_world(const char* rows = kIndex_rows)
-    {
-        const QString path = dir_.filePath(QStringLiteral("lookup.mdb"));
-        Make_database(path, QString::fromUtf8(rows));
-        Main_database = Database::Open(path);
-        Initialize_globals();
-        Summary_empty = true;
-        main_ = std::make_unique<frmMain>();
-        Main_form = main_.get();
-    }
-    ~Lookup_world()
-    {
-        main_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Main_form = nullptr;
-        Index_records.reset();
-        Summary_records.reset();
-        Main_database.reset();
-    }
-    Lookup_world(const Lookup_world&) = delete;
-    Lookup_world& operator=(const Lookup_world&) = delete;
-
-    Scripted_platform ui;
-
-private:
-    QTemporaryDir dir_;
-    std::unique_ptr<frmMain> main_;
+    explicit Lookup_world(const char* rows = kIndex_rows) : Rows_program(QString::fromUtf8(rows)) {}
 };
+
+inline std::unique_ptr<Rows_program> Lookup_program(const char* rows = kIndex_rows)
+{
+    return std::make_unique<Rows_program>(QString::fromUtf8(rows));
+}
 
 } // namespace vexo::test

@@ -32,6 +32,11 @@ Lookup_box* Box()
     return Main_form->findChild<Lookup_box*>();
 }
 
+QTreeWidget* List()
+{
+    return Main_form->findChild<QTreeWidget*>(QStringLiteral("lstLookup"));
+}
+
 QStringList Listed(const Lookup_box* box)
 {
     QStringList rows;
@@ -45,186 +50,178 @@ QStringList Listed(const Lookup_box* box)
 class tst_Lookup_box : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void typed_text_lists_entries_data();
-    void typed_text_lists_entries();
-    void list_shows_marks_and_how_many_more();
-    void enter_on_a_complete_id_opens_its_guide();
-    void enter_on_an_id_of_unlike_entries_waits_for_a_choice_data();
-    void enter_on_an_id_of_unlike_entries_waits_for_a_choice();
-    void water_reactive_entry_asks_the_water_question();
-    void escape_clears_and_keys_reach_the_box();
+    void typed_text_lists_entries_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("digits: IDs from their start, in ID order")
+            << "101" << QStringList{"1011 Butane", "1017 Chlorine"};
+        QTest::newRow("a name anywhere, any case") << "AMMONIA" << QStringList{"1005 Ammonia, anhydrous"};
+        QTest::newRow("words in any order") << "anhydrous ammonia" << QStringList{"1005 Ammonia, anhydrous"};
+        QTest::newRow("words, listed by name")
+            << "  acid  " << QStringList{"3048 Ácido ñandú 100% [x]_y*", "1754 Chlorosulfonic acid",
+                                         "1613 Hydrocyanic acid, aqueous solution", "1830 Sulfuric acid"};
+        QTest::newRow("accents ignored") << "acido nandu" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+        QTest::newRow("a quote") << "O'Brien" << QStringList{"1111 O'Brien's mix"};
+        QTest::newRow("a double quote") << "5\"" << QStringList{"2222 Shell 5\" caliber"};
+        QTest::newRow("percent is itself") << "0%" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+        QTest::newRow("brackets are themselves") << "[x]" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+        QTest::newRow("underscore and star are themselves") << "_y*" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+        QTest::newRow("no match") << "50%" << QStringList{};
+        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("very long") << QString(10000, u'x') << QStringList{};
+        QTest::newRow("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << QStringList{};
+    }
+
+    void typed_text_lists_entries()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, listed);
+        auto world = test::Lookup_program(kRows.c_str());
+        Lookup_box* box = Box();
+        box->setText(typed);
+        QCOMPARE(Listed(box), listed);
+        QVERIFY(world->ui.shown.isEmpty());
+        QCOMPARE(List()->isHidden(), typed.isEmpty());
+    }
+
+    void list_shows_marks_and_how_many_more()
+    {
+        auto world = test::Lookup_program(kRows.c_str());
+        Lookup_box* box = Box();
+        QTreeWidget* list = List();
+        box->setText("e");
+        QCOMPARE(box->Matches(), 16);
+        QCOMPARE(list->topLevelItemCount(), Lookup_box::kShown + 1);
+        QVERIFY(list->topLevelItem(Lookup_box::kShown)->text(0).contains("1 más"));
+        box->setText("1");
+        QCOMPARE(box->Matches(), Lookup_box::kShown);
+        QCOMPARE(list->topLevelItemCount(), Lookup_box::kShown);
+        // 1754: RIT and MRA, its guide; 2209 polymerizes.
+        QStringList rows;
+        for (int i = 0; i < Lookup_box::kShown; ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            if (!item->text(3).isEmpty() || !item->text(4).isEmpty() || item->text(2).endsWith('P'))
+                rows << QStringList{item->text(0), item->text(2), item->text(3), item->text(4)}.join('|');
+        }
+        QCOMPARE(rows, (QStringList{"1005|124|RIT|", "1017|124|RIT|", "1050|124|RIT|", "1613|153|RIT|",
+                                    "1754|139|RIT|MRA"}));
+        box->setText("2");
+        QVERIFY(Listed(box).contains("2209 Formaldehyde solution"));
+        QCOMPARE(List()->topLevelItem(Listed(box).indexOf("2209 Formaldehyde solution"))->text(2), "128P");
+        QCOMPARE(List()->topLevelItem(Listed(box).indexOf("2810 Sarin"))->text(4), "Q/B");
+    }
+
+    void enter_on_a_complete_id_opens_its_guide()
+    {
+        auto world = test::Lookup_program(kRows.c_str());
+        Lookup_box* box = Box();
+        QTest::keyClicks(box, "1017");
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(List()->isHidden());
+        frmGuidePage* page = Find_child<frmGuidePage>();
+        QVERIFY(page);
+        QCOMPARE(page->lblProduct->text(), "GASES TÓXICOS Y/O CORROSIVOS");
+        QCOMPARE(page->lblNameProduct->text(), "Chlorine, Número de identificación 1017");
+        QVERIFY(!page->cmdIIPAD->isHidden());
+        auto row = Main_database->OpenRecordset(Tag(page->cmdIIPAD));
+        QCOMPARE(row->RecordCount(), 1);
+        QCOMPARE(row->Field("ID"), "1017");
+        QCOMPARE(row->Field("LP_Isolate_meters"), "500");
+        auto stored = Main_database->OpenRecordset("SELECT * FROM Summary");
+        QCOMPARE(stored->RecordCount(), 1);
+        QCOMPARE(stored->Field("Name"), "Chlorine");
+        QVERIFY(!Summary_empty);
+
+        // An ID whose entries read alike opens its first one.
+        box->clear();
+        QTest::keyClicks(box, "2810");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(Find_child<frmGuidePage>()->lblNameProduct->text(), "Buzz, Número de identificación 2810");
+    }
+
+    void enter_on_an_id_of_unlike_entries_waits_for_a_choice_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<int>("ups");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("1613, no move") << "1613" << 0 << 0 << "";
+        QTest::newRow("1613, down") << "1613" << 1 << 0 << "Hydrocyanic acid, aqueous solution";
+        QTest::newRow("1613, down twice") << "1613" << 2 << 0 << "Hydrogen cyanide, aqueous solution";
+        QTest::newRow("1613, past the end") << "1613" << 5 << 0 << "Hydrogen cyanide, aqueous solution";
+        QTest::newRow("1613, down and up again") << "1613" << 1 << 1 << "";
+        QTest::newRow("a prefix, no move") << "101" << 0 << 0 << "";
+        QTest::newRow("a name of one entry") << "butane" << 0 << 0 << "Butane";
+    }
+
+    void enter_on_an_id_of_unlike_entries_waits_for_a_choice()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, downs);
+        QFETCH(int, ups);
+        QFETCH(QString, opened);
+        auto world = test::Lookup_program(kRows.c_str());
+        Lookup_box* box = Box();
+        QTest::keyClicks(box, typed);
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(box, Qt::Key_Down);
+        for (int i = 0; i < ups; ++i)
+            QTest::keyClick(box, Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Enter);
+        frmGuidePage* page = Find_child<frmGuidePage>();
+        if (opened.isEmpty()) {
+            QVERIFY(!page);
+            QVERIFY(!List()->isHidden());
+            return;
+        }
+        QVERIFY(page);
+        QVERIFY(page->lblNameProduct->text().startsWith(opened + ", "));
+    }
+
+    void water_reactive_entry_asks_the_water_question()
+    {
+        auto world = test::Lookup_program(kRows.c_str());
+        world->ui.answers = {Answer::No};
+        Main_form->resize(1024, 700);
+        Main_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main_form));
+        Lookup_box* box = Box();
+        box->setText("chlorosilanes");
+        // A click on the entry opens it as Enter does.
+        QTreeWidget* list = List();
+        QVERIFY(list->isVisible());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+        QCOMPARE(world->ui.texts(), QStringList{"El producto se derramó en el agua?"});
+        QVERIFY(Find_child<frmGuidePage>());
+    }
+
+    void escape_clears_and_keys_reach_the_box()
+    {
+        auto world = test::Lookup_program(kRows.c_str());
+        Main_form->resize(1024, 700);
+        Main_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main_form));
+        Lookup_box* box = Box();
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->placeholderText(), "Número ONU o nombre");
+        QTest::keyClicks(box, "1017");
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(box->text(), QString());
+        QVERIFY(List()->isHidden());
+
+        for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::Key_F3)}) {
+            Main_form->mdiArea->setFocus();
+            QVERIFY(!box->hasFocus());
+            QTest::keySequence(Main_form, keys);
+            QTRY_VERIFY(box->hasFocus());
+        }
+        // The 22 buttons stay, and the box follows the last one.
+        QCOMPARE(Main_form->tbButtons.size(), 22);
+        QCOMPARE(Main_form->tbToolBar->actions().indexOf(Main_form->tbButtons.last()), 21);
+    }
 };
 
-void tst_Lookup_box::typed_text_lists_entries_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("listed");
-    QTest::newRow("digits: IDs from their start, in ID order")
-        << "101" << QStringList{"1011 Butane", "1017 Chlorine"};
-    QTest::newRow("a name anywhere, any case") << "AMMONIA" << QStringList{"1005 Ammonia, anhydrous"};
-    QTest::newRow("words in any order") << "anhydrous ammonia" << QStringList{"1005 Ammonia, anhydrous"};
-    QTest::newRow("words, listed by name")
-        << "  acid  " << QStringList{"3048 Ácido ñandú 100% [x]_y*", "1754 Chlorosulfonic acid",
-                                     "1613 Hydrocyanic acid, aqueous solution", "1830 Sulfuric acid"};
-    QTest::newRow("accents ignored") << "acido nandu" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-    QTest::newRow("a quote") << "O'Brien" << QStringList{"1111 O'Brien's mix"};
-    QTest::newRow("a double quote") << "5\"" << QStringList{"2222 Shell 5\" caliber"};
-    QTest::newRow("percent is itself") << "0%" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-    QTest::newRow("brackets are themselves") << "[x]" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-    QTest::newRow("underscore and star are themselves") << "_y*" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-    QTest::newRow("no match") << "50%" << QStringList{};
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("very long") << QString(10000, u'x') << QStringList{};
-    QTest::newRow("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << QStringList{};
-}
-
-void tst_Lookup_box::typed_text_lists_entries()
-{
-    QFETCH(QString, typed);
-    QFETCH(QStringList, listed);
-    test::Lookup_world world(kRows.c_str());
-    Lookup_box* box = Box();
-    box->setText(typed);
-    QCOMPARE(Listed(box), listed);
-    QVERIFY(world.ui.shown.isEmpty());
-    QCOMPARE(box->lstMatches->isHidden(), typed.isEmpty());
-}
-
-void tst_Lookup_box::list_shows_marks_and_how_many_more()
-{
-    test::Lookup_world world(kRows.c_str());
-    Lookup_box* box = Box();
-    QTreeWidget* list = box->lstMatches;
-    box->setText("e");
-    QCOMPARE(box->Matches(), 16);
-    QCOMPARE(list->topLevelItemCount(), Lookup_box::kShown + 1);
-    QVERIFY(list->topLevelItem(Lookup_box::kShown)->text(0).contains("1 más"));
-    box->setText("1");
-    QCOMPARE(box->Matches(), Lookup_box::kShown);
-    QCOMPARE(list->topLevelItemCount(), Lookup_box::kShown);
-    // 1754: RIT and MRA, its guide; 2209 polymerizes.
-    QStringList rows;
-    for (int i = 0; i < Lookup_box::kShown; ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        if (!item->text(3).isEmpty() || !item->text(4).isEmpty() || item->text(2).endsWith('P'))
-            rows << QStringList{item->text(0), item->text(2), item->text(3), item->text(4)}.join('|');
-    }
-    QCOMPARE(rows, (QStringList{"1005|124|RIT|", "1017|124|RIT|", "1050|124|RIT|", "1613|153|RIT|",
-                                "1754|139|RIT|MRA"}));
-    box->setText("2");
-    QVERIFY(Listed(box).contains("2209 Formaldehyde solution"));
-    QCOMPARE(box->lstMatches->topLevelItem(Listed(box).indexOf("2209 Formaldehyde solution"))->text(2), "128P");
-    QCOMPARE(box->lstMatches->topLevelItem(Listed(box).indexOf("2810 Sarin"))->text(4), "Q/B");
-}
-
-void tst_Lookup_box::enter_on_a_complete_id_opens_its_guide()
-{
-    test::Lookup_world world(kRows.c_str());
-    Lookup_box* box = Box();
-    QTest::keyClicks(box, "1017");
-    QTest::keyClick(box, Qt::Key_Return);
-    QVERIFY(box->lstMatches->isHidden());
-    frmGuidePage* page = Find_child<frmGuidePage>();
-    QVERIFY(page);
-    QCOMPARE(page->lblProduct->text(), "GASES TÓXICOS Y/O CORROSIVOS");
-    QCOMPARE(page->lblNameProduct->text(), "Chlorine, Número de identificación 1017");
-    QVERIFY(!page->cmdIIPAD->isHidden());
-    auto row = Main_database->OpenRecordset(Tag(page->cmdIIPAD));
-    QCOMPARE(row->RecordCount(), 1);
-    QCOMPARE(row->Field("ID"), "1017");
-    QCOMPARE(row->Field("LP_Isolate_meters"), "500");
-    auto stored = Main_database->OpenRecordset("SELECT * FROM Summary");
-    QCOMPARE(stored->RecordCount(), 1);
-    QCOMPARE(stored->Field("Name"), "Chlorine");
-    QVERIFY(!Summary_empty);
-
-    // An ID whose entries read alike opens its first one.
-    box->clear();
-    QTest::keyClicks(box, "2810");
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(Find_child<frmGuidePage>()->lblNameProduct->text(), "Buzz, Número de identificación 2810");
-}
-
-void tst_Lookup_box::enter_on_an_id_of_unlike_entries_waits_for_a_choice_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("downs");
-    QTest::addColumn<int>("ups");
-    QTest::addColumn<QString>("opened");
-    QTest::newRow("1613, no move") << "1613" << 0 << 0 << "";
-    QTest::newRow("1613, down") << "1613" << 1 << 0 << "Hydrocyanic acid, aqueous solution";
-    QTest::newRow("1613, down twice") << "1613" << 2 << 0 << "Hydrogen cyanide, aqueous solution";
-    QTest::newRow("1613, past the end") << "1613" << 5 << 0 << "Hydrogen cyanide, aqueous solution";
-    QTest::newRow("1613, down and up again") << "1613" << 1 << 1 << "";
-    QTest::newRow("a prefix, no move") << "101" << 0 << 0 << "";
-    QTest::newRow("a name of one entry") << "butane" << 0 << 0 << "Butane";
-}
-
-void tst_Lookup_box::enter_on_an_id_of_unlike_entries_waits_for_a_choice()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, downs);
-    QFETCH(int, ups);
-    QFETCH(QString, opened);
-    test::Lookup_world world(kRows.c_str());
-    Lookup_box* box = Box();
-    QTest::keyClicks(box, typed);
-    for (int i = 0; i < downs; ++i)
-        QTest::keyClick(box, Qt::Key_Down);
-    for (int i = 0; i < ups; ++i)
-        QTest::keyClick(box, Qt::Key_Up);
-    QTest::keyClick(box, Qt::Key_Enter);
-    frmGuidePage* page = Find_child<frmGuidePage>();
-    if (opened.isEmpty()) {
-        QVERIFY(!page);
-        QVERIFY(!box->lstMatches->isHidden());
-        return;
-    }
-    QVERIFY(page);
-    QVERIFY(page->lblNameProduct->text().startsWith(opened + ", "));
-}
-
-void tst_Lookup_box::water_reactive_entry_asks_the_water_question()
-{
-    test::Lookup_world world(kRows.c_str());
-    world.ui.answers = {Answer::No};
-    Main_form->resize(1024, 700);
-    Main_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Main_form));
-    Lookup_box* box = Box();
-    box->setText("chlorosilanes");
-    // A click on the entry opens it as Enter does.
-    QTreeWidget* list = box->lstMatches;
-    QVERIFY(list->isVisible());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
-    QCOMPARE(world.ui.texts(), QStringList{"El producto se derramó en el agua?"});
-    QVERIFY(Find_child<frmGuidePage>());
-}
-
-void tst_Lookup_box::escape_clears_and_keys_reach_the_box()
-{
-    test::Lookup_world world(kRows.c_str());
-    Main_form->resize(1024, 700);
-    Main_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Main_form));
-    Lookup_box* box = Box();
-    QVERIFY(box->isVisible());
-    QCOMPARE(box->placeholderText(), "Número ONU o nombre");
-    QTest::keyClicks(box, "1017");
-    QTest::keyClick(box, Qt::Key_Escape);
-    QCOMPARE(box->text(), QString());
-    QVERIFY(box->lstMatches->isHidden());
-
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::Key_F3)}) {
-        Main_form->mdiArea->setFocus();
-        QVERIFY(!box->hasFocus());
-        QTest::keySequence(Main_form, keys);
-        QTRY_VERIFY(box->hasFocus());
-    }
-    // The 22 buttons stay, and the box follows the last one.
-    QCOMPARE(Main_form->tbButtons.size(), 22);
-    QCOMPARE(Main_form->tbToolBar->actions().indexOf(Main_form->tbButtons.last()), 21);
-}
 
 QTEST_MAIN(tst_Lookup_box)
 #include "tst_Lookup_box.moc"

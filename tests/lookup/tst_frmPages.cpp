@@ -75,220 +75,212 @@ const QString kWarning_two_gases = QStringLiteral(
 class tst_frmPages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void each_index_down_to_its_last_page_data();
-    void each_index_down_to_its_last_page();
-    void guide_button_data();
-    void guide_button();
-    void the_warning_answered_yes_opens_the_summary();
-    void the_same_row_twice_is_stored_twice();
-    void a_callers_query_is_shown_with_its_count();
-    void options_switch_the_index_in_place();
+    void each_index_down_to_its_last_page_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("chemical");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QStringList>("last_ids");
+        QTest::addColumn<QStringList>("last_marks");
+        QTest::addColumn<QStringList>("last_guides");
+
+        QTest::newRow("numeric") << 0 << false << "Indice numérico" << QColor(255, 255, 0) << "19 similares"
+            << QStringList{"1090", "1111", "1203", "1230", "1294", "1754", "1830", "1993", "2209", "2222", "2810",
+                           "2810", "2988", "3048", "1307"}
+            << QStringList{"|", "|", "|", "|", "|", "RIT|MRA", "|", "|", "|", "|", "RIT|Q/B", "RIT|Q/B", "|MRA",
+                           "|Q/B", "|"}
+            << QStringList{"128", "128", "128", "128", "128", "139", "153", "128", "128P", "128", "153", "153", "139",
+                           "153", "128"};
+        QTest::newRow("alphabetical") << 1 << false << "Indice alfabético" << QColor(0, 255, 255) << "19 similares"
+            << QStringList{"1017", "2988", "1754", "1993", "----", "2209", "1203", "1050", "1230", "1111", "2810",
+                           "2222", "1830", "1294", "1307"}
+            << QStringList{"RIT|", "|MRA", "RIT|MRA", "|", "|", "|", "|", "RIT|", "|", "|", "RIT|Q/B", "|", "|", "|",
+                           "|"}
+            << QStringList{"124", "139", "139", "128", "128", "128P", "128", "124", "128", "128", "153", "128", "153",
+                           "128", "128"};
+        // Fewer than a page: the last page is the first, with no scroll bar.
+        QTest::newRow("chemical agents") << 0 << true << "Indice de Arma Quimica" << QColor(255, 255, 0) << "3 similares"
+            << QStringList{"2810", "2810", "3048"} << QStringList{"RIT|Q/B", "RIT|Q/B", "|Q/B"}
+            << QStringList{"153", "153", "153"};
+    }
+
+    void each_index_down_to_its_last_page()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, chemical);
+        QFETCH(QString, caption);
+        QFETCH(QColor, highlight);
+        QFETCH(QString, count);
+        QFETCH(QStringList, last_ids);
+        QFETCH(QStringList, last_marks);
+        QFETCH(QStringList, last_guides);
+        auto world = test::Lookup_program();
+        Index_mode = static_cast<qint16>(mode);
+        Chemical_agents_only = chemical;
+        Open_pages();
+        frmPages* pages = Find_child<frmPages>();
+        QVERIFY(pages);
+        QCOMPARE(pages->windowTitle(), caption);
+        QCOMPARE(pages->lblNbrMatch->text(), count);
+        QVERIFY(!pages->cmdFirst->isEnabled());
+
+        const bool paged = last_ids.size() == frmPages::kRows;
+        QCOMPARE(pages->vscData->isHidden(), !paged);
+        pages->vscData->setValue(pages->vscData->maximum());
+        QCOMPARE(Ids(pages), last_ids);
+        QCOMPARE(Marks(pages), last_marks);
+        QCOMPARE(pages->cmdFirst->isEnabled(), paged);
+        for (int i = 0; i < last_ids.size(); ++i) {
+            QCOMPARE(pages->cmdGuide[i]->text(), last_guides[i]);
+            const QColor expected = last_marks[i] == u'|' ? White : highlight;
+            QCOMPARE(Background(pages->lblID[i]), expected);
+            QCOMPARE(Background(pages->txtMaterial[i]), expected);
+        }
+        for (int i = last_ids.size(); i < frmPages::kRows; ++i)
+            QVERIFY(pages->txtMaterial[i]->isHidden() && pages->cmdGuide[i]->isHidden() && pages->lblDWRM[i]->isHidden());
+
+        pages->cmdFirst_Click();
+        QCOMPARE(pages->vscData->value(), 0);
+        QVERIFY(!pages->cmdFirst->isEnabled());
+        QCOMPARE(Ids(pages).first(), chemical ? "2810" : mode == 0 ? "----" : "1090");
+    }
+
+    void guide_button_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("distances");  // the Green name the button finds; "" for no button
+        QTest::addColumn<QStringList>("stored");
+
+        const QString question = QStringLiteral("El producto se derramó en el agua?");
+        QTest::newRow("inhalation hazard") << "1017" << "Chlorine" << QList<Answer>{} << QStringList{} << "Chlorine "
+                                           << QStringList{"Chlorine|1017|0|1"};
+        QTest::newRow("agent") << "2810" << "Sarin" << QList<Answer>{} << QStringList{}
+                               << "Sarin (cuando es utilizado como una arma)" << QStringList{"Sarin|2810|0|1"};
+        QTest::newRow("no mark") << "1090" << "Acetone" << QList<Answer>{} << QStringList{} << ""
+                                 << QStringList{"Acetone|1090|0|1"};
+        QTest::newRow("water-reactive and toxic, on land")
+            << "1754" << "Chlorosulfonic acid" << QList<Answer>{Answer::No} << QStringList{question}
+            << "Chlorosulfonic acid (cuando es derramado sobre la tierra)" << QStringList{"Chlorosulfonic acid|1754|0|1"};
+        QTest::newRow("water-reactive and toxic, in water")
+            << "1754" << "Chlorosulfonic acid" << QList<Answer>{Answer::Yes, Answer::No}
+            << QStringList{question, kWarning_two_gases} << "Chlorosulfonic acid (cuando es derramado en el agua)"
+            << QStringList{"Chlorosulfonic acid|1754|1|1", "Hydrogen chloride, anhydrous|1050|1|0", "Sulfuric acid|1830|1|0"};
+        QTest::newRow("water-reactive only, on land")
+            << "2988" << "Chlorosilanes, water-reactive" << QList<Answer>{Answer::No} << QStringList{question} << ""
+            << QStringList{"Chlorosilanes, water-reactive|2988|0|1"};
+        QTest::newRow("water-reactive only, in water, one gas")
+            << "2988" << "Chlorosilanes, water-reactive" << QList<Answer>{Answer::Yes, Answer::No}
+            << QStringList{question,
+                           "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosilanes, water-reactive, Número de "
+                           "identificación 2988, crea grandes cantidades de vapores tóxicos de Cloruro de hidrógeno (HCl) "
+                           "cuando se derrama en agua.\n\nLa información pertinente para aquellos materiales está "
+                           "accesible en el resumen del informe. quiere abrir el informe?"}
+            << "Chlorosilanes, water-reactive (cuando es derramado en el agua)"
+            << QStringList{"Chlorosilanes, water-reactive|2988|1|1", "Hydrogen chloride, anhydrous|1050|1|0"};
+        QTest::newRow("polymerization")
+            << "2209" << "Formaldehyde solution" << QList<Answer>{}
+            << QStringList{"ADVERTENCIA: Este material tiende a presentar peligro de polimerización."} << ""
+            << QStringList{"Formaldehyde solution|2209|0|1"};
+    }
+
+    void guide_button()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, name);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, distances);
+        QFETCH(QStringList, stored);
+        auto world = test::Lookup_program();
+        world->ui.answers = answers;
+        Open_index_by_number();
+        frmPages* pages = Find_child<frmPages>();
+        const int row = Show_entry(pages, id, name);
+        QVERIFY(row >= 0);
+        QVERIFY(!pages->cmdReport->isEnabled());
+
+        pages->txtMaterial[row]->clear(); // what the box shows does not count: the row does
+        pages->cmdGuide[row]->click();
+        QCOMPARE(world->ui.texts(), messages);
+        QCOMPARE(Summary_rows(), stored);
+        QVERIFY(!Summary_empty);
+        QVERIFY(pages->cmdReport->isEnabled());
+
+        frmGuidePage* page = Find_child<frmGuidePage>();
+        QVERIFY(page);
+        QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
+        const QString lookup = Tag(page->cmdIIPAD);
+        if (distances.isEmpty()) {
+            QCOMPARE(lookup, QString());
+            QCOMPARE(Tag(page->cmdPrint), QString());
+            return;
+        }
+        auto row_found = Main_database->OpenRecordset(lookup);
+        QCOMPARE(row_found->RecordCount(), 1);
+        QCOMPARE(row_found->Field("Name_of_material"), distances);
+        QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
+    }
+
+    void the_warning_answered_yes_opens_the_summary()
+    {
+        auto world = test::Lookup_program();
+        world->ui.answers = {Answer::Yes, Answer::Yes};
+        Open_index_by_number();
+        frmPages* pages = Find_child<frmPages>();
+        pages->cmdGuide[Show_entry(pages, "1754", "Chlorosulfonic acid")]->click();
+        frmSummary* summary = Find_child<frmSummary>();
+        QVERIFY(summary);
+        QCOMPARE(summary->txtMat[0]->text(), QStringLiteral("Chlorosulfonic acid"));
+        QVERIFY(!summary->txtMat[2]->isHidden());
+        QVERIFY(summary->txtMat[3]->isHidden());
+    }
+
+    void the_same_row_twice_is_stored_twice()
+    {
+        auto world = test::Lookup_program();
+        Open_index_by_name();
+        frmPages* pages = Find_child<frmPages>();
+        const int row = Show_entry(pages, "1005", "Ammonia, anhydrous");
+        pages->cmdGuide[row]->click();
+        pages->cmdGuide[row]->click();
+        QCOMPARE(Summary_rows(), QStringList({"Ammonia, anhydrous|1005|0|1", "Ammonia, anhydrous|1005|0|1"}));
+    }
+
+    void a_callers_query_is_shown_with_its_count()
+    {
+        auto world = test::Lookup_program();
+        Open_index_query(sql::Gas_index_SQL({"chlorine"}), Cyan_highlight);
+        frmPages* pages = Find_child<frmPages>();
+        QCOMPARE(Ids(pages), QStringList{"1017"});
+        QCOMPARE(pages->lblNbrMatch->text(), QStringLiteral("1 similar"));
+        QCOMPARE(Background(pages->lblID[0]), Cyan_highlight);
+        QVERIFY(!pages->optYellow->isChecked() && !pages->optBlue->isChecked() && !pages->optChem->isChecked());
+        QVERIFY(pages->vscData->isHidden());
+        // In name order the name comes first.
+        QVERIFY(pages->txtMaterial[0]->x() < pages->lblID[0]->x());
+    }
+
+    void options_switch_the_index_in_place()
+    {
+        auto world = test::Lookup_program();
+        Open_index_by_number();
+        frmPages* pages = Find_child<frmPages>();
+        pages->vscData->setValue(3);
+        pages->optBlue->click();
+        QCOMPARE(pages->windowTitle(), QStringLiteral("Indice alfabético"));
+        QCOMPARE(pages->vscData->value(), 0);
+        QCOMPARE(Ids(pages).mid(0, 3), QStringList({"1090", "3048", "1005"}));
+        pages->optChem->click();
+        QCOMPARE(Ids(pages), QStringList({"2810", "2810", "3048"}));
+        QVERIFY(pages->lblID[0]->x() < pages->txtMaterial[0]->x());
+    }
 };
 
-void tst_frmPages::each_index_down_to_its_last_page_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("chemical");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QColor>("highlight");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QStringList>("last_ids");
-    QTest::addColumn<QStringList>("last_marks");
-    QTest::addColumn<QStringList>("last_guides");
-
-    QTest::newRow("numeric") << 0 << false << "Indice numérico" << QColor(255, 255, 0) << "19 similares"
-        << QStringList{"1090", "1111", "1203", "1230", "1294", "1754", "1830", "1993", "2209", "2222", "2810",
-                       "2810", "2988", "3048", "1307"}
-        << QStringList{"|", "|", "|", "|", "|", "RIT|MRA", "|", "|", "|", "|", "RIT|Q/B", "RIT|Q/B", "|MRA",
-                       "|Q/B", "|"}
-        << QStringList{"128", "128", "128", "128", "128", "139", "153", "128", "128P", "128", "153", "153", "139",
-                       "153", "128"};
-    QTest::newRow("alphabetical") << 1 << false << "Indice alfabético" << QColor(0, 255, 255) << "19 similares"
-        << QStringList{"1017", "2988", "1754", "1993", "----", "2209", "1203", "1050", "1230", "1111", "2810",
-                       "2222", "1830", "1294", "1307"}
-        << QStringList{"RIT|", "|MRA", "RIT|MRA", "|", "|", "|", "|", "RIT|", "|", "|", "RIT|Q/B", "|", "|", "|",
-                       "|"}
-        << QStringList{"124", "139", "139", "128", "128", "128P", "128", "124", "128", "128", "153", "128", "153",
-                       "128", "128"};
-    // Fewer than a page: the last page is the first, with no scroll bar.
-    QTest::newRow("chemical agents") << 0 << true << "Indice de Arma Quimica" << QColor(255, 255, 0) << "3 similares"
-        << QStringList{"2810", "2810", "3048"} << QStringList{"RIT|Q/B", "RIT|Q/B", "|Q/B"}
-        << QStringList{"153", "153", "153"};
-}
-
-void tst_frmPages::each_index_down_to_its_last_page()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, chemical);
-    QFETCH(QString, caption);
-    QFETCH(QColor, highlight);
-    QFETCH(QString, count);
-    QFETCH(QStringList, last_ids);
-    QFETCH(QStringList, last_marks);
-    QFETCH(QStringList, last_guides);
-    test::Lookup_world world;
-    Index_mode = static_cast<qint16>(mode);
-    Chemical_agents_only = chemical;
-    Open_pages();
-    frmPages* pages = Find_child<frmPages>();
-    QVERIFY(pages);
-    QCOMPARE(pages->windowTitle(), caption);
-    QCOMPARE(pages->lblNbrMatch->text(), count);
-    QVERIFY(!pages->cmdFirst->isEnabled());
-
-    const bool paged = last_ids.size() == frmPages::kRows;
-    QCOMPARE(pages->vscData->isHidden(), !paged);
-    pages->vscData->setValue(pages->vscData->maximum());
-    QCOMPARE(Ids(pages), last_ids);
-    QCOMPARE(Marks(pages), last_marks);
-    QCOMPARE(pages->cmdFirst->isEnabled(), paged);
-    for (int i = 0; i < last_ids.size(); ++i) {
-        QCOMPARE(pages->cmdGuide[i]->text(), last_guides[i]);
-        const QColor expected = last_marks[i] == u'|' ? White : highlight;
-        QCOMPARE(Background(pages->lblID[i]), expected);
-        QCOMPARE(Background(pages->txtMaterial[i]), expected);
-    }
-    for (int i = last_ids.size(); i < frmPages::kRows; ++i)
-        QVERIFY(pages->txtMaterial[i]->isHidden() && pages->cmdGuide[i]->isHidden() && pages->lblDWRM[i]->isHidden());
-
-    pages->cmdFirst_Click();
-    QCOMPARE(pages->vscData->value(), 0);
-    QVERIFY(!pages->cmdFirst->isEnabled());
-    QCOMPARE(Ids(pages).first(), chemical ? "2810" : mode == 0 ? "----" : "1090");
-}
-
-void tst_frmPages::guide_button_data()
-{
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("distances");  // the Green name the button finds; "" for no button
-    QTest::addColumn<QStringList>("stored");
-
-    const QString question = QStringLiteral("El producto se derramó en el agua?");
-    QTest::newRow("inhalation hazard") << "1017" << "Chlorine" << QList<Answer>{} << QStringList{} << "Chlorine "
-                                       << QStringList{"Chlorine|1017|0|1"};
-    QTest::newRow("agent") << "2810" << "Sarin" << QList<Answer>{} << QStringList{}
-                           << "Sarin (cuando es utilizado como una arma)" << QStringList{"Sarin|2810|0|1"};
-    QTest::newRow("no mark") << "1090" << "Acetone" << QList<Answer>{} << QStringList{} << ""
-                             << QStringList{"Acetone|1090|0|1"};
-    QTest::newRow("water-reactive and toxic, on land")
-        << "1754" << "Chlorosulfonic acid" << QList<Answer>{Answer::No} << QStringList{question}
-        << "Chlorosulfonic acid (cuando es derramado sobre la tierra)" << QStringList{"Chlorosulfonic acid|1754|0|1"};
-    QTest::newRow("water-reactive and toxic, in water")
-        << "1754" << "Chlorosulfonic acid" << QList<Answer>{Answer::Yes, Answer::No}
-        << QStringList{question, kWarning_two_gases} << "Chlorosulfonic acid (cuando es derramado en el agua)"
-        << QStringList{"Chlorosulfonic acid|1754|1|1", "Hydrogen chloride, anhydrous|1050|1|0", "Sulfuric acid|1830|1|0"};
-    QTest::newRow("water-reactive only, on land")
-        << "2988" << "Chlorosilanes, water-reactive" << QList<Answer>{Answer::No} << QStringList{question} << ""
-        << QStringList{"Chlorosilanes, water-reactive|2988|0|1"};
-    QTest::newRow("water-reactive only, in water, one gas")
-        << "2988" << "Chlorosilanes, water-reactive" << QList<Answer>{Answer::Yes, Answer::No}
-        << QStringList{question,
-                       "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosilanes, water-reactive, Número de "
-                       "identificación 2988, crea grandes cantidades de vapores tóxicos de Cloruro de hidrógeno (HCl) "
-                       "cuando se derrama en agua.\n\nLa información pertinente para aquellos materiales está "
-                       "accesible en el resumen del informe. quiere abrir el informe?"}
-        << "Chlorosilanes, water-reactive (cuando es derramado en el agua)"
-        << QStringList{"Chlorosilanes, water-reactive|2988|1|1", "Hydrogen chloride, anhydrous|1050|1|0"};
-    QTest::newRow("polymerization")
-        << "2209" << "Formaldehyde solution" << QList<Answer>{}
-        << QStringList{"ADVERTENCIA: Este material tiende a presentar peligro de polimerización."} << ""
-        << QStringList{"Formaldehyde solution|2209|0|1"};
-}
-
-void tst_frmPages::guide_button()
-{
-    QFETCH(QString, id);
-    QFETCH(QString, name);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, distances);
-    QFETCH(QStringList, stored);
-    test::Lookup_world world;
-    world.ui.answers = answers;
-    Open_index_by_number();
-    frmPages* pages = Find_child<frmPages>();
-    const int row = Show_entry(pages, id, name);
-    QVERIFY(row >= 0);
-    QVERIFY(!pages->cmdReport->isEnabled());
-
-    pages->txtMaterial[row]->clear(); // what the box shows does not count: the row does
-    pages->cmdGuide[row]->click();
-    QCOMPARE(world.ui.texts(), messages);
-    QCOMPARE(Summary_rows(), stored);
-    QVERIFY(!Summary_empty);
-    QVERIFY(pages->cmdReport->isEnabled());
-
-    frmGuidePage* page = Find_child<frmGuidePage>();
-    QVERIFY(page);
-    QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
-    const QString lookup = Tag(page->cmdIIPAD);
-    if (distances.isEmpty()) {
-        QCOMPARE(lookup, QString());
-        QCOMPARE(Tag(page->cmdPrint), QString());
-        return;
-    }
-    auto row_found = Main_database->OpenRecordset(lookup);
-    QCOMPARE(row_found->RecordCount(), 1);
-    QCOMPARE(row_found->Field("Name_of_material"), distances);
-    QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
-}
-
-void tst_frmPages::the_warning_answered_yes_opens_the_summary()
-{
-    test::Lookup_world world;
-    world.ui.answers = {Answer::Yes, Answer::Yes};
-    Open_index_by_number();
-    frmPages* pages = Find_child<frmPages>();
-    pages->cmdGuide[Show_entry(pages, "1754", "Chlorosulfonic acid")]->click();
-    frmSummary* summary = Find_child<frmSummary>();
-    QVERIFY(summary);
-    QCOMPARE(summary->txtMat[0]->text(), QStringLiteral("Chlorosulfonic acid"));
-    QVERIFY(!summary->txtMat[2]->isHidden());
-    QVERIFY(summary->txtMat[3]->isHidden());
-}
-
-void tst_frmPages::the_same_row_twice_is_stored_twice()
-{
-    test::Lookup_world world;
-    Open_index_by_name();
-    frmPages* pages = Find_child<frmPages>();
-    const int row = Show_entry(pages, "1005", "Ammonia, anhydrous");
-    pages->cmdGuide[row]->click();
-    pages->cmdGuide[row]->click();
-    QCOMPARE(Summary_rows(), QStringList({"Ammonia, anhydrous|1005|0|1", "Ammonia, anhydrous|1005|0|1"}));
-}
-
-void tst_frmPages::a_callers_query_is_shown_with_its_count()
-{
-    test::Lookup_world world;
-    Open_index_query(sql::Gas_index_SQL({"chlorine"}), Cyan_highlight);
-    frmPages* pages = Find_child<frmPages>();
-    QCOMPARE(Ids(pages), QStringList{"1017"});
-    QCOMPARE(pages->lblNbrMatch->text(), QStringLiteral("1 similar"));
-    QCOMPARE(Background(pages->lblID[0]), Cyan_highlight);
-    QVERIFY(!pages->optYellow->isChecked() && !pages->optBlue->isChecked() && !pages->optChem->isChecked());
-    QVERIFY(pages->vscData->isHidden());
-    // In name order the name comes first.
-    QVERIFY(pages->txtMaterial[0]->x() < pages->lblID[0]->x());
-}
-
-void tst_frmPages::options_switch_the_index_in_place()
-{
-    test::Lookup_world world;
-    Open_index_by_number();
-    frmPages* pages = Find_child<frmPages>();
-    pages->vscData->setValue(3);
-    pages->optBlue->click();
-    QCOMPARE(pages->windowTitle(), QStringLiteral("Indice alfabético"));
-    QCOMPARE(pages->vscData->value(), 0);
-    QCOMPARE(Ids(pages).mid(0, 3), QStringList({"1090", "3048", "1005"}));
-    pages->optChem->click();
-    QCOMPARE(Ids(pages), QStringList({"2810", "2810", "3048"}));
-    QVERIFY(pages->lblID[0]->x() < pages->txtMaterial[0]->x());
-}
 
 QTEST_MAIN(tst_frmPages)
 #include "tst_frmPages.moc"

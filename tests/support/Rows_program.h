@@ -1,0 +1,39 @@
+// The program as a window test meets it: a main window over a database made
+// from SQL rows (or over a database file), with scripted boxes; the shared
+// globals go back as they were when it ends.
+#pragma once
+
+#include "support/Scripted_platform.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace vexo {
+class frmMain;
+}
+
+namespace vexo::test {
+
+class Rows_program {
+public:
+    explicit Rows_program(const QString& inserts);
+    static std::unique_ptr<Rows_program> On_file(const QString& path);
+    ~Rows_program();
+    Rows_program(const Rows_program&) = delete;
+    Rows_program& operator=(const Rows_program&) = delete;
+
+    QString folder() const { return dir_.path(); }
+
+    Scripted_platform ui;
+
+private:
+    Rows_program() = default;
+    void Start(const QString& path);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<frmMain> main_;
+};
+
+} // namespace vexo::test
