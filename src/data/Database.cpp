@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -42,6 +43,27 @@ int Code_for(int sqlite_code, const char* message)
     if (m.contains(QLatin1String("syntax error")) || m.contains(QLatin1String("unrecognized token")))
         return Db_code::Syntax;
     return Db_code::Other;
+}
+
+// The name columns whose folded copy the file carries ("_folded" beside
+// them), read from the tables' definitions: SQLite has them parsed already.
+jet::Folded_columns Folded_columns_of(sqlite3* db)
+{
+    static const QRegularExpression column(QStringLiteral("([A-Za-z_]\\w*)_folded\\b"));
+    jet::Folded_columns folded;
+    sqlite3_stmt* stmt = nullptr;
+    const char* sql = "SELECT lower(name), sql FROM sqlite_master WHERE type = 'table' AND sql LIKE '%\\_folded%' "
+                      "ESCAPE '\\'";
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            const QString table = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+            const QString definition = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+            for (auto it = column.globalMatch(definition); it.hasNext();)
+                folded.insert(table + u'.' + it.next().captured(1).toLower());
+        }
+    }
+    sqlite3_finalize(stmt);
+    return folded;
 }
 
 [[noreturn]] void Fail(sqlite3* db, int rc)
@@ -100,6 +122,7 @@ std::unique_ptr<Database> Database::Open(const QString& path)
         sqlite3_free(error);
         throw Db_error(code, message);
     }
+    opened->folded_ = Folded_columns_of(db);
     return opened;
 }
 
@@ -127,7 +150,12 @@ std::unique_ptr<RecordSet> Database::OpenRecordset(const QString& jet_sql)
 
 void Database::Execute(const QString& jet_sql)
 {
-    Execute_native(jet::To_sqlite(jet_sql));
+    Execute_native(Translate(jet_sql));
+}
+
+QString Database::Translate(const QString& jet_sql) const
+{
+    return jet::To_sqlite(jet_sql, folded_);
 }
 
 void Database::Execute_native(const QString& sql)
