@@ -19,17 +19,18 @@
 //   the literal it is compared with is folded the same way (Fold). like
 //   becomes GLOB, its pattern translated: * and ? stay, # is [0-9], [!…] is
 //   [^…]. A like on another column becomes GLOB when case and accents cannot
-//   matter to its pattern, else it folds that column too. An INSERT that
-//   writes a name literal also writes its folded copy.
+//   matter to its pattern, else it folds that column too; like a bare number
+//   ("Guide_Number like 128") becomes GLOB. An INSERT that writes a name
+//   literal also writes its folded copy.
 //   "SELECT *" of one table and "<table>.*" list the table's own fields, so
 //   the folded copies never reach a record set.
 // A file the builder writes thus needs nothing of the program's own for any
-// catalogue query: the stock sqlite3 command runs them all. Left as written
-// (and then needing the program's functions): like whose left side is no
-// column or whose pattern is no literal or number, and names compared with a
-// literal on the left, through an alias, by IN or BETWEEN. DISTINCT keeps
-// rows apart that differ only in a name's case or accents (index entries
-// differ in their keys anyway).
+// catalogue query: the stock sqlite3 command runs them all. Left as written:
+// like whose left side is no column or whose pattern is no literal or number
+// (the program's own like then serves); names compared with a literal on the
+// left, through an alias, by IN or BETWEEN (they then compare as stored).
+// DISTINCT keeps rows apart that differ only in a name's case or accents
+// (index entries differ in their keys anyway).
 #pragma once
 
 #include <QSet>

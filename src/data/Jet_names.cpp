@@ -141,6 +141,20 @@ void Fold_inserted_names(std::vector<Piece>& pieces, const Names& names)
     pieces.push_back(end);
 }
 
+// Whether code ends in an operator that compares with what follows: the
+// rules below run their expressions only where they can apply.
+bool Ends_in_comparison(const QString& code)
+{
+    qsizetype end = code.size();
+    while (end > 0 && code.at(end - 1).isSpace())
+        --end;
+    if (end == 0)
+        return false;
+    const QChar last = code.at(end - 1);
+    return last == u'=' || last == u'<' || last == u'>'
+        || (end >= 4 && QStringView(code).sliced(end - 4, 4).compare(u"like", Qt::CaseInsensitive) == 0);
+}
+
 // "<column> <comparison> <literal>": a name column and its literal folded;
 // like on any column becomes GLOB.
 void Fold_compared_literals(std::vector<Piece>& pieces, const Names& names)
@@ -151,7 +165,8 @@ void Fold_compared_literals(std::vector<Piece>& pieces, const Names& names)
     for (size_t i = 1; i + 1 < pieces.size(); ++i) {
         Piece& code = pieces[i - 1];
         Piece& value = pieces[i];
-        if (!value.literal || !value.closed || goes_on.match(pieces[i + 1].text).hasMatch())
+        if (!value.literal || !value.closed || !Ends_in_comparison(code.text)
+            || goes_on.match(pieces[i + 1].text).hasMatch())
             continue;
         const QRegularExpressionMatch m = tail.match(code.text);
         if (!m.hasMatch())
@@ -327,10 +342,16 @@ void Match_names(std::vector<Piece>& pieces, const Folded_columns& folded)
     for (Piece& p : pieces) {
         if (p.literal)
             continue;
-        p.text.replace(like_number, QStringLiteral("GLOB"));
-        Fold_joined_names(p.text, names);
-        Fold_order(p.text, names);
-        List_fields(p.text, names);
+        // Every name column's name holds "name".
+        const bool names_named = p.text.contains(QLatin1String("name"), Qt::CaseInsensitive);
+        if (p.text.contains(QLatin1String("like"), Qt::CaseInsensitive))
+            p.text.replace(like_number, QStringLiteral("GLOB"));
+        if (names_named && p.text.contains(u'='))
+            Fold_joined_names(p.text, names);
+        if (names_named)
+            Fold_order(p.text, names);
+        if (p.text.contains(u'*'))
+            List_fields(p.text, names);
     }
 }
 
