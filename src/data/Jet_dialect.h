@@ -13,7 +13,7 @@
 //   SQLite sorts the result instead of walking an index entry by entry.
 // - Names, when the database is given (Folded_columns): a name column (see
 //   schema::Is_name_column) compared with "=", "<>", "<", ">", "<=", ">=" or
-//   like, joined to another name column, or sorted on, is read through its
+//   like, joined ("=") to another name column, or sorted on, is read through its
 //   folded copy "<column>_folded" when the file carries one, otherwise
 //   through the fold function the program registers ("vexo_fold(<column>)");
 //   the literal it is compared with is folded the same way (Fold). like

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace vexo::jet {
 
 namespace {
@@ -155,6 +157,27 @@ bool Ends_in_comparison(const QString& code)
         || (end >= 4 && QStringView(code).sliced(end - 4, 4).compare(u"like", Qt::CaseInsensitive) == 0);
 }
 
+bool Ref_char(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'.'; }
+
+// Where the column before the trailing comparison of `code` starts, so the
+// expression below reads a few characters rather than the whole text.
+qsizetype Reference_start(const QString& code)
+{
+    qsizetype i = code.size();
+    while (i > 0 && code.at(i - 1).isSpace())
+        --i;
+    const qsizetype operator_end = i;
+    while (i > 0 && (code.at(i - 1) == u'=' || code.at(i - 1) == u'<' || code.at(i - 1) == u'>'))
+        --i;
+    if (i == operator_end)
+        i = std::max<qsizetype>(0, i - 4); // like
+    while (i > 0 && code.at(i - 1).isSpace())
+        --i;
+    while (i > 0 && Ref_char(code.at(i - 1)))
+        --i;
+    return i;
+}
+
 // "<column> <comparison> <literal>": a name column and its literal folded;
 // like on any column becomes GLOB.
 void Fold_compared_literals(std::vector<Piece>& pieces, const Names& names)
@@ -168,7 +191,7 @@ void Fold_compared_literals(std::vector<Piece>& pieces, const Names& names)
         if (!value.literal || !value.closed || !Ends_in_comparison(code.text)
             || goes_on.match(pieces[i + 1].text).hasMatch())
             continue;
-        const QRegularExpressionMatch m = tail.match(code.text);
+        const QRegularExpressionMatch m = tail.match(code.text, Reference_start(code.text));
         if (!m.hasMatch())
             continue;
         const bool like = m.captured(4).compare(QLatin1String("like"), Qt::CaseInsensitive) == 0;
@@ -194,21 +217,33 @@ void Fold_compared_literals(std::vector<Piece>& pieces, const Names& names)
 // "<name column> = <name column>" (a join on names): both folded.
 void Fold_joined_names(QString& code, const Names& names)
 {
-    static const QRegularExpression join = Rx(kRef + QStringLiteral("\\s*(=|<>)\\s*") + kRef
-                                              + QStringLiteral("(?![\\w.(])"));
-    QString out;
-    qsizetype at = 0;
-    for (auto it = join.globalMatch(code); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const schema::Table* left = names.Owner(m.captured(2), m.captured(3));
-        const schema::Table* right = names.Owner(m.captured(6), m.captured(7));
-        if (!left || !right)
+    static const QRegularExpression ref(QStringLiteral("^(?:([A-Za-z_]\\w*)\\.)?([A-Za-z_]\\w*)$"));
+    for (qsizetype eq = code.indexOf(u'='); eq > 0; eq = code.indexOf(u'=', eq + 1)) {
+        qsizetype left_end = eq;
+        while (left_end > 0 && code.at(left_end - 1).isSpace())
+            --left_end;
+        qsizetype left = left_end;
+        while (left > 0 && Ref_char(code.at(left - 1)))
+            --left;
+        qsizetype right = eq + 1;
+        while (right < code.size() && code.at(right).isSpace())
+            ++right;
+        qsizetype right_end = right;
+        while (right_end < code.size() && Ref_char(code.at(right_end)))
+            ++right_end;
+        const QRegularExpressionMatch a = ref.match(code.mid(left, left_end - left));
+        const QRegularExpressionMatch b = ref.match(code.mid(right, right_end - right));
+        if (!a.hasMatch() || !b.hasMatch() || (right_end < code.size() && code.at(right_end) == u'('))
             continue;
-        out += code.mid(at, m.capturedStart() - at) + names.Folded(m.captured(1), m.captured(2), m.captured(3), *left)
-             + u' ' + m.captured(4) + u' ' + names.Folded(m.captured(5), m.captured(6), m.captured(7), *right);
-        at = m.capturedEnd();
+        const schema::Table* left_owner = names.Owner(a.captured(1), a.captured(2));
+        const schema::Table* right_owner = names.Owner(b.captured(1), b.captured(2));
+        if (!left_owner || !right_owner)
+            continue;
+        const QString folded = names.Folded(a.captured(), a.captured(1), a.captured(2), *left_owner) + QStringLiteral(" = ")
+                             + names.Folded(b.captured(), b.captured(1), b.captured(2), *right_owner);
+        code.replace(left, right_end - left, folded);
+        eq = left + folded.size() - 1;
     }
-    code = out + code.mid(at);
 }
 
 // ORDER BY a name column: by its folded form.
@@ -348,7 +383,7 @@ void Match_names(std::vector<Piece>& pieces, const Folded_columns& folded)
             p.text.replace(like_number, QStringLiteral("GLOB"));
         if (names_named && p.text.contains(u'='))
             Fold_joined_names(p.text, names);
-        if (names_named)
+        if (names_named && p.text.contains(QLatin1String("order"), Qt::CaseInsensitive))
             Fold_order(p.text, names);
         if (p.text.contains(u'*'))
             List_fields(p.text, names);
