@@ -8,6 +8,7 @@
 #include "Synthetic.h"
 
 #include "data/Database.h"
+#include "data/Database_builder.h"
 #include "data/Jet_dialect.h"
 #include "data/Schema.h"
 
@@ -141,7 +142,7 @@ struct Entry {
 struct Distance {
     qint64 id;
     QString name;
-    QString folded; // the order of the ES collation
+    QString folded; // the order of names compared by the program
 };
 
 class Names {
@@ -635,6 +636,7 @@ void Make_synthetic_database(const QString& path, int scale)
             db->Execute_native(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"));
             db->Execute_native(schema::Create_tables_sql());
             Write(*db, r, entries, distances, water_numbers, guides);
+            Add_folded_names(*db);
             db->Execute_native(schema::Create_indexes_sql());
             db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE; PRAGMA user_version=%1;")
                                    .arg(Generator_version));

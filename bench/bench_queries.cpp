@@ -175,7 +175,7 @@ private:
     // SQLite's plan for a catalogue text, to see which index a query uses.
     static void Print_plan(const QString& label, const QString& jet_sql)
     {
-        const QByteArray text = "EXPLAIN QUERY PLAN " + jet::To_sqlite(jet_sql).toUtf8();
+        const QByteArray text = "EXPLAIN QUERY PLAN " + Main_database->Translate(jet_sql).toUtf8();
         sqlite3_stmt* stmt = nullptr;
         out << label << "\n";
         if (sqlite3_prepare_v2(Main_database->handle(), text.constData(), -1, &stmt, nullptr) == SQLITE_OK)

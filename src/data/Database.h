@@ -2,6 +2,8 @@
 // error numbers that the program's messages are keyed on.
 #pragma once
 
+#include "data/Jet_dialect.h"
+
 #include <QString>
 
 #include <memory>
@@ -55,6 +57,9 @@ public:
     void Execute(const QString& jet_sql);
     // Runs SQLite's own text unchanged (schema, pragmas); several statements.
     void Execute_native(const QString& sql);
+    // A text of the program as it runs on this file (the dialect step, with
+    // names read through the folded copies the file carries).
+    QString Translate(const QString& jet_sql) const;
 
     QString path() const { return path_; }
     sqlite3* handle() const { return db_; }
@@ -63,6 +68,7 @@ private:
     Database(sqlite3* db, const QString& path);
     sqlite3* db_;
     QString path_;
+    jet::Folded_columns folded_;
 };
 
 } // namespace vexo

@@ -3,6 +3,8 @@
 
 #include "data/Csv.h"
 #include "data/Database.h"
+#include "data/Jet_dialect.h"
+#include "data/RecordSet.h"
 #include "data/Schema.h"
 #include "data/Validation.h"
 
@@ -169,6 +171,29 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
 
 } // namespace
 
+void Add_folded_names(Database& db)
+{
+    QString sql;
+    for (const schema::Table& table : schema::Tables()) {
+        if (table.optional && db.OpenRecordset(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                                              "AND name = '%1'").arg(table.name))->Empty())
+            continue;
+        for (const schema::Field& field : table.fields) {
+            if (!schema::Is_name_column(table.name, field.name))
+                continue;
+            const QString folded = schema::Folded_column(field.name);
+            sql += QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT; UPDATE %1 SET %2 = %3;\n")
+                       .arg(table.name, folded, jet::Fold_sql(field.name));
+        }
+    }
+    // The find dialog's and the toolbar's name terms, the distances lookup
+    // and its order, the summary's join to the index.
+    sql += QStringLiteral("CREATE INDEX Yellow_name_folded ON Yellow (Name_of_material_folded);\n"
+                          "CREATE INDEX Yellow_id_name_folded ON Yellow (ID, Name_of_material_folded);\n"
+                          "CREATE INDEX Green_id_name_folded ON Green (ID, Name_of_material_folded);\n");
+    db.Execute_native(sql);
+}
+
 QString Build_database(const QString& csv_folder, const QString& output_path)
 {
     if (!QDir(csv_folder).exists())
@@ -189,6 +214,7 @@ QString Build_database(const QString& csv_folder, const QString& output_path)
         db->Execute_native(schema::Create_tables_sql());
         for (const schema::Table& table : schema::Tables())
             Load_table(*db, table, csv_folder);
+        Add_folded_names(*db);
         db->Execute_native(schema::Create_indexes_sql());
         validation::Write_checksums(*db);
         db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE;"));

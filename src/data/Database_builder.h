@@ -11,4 +11,12 @@ namespace vexo {
 // only when the whole build succeeded.
 QString Build_database(const QString& csv_folder, const QString& output_path);
 
+class Database;
+
+// Gives every name column of the tables present a folded copy (lower case,
+// without accents, see Jet_dialect) and indexes the copies that lookups by
+// name use, so that plain SQL on the file compares names as the program
+// does. Runs on a connection of the program, whose fold function it uses.
+void Add_folded_names(Database& db);
+
 } // namespace vexo

@@ -1,6 +1,9 @@
-// Translation of the program's query dialect to SQLite, and the comparison
-// rules (case and accent blind) that Spanish names need.
+// Translation of the program's query dialect to SQLite, and the one rule by
+// which names compare (case and accent blind), with the functions that bring
+// it to SQLite.
 #include "data/Jet_dialect.h"
+
+#include "data/Jet_names.h"
 
 #include <QChar>
 #include <QRegularExpression>
@@ -56,14 +59,12 @@ char32_t Windows_1252(unsigned char b)
 }
 
 // Strict UTF-8: false on any ill-formed sequence (overlong, surrogate, cut
-// short). The code points go to `out` when it is given.
-bool Utf8_code_points(const unsigned char* s, qsizetype n, std::u32string* out)
+// short).
+bool Valid_utf8(const unsigned char* s, qsizetype n)
 {
     for (qsizetype i = 0; i < n;) {
         const unsigned char b = s[i];
         if (b < 0x80) {
-            if (out)
-                out->push_back(b);
             ++i;
             continue;
         }
@@ -88,36 +89,9 @@ bool Utf8_code_points(const unsigned char* s, qsizetype n, std::u32string* out)
         }
         if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
             return false;
-        if (out)
-            out->push_back(c);
         i += len;
     }
     return true;
-}
-
-// The folded code points of a value as SQLite hands it over, decoded the way
-// Text decodes it, so what a window shows compares equal to what is stored.
-std::u32string Folded_utf8(const unsigned char* s, int n)
-{
-    std::u32string out;
-    out.reserve(static_cast<size_t>(n));
-    if (!Utf8_code_points(s, n, &out)) {
-        out.clear();
-        for (int i = 0; i < n; ++i)
-            out.push_back(Windows_1252(s[i]));
-    }
-    for (char32_t& c : out)
-        c = Fold_char(c);
-    return out;
-}
-
-std::u32string Folded(const QString& text)
-{
-    std::u32string out;
-    out.reserve(static_cast<size_t>(text.size()));
-    for (const char32_t c : text.toUcs4())
-        out.push_back(Fold_char(c));
-    return out;
 }
 
 bool Is_digit(char32_t c) { return c >= '0' && c <= '9'; }
@@ -207,6 +181,11 @@ bool Like_folded(const std::u32string& v, const std::u32string& p)
     return pi == p.size();
 }
 
+QString Value_text(sqlite3_value* value)
+{
+    return Text(reinterpret_cast<const char*>(sqlite3_value_text(value)), sqlite3_value_bytes(value));
+}
+
 void Sql_like(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     // like(pattern, value): SQLite passes the right operand first.
@@ -214,35 +193,26 @@ void Sql_like(sqlite3_context* ctx, int, sqlite3_value** argv)
         sqlite3_result_null(ctx);
         return;
     }
-    const auto* p = sqlite3_value_text(argv[0]);
-    const int pn = sqlite3_value_bytes(argv[0]);
-    const auto* v = sqlite3_value_text(argv[1]);
-    const int vn = sqlite3_value_bytes(argv[1]);
-    sqlite3_result_int(ctx, Like_folded(Folded_utf8(v, vn), Folded_utf8(p, pn)) ? 1 : 0);
+    sqlite3_result_int(ctx, Like(Value_text(argv[1]), Value_text(argv[0])) ? 1 : 0);
 }
 
+void Sql_fold(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray folded = Fold(Value_text(argv[0])).toUtf8();
+    sqlite3_result_text(ctx, folded.constData(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
+}
+
+// The collation of files from earlier builders, which declared it on their
+// name columns: such a file still opens, and its indexes still check.
 int Collate_es(void*, int n1, const void* s1, int n2, const void* s2)
 {
-    const auto* a = static_cast<const unsigned char*>(s1);
-    const auto* b = static_cast<const unsigned char*>(s2);
-    // Plain ASCII on both sides is by far the common case: no decoding.
-    int i = 0;
-    for (; i < n1 && i < n2; ++i) {
-        if (a[i] >= 0x80 || b[i] >= 0x80)
-            break;
-        const char32_t ca = Fold_char(a[i]);
-        const char32_t cb = Fold_char(b[i]);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    if (i == n1 || i == n2) {
-        if (n1 == n2)
-            return 0;
-        return (i == n1) ? -1 : 1;
-    }
-    const std::u32string fa = Folded_utf8(a + i, n1 - i);
-    const std::u32string fb = Folded_utf8(b + i, n2 - i);
-    return fa.compare(fb) < 0 ? -1 : (fa == fb ? 0 : 1);
+    const std::u32string a = Fold(Text(static_cast<const char*>(s1), n1)).toStdU32String();
+    const std::u32string b = Fold(Text(static_cast<const char*>(s2), n2)).toStdU32String();
+    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 
 } // namespace
@@ -250,7 +220,7 @@ int Collate_es(void*, int n1, const void* s1, int n2, const void* s2)
 QString Text(const char* bytes, qsizetype n)
 {
     const auto* s = reinterpret_cast<const unsigned char*>(bytes);
-    if (Utf8_code_points(s, n, nullptr))
+    if (Valid_utf8(s, n))
         return QString::fromUtf8(bytes, n);
     QString text(n, Qt::Uninitialized);
     for (qsizetype i = 0; i < n; ++i)
@@ -260,13 +230,26 @@ QString Text(const char* bytes, qsizetype n)
 
 QString Fold(const QString& text)
 {
-    const std::u32string f = Folded(text);
-    return QString::fromUcs4(f.data(), static_cast<qsizetype>(f.size()));
+    QString folded;
+    folded.reserve(text.size());
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        // Most names: nothing to compose, only case to fold.
+        for (const QChar c : text)
+            folded += QChar(static_cast<char16_t>(Fold_char(c.unicode())));
+        return folded;
+    }
+    std::u32string out = text.normalized(QString::NormalizationForm_C).toStdU32String();
+    for (char32_t& c : out)
+        c = Fold_char(c);
+    return QString::fromStdU32String(out);
 }
 
 bool Like(const QString& value, const QString& pattern)
 {
-    return Like_folded(Folded(value), Folded(pattern));
+    return Like_folded(Fold(value).toStdU32String(), Fold(pattern).toStdU32String());
 }
 
 namespace {
@@ -318,17 +301,10 @@ QString Sqlite_literal(const QString& value)
     return u'(' + parts.join(QStringLiteral("||")) + u')';
 }
 
-} // namespace
-
-QString To_sqlite(const QString& jet_sql)
+QString Translate(const QString& jet_sql, const Folded_columns* folded)
 {
     // Split the text into code and literals; a literal's quote doubled inside
     // it stands for itself.
-    struct Piece {
-        QString text;
-        bool literal;
-        bool closed;
-    };
     std::vector<Piece> pieces;
     const qsizetype n = jet_sql.size();
     QString code;
@@ -357,6 +333,8 @@ QString To_sqlite(const QString& jet_sql)
         i = j;
     }
     pieces.push_back({code, false, true});
+    if (folded)
+        Match_names(pieces, *folded);
 
     // Decided on the code alone, so a typed value can never trigger it.
     QString all_code;
@@ -386,18 +364,41 @@ QString To_sqlite(const QString& jet_sql)
             // Sorting the few thousand result rows is far cheaper than reading
             // the entries in index order and joining each to its guide's
             // slots: "+" keeps the order's meaning but not its index.
-            p.text.replace(order_by, QStringLiteral("ORDER BY +\\1"));
-            p.text.replace(order_term, QStringLiteral(", +\\1"));
+            const qsizetype order = p.text.indexOf(order_by);
+            if (order >= 0) {
+                QString terms = p.text.mid(order);
+                terms.replace(order_by, QStringLiteral("ORDER BY +\\1"));
+                terms.replace(order_term, QStringLiteral(", +\\1"));
+                p.text = p.text.left(order) + terms;
+            }
         }
         out += p.text;
     }
     return out;
 }
 
+} // namespace
+
+QString To_sqlite(const QString& jet_sql)
+{
+    return Translate(jet_sql, nullptr);
+}
+
+QString To_sqlite(const QString& jet_sql, const Folded_columns& folded)
+{
+    return Translate(jet_sql, &folded);
+}
+
+QString Fold_sql(const QString& expression)
+{
+    return QStringLiteral("vexo_fold(") + expression + u')';
+}
+
 bool Register_functions(sqlite3* db)
 {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    return sqlite3_create_function(db, "like", 2, flags, nullptr, Sql_like, nullptr, nullptr) == SQLITE_OK
+    return sqlite3_create_function(db, "vexo_fold", 1, flags, nullptr, Sql_fold, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function(db, "like", 2, flags, nullptr, Sql_like, nullptr, nullptr) == SQLITE_OK
         && sqlite3_create_collation(db, "ES", SQLITE_UTF8, nullptr, Collate_es) == SQLITE_OK;
 }
 

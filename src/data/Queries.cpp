@@ -27,11 +27,11 @@ const QString& Water_start()
     return text;
 }
 
-// Text a user typed or pasted as a search: control characters removed, then
-// composed (NFC), so that an accent typed as a separate mark folds away like
-// a precomposed one. Text that was nothing but control characters searches
-// for nothing rather than for everything. (A lone surrogate is dealt with
-// where every query is written out, see Jet_dialect.)
+// Text a user typed or pasted as a search, without control characters. Text
+// that was nothing but control characters searches for nothing rather than
+// for everything. (How names compare, an accent typed as a separate mark
+// included, is the dialect step's; a lone surrogate is dealt with where
+// every query is written out: see Jet_dialect.)
 QString Typed_text(const QString& typed)
 {
     QString kept;
@@ -41,7 +41,7 @@ QString Typed_text(const QString& typed)
             kept += c;
     if (kept.isEmpty() && !typed.isEmpty())
         kept = QChar(QChar::ReplacementCharacter);
-    return kept.normalized(QString::NormalizationForm_C);
+    return kept;
 }
 
 } // namespace

@@ -22,7 +22,7 @@ void RecordSet::Run()
     rows_ = 0;
     pos_ = 0;
 
-    const QByteArray sql = jet::To_sqlite(sql_).toUtf8();
+    const QByteArray sql = db_->Translate(sql_).toUtf8();
     sqlite3_stmt* stmt = nullptr;
     sqlite3* handle = db_->handle();
     int rc = sqlite3_prepare_v2(handle, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);

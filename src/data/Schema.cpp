@@ -8,14 +8,21 @@ namespace {
 Field T(const char* name) { return {QString::fromLatin1(name), Type::Text}; }
 Field N(const char* name) { return {QString::fromLatin1(name), Type::Integer}; }
 
-// Columns holding names that users type or that are matched by name.
+} // namespace
+
 bool Is_name_column(const QString& table, const QString& field)
 {
-    return field == QLatin1String("Name_of_material") || field == QLatin1String("Name")
-        || (table == QLatin1String("Water") && field.endsWith(QLatin1String("_name_search")));
+    return field.compare(QLatin1String("Name_of_material"), Qt::CaseInsensitive) == 0
+        || (table.compare(QLatin1String("Summary"), Qt::CaseInsensitive) == 0
+            && field.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0)
+        || (table.compare(QLatin1String("Water"), Qt::CaseInsensitive) == 0
+            && field.endsWith(QLatin1String("_name_search"), Qt::CaseInsensitive));
 }
 
-} // namespace
+QString Folded_column(const QString& field)
+{
+    return field + QStringLiteral("_folded");
+}
 
 const std::vector<Table>& Tables()
 {
@@ -73,8 +80,6 @@ QString Create_table_sql(const Table& t)
             column += QStringLiteral(" PRIMARY KEY");
         if (f.name == QLatin1String("Key") && t.name == QLatin1String("Summary"))
             column += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
-        if (Is_name_column(t.name, f.name))
-            column += QStringLiteral(" COLLATE ES");
         columns << column;
     }
     return QStringLiteral("CREATE TABLE %1 (%2);\n").arg(t.name, columns.join(QStringLiteral(", ")));
@@ -87,7 +92,6 @@ QString Create_indexes_sql()
         "CREATE INDEX Yellow_by_name ON Yellow (Blue_Key, Yellow_Key);\n"
         "CREATE INDEX Yellow_guide ON Yellow (Guide_Number);\n"
         "CREATE INDEX Yellow_id_name ON Yellow (ID, Name_of_material);\n"
-        "CREATE INDEX Yellow_name ON Yellow (Name_of_material);\n"
         "CREATE INDEX Green_id_name ON Green (ID, Name_of_material);\n"
         "CREATE INDEX Water_id ON Water (ID);\n"
         "CREATE INDEX Sentences_code ON Sentences (Code, Key);\n"

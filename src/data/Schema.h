@@ -27,8 +27,15 @@ struct Table {
 const std::vector<Table>& Tables();
 const Table* Find_table(const QString& name);
 
-// CREATE TABLE statements for the six tables every database has. Name
-// columns compare with the "ES" collation so "acido" equals "ÁCIDO".
+// Columns holding names that users type or that are matched by name.
+bool Is_name_column(const QString& table, const QString& field);
+// The column where the builder keeps a name column's folded copy (see
+// Jet_dialect), which lets plain SQL compare names without regard to case
+// and accents.
+QString Folded_column(const QString& field);
+
+// CREATE TABLE statements for the six tables every database has: plain
+// SQLite, with no collation or function of the program's own.
 QString Create_tables_sql();
 // The CREATE TABLE statement of one table (an optional one is made only when
 // there are rows for it).

@@ -22,7 +22,7 @@ sqlite3* db = nullptr;
 // and counts the rows in `rows`.
 QByteArray Run(const QString& jet_sql, int* rows = nullptr)
 {
-    const QByteArray sql = jet::To_sqlite(jet_sql).toUtf8();
+    const QByteArray sql = jet::To_sqlite(jet_sql, jet::Folded_columns{}).toUtf8();
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
         fprintf(stderr, "not valid: %s\n%s\n", sql.constData(), sqlite3_errmsg(db));
