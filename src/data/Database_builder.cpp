@@ -2,6 +2,7 @@
 #include "data/Database_builder.h"
 
 #include "data/Csv.h"
+#include "data/Data_version.h"
 #include "data/Database.h"
 #include "data/Schema.h"
 #include "data/Validation.h"
@@ -191,6 +192,8 @@ QString Build_database(const QString& csv_folder, const QString& output_path)
             Load_table(*db, table, csv_folder);
         db->Execute_native(schema::Create_indexes_sql());
         validation::Write_checksums(*db);
+        if (const QString error = data_version::Stamp(*db, csv_folder); !error.isEmpty())
+            throw Build_error{error};
         db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE;"));
     } catch (const Build_error& e) {
         return e.message;
