@@ -39,6 +39,8 @@ grep -v '^running with root privileges' "$scratch/lintian.log" || true
 dpkg -x "$deb" "$scratch/root"
 program=$scratch/root/usr/bin/vexo
 [ -x "$program" ] || fail "no usr/bin/vexo in the package"
+documents=("$scratch"/root/usr/share/mardovi-vexo/Content/espanol/*.rtf)
+[ "${#documents[@]}" = 19 ] || fail "the package holds ${#documents[@]} documents, not 19"
 
 # A display of our own: the first free number from 90.
 display=90
