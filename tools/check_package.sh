@@ -42,13 +42,13 @@ program=$scratch/root/usr/bin/vexo
 documents=("$scratch"/root/usr/share/mardovi-vexo/Content/espanol/*.rtf)
 [ "${#documents[@]}" = 19 ] || fail "the package holds ${#documents[@]} documents, not 19"
 
-# A display of our own: the first free number from 90.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb picks a free number and writes it once it
+# accepts connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$scratch/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 
@@ -74,15 +74,17 @@ start_program() {
   vexo_pid=$!
   pids+=("$vexo_pid")
   local id w
-  for _ in $(seq 150); do
+  # Generous waits: a busy CI machine may take long over a first start.
+  for _ in $(seq 600); do
     for id in $(xdotool search --onlyvisible --name '^MARDOVI VEXO$' 2>/dev/null); do
-      w=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+      # The splash goes away while it is looked at: no width then.
+      w=$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p') || w=0
       if [ "${w:-0}" -ge 800 ]; then window=$id; return 0; fi
     done
     kill -0 "$vexo_pid" 2>/dev/null || fail "the program ended at start: $(cat "$scratch/vexo.log")"
     sleep 0.2
   done
-  fail "no main window within 30 s"
+  fail "no main window within 2 minutes: $(cat "$scratch/vexo.log")"
 }
 
 stop_program() {
@@ -99,7 +101,7 @@ look_up_1017() {
   xdotool type --delay 50 1017
   sleep 0.5
   xdotool key Return
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do
     [ "$(summary_count)" = "$expected" ] && return 0
     sleep 0.2
   done
