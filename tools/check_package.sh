@@ -51,6 +51,11 @@ for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$scratch/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# The program's windows are mapped by the window manager: wait until it runs.
+for _ in $(seq 300); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 
 # A new user: nothing in the home folder, no XDG folders set.
 export HOME=$scratch/home
