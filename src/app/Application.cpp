@@ -15,6 +15,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("MARDOVI VEXO"));
     setOrganizationName(QStringLiteral("MARDOVI VEXO"));
     setApplicationDisplayName(QStringLiteral("MARDOVI VEXO"));
+    // The menu entry this program is started from, for the desktop to match its windows and icon.
+    setDesktopFileName(QStringLiteral("org.mardovi.vexo"));
     // The toolkit's own dialogs (file and print dialogs, context menus) speak
     // Spanish like the rest of the program.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));

@@ -3,7 +3,8 @@
 
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
-#include "platform/Ini_file.h"
+#include "data/Data_version.h"
+#include "platform/File_locations.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -73,8 +74,11 @@ void Initialize_globals()
     Find_saved_name.clear();
     Find_saved_order = 0;
     Find_saved_guide.clear();
-    // Beside the program, unless it cannot be written there.
-    Ini_file_path = platform::Ini_file_location(platform::App_path(), QStringLiteral("vexo.ini"));
+    // Beside the program, or the user's own, with the user's copy of the
+    // default database brought up to date with the installed one.
+    Ini_file_path = platform::Ini_file();
+    if (platform::Files_per_user())
+        data_version::Refresh_copy(platform::Installed_database(), platform::Default_database());
     Cyan_highlight = QColor(0, 255, 255);
     Green_highlight = QColor(0, 255, 0);
 }

@@ -3,6 +3,7 @@
 
 #include "app/General.h"
 #include "data/Validation.h"
+#include "platform/File_locations.h"
 #include "platform/Ini_file.h"
 #include "platform/Platform.h"
 
@@ -15,11 +16,6 @@ namespace {
 
 const QString kKey = QStringLiteral("GRENA");
 
-QString Default_database_path()
-{
-    return QDir(platform::App_path()).filePath(QStringLiteral("guide2ks.mdb"));
-}
-
 void Open_failure_box(const QString& text)
 {
     platform::MsgBox(text, platform::Icon::Exclamation);
@@ -31,7 +27,7 @@ void frmMain::Load_from_ini_file()
 {
     const platform::Items read = platform::Read_items(Ini_file_path);
     if (read.error == platform::File_error::Not_found) {
-        Database_path = Default_database_path();
+        Database_path = platform::Default_database();
         Write_in_ini_file();
         return;
     }
@@ -89,7 +85,7 @@ bool frmMain::Open_database_manual()
 {
     QString start_folder = QFileInfo(Database_path).absolutePath();
     if (Database_path.isEmpty() || !QDir(start_folder).exists())
-        start_folder = platform::App_path();
+        start_folder = platform::Data_folder();
     const std::optional<QString> chosen =
         platform::Open_file_dialog(QStringLiteral("Microsoft Access (*.mdb)|*.mdb|*.*|*.*"), start_folder);
     if (!chosen) {

@@ -6,6 +6,7 @@
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "contents/Rtf_reader.h"
+#include "platform/File_locations.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
@@ -40,7 +41,7 @@ QString Reason(Rtf_excess excess)
 
 QString Content_folder()
 {
-    return QDir(platform::App_path()).filePath(QStringLiteral("Content/espanol")) + QLatin1Char('/');
+    return QDir(platform::Data_folder()).filePath(QStringLiteral("Content/espanol")) + QLatin1Char('/');
 }
 
 QString Document_title(const QString& caption)

@@ -2,6 +2,7 @@
 #include "data/Database_builder.h"
 
 #include "data/Csv.h"
+#include "data/Data_version.h"
 #include "data/Database.h"
 #include "data/Jet_dialect.h"
 #include "data/RecordSet.h"
@@ -217,6 +218,8 @@ QString Build_database(const QString& csv_folder, const QString& output_path)
         Add_folded_names(*db);
         db->Execute_native(schema::Create_indexes_sql());
         validation::Write_checksums(*db);
+        if (const QString error = data_version::Stamp(*db, csv_folder); !error.isEmpty())
+            throw Build_error{error};
         db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE;"));
     } catch (const Build_error& e) {
         return e.message;

@@ -1,10 +1,8 @@
 // Sequential text input and output for the ini file.
 #include "platform/Ini_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace vexo::platform {
 
@@ -65,17 +63,6 @@ int Write_lines(const QString& path, const QStringList& lines)
     const bool written = file.write(text) == text.size() && file.flush();
     file.close();
     return written && file.error() == QFileDevice::NoError ? 0 : File_error::Access;
-}
-
-QString Ini_file_location(const QString& program_folder, const QString& name)
-{
-    const QString beside = QDir(program_folder).filePath(name);
-    const QFileInfo file(beside);
-    if (file.exists() ? file.isWritable() : QFileInfo(program_folder).isWritable())
-        return beside;
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(own);
-    return QDir(own).filePath(name);
 }
 
 } // namespace vexo::platform

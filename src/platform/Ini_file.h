@@ -26,8 +26,4 @@ Items Read_items(const QString& path);
 // so a file that can be written is written in a folder that cannot.
 int Write_lines(const QString& path, const QStringList& lines);
 
-// Where the ini file named `name` is kept: in `program_folder` when it can
-// be written there, otherwise in the user's own data folder.
-QString Ini_file_location(const QString& program_folder, const QString& name);
-
 } // namespace vexo::platform
