@@ -368,9 +368,6 @@ QString To_sqlite(const QString& jet_sql)
                                                 QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression left_join(QStringLiteral("\\bLEFT\\s+JOIN\\b"),
                                               QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression order_by(QStringLiteral("\\bORDER\\s+BY\\s+([A-Za-z_])"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression order_term(QStringLiteral(",\\s*(Yellow\\.[A-Za-z_]+_Key)\\b"));
     QString out;
     out.reserve(n + 16);
     for (Piece& p : pieces) {
@@ -381,14 +378,10 @@ QString To_sqlite(const QString& jet_sql)
             continue;
         }
         p.text.replace(delete_star, QStringLiteral("DELETE FROM"));
-        if (inner_joins) {
+        // The order stays free to come from an index: a record set reads a
+        // window of rows, which an index yields without sorting the rest.
+        if (inner_joins)
             p.text.replace(left_join, QStringLiteral("JOIN"));
-            // Sorting the few thousand result rows is far cheaper than reading
-            // the entries in index order and joining each to its guide's
-            // slots: "+" keeps the order's meaning but not its index.
-            p.text.replace(order_by, QStringLiteral("ORDER BY +\\1"));
-            p.text.replace(order_term, QStringLiteral(", +\\1"));
-        }
         out += p.text;
     }
     return out;
