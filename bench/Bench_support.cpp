@@ -8,11 +8,16 @@
 #include "data/RecordSet.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <QDir>
+
 #include <algorithm>
 #include <cstdlib>
+#include <time.h>
+#include <unistd.h>
 
 namespace vexo::bench {
 
@@ -61,6 +66,78 @@ void Ensure_synthetic_database(const QString& path, int scale)
 {
     if (Generator_version_of(path) != Generator_version)
         Make_synthetic_database(path, scale);
+}
+
+Options::Options(const QString& usage, const QStringList& flags, const QStringList& valued) : usage_(usage)
+{
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (flags.contains(a))
+            given_.insert(a, QString());
+        else if ((valued.contains(a) || a == QLatin1String("--out")) && i + 1 < args.size())
+            given_.insert(a, args.at(++i));
+        else
+            Usage();
+    }
+}
+
+QString Options::Text(const QString& option, const QString& otherwise) const
+{
+    return given_.value(option, otherwise);
+}
+
+int Options::Number(const QString& option, int otherwise, int least) const
+{
+    if (!given_.contains(option))
+        return otherwise;
+    bool ok = false;
+    const int n = given_.value(option).toInt(&ok);
+    if (!ok || n < least)
+        Usage();
+    return n;
+}
+
+QString Options::Out(const QString& file) const
+{
+    const QString folder = Text(QStringLiteral("--out"), QStringLiteral(VEXO_BENCH_OUT_DIR));
+    if (!QDir().mkpath(folder)) {
+        QTextStream(stderr) << "cannot make the output folder " << folder << "\n";
+        std::exit(1);
+    }
+    return QDir(folder).filePath(file);
+}
+
+void Options::Usage() const
+{
+    QTextStream(stderr) << usage_ << "  --out DIR  folder for the databases and files made (default "
+                        << VEXO_BENCH_OUT_DIR << ")\n";
+    std::exit(2);
+}
+
+void Stopwatch::start()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    cpu_ = static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+    wall_.start();
+}
+
+qint64 Stopwatch::cpu_ns() const
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec - cpu_;
+}
+
+double Resident_mib()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
+                             : 0;
 }
 
 double Median_ms(std::vector<qint64> ns)
