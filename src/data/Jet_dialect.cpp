@@ -363,11 +363,23 @@ QString To_sqlite(const QString& jet_sql)
     for (const Piece& p : pieces)
         all_code += p.literal ? QStringLiteral(" ") : p.text;
     const bool inner_joins = Needs_title(all_code);
+    // A condition beside the title's (a find, the chemical agents) keeps a
+    // subset: sorting the matches is far cheaper than reading the entries in
+    // index order and joining each to its guide's slots, so "+" keeps the
+    // order's meaning but not its index. A whole index or list is read in
+    // the order of its index, a window at a time.
+    static const QRegularExpression condition(QStringLiteral("\\bWHERE\\b.*\\b(AND|OR)\\b"),
+                                              QRegularExpression::CaseInsensitiveOption
+                                                  | QRegularExpression::DotMatchesEverythingOption);
+    const bool sort_matches = inner_joins && condition.match(all_code).hasMatch();
 
     static const QRegularExpression delete_star(QStringLiteral("\\bDELETE\\s+\\*\\s+FROM\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression left_join(QStringLiteral("\\bLEFT\\s+JOIN\\b"),
                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression order_by(QStringLiteral("\\bORDER\\s+BY\\s+([A-Za-z_])"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression order_term(QStringLiteral(",\\s*(Yellow\\.[A-Za-z_]+_Key)\\b"));
     QString out;
     out.reserve(n + 16);
     for (Piece& p : pieces) {
@@ -378,10 +390,12 @@ QString To_sqlite(const QString& jet_sql)
             continue;
         }
         p.text.replace(delete_star, QStringLiteral("DELETE FROM"));
-        // The order stays free to come from an index: a record set reads a
-        // window of rows, which an index yields without sorting the rest.
         if (inner_joins)
             p.text.replace(left_join, QStringLiteral("JOIN"));
+        if (sort_matches) {
+            p.text.replace(order_by, QStringLiteral("ORDER BY +\\1"));
+            p.text.replace(order_term, QStringLiteral(", +\\1"));
+        }
         out += p.text;
     }
     return out;

@@ -32,6 +32,17 @@ bool Windowable(const QString& sqlite_sql)
     return select.match(sqlite_sql).hasMatch() && !limit.match(sqlite_sql).hasMatch();
 }
 
+// Whether SQLite sorts the whole result before its first row: such a query
+// is read whole in one pass, as a window would sort it again each time.
+bool Sorted(Database& db, const QString& sqlite_sql, const QString& jet_sql)
+{
+    sqlite::Statement plan(db.handle(), QStringLiteral("EXPLAIN QUERY PLAN ") + sqlite_sql, jet_sql);
+    while (plan.Step())
+        if (plan.Text(3).contains(QLatin1String("FOR ORDER BY")))
+            return true;
+    return false;
+}
+
 // The count of a query's rows, without its order, which does not change the
 // count, and without DISTINCT, which on the catalogue's queries removes no
 // row (a test checks it) but would make SQLite hold every row to compare.
@@ -60,7 +71,7 @@ void RecordSet::Run()
     Close();
     names_.clear();
     const QString sql = jet::To_sqlite(sql_);
-    if (Windowable(sql)) {
+    if (Windowable(sql) && !Sorted(*db_, sql, sql_)) {
         window_query_ = std::make_unique<sqlite::Statement>(db_->handle(), sql + QStringLiteral(" LIMIT ?1 OFFSET ?2"), sql_);
         // A text that ends early (a comment) leaves the limit out: read it whole.
         if (window_query_->Parameters() != 2)

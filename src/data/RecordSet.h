@@ -3,8 +3,10 @@
 //
 // Only a window of rows is held: the rows around the current one, read again
 // from the query (in its order, by row number) when a move leaves the window.
-// A query whose rows fit in the first window is read whole, once, like a
-// snapshot. The count of a larger one comes from a count query of its own.
+// A query whose rows fit in the first window, or that SQLite must sort
+// before its first row (a find, whose matches are sorted), is read whole,
+// once, like a snapshot. The count of a larger one comes from a count query
+// of its own.
 //
 // How the paged windows (index pages, water list, distances table, summary)
 // use a set, which these movements keep:

@@ -223,8 +223,9 @@ private Q_SLOTS:
     void paged_queries_read_an_index_in_their_order_data()
     {
         QTest::addColumn<QString>("jet_sql");
-        for (const Catalogue_query& q : Paged_queries().mid(0, 10))
-            QTest::newRow(q.label) << q.sql;
+        for (const Catalogue_query& q : Paged_queries())
+            if (!q.sql.contains(QLatin1String(" AND "), Qt::CaseInsensitive) && q.sql.contains(QLatin1String("ORDER BY")))
+                QTest::newRow(q.label) << q.sql;
     }
 
     // No sort of the whole result before its first row, and no index built
