@@ -176,8 +176,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Db_error, records->Field(records->Field_names().first()));
     }
 
-    // The count leaves DISTINCT out: on the book's own data it must still be
-    // the number of rows every catalogue query gives.
+    // On the book's own data too, the count is the number of rows every
+    // catalogue query gives.
     void counts_are_the_rows_on_the_default_database()
     {
         auto book = Database::Open(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
