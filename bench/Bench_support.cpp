@@ -8,11 +8,16 @@
 #include "data/RecordSet.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <QDir>
+
 #include <algorithm>
 #include <cstdlib>
+#include <time.h>
+#include <unistd.h>
 
 namespace vexo::bench {
 
@@ -63,21 +68,87 @@ void Ensure_synthetic_database(const QString& path, int scale)
         Make_synthetic_database(path, scale);
 }
 
-Scale_options Read_scale_options(int default_runs)
+Options::Options(const QString& usage, const QStringList& flags, const QStringList& valued) : usage_(usage)
 {
-    Scale_options options{default_runs};
     const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args.at(i) == QLatin1String("--runs")) {
-            options.runs = std::max(args.at(i + 1).toInt(), 1);
-        } else if (args.at(i) == QLatin1String("--scales")) {
-            options.scales.clear();
-            for (const QString& s : args.at(i + 1).split(u','))
-                if (s.toInt() > 0)
-                    options.scales << s.toInt();
-        }
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (flags.contains(a))
+            given_.insert(a, QString());
+        else if ((valued.contains(a) || a == QLatin1String("--out")) && i + 1 < args.size())
+            given_.insert(a, args.at(++i));
+        else
+            Usage();
     }
-    return options;
+}
+
+QString Options::Text(const QString& option, const QString& otherwise) const
+{
+    return given_.value(option, otherwise);
+}
+
+int Options::Number(const QString& option, int otherwise, int least) const
+{
+    if (!given_.contains(option))
+        return otherwise;
+    bool ok = false;
+    const int n = given_.value(option).toInt(&ok);
+    if (!ok || n < least)
+        Usage();
+    return n;
+}
+
+QString Options::Out(const QString& file) const
+{
+    const QString folder = Text(QStringLiteral("--out"), QStringLiteral(VEXO_BENCH_OUT_DIR));
+    if (!QDir().mkpath(folder)) {
+        QTextStream(stderr) << "cannot make the output folder " << folder << "\n";
+        std::exit(1);
+    }
+    return QDir(folder).filePath(file);
+}
+
+void Options::Usage() const
+{
+    QTextStream(stderr) << usage_ << "  --out DIR  folder for the databases and files made (default "
+                        << VEXO_BENCH_OUT_DIR << ")\n";
+    std::exit(2);
+}
+
+void Stopwatch::start()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    cpu_ = static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+    wall_.start();
+}
+
+qint64 Stopwatch::cpu_ns() const
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec - cpu_;
+}
+
+double Resident_mib()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0)
+                             : 0;
+}
+
+Scale_options Read_scale_options(const Options& options, int default_runs)
+{
+    Scale_options read{options.Number(QStringLiteral("--runs"), default_runs), {}};
+    for (const QString& s : options.Text(QStringLiteral("--scales"), QStringLiteral("1,10,100")).split(u',')) {
+        if (s.toInt() < 1)
+            options.Usage();
+        read.scales << s.toInt();
+    }
+    return read;
 }
 
 double Median_ms(std::vector<qint64> ns)

@@ -5,8 +5,11 @@
 
 #include "platform/Platform.h"
 
+#include <QElapsedTimer>
 #include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -48,13 +51,61 @@ int Generator_version_of(const QString& path);
 // Makes the synthetic database at `path` unless the one there is current.
 void Ensure_synthetic_database(const QString& path, int scale);
 
-// The options of a benchmark over the synthetic databases: `--runs R` and
-// `--scales 1,10,100`.
+// A benchmark's command line: the options it knows, with a value or without,
+// and --out DIR, the folder for its databases and files (the build's
+// bench-out folder when not given; never the source tree). Anything else,
+// or a value that is not what it should be, prints the usage text and ends
+// the program with status 2.
+class Options {
+public:
+    Options(const QString& usage, const QStringList& flags, const QStringList& valued);
+    bool Has(const QString& flag) const { return given_.contains(flag); }
+    QString Text(const QString& option, const QString& otherwise = {}) const;
+    // A whole number of at least `least`.
+    int Number(const QString& option, int otherwise, int least = 1) const;
+    // The output folder, made if missing, and a path in it.
+    QString Out(const QString& file) const;
+    [[noreturn]] void Usage() const;
+
+private:
+    QString usage_;
+    QMap<QString, QString> given_;
+};
+
+// `--runs R` and `--scales 1,10,100` of a benchmark over the synthetic
+// databases; a wrong value prints the usage text.
 struct Scale_options {
     int runs;
-    QList<int> scales = {1, 10, 100};
+    QList<int> scales;
 };
-Scale_options Read_scale_options(int default_runs);
+Scale_options Read_scale_options(const Options& options, int default_runs);
+
+// Wall time is what a user waits; the thread's CPU time beside it tells the
+// work itself from waiting for a core on a shared machine.
+class Stopwatch {
+public:
+    void start();
+    qint64 wall_ns() const { return wall_.nsecsElapsed(); }
+    qint64 cpu_ns() const;
+
+private:
+    QElapsedTimer wall_;
+    qint64 cpu_ = 0;
+};
+
+// The wall and CPU times of the runs of one measure.
+struct Times {
+    std::vector<qint64> wall;
+    std::vector<qint64> cpu;
+    void Add(const Stopwatch& t)
+    {
+        wall.push_back(t.wall_ns());
+        cpu.push_back(t.cpu_ns());
+    }
+};
+
+// The resident memory of this process now, in MiB.
+double Resident_mib();
 
 double Median_ms(std::vector<qint64> ns);
 double Max_ms(const std::vector<qint64>& ns);

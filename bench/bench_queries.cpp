@@ -35,43 +35,13 @@ using namespace vexo::bench;
 QTextStream out(stdout);
 QTextStream err(stderr);
 
-// Wall time is what a user waits; the thread's CPU time beside it tells a
-// slow query from a busy machine (the figures below were taken while other
-// builds ran) or from waiting for the disk.
-class Stopwatch {
-public:
-    void start()
-    {
-        cpu_ = Cpu_ns();
-        wall_.start();
-    }
-    qint64 wall_ns() const { return wall_.nsecsElapsed(); }
-    qint64 cpu_ns() const { return Cpu_ns() - cpu_; }
-
-private:
-    static qint64 Cpu_ns()
-    {
-        timespec now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
-    }
-    QElapsedTimer wall_;
-    qint64 cpu_ = 0;
-};
-
 struct Measure {
     Measure(const QString& label_, qint64 rows_, double target_ms_) : label(label_), rows(rows_), target_ms(target_ms_) {}
     QString label;
     qint64 rows = 0;
     double target_ms = 0; // 0: no target of its own
-    std::vector<qint64> ns;
-    std::vector<qint64> cpu_ns;
-
-    void Add(const Stopwatch& t)
-    {
-        ns.push_back(t.wall_ns());
-        cpu_ns.push_back(t.cpu_ns());
-    }
+    Times times;
+    void Add(const Stopwatch& t) { times.Add(t); }
 };
 
 QString Ms(double ms)
@@ -152,8 +122,8 @@ public:
         out << "|" << QString(width + 2, u'-') << "|--------:|----------:|-------:|--------------:|\n";
         for (const Measure& m : measures_)
             out << "| " << m.label.leftJustified(width) << " | " << QString::number(m.rows).rightJustified(7) << " | "
-                << Ms(Median_ms(m.ns)).rightJustified(9) << " | " << Ms(Max_ms(m.ns)).rightJustified(6) << " | "
-                << Ms(Median_ms(m.cpu_ns)).rightJustified(13) << " |\n";
+                << Ms(Median_ms(m.times.wall)).rightJustified(9) << " | " << Ms(Max_ms(m.times.wall)).rightJustified(6) << " | "
+                << Ms(Median_ms(m.times.cpu)).rightJustified(13) << " |\n";
         if (!judge)
             return true;
         bool all = true;
@@ -161,11 +131,11 @@ public:
         for (const Measure& m : measures_) {
             if (m.target_ms <= 0)
                 continue;
-            const bool met = Median_ms(m.ns) < m.target_ms;
+            const bool met = Median_ms(m.times.wall) < m.target_ms;
             all = all && met;
             if (!met)
-                out << "  MISSED " << m.label << ": " << Ms(Median_ms(m.ns)) << " ms (CPU "
-                    << Ms(Median_ms(m.cpu_ns)) << " ms), target < " << m.target_ms << " ms\n";
+                out << "  MISSED " << m.label << ": " << Ms(Median_ms(m.times.wall)) << " ms (CPU "
+                    << Ms(Median_ms(m.times.cpu)) << " ms), target < " << m.target_ms << " ms\n";
         }
         out << (all ? "  all met\n" : "");
         return all;
@@ -197,17 +167,6 @@ QString First_value(const QString& jet_sql, const QString& field)
     return records->Empty() ? QString() : records->Field(field);
 }
 
-int Usage()
-{
-    err << "usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL] [--database FILE]\n"
-           "  times start-up and every catalogue query on a synthetic database\n"
-           "  --database  times a copy of FILE (say, the default database) instead\n"
-           "  --plans  also prints SQLite's query plan of each query\n"
-           "  --try    runs SQL (say, CREATE INDEX ...; ANALYZE;) on a copy and times the copy\n"
-           "  (kept in " VEXO_BENCH_OUT_DIR " and reused unless --fresh)\n";
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -216,35 +175,23 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int scale = 1, runs = 15;
-    bool fresh = false, plans = false;
-    QString trial; // SQL run on a copy first, to measure a proposed index
-    QString given; // a database of real rows to time instead of the synthetic one
-    const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        bool ok = true;
-        if (args.at(i) == QLatin1String("--scale") && i + 1 < args.size())
-            scale = args.at(++i).toInt(&ok);
-        else if (args.at(i) == QLatin1String("--runs") && i + 1 < args.size())
-            runs = args.at(++i).toInt(&ok);
-        else if (args.at(i) == QLatin1String("--fresh"))
-            fresh = true;
-        else if (args.at(i) == QLatin1String("--plans"))
-            plans = true;
-        else if (args.at(i) == QLatin1String("--try") && i + 1 < args.size())
-            trial = args.at(++i);
-        else if (args.at(i) == QLatin1String("--database") && i + 1 < args.size())
-            given = args.at(++i);
-        else
-            ok = false;
-        if (!ok || scale < 1 || runs < 1)
-            return Usage();
-    }
-
-    QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
-    const QString path = !given.isEmpty() ? given
-                                          : QDir(QStringLiteral(VEXO_BENCH_OUT_DIR))
-                                                .filePath(QStringLiteral("synthetic_x%1.mdb").arg(scale));
+    const Options options(QStringLiteral("usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL] [--database FILE] [--out DIR]\n"
+                                         "  times start-up and every catalogue query on a synthetic database\n"
+                                         "  --database  times a copy of FILE (say, the default database) instead\n"
+                                         "  --plans  also prints SQLite's query plan of each query\n"
+                                         "  --try    runs SQL (say, CREATE INDEX ...; ANALYZE;) on a copy and times the copy\n"
+                                         "  --fresh  makes the database again even when the one kept is current\n"),
+                          {QStringLiteral("--fresh"), QStringLiteral("--plans")},
+                          {QStringLiteral("--scale"), QStringLiteral("--runs"), QStringLiteral("--try"), QStringLiteral("--database")});
+    const int scale = options.Number(QStringLiteral("--scale"), 1);
+    const int runs = options.Number(QStringLiteral("--runs"), 15);
+    const bool fresh = options.Has(QStringLiteral("--fresh"));
+    const bool plans = options.Has(QStringLiteral("--plans"));
+    // SQL run on a copy first, to measure a proposed index
+    const QString trial = options.Text(QStringLiteral("--try"));
+    // a database of real rows to time instead of the synthetic one
+    const QString given = options.Text(QStringLiteral("--database"));
+    const QString path = !given.isEmpty() ? given : options.Out(QStringLiteral("synthetic_x%1.mdb").arg(scale));
     QString origin = given.isEmpty() ? QStringLiteral("reused") : QStringLiteral("given");
     if (!given.isEmpty() && !QFileInfo(given).isFile()) {
         err << "--database: no file " << given << "\n";
@@ -265,7 +212,7 @@ int main(int argc, char** argv)
     QString timed = path;
     // The summary writes are timed too: a given file is timed on a copy.
     if (!trial.isEmpty() || !given.isEmpty()) {
-        timed = QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("trial_x%1.mdb").arg(scale));
+        timed = options.Out(QStringLiteral("trial_x%1.mdb").arg(scale));
         QFile::remove(timed);
         QFile::copy(path, timed);
     }
@@ -301,10 +248,10 @@ int main(int argc, char** argv)
                 err << "the database is not valid: " << timed << "\n";
                 return 1;
             }
-            open.ns.push_back(opened);
-            open.cpu_ns.push_back(opened_cpu);
-            validate.ns.push_back(t.wall_ns() - opened);
-            validate.cpu_ns.push_back(t.cpu_ns() - opened_cpu);
+            open.times.wall.push_back(opened);
+            open.times.cpu.push_back(opened_cpu);
+            validate.times.wall.push_back(t.wall_ns() - opened);
+            validate.times.cpu.push_back(t.cpu_ns() - opened_cpu);
             startup.Add(t);
             t.start();
             (void)validation::Check_fields(*Main_database);
@@ -334,7 +281,7 @@ int main(int argc, char** argv)
         bench.Add(startup);
         bench.Add(fields);
         bench.Add(intact);
-        if (!checked.ns.empty())
+        if (!checked.times.wall.empty())
             bench.Add(checked);
 
         for (const char* table : {"Yellow", "Green", "Water", "Sentences", "Guides_pages", "Summary"})

@@ -138,15 +138,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int runs = 5;
-    bool layout = false;
-    const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--runs") && i + 1 < args.size())
-            runs = std::max(args.at(++i).toInt(), 1);
-        else if (args.at(i) == QLatin1String("--layout"))
-            layout = true;
-    }
+    const Options options(QStringLiteral("usage: vexo_bench_documents [--runs R] [--layout]\n"
+                                         "  times showing generated documents; --layout also shows hostile shapes\n"
+                                         "  without the viewer's limits\n"),
+                          {QStringLiteral("--layout")}, {QStringLiteral("--runs")});
+    const int runs = options.Number(QStringLiteral("--runs"), 5);
+    const bool layout = options.Has(QStringLiteral("--layout"));
 
     QTemporaryDir dir;
     platform::Set_app_path(dir.path());

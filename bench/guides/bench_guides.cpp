@@ -48,14 +48,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int runs = 5;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("--runs"))
-        runs = std::max(args.at(2).toInt(), 1);
-
-    QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
-    const QString path =
-        QDir::cleanPath(QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("synthetic_x1.mdb")));
+    const Options options(QStringLiteral("usage: vexo_bench_guides [--runs R] [--out DIR]\n"
+                                         "  times opening every guide page of the synthetic database\n"),
+                          {}, {QStringLiteral("--runs")});
+    const int runs = options.Number(QStringLiteral("--runs"), 5);
+    const QString path = options.Out(QStringLiteral("synthetic_x1.mdb"));
     Ensure_synthetic_database(path, 1);
     Main_database = Database::Open(path);
     Shown_main_window window(1024, 768);

@@ -78,9 +78,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const auto [runs, scales] = Read_scale_options(10);
-
-    QDir().mkpath(QStringLiteral(VEXO_BENCH_OUT_DIR));
+    const Options options(QStringLiteral("usage: vexo_bench_keystroke [--runs R] [--scales 1,10,100] [--out DIR]\n"
+                                         "  times a keystroke in the search box to its updated list\n"),
+                          {}, {QStringLiteral("--runs"), QStringLiteral("--scales")});
+    const auto [runs, scales] = Read_scale_options(options, 10);
     Shown_main_window window(1024, 768);
     Initialize_globals();
     auto* box = Main_form->findChild<Lookup_box*>();
@@ -90,8 +91,7 @@ int main(int argc, char** argv)
     out << "| typed                 | scale | entries | keys | median ms | max ms | CPU median ms | CPU max ms | target ms |\n";
     out << "|-----------------------|------:|--------:|-----:|----------:|-------:|--------------:|-----------:|----------:|\n";
     for (const int scale : scales) {
-        const QString path =
-            QDir(QStringLiteral(VEXO_BENCH_OUT_DIR)).filePath(QStringLiteral("synthetic_x%1.mdb").arg(scale));
+        const QString path = options.Out(QStringLiteral("synthetic_x%1.mdb").arg(scale));
         Ensure_synthetic_database(path, scale);
         Main_database = Database::Open(path);
         // The first list shown loads the fonts; a user meets that once per run.

@@ -3,6 +3,7 @@
 // guide page among those opened for a product that has distances; then the
 // same for a summary report of 40 products, on a copy of the database.
 // Keeps the last PDFs so they can be looked at.
+#include "Bench_support.h"
 #include "app/General.h"
 #include "data/Database.h"
 #include "data/Queries.h"
@@ -122,21 +123,15 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QString database = QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb");
-    QString pdf = QStringLiteral(VEXO_BENCH_OUT_DIR "/guide_page.pdf");
-    int runs = 15;
-    int guide = 0;
-    const QStringList args = app.arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--database"))
-            database = args[i + 1];
-        else if (args[i] == QLatin1String("--pdf"))
-            pdf = args[i + 1];
-        else if (args[i] == QLatin1String("--runs"))
-            runs = std::max(1, args[i + 1].toInt());
-        else if (args[i] == QLatin1String("--guide"))
-            guide = args[i + 1].toInt();
-    }
+    const bench::Options options(
+        QStringLiteral("usage: vexo_bench_printing [--database FILE] [--pdf FILE] [--runs R] [--guide N] [--out DIR]\n"
+                       "  times printing the longest guide page (or guide N) and a summary to PDF\n"),
+        {}, {QStringLiteral("--database"), QStringLiteral("--pdf"), QStringLiteral("--runs"), QStringLiteral("--guide")});
+    const QString database = options.Text(QStringLiteral("--database"), QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+    const QString pdf = options.Has(QStringLiteral("--pdf")) ? options.Text(QStringLiteral("--pdf"))
+                                                             : options.Out(QStringLiteral("guide_page.pdf"));
+    const int runs = options.Number(QStringLiteral("--runs"), 15);
+    const int guide = options.Number(QStringLiteral("--guide"), 0, 0);
     QDir().mkpath(QFileInfo(pdf).absolutePath());
 
     try {

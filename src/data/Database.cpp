@@ -3,6 +3,7 @@
 
 #include "data/Jet_dialect.h"
 #include "data/RecordSet.h"
+#include "data/Statement.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,31 +21,6 @@ Db_error::Db_error(int number, const QString& description)
 
 namespace {
 
-int Code_for(int sqlite_code, const char* message)
-{
-    const QString m = QString::fromUtf8(message);
-    switch (sqlite_code & 0xFF) {
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        return Db_code::Unrecognized;
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-    case SQLITE_READONLY:
-        return Db_code::Cannot_open;
-    default:
-        break;
-    }
-    if (m.startsWith(QLatin1String("no such table")))
-        return Db_code::No_such_table;
-    if (m.startsWith(QLatin1String("no such column")))
-        return Db_code::No_such_field;
-    if (m.contains(QLatin1String("syntax error")) || m.contains(QLatin1String("unrecognized token")))
-        return Db_code::Syntax;
-    return Db_code::Other;
-}
-
 // The name columns whose folded copy the file carries ("_folded" beside
 // them), read from the tables' definitions. SQLite reads a file lazily:
 // reading its schema is also what tells whether it is a database at all.
@@ -52,28 +28,15 @@ jet::Folded_columns Folded_columns_of(sqlite3* db)
 {
     static const QRegularExpression column(QStringLiteral("([A-Za-z_]\\w*)_folded\\b"));
     jet::Folded_columns folded;
-    sqlite3_stmt* stmt = nullptr;
-    const char* sql = "SELECT lower(name), sql FROM sqlite_master WHERE type = 'table' AND instr(sql, '_folded') > 0";
-    int rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-    while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        const QString table = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-        const QString definition = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+    sqlite::Statement tables(db, QStringLiteral("SELECT lower(name), sql FROM sqlite_master "
+                                                "WHERE type = 'table' AND instr(sql, '_folded') > 0"));
+    while (tables.Step()) {
+        const QString table = tables.Text(0);
+        const QString definition = tables.Text(1);
         for (auto it = column.globalMatch(definition); it.hasNext();)
             folded.insert(table + u'.' + it.next().captured(1).toLower());
-        rc = SQLITE_OK;
-    }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE) {
-        const char* message = sqlite3_errmsg(db);
-        throw Db_error(Code_for(rc, message), QString::fromUtf8(message));
     }
     return folded;
-}
-
-[[noreturn]] void Fail(sqlite3* db, int rc)
-{
-    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    throw Db_error(Code_for(rc, message), QString::fromUtf8(message));
 }
 
 } // namespace
@@ -107,16 +70,19 @@ std::unique_ptr<Database> Database::Open(const QString& path)
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const int code = Code_for(rc, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-        sqlite3_close_v2(db);
-        throw Db_error(code, message);
+        const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closing(db, sqlite3_close_v2);
+        sqlite::Fail(db, rc);
     }
     std::unique_ptr<Database> opened(new Database(db, path));
     sqlite3_busy_timeout(db, 2000);
     if (!jet::Register_functions(db))
-        Fail(db, sqlite3_errcode(db));
+        sqlite::Fail(db, sqlite3_errcode(db));
+    // SQLite reads the header lazily: ask for the schema to learn whether
+    // this really is a database file. Sorts and counts stay in memory, and
+    // the page cache holds the whole default database.
     opened->folded_ = Folded_columns_of(db);
+    opened->Execute_native(QStringLiteral("SELECT count(*) FROM sqlite_master; PRAGMA temp_store = MEMORY; "
+                                          "PRAGMA cache_size = -8192;"));
     return opened;
 }
 
@@ -127,13 +93,12 @@ std::unique_ptr<Database> Database::Create(const QString& path)
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-        sqlite3_close_v2(db);
-        throw Db_error(Db_code::Cannot_open, message);
+        const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closing(db, sqlite3_close_v2);
+        sqlite::Fail(db, rc);
     }
     std::unique_ptr<Database> created(new Database(db, path));
     if (!jet::Register_functions(db))
-        Fail(db, sqlite3_errcode(db));
+        sqlite::Fail(db, sqlite3_errcode(db));
     return created;
 }
 
@@ -158,9 +123,8 @@ void Database::Execute_native(const QString& sql)
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error);
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : sqlite3_errstr(rc));
-        const int code = Code_for(rc, error ? error : "");
         sqlite3_free(error);
-        throw Db_error(code, message);
+        throw Db_error(sqlite::Classify(rc, message), message);
     }
 }
 

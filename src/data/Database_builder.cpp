@@ -7,6 +7,7 @@
 #include "data/Jet_dialect.h"
 #include "data/RecordSet.h"
 #include "data/Schema.h"
+#include "data/Statement.h"
 #include "data/Validation.h"
 
 #include <QDir>
@@ -17,8 +18,6 @@
 #include <QTemporaryFile>
 
 #include <filesystem>
-
-#include <sqlite3.h>
 
 namespace vexo {
 
@@ -57,22 +56,6 @@ QString Read_text(const QString& path, const QString& file)
     text.chop(1);
     return text;
 }
-
-class Statement {
-public:
-    Statement(sqlite3* db, const QString& sql)
-    {
-        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt_, nullptr) != SQLITE_OK)
-            throw Build_error{QString::fromUtf8(sqlite3_errmsg(db))};
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    sqlite3_stmt* get() const { return stmt_; }
-
-private:
-    sqlite3_stmt* stmt_ = nullptr;
-};
 
 void Load_table(Database& db, const schema::Table& table, const QString& folder)
 {
@@ -121,7 +104,7 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
         names << f.name;
         marks << QStringLiteral("?");
     }
-    Statement insert(db.handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+    sqlite::Statement insert(db.handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                       .arg(table.name, names.join(u','), marks.join(u',')));
     QSet<qint64> keys;
     const bool unique_key = table.name == QLatin1String("Sentences") || table.name == QLatin1String("Summary");
@@ -132,7 +115,7 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
                                   .arg(Where(file, row.line))
                                   .arg(row.fields.size())
                                   .arg(header.size())};
-        sqlite3_reset(insert.get());
+        insert.Reset();
         for (size_t k = 0; k < table.fields.size(); ++k) {
             const schema::Field& f = table.fields[k];
             const QString value = row.fields.at(column_of[k]);
@@ -140,7 +123,7 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
             if (f.type == schema::Type::Integer) {
                 const QString trimmed = value.trimmed();
                 if (trimmed.isEmpty()) {
-                    sqlite3_bind_null(insert.get(), slot);
+                    insert.Bind_null(slot);
                     continue;
                 }
                 bool ok = false;
@@ -155,16 +138,16 @@ void Load_table(Database& db, const schema::Table& table, const QString& folder)
                                               .arg(number)};
                     keys.insert(number);
                 }
-                sqlite3_bind_int64(insert.get(), slot, number);
+                insert.Bind(slot, number);
             } else {
-                const QByteArray utf8 = value.toUtf8();
-                sqlite3_bind_text(insert.get(), slot, utf8.constData(), static_cast<int>(utf8.size()),
-                                  SQLITE_TRANSIENT);
+                insert.Bind(slot, value.toUtf8());
             }
         }
-        if (sqlite3_step(insert.get()) != SQLITE_DONE)
-            throw Build_error{QStringLiteral("%1: %2").arg(Where(file, row.line),
-                                                             QString::fromUtf8(sqlite3_errmsg(db.handle())))};
+        try {
+            insert.Step();
+        } catch (const Db_error& e) {
+            throw Build_error{QStringLiteral("%1: %2").arg(Where(file, row.line), e.description())};
+        }
     }
     if (parsed.rows.size() == 1 && !table.may_be_empty)
         throw Build_error{QStringLiteral("%1: la tabla %2 no tiene filas.").arg(file, table.name)};

@@ -341,6 +341,15 @@ QString Translate(const QString& jet_sql, const Folded_columns* folded)
     for (const Piece& p : pieces)
         all_code += p.literal ? QStringLiteral(" ") : p.text;
     const bool inner_joins = Needs_title(all_code);
+    // A condition beside the title's (a find, the chemical agents) keeps a
+    // subset: sorting the matches is far cheaper than reading the entries in
+    // index order and joining each to its guide's slots, so "+" keeps the
+    // order's meaning but not its index. A whole index or list is read in
+    // the order of its index, a window at a time.
+    static const QRegularExpression condition(QStringLiteral("\\bWHERE\\b.*\\b(AND|OR)\\b"),
+                                              QRegularExpression::CaseInsensitiveOption
+                                                  | QRegularExpression::DotMatchesEverythingOption);
+    const bool sort_matches = inner_joins && condition.match(all_code).hasMatch();
 
     static const QRegularExpression delete_star(QStringLiteral("\\bDELETE\\s+\\*\\s+FROM\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);
@@ -359,11 +368,10 @@ QString Translate(const QString& jet_sql, const Folded_columns* folded)
             continue;
         }
         p.text.replace(delete_star, QStringLiteral("DELETE FROM"));
-        if (inner_joins) {
+        if (inner_joins)
             p.text.replace(left_join, QStringLiteral("JOIN"));
-            // Sorting the few thousand result rows is far cheaper than reading
-            // the entries in index order and joining each to its guide's
-            // slots: "+" keeps the order's meaning but not its index.
+        if (sort_matches) {
+            // Only the ORDER BY clause: the field list may name the same keys.
             const qsizetype order = p.text.indexOf(order_by);
             if (order >= 0) {
                 QString terms = p.text.mid(order);

@@ -1,65 +1,128 @@
-// Snapshot record sets: the rows are read once when the query runs, so
-// paging back and forth never touches the database again.
+// Windowed record sets: the rows around the current one are read by row
+// number from the query, in its order; nothing else of the result is held.
 #include "data/RecordSet.h"
 
 #include "data/Database.h"
 #include "data/Jet_dialect.h"
+#include "data/Statement.h"
 
-#include <sqlite3.h>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace vexo {
+
+namespace {
+
+// Rows of the first read: a page and more, and the whole of most find results.
+constexpr qsizetype kFirst_window = 64;
+// Rows kept before the current one when the window moves, for the moves back
+// a page makes before it is read again.
+constexpr qsizetype kBehind = 16;
+// The most rows a window reads at once; reading on row after row doubles each
+// read up to this, so reading a whole large set costs few queries.
+constexpr qsizetype kLargest_window = 8192;
+
+// SQLite's text of a query that can take a row limit and offset: a select
+// without its own limit. Anything else is read whole.
+bool Windowable(const QString& sqlite_sql)
+{
+    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression limit(QStringLiteral("\\bLIMIT\\b|;"), QRegularExpression::CaseInsensitiveOption);
+    return select.match(sqlite_sql).hasMatch() && !limit.match(sqlite_sql).hasMatch();
+}
+
+// Whether SQLite sorts the whole result before its first row: such a query
+// is read whole in one pass, as a window would sort it again each time.
+bool Sorted(Database& db, const QString& sqlite_sql, const QString& jet_sql)
+{
+    sqlite::Statement plan(db.handle(), QStringLiteral("EXPLAIN QUERY PLAN ") + sqlite_sql, jet_sql);
+    while (plan.Step())
+        if (plan.Text(3).contains(QLatin1String("FOR ORDER BY")))
+            return true;
+    return false;
+}
+
+// The count of a query's rows, without its order, which does not change it.
+// DISTINCT stays: a query of distinct values may have far fewer rows.
+QString Count_sql(QString sqlite_sql)
+{
+    static const QRegularExpression order_by(QStringLiteral("\\bORDER\\s+BY\\b[^'\"]*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    sqlite_sql.remove(order_by);
+    return QStringLiteral("SELECT count(*) FROM (") + sqlite_sql + u')';
+}
+
+} // namespace
 
 RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_sql)
 {
     Run();
 }
 
+RecordSet::~RecordSet() = default;
+
 void RecordSet::Run()
 {
+    Close();
     names_.clear();
+    const QString sql = db_->Translate(sql_);
+    if (Windowable(sql) && !Sorted(*db_, sql, sql_)) {
+        window_query_ = std::make_unique<sqlite::Statement>(db_->handle(), sql + QStringLiteral(" LIMIT ?1 OFFSET ?2"), sql_);
+        // A text that ends early (a comment) leaves the limit out: read it whole.
+        if (window_query_->Parameters() != 2)
+            window_query_.reset();
+    }
+    if (!window_query_) {
+        sqlite::Statement whole(db_->handle(), sql, sql_);
+        for (int c = 0; c < whole.Columns(); ++c)
+            names_.append(whole.Name(c));
+        while (whole.Step())
+            Append_row(whole);
+        rows_ = held_;
+        return;
+    }
+    for (int c = 0; c < window_query_->Columns(); ++c)
+        names_.append(window_query_->Name(c));
+    rows_ = kFirst_window; // an upper bound until the first read tells
+    Read_window(0, kFirst_window);
+    if (held_ == kFirst_window) {
+        sqlite::Statement count(db_->handle(), Count_sql(sql), sql_);
+        rows_ = count.Step() ? count.Integer(0) : 0;
+    }
+    rows_ = std::max(rows_, held_);
+    next_read_ = kFirst_window;
+}
+
+void RecordSet::Append_row(const sqlite::Statement& row) const
+{
+    for (int c = 0; c < names_.size(); ++c) {
+        if (row.Is_null(c)) {
+            cells_.push_back({0, -1});
+            continue;
+        }
+        int length = 0;
+        const char* text = row.Bytes(c, &length);
+        cells_.push_back({static_cast<qsizetype>(bytes_.size()), length});
+        bytes_.append(text, static_cast<size_t>(length));
+    }
+    ++held_;
+}
+
+void RecordSet::Read_window(qsizetype first, qsizetype count) const
+{
     bytes_.clear();
     cells_.clear();
-    rows_ = 0;
-    pos_ = 0;
-
-    const QByteArray sql = db_->Translate(sql_).toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3* handle = db_->handle();
-    int rc = sqlite3_prepare_v2(handle, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
-        sqlite3_finalize(stmt);
-        const int code = message.startsWith(QLatin1String("no such table")) ? Db_code::No_such_table
-                         : message.startsWith(QLatin1String("no such column")) ? Db_code::No_such_field
-                                                                              : Db_code::Syntax;
-        throw Db_error(code, message + QStringLiteral(" — ") + sql_);
-    }
-    if (stmt == nullptr)
-        throw Db_error(Db_code::Syntax, QStringLiteral("empty query"));
-
-    const int n = sqlite3_column_count(stmt);
-    for (int c = 0; c < n; ++c) {
-        names_.append(QString::fromUtf8(sqlite3_column_name(stmt, c)));
-    }
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        for (int c = 0; c < n; ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_NULL) {
-                cells_.push_back({0, -1});
-                continue;
-            }
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            const int length = sqlite3_column_bytes(stmt, c);
-            cells_.push_back({static_cast<qsizetype>(bytes_.size()), length});
-            bytes_.append(text, static_cast<size_t>(length));
-        }
-        ++rows_;
-    }
-    if (rc != SQLITE_DONE) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
-        sqlite3_finalize(stmt);
-        throw Db_error((rc & 0xFF) == SQLITE_CORRUPT ? Db_code::Unrecognized : Db_code::Other, message);
-    }
-    sqlite3_finalize(stmt);
+    held_ = 0;
+    first_held_ = first;
+    window_query_->Bind(1, count);
+    window_query_->Bind(2, first);
+    while (held_ < count && window_query_->Step())
+        Append_row(*window_query_);
+    window_query_->Reset();
+    // Fewer rows than the count promised: rows went since it was taken.
+    if (held_ < count && first + held_ < rows_)
+        rows_ = first + held_;
 }
 
 int RecordSet::Column(const QString& name) const
@@ -80,7 +143,15 @@ int RecordSet::Column(const QString& name) const
 const RecordSet::Cell& RecordSet::Current_cell(const QString& name) const
 {
     const int c = Column(name);
-    return cells_[static_cast<size_t>(pos_ * names_.size() + c)];
+    if (pos_ < first_held_ || pos_ >= first_held_ + held_) {
+        // Reading on from the window's end grows the next read; a jump starts small again.
+        next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kFirst_window;
+        const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
+        Read_window(first, pos_ - first + next_read_);
+        if (pos_ >= rows_)
+            throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
+    }
+    return cells_[static_cast<size_t>((pos_ - first_held_) * names_.size() + c)];
 }
 
 QString RecordSet::Field(const QString& name) const
@@ -136,6 +207,9 @@ void RecordSet::Close()
 {
     bytes_.clear();
     cells_.clear();
+    window_query_.reset();
+    first_held_ = 0;
+    held_ = 0;
     rows_ = 0;
     pos_ = 0;
 }

@@ -1,10 +1,27 @@
-// The rows of one query as they were when it ran, with the movements the
-// paged windows need: first, next, previous, a bookmark and n rows from it.
+// The rows of one query, with the movements the paged windows need: first,
+// next, previous, a bookmark and n rows from it.
+//
+// Only a window of rows is held: the rows around the current one, read again
+// from the query (in its order, by row number) when a move leaves the window.
+// A query whose rows fit in the first window, or that SQLite must sort
+// before its first row (a find, whose matches are sorted), is read whole,
+// once, like a snapshot. The count of a larger one comes from a count query
+// of its own.
+//
+// How the paged windows (index pages, water list, distances table, summary)
+// use a set, which these movements keep:
+// - the position is -1 before the first row and RecordCount() past the last;
+//   MovePrevious from the first row gives Bof, MoveNext from the last Eof;
+// - a bookmark is the row's number from 0, so the page at scroll value v is
+//   Move(v, bookmark of the first record) and reads the 15 rows from there;
+// - the scroll maximum is RecordCount() - 15 (0 for a short set), so the
+//   last page shows the last 15 rows.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,11 +29,18 @@ namespace vexo {
 
 class Database;
 
+namespace sqlite {
+class Statement;
+}
+
 class RecordSet {
 public:
     using Bookmark = int;
 
     RecordSet(Database& db, const QString& jet_sql);
+    ~RecordSet();
+    RecordSet(const RecordSet&) = delete;
+    RecordSet& operator=(const RecordSet&) = delete;
 
     // Value of a field of the current row by its select-list name, as text;
     // Null reads as the empty text.
@@ -37,30 +61,43 @@ public:
     void Move(int rows, Bookmark from);
     Bookmark bookmark() const;
 
-    // Runs the same text again (after rows of the table were deleted).
+    // Runs the same text again (after rows of the table were changed).
     void Requery();
     void Close();
 
     QStringList Field_names() const { return names_; }
     QString sql() const { return sql_; }
 
+    // Rows held now, for tests of the window's size.
+    qsizetype Rows_held() const { return held_; }
+
 private:
     int Column(const QString& name) const;
     void Run();
+    // Reads `count` rows from row number `first` into the window.
+    void Read_window(qsizetype first, qsizetype count) const;
+    void Append_row(const sqlite::Statement& row) const;
 
     Database* db_;
     QString sql_;
     QStringList names_;
+    // The query with a row limit and offset to bind; none for a text that
+    // cannot take them (a pragma, a text with its own limit): read whole.
+    std::unique_ptr<sqlite::Statement> window_query_;
     // Row-major cells as SQLite gave them; text is made only for the fields a
     // window reads (a page shows 15 rows of thousands).
     struct Cell {
         qsizetype offset;
         qsizetype length; // -1: Null
     };
-    std::string bytes_;
-    std::vector<Cell> cells_;
+    // The window moves when a field is read, so reading is const to callers.
+    mutable std::string bytes_;
+    mutable std::vector<Cell> cells_;
     const Cell& Current_cell(const QString& name) const;
-    qsizetype rows_ = 0;
+    mutable qsizetype first_held_ = 0; // row number of the window's first row
+    mutable qsizetype held_ = 0;
+    mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on
+    mutable qsizetype rows_ = 0;
     qsizetype pos_ = 0;
 };
 

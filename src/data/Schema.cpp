@@ -98,6 +98,10 @@ QString Create_indexes_sql()
         "CREATE INDEX Guides_pages_page ON Guides_pages (Guide_page, Key);\n"
         "CREATE INDEX Guides_pages_sentence ON Guides_pages (Sentences_key);\n"
         "CREATE INDEX Summary_id_name ON Summary (ID, Name);\n"
+        // Paged windows read the index in order and join each entry to its
+        // guide's title: the guide's slots with their sentence, from the
+        // index alone.
+        "CREATE INDEX Guides_pages_titles ON Guides_pages (Guide_page, Sentences_key);\n"
         "ANALYZE;\n"
         // Summary is empty when the statistics are taken but holds a few rows
         // later: describe it as it will be, so its join uses the index.

@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "data/Schema.h"
+#include "data/Statement.h"
 
 #include <QMap>
 
@@ -13,42 +14,7 @@ namespace vexo::validation {
 
 namespace {
 
-// A prepared statement that finalizes itself; a failure to prepare or to
-// step is reported as a damaged file.
-class Statement {
-public:
-    Statement(sqlite3* db, const QString& sql) : db_(db)
-    {
-        const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt_, nullptr) != SQLITE_OK)
-            Fail();
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    bool Step()
-    {
-        const int rc = sqlite3_step(stmt_);
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-            Fail();
-        return rc == SQLITE_ROW;
-    }
-    sqlite3_stmt* get() const { return stmt_; }
-    QString Text(int column) const
-    {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
-                                 sqlite3_column_bytes(stmt_, column));
-    }
-
-private:
-    [[noreturn]] void Fail() const
-    {
-        throw Db_error(Db_code::Unrecognized, QString::fromUtf8(sqlite3_errmsg(db_)));
-    }
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
-};
+using sqlite::Statement;
 
 // 64-bit FNV-1a, finished with a strong mix so that the sum of row hashes
 // below does not let changes in two rows cancel out.
@@ -75,7 +41,7 @@ struct Hash {
 QString Table_checksum(sqlite3* db, const QString& table, const QString& definition)
 {
     Statement rows(db, QStringLiteral("SELECT * FROM \"%1\"").arg(table));
-    const int columns = sqlite3_column_count(rows.get());
+    const int columns = rows.Columns();
     quint64 sum = 0, count = 0;
     while (rows.Step()) {
         Hash row;

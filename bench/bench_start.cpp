@@ -1,0 +1,67 @@
+// vexo_bench_start: one start of the program, ended as soon as the welcome
+// page has been drawn; with --bare, a bare Qt window with one label instead,
+// the yardstick. Each is timed from outside as a whole process, for example
+// with /usr/bin/time, several runs, alternating the two.
+#include "app/Application.h"
+#include "app/General.h"
+#include "app/frmWelcome.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+// Ends the program after the first paint of a widget that `shown` accepts.
+class Quit_when_drawn : public QObject {
+public:
+    explicit Quit_when_drawn(bool (*shown)(QObject*)) : shown_(shown) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !done_ && shown_(watched)) {
+            done_ = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool (*shown_)(QObject*);
+    bool done_ = false;
+};
+
+bool Inside_welcome(QObject* object)
+{
+    for (QObject* o = object; o; o = o->parent())
+        if (qobject_cast<vexo::frmWelcome*>(o))
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool bare = argc == 2 && std::strcmp(argv[1], "--bare") == 0;
+    if (argc > 2 || (argc == 2 && !bare)) {
+        QTextStream(stderr) << "usage: vexo_bench_start [--bare]\n"
+                               "  starts the program and ends it once the welcome page is drawn;\n"
+                               "  --bare: a bare Qt window with one label instead\n";
+        return 2;
+    }
+    if (bare) {
+        QApplication app(argc, argv);
+        QLabel label(QStringLiteral("MARDOVI VEXO"));
+        Quit_when_drawn quit([](QObject* o) { return o->isWidgetType(); });
+        app.installEventFilter(&quit);
+        label.show();
+        return QApplication::exec();
+    }
+    vexo::Application app(argc, argv);
+    Quit_when_drawn quit(Inside_welcome);
+    app.installEventFilter(&quit);
+    return vexo::Main();
+}

@@ -1,0 +1,142 @@
+// SQLite statements and failures for the data layer.
+#include "data/Statement.h"
+
+#include "data/Database.h"
+
+#include <sqlite3.h>
+
+namespace vexo::sqlite {
+
+int Classify(int result_code, const QString& message)
+{
+    switch (result_code & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return Db_code::Unrecognized;
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+        return Db_code::Cannot_open;
+    case SQLITE_ERROR:
+        // SQLite's code for any text it cannot compile; the message tells
+        // what was missing.
+        if (message.startsWith(QLatin1String("no such table")))
+            return Db_code::No_such_table;
+        if (message.startsWith(QLatin1String("no such column")))
+            return Db_code::No_such_field;
+        return Db_code::Syntax;
+    default:
+        return Db_code::Other;
+    }
+}
+
+namespace {
+
+[[noreturn]] void Throw(int result_code, QString message, const QString& context)
+{
+    const int number = Classify(result_code, message);
+    if (!context.isEmpty())
+        message += QStringLiteral(" — ") + context;
+    throw Db_error(number, message);
+}
+
+} // namespace
+
+void Fail(sqlite3* db, int result_code, const QString& context)
+{
+    Throw(result_code, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(result_code)), context);
+}
+
+Statement::Statement(sqlite3* db, const QString& sql, const QString& context)
+    : db_(db), context_(context)
+{
+    const QByteArray text = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK)
+        Fail(db, rc, context_);
+    // Only blanks or a comment: nothing a caller could step through.
+    if (stmt_ == nullptr)
+        throw Db_error(Db_code::Syntax, QStringLiteral("empty query"));
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(stmt_);
+}
+
+bool Statement::Step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    // Read before the reset, which leaves the statement ready to run again.
+    const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+    sqlite3_reset(stmt_);
+    Throw(rc, message, context_);
+}
+
+void Statement::Reset()
+{
+    sqlite3_reset(stmt_);
+}
+
+void Statement::Bind(int slot, qint64 value)
+{
+    sqlite3_bind_int64(stmt_, slot, value);
+}
+
+void Statement::Bind(int slot, const QByteArray& utf8)
+{
+    sqlite3_bind_text(stmt_, slot, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void Statement::Bind_null(int slot)
+{
+    sqlite3_bind_null(stmt_, slot);
+}
+
+int Statement::Parameters() const
+{
+    return sqlite3_bind_parameter_count(stmt_);
+}
+
+int Statement::Columns() const
+{
+    return sqlite3_column_count(stmt_);
+}
+
+QString Statement::Name(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
+
+bool Statement::Is_null(int column) const
+{
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+qint64 Statement::Integer(int column) const
+{
+    return sqlite3_column_int64(stmt_, column);
+}
+
+const char* Statement::Bytes(int column, int* length) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    *length = sqlite3_column_bytes(stmt_, column);
+    return text;
+}
+
+QString Statement::Text(int column) const
+{
+    int length = 0;
+    const char* bytes = Bytes(column, &length);
+    return QString::fromUtf8(bytes, length);
+}
+
+} // namespace vexo::sqlite

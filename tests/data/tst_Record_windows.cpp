@@ -1,0 +1,251 @@
+// Record sets read a window of rows at a time: every move must still land on
+// the row a whole read would give, the count must be the number of rows, and
+// the catalogue's paged queries must come out of an index in their order.
+#include "data/Database.h"
+#include "data/Jet_dialect.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+#include "support/Fixture.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+using namespace vexo;
+
+namespace {
+
+// 1,200 entries over three guides, every tenth toxic by inhalation, every
+// 50th a chemical agent; ids shared by pairs; names out of id order.
+QString Many_rows()
+{
+    QString sql = QStringLiteral(
+        "INSERT INTO Sentences VALUES (1, 'GUÍA', 5), (2, 'GASES TÓXICOS', 2), (3, 'LÍQUIDOS INFLAMABLES', 2), "
+        "(4, 'SÓLIDOS', 2), (5, 'Mantenga alejado al personal.', 0);\n"
+        "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 5), (4, 128, 1), (5, 128, 3), "
+        "(6, 128, 5), (7, 133, 4), (8, 133, 5);\n");
+    const int guides[] = {124, 128, 133};
+    for (int i = 0; i < 1200; ++i) {
+        const int id = 1000 + i / 2;
+        const int by_name = (i * 7919) % 1200; // a permutation: names sort apart from ids
+        sql += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, %6, %7, %8, NULL, NULL);\n")
+                   .arg(id)
+                   .arg(by_name, 4, 10, QChar(u'0'))
+                   .arg(guides[i % 3])
+                   .arg(i + 1)
+                   .arg(by_name + 1)
+                   .arg(i % 10 == 0 ? QStringLiteral("1") : QStringLiteral("NULL"))
+                   .arg(i % 40 == 0 ? QStringLiteral("'W'") : QStringLiteral("NULL"))
+                   .arg(i % 50 == 0 ? QStringLiteral("'Z'") : QStringLiteral("NULL"));
+        if (i % 4 == 0)
+            sql += QStringLiteral("INSERT INTO Green VALUES (%1, 'Material %2 ', '60', '200', '0.3', '0.2', '1.1', "
+                                  "'0.7', '500', '1500', '3.0', '1.9', '7.9', '4.9');\n")
+                       .arg(id)
+                       .arg(by_name, 4, 10, QChar(u'0'));
+        if (i % 40 == 0)
+            sql += QStringLiteral("INSERT INTO Water VALUES ('%1', 'Gas', '1052', 'Material 0001', '', '', '', '', "
+                                  "'', '');\n")
+                       .arg(id);
+    }
+    for (int i = 0; i < 90; ++i)
+        sql += QStringLiteral("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', 'Material %2', 0, 0);\n")
+                   .arg(1000 + (i * 13) % 600)
+                   .arg(((i * 13) % 600 * 2 * 7919) % 1200, 4, 10, QChar(u'0'));
+    return sql;
+}
+
+using Rows = QList<QStringList>;
+
+// What the query gives read whole, straight from SQLite.
+Rows Whole(Database& db, const QString& jet_sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray text = jet::To_sqlite(jet_sql).toUtf8();
+    if (sqlite3_prepare_v2(db.handle(), text.constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        qFatal("%s", sqlite3_errmsg(db.handle()));
+    Rows rows;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        QStringList row;
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+            row << jet::Text(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)), sqlite3_column_bytes(stmt, c));
+        rows << row;
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+QStringList Current(const RecordSet& records)
+{
+    QStringList row;
+    for (const QString& name : records.Field_names())
+        row << records.Field(name);
+    return row;
+}
+
+struct Catalogue_query {
+    const char* label;
+    QString sql;
+};
+
+QList<Catalogue_query> Paged_queries()
+{
+    return {
+        {"index by number", sql::Index_by_number_SQL()},
+        {"index by name", sql::Index_by_name_SQL()},
+        {"chemical agents", sql::Chemical_agents_SQL()},
+        {"find contains", sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_contains_term(QStringLiteral("1")), false)},
+        {"find starts by number", sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_starts_term(QStringLiteral("Material 0")), true)},
+        {"find guide", sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_guide_term(QStringLiteral("128")), false)},
+        {"search box words", sql::Lookup_SQL(QStringLiteral("material 1"))},
+        {"distances table", sql::Distances_table_SQL()},
+        {"water list", sql::Water_list_SQL()},
+        {"summary", sql::Summary_view_in_order_SQL()},
+        {"guide list", sql::Guide_list_SQL()},
+        {"table", sql::Table_SQL(QStringLiteral("Yellow"))},
+    };
+}
+
+} // namespace
+
+class tst_Record_windows : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Database> db_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        const QString path = dir_.filePath(QStringLiteral("many.mdb"));
+        test::Make_database(path, Many_rows());
+        db_ = Database::Open(path);
+    }
+
+    void moves_land_on_the_rows_of_a_whole_read_data()
+    {
+        QTest::addColumn<QString>("jet_sql");
+        for (const Catalogue_query& q : Paged_queries())
+            QTest::newRow(q.label) << q.sql;
+    }
+
+    // Forward to the end, pages from the first record's bookmark in any
+    // order, back from the end to before the start.
+    void moves_land_on_the_rows_of_a_whole_read()
+    {
+        QFETCH(QString, jet_sql);
+        const Rows whole = Whole(*db_, jet_sql);
+        auto records = db_->OpenRecordset(jet_sql);
+        QCOMPARE(records->RecordCount(), whole.size());
+        QCOMPARE(records->Empty(), whole.isEmpty());
+        if (whole.isEmpty())
+            return;
+
+        records->MoveFirst();
+        for (const QStringList& row : whole) {
+            QCOMPARE(Current(*records), row);
+            records->MoveNext();
+        }
+        QVERIFY(records->Eof());
+
+        records->MoveFirst();
+        const RecordSet::Bookmark first = records->bookmark();
+        const int count = static_cast<int>(whole.size());
+        for (const int page : {count / 2, count - 15, 3, count - 1, 0, count / 3 + 1}) {
+            if (page < 0 || page >= count)
+                continue;
+            records->Move(page, first);
+            for (int i = page; i < std::min(page + 15, count); ++i) {
+                QCOMPARE(Current(*records), whole.at(i));
+                records->MoveNext();
+            }
+            // A page moves back before its next one is read.
+            for (int i = page; i < std::min(page + 15, count); ++i)
+                records->MovePrevious();
+            QCOMPARE(records->bookmark(), page);
+        }
+
+        records->MoveLast();
+        for (int i = count - 1; i >= 0; --i) {
+            QCOMPARE(Current(*records), whole.at(i));
+            records->MovePrevious();
+        }
+        QVERIFY(records->Bof());
+        QVERIFY_THROWS_EXCEPTION(Db_error, records->Field(records->Field_names().first()));
+    }
+
+    // On the book's own data too, the count is the number of rows every
+    // catalogue query gives.
+    void counts_are_the_rows_on_the_default_database()
+    {
+        auto book = Database::Open(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        QList<Catalogue_query> queries = Paged_queries();
+        queries << Catalogue_query{"find contains cloruro",
+                                   sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_contains_term(QStringLiteral("cloruro")), false)}
+                << Catalogue_query{"large spills", sql::Large_spills_SQL()};
+        for (const Catalogue_query& q : std::as_const(queries)) {
+            const auto records = book->OpenRecordset(q.sql);
+            QVERIFY2(records->RecordCount() == Whole(*book, q.sql).size(), q.label);
+        }
+    }
+
+    // An open index holds about a page, wherever it was moved to.
+    void a_large_set_holds_a_window_not_its_rows()
+    {
+        auto records = db_->OpenRecordset(sql::Index_by_name_SQL());
+        QCOMPARE(records->RecordCount(), 1200);
+        QVERIFY(records->Rows_held() <= 100);
+        records->MoveFirst();
+        const RecordSet::Bookmark first = records->bookmark();
+        for (const int page : {600, 1185, 40}) {
+            records->Move(page, first);
+            for (int i = 0; i < 15; ++i, records->MoveNext())
+                (void)records->Field(QStringLiteral("Name_of_material"));
+            QVERIFY2(records->Rows_held() <= 100, qPrintable(QString::number(records->Rows_held())));
+        }
+    }
+
+    // Rows deleted behind an open set: requery shows the table as it is.
+    void requery_reads_the_table_as_it_is_now()
+    {
+        auto records = db_->OpenRecordset(sql::Summary_view_in_order_SQL());
+        const int before = records->RecordCount();
+        QVERIFY(before > 64);
+        db_->Execute(QStringLiteral("DELETE * FROM Summary WHERE Key > 80"));
+        records->Requery();
+        QCOMPARE(records->RecordCount(), 80);
+        records->MoveLast();
+        QCOMPARE(records->Field(QStringLiteral("Key")), QStringLiteral("80"));
+    }
+
+    void paged_queries_read_an_index_in_their_order_data()
+    {
+        QTest::addColumn<QString>("jet_sql");
+        for (const Catalogue_query& q : Paged_queries())
+            if (!q.sql.contains(QLatin1String(" AND "), Qt::CaseInsensitive) && q.sql.contains(QLatin1String("ORDER BY")))
+                QTest::newRow(q.label) << q.sql;
+    }
+
+    // No sort of the whole result before its first row, and no index built
+    // for the query: the first page of a large index costs what a page costs.
+    // (DISTINCT's own b-tree is filled as rows come, so it reads no further.)
+    void paged_queries_read_an_index_in_their_order()
+    {
+        QFETCH(QString, jet_sql);
+        sqlite3_stmt* stmt = nullptr;
+        const QByteArray explain = (QStringLiteral("EXPLAIN QUERY PLAN ") + jet::To_sqlite(jet_sql)).toUtf8();
+        QCOMPARE(sqlite3_prepare_v2(db_->handle(), explain.constData(), -1, &stmt, nullptr), SQLITE_OK);
+        QStringList plan;
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            plan << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3)));
+        sqlite3_finalize(stmt);
+        const QString text = plan.join(u'\n');
+        QVERIFY2(!text.contains(QLatin1String("FOR ORDER BY")) && !text.contains(QLatin1String("AUTOMATIC")),
+                 qPrintable(text));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Record_windows)
+#include "tst_Record_windows.moc"
