@@ -45,6 +45,14 @@ public:
     void vscData_Change(int value);
     void lblDanger_Click(int Index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Tests find these by object name: "vscData", "lblID_3", "lblValue_3_0"….
     QFrame* frmHeader;
     QLabel* lblTitleIIPAD;
     Distances_heading* frmTitle;
@@ -55,13 +63,6 @@ public:
     Data_panels panels;
     std::array<Distance_row, kRows> rows;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void Form_Resize();
     Distance_grid grid_;
     int row_height_ = 0;
