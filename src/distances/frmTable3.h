@@ -43,6 +43,13 @@ public:
         const Large_spill* row = nullptr;  // the container's row otherwise
     };
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Tests find these by object name: "vscData", "lblBlock_3", "lblValue_3_0"….
     QFrame* frmHeader;
     QLabel* lblTitle;
     QFrame* frmTitle;
@@ -60,12 +67,6 @@ public:
     std::array<QLabel*, kRows> lblContainer{};
     std::array<std::array<QLabel*, kLarge_spill_values>, kRows> lblValue{};
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void Form_Resize();
     int Column_left(int column) const;
 
