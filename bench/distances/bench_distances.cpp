@@ -51,14 +51,16 @@ void Time(Figure& figure, const std::function<void()>& work)
 template <class Window>
 void Page_moves(Figure& figure, Window* window, int runs)
 {
-    QScrollBar* bar = window->vscData;
+    // The windows keep their widgets private; they are found by name.
+    QScrollBar* bar = window->template findChild<QScrollBar*>(QStringLiteral("vscData"));
+    QWidget* data = window->template findChild<QWidget*>(QStringLiteral("frmData"));
     const int last = bar->maximum();
     for (int run = 0; run < runs; ++run)
         for (int k = 0; k < 20; ++k) {
             const int value = last > 0 ? static_cast<int>(static_cast<qint64>(last) * ((run * 20 + k) % 50) / 49) : 0;
             Time(figure, [&] {
                 bar->setValue(value == bar->value() ? (value + 1) % (last + 1) : value);
-                window->frmData->repaint();
+                data->repaint();
             });
         }
 }

@@ -207,6 +207,16 @@ Distances_heading::Distances_heading(QWidget* parent, QWidget* popup_parent)
         label->setCursor(Qt::WhatsThisCursor);
     }
     line_height_ = QFontMetrics(lblSmall->font()).lineSpacing();
+    setObjectName(QStringLiteral("frmTitle"));
+    const std::pair<QObject*, const char*> names[] = {
+        {lblIDText, "lblIDText"}, {lblMatText, "lblMatText"}, {lblSmall, "lblSmall"}, {lblLarge, "lblLarge"},
+        {lblSIsolate, "lblSIsolate"}, {lblSProtect, "lblSProtect"}, {lblLIsolate, "lblLIsolate"},
+        {lblLProtect, "lblLProtect"}, {lblSPDay, "lblSPDay"}, {lblSPNight, "lblSPNight"}, {lblLPDay, "lblLPDay"},
+        {lblLPNight, "lblLPNight"}, {lblToolTip1, "lblToolTip1"}, {lblToolTip2, "lblToolTip2"}};
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
+    for (int column = 0; column < Value_count; ++column)
+        unit[column]->setObjectName(QStringLiteral("lblUnit_%1").arg(column));
 }
 
 void Distances_heading::Insert_Text_Language()
@@ -340,7 +350,7 @@ void Pop_up(QWidget* popup, const QWidget* anchor, int pointer_x, const QWidget*
 
 // --- rows ---------------------------------------------------------------------
 
-void Distance_row::Create(QWidget* parent, bool with_banner)
+void Distance_row::Create(QWidget* parent, bool with_banner, int index)
 {
     lblID = New_heading(parent, false, Qt::AlignLeft | Qt::AlignVCenter);
     lblID->setWordWrap(false);
@@ -379,6 +389,24 @@ void Distance_row::Create(QWidget* parent, bool with_banner)
         lblDanger->hide();
         lblDanger->raise();
     }
+    Name(index);
+}
+
+void Distance_row::Name(int index)
+{
+    const auto name = [index](QObject* widget, const char* what, int column = -1) {
+        if (widget)
+            widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(what)).arg(index)
+                                  + (column < 0 ? QString() : QStringLiteral("_%1").arg(column)));
+    };
+    name(lblID, "lblID");
+    name(lblMat, "lblMat");
+    for (int column = 0; column < Value_count; ++column)
+        name(values[column], "lblValue", column);
+    for (int group = 0; group < 2; ++group)
+        name(notes[group], "lblNote", group);
+    name(lblDanger, "lblDanger");
+    name(cmdTable3, "cmdTable3");
 }
 
 void Distance_row::Fill_name(const RecordSet& records, int lines)

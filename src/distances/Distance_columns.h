@@ -121,8 +121,9 @@ struct Distance_row {
     // when the database has it: opens Table 3 at this row's gas.
     QPushButton* cmdTable3 = nullptr;
 
-    // Creates the cells in `parent`; with_banner for the table's rows.
-    void Create(QWidget* parent, bool with_banner);
+    // Creates the cells in `parent`; with_banner for the table's rows. The
+    // cells are named after the row's index ("lblID_3", "lblValue_3_0").
+    void Create(QWidget* parent, bool with_banner, int index);
     // The current record's ID, name and twelve values.
     // `lines`: how many lines the name may take; 0 for as many as it needs.
     void Fill_name(const RecordSet& records, int lines);
@@ -131,6 +132,9 @@ struct Distance_row {
     // Values (or the group notes) shown, or all of them hidden.
     void Show_values(bool visible);
     void Place(const Distance_grid& grid, int top, int height);
+
+private:
+    void Name(int index);
 };
 
 // The gray panels and separator lines of the data frame `frmData`.

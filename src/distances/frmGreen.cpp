@@ -49,6 +49,11 @@ frmGreen::frmGreen(QWidget* parent)
       picToolTip4(New_picture(this))
 {
     setFocusPolicy(Qt::StrongFocus);  // the keys page through the table
+    setObjectName(QStringLiteral("frmGreen"));
+    frmData->setObjectName(QStringLiteral("frmData"));
+    vscData->setObjectName(QStringLiteral("vscData"));
+    picTooltip3->setObjectName(QStringLiteral("picToolTip3"));
+    picToolTip4->setObjectName(QStringLiteral("picToolTip4"));
     QFont title = lblTitleIIPAD->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.25);
@@ -111,7 +116,7 @@ void frmGreen::load_new_data(int Index)
     Distance_row& row = rows[static_cast<size_t>(Index)];
     if (row.lblID)
         return;
-    row.Create(frmData, true);
+    row.Create(frmData, true, Index);
     row.lblDanger->installEventFilter(this);
 }
 

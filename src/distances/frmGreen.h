@@ -45,6 +45,14 @@ public:
     void vscData_Change(int value);
     void lblDanger_Click(int Index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Tests find these by object name: "vscData", "lblID_3", "lblValue_3_0"….
     QFrame* frmHeader;
     QLabel* lblTitleIIPAD;
     Distances_heading* frmTitle;

@@ -33,7 +33,9 @@ frmGreenBox::frmGreenBox(QWidget* parent)
     frmData->setPalette(white);
     frmData->setAutoFillBackground(true);
     panels.Create(frmData);
-    row.Create(frmData, false);
+    row.Create(frmData, false, 0);
+    setObjectName(QStringLiteral("frmGreenBox"));
+    frmData->setObjectName(QStringLiteral("frmData"));
     // A long name with its spill condition wraps; the row grows to hold it.
     row_height_ = Distance_row_height(font());
 

@@ -36,17 +36,18 @@ public:
     // window of its own.
     void Opened_over(QMdiSubWindow* opener);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Tests find these by object name: "frmData", "lblID_0", "lblValue_0_0"….
     QFrame* frmHeader;
     Distances_heading* frmTitle;
     QWidget* frmData;
     Data_panels panels;
     Distance_row row;  // row 0, the only one
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void Form_Resize();
     void Other_window_activated(QWidget* frame);
     void Close_box(bool opener_to_front);

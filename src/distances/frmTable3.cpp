@@ -61,6 +61,8 @@ frmTable3::frmTable3(QWidget* parent)
       lblNote(New_text_label(this, Qt::AlignLeft | Qt::AlignTop))
 {
     setFocusPolicy(Qt::StrongFocus);  // the keys page through the table
+    setObjectName(QStringLiteral("frmTable3"));
+    vscData->setObjectName(QStringLiteral("vscData"));
     QFont title = lblTitle->font();
     title.setPointSizeF(title.pointSizeF() * 1.25);
     lblTitle->setFont(title);
@@ -83,9 +85,13 @@ frmTable3::frmTable3(QWidget* parent)
         lblBlock[index] = New_text_label(frmData, Qt::AlignLeft | Qt::AlignVCenter, true);
         lblBlock[index]->setIndent(twips(kGap));
         lblContainer[index] = New_text_label(frmData, Qt::AlignLeft | Qt::AlignVCenter);
-        for (QLabel*& value : lblValue[index]) {
+        lblBlock[index]->setObjectName(QStringLiteral("lblBlock_%1").arg(index));
+        lblContainer[index]->setObjectName(QStringLiteral("lblContainer_%1").arg(index));
+        for (int column = 0; column < kLarge_spill_values; ++column) {
+            QLabel*& value = lblValue[index][column];
             value = New_text_label(frmData, Qt::AlignCenter);
             value->setWordWrap(false);
+            value->setObjectName(QStringLiteral("lblValue_%1_%2").arg(index).arg(column));
         }
     }
     Page_with_keys(this, vscData);

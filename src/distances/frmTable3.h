@@ -43,6 +43,13 @@ public:
         const Large_spill* row = nullptr;  // the container's row otherwise
     };
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Tests find these by object name: "vscData", "lblBlock_3", "lblValue_3_0"….
     QFrame* frmHeader;
     QLabel* lblTitle;
     QFrame* frmTitle;

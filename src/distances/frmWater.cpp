@@ -59,6 +59,9 @@ frmWater::frmWater(QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(twips(kMin_width), twips(kMin_height));
+    setObjectName(QStringLiteral("frmWater"));
+    lblTitle4->setObjectName(QStringLiteral("lblTitle4"));
+    vscData->setObjectName(QStringLiteral("vscData"));
     QFont title = lblTitle1->font();
     title.setPointSizeF(title.pointSizeF() * 1.25);
     lblTitle1->setFont(title);
@@ -69,6 +72,10 @@ frmWater::frmWater(QWidget* parent)
         txtMat[index] = new QLineEdit(frmData);
         txtMat[index]->setReadOnly(true);
         cmdProduct2[index] = new QPushButton(frmData);
+        lblID[index]->setObjectName(QStringLiteral("lblID_%1").arg(index));
+        cmdGuide[index]->setObjectName(QStringLiteral("cmdGuide_%1").arg(index));
+        txtMat[index]->setObjectName(QStringLiteral("txtMat_%1").arg(index));
+        cmdProduct2[index]->setObjectName(QStringLiteral("cmdProduct2_%1").arg(index));
         connect(cmdGuide[index], &QPushButton::clicked, this, [this, index] { cmdGuide_Click(index); });
         connect(cmdProduct2[index], &QPushButton::clicked, this, [this, index] { cmdProduct2_Click(index); });
     }

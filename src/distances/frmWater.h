@@ -38,6 +38,12 @@ public:
     void cmdGuide_Click(int Index);
     void cmdProduct2_Click(int Index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    // Tests find these by object name: "vscData", "lblID_3", "cmdGuide_3"….
     QLabel* lblTitle1;
     QLabel* lblTitle2;
     QLabel* lblTitle4;
@@ -54,11 +60,6 @@ public:
     // What each produced-gases button searches: the gases' index names.
     std::array<QStringList, kRows> gas_names{};
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-
-private:
     void Form_Resize();
     void Show_gases(int Index);
     int last_filled_ = -1;

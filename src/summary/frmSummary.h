@@ -57,6 +57,12 @@ public:
     // Every return to the window shows the store as it is now, from the top.
     void Form_Activate();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Tests find these by object name: "vscData", "txtMat_3", "chkDelete_3"….
     QFrame* frmData;
     QFrame* frmDelete;
     QLabel* lblDelete;
@@ -79,11 +85,6 @@ public:
     std::array<QLabel*, kRows> lblDWRM{};
     std::array<QLabel*, kRows> lblTIH{};
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void Build_controls();
     void Form_Resize();
     void Place_rows();

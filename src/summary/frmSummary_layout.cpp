@@ -68,6 +68,10 @@ void frmSummary::Build_controls()
         chkDelete[i]->resize(chkDelete[i]->sizeHint().width(), height);
         lblID[i]->resize(twips(kID_width), height);
         cmdGuide[i]->resize(twips(kGuide_width), height);
+        const std::pair<QWidget*, const char*> cells[] = {{chkDelete[i], "chkDelete"}, {lblID[i], "lblID"},
+            {txtMat[i], "txtMat"}, {cmdGuide[i], "cmdGuide"}, {lblDWRM[i], "lblDWRM"}, {lblTIH[i], "lblTIH"}};
+        for (const auto& [cell, name] : cells)
+            cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
         connect(chkDelete[i], &QCheckBox::toggled, this, &frmSummary::chkDelete_Click);
         connect(cmdGuide[i], &QPushButton::clicked, this, [this, i] { cmdGuide_Click(i); });
     }
@@ -101,6 +105,12 @@ void frmSummary::Build_controls()
     for (QPushButton* b : {cmdPrintSummary, cmdSavePdf})
         paper->addWidget(b);
     paper->addStretch();
+    const std::pair<QWidget*, const char*> named[] = {{frmData, "frmData"}, {vscData, "vscData"},
+        {frmDelete, "frmDelete"}, {cmdDeleteItem, "cmdDeleteItem"}, {cmdClearSum, "cmdClearSum"},
+        {cmdIDNumber, "cmdIDNumber"}, {cmdMaterial, "cmdMaterial"}, {cmdChemWeap, "cmdChemWeap"},
+        {cmdPrintSummary, "cmdPrintSummary"}, {cmdSavePdf, "cmdSavePdf"}};
+    for (const auto& [widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
     cmdDeleteItem->setEnabled(false);
     connect(cmdDeleteItem, &QPushButton::clicked, this, &frmSummary::cmdDeleteItem_Click);
     connect(cmdClearSum, &QPushButton::clicked, this, &frmSummary::cmdClearSum_Click);

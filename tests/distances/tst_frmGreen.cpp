@@ -1,8 +1,9 @@
 // The distances table as the reader sees it: each value under its own
 // headings, the danger banner exactly on the rows without distances, paging
-// to the last record, the Table 3 note, and the banner's way to the
-// water-reactive list.
+// to the last record, odd rows as the book prints them, and the banner's way
+// to the water-reactive list.
 #include "Distances_program.h"
+#include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "app/General.h"
@@ -20,6 +21,8 @@
 #include <set>
 
 using namespace vexo;
+using test::Child;
+using test::Shown;
 
 namespace {
 
@@ -33,35 +36,30 @@ QString Green_rows(int n, const std::set<int>& danger)
         QStringList values;
         for (int column = 0; column < Value_count; ++column)
             values << (danger.count(id) ? QStringLiteral("''") : QStringLiteral("'%1.%2'").arg(id).arg(column));
-        rows << QStringLiteral("(%1, 'Material %2 ', %3)").arg(id).arg(id % 100, 2, 10, QChar(u'0')).arg(values.join(
-                    QStringLiteral(", ")));
+        rows << QStringLiteral("(%1, 'Material %2 ', %3)").arg(id).arg(id % 100, 2, 10, QChar(u'0')).arg(values.join(u','));
     }
-    return QStringLiteral("INSERT INTO Green VALUES ") + rows.join(QStringLiteral(",\n")) + u';';
+    return QStringLiteral("INSERT INTO Green VALUES ") + rows.join(u',') + u';';
 }
-
-// 1020 is also in the water-reactive list, so its banner leads somewhere.
-const char* kWater_rows =
-    "INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'Sustancias que Reaccionan con Agua', 2);\n"
-    "INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);\n"
-    "INSERT INTO Yellow VALUES ('1020', 'Material 20', 139, 1, 1, NULL, 'W', NULL, NULL, NULL),\n"
-    "  ('1050', 'Hydrogen chloride, anhydrous', 139, 2, 2, 1, NULL, NULL, NULL, NULL);\n"
-    "INSERT INTO Water VALUES ('1020', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous',"
-    " '', '', '', '', '', '');\n";
 
 const std::set<int> kDanger{1005, 1020, 1021};
 
+// 1020 is also in the water-reactive list, so its banner leads somewhere;
+// 1010 is a gas of Table 3, 1012 an agent whose miles the book does not
+// give, 1013 a name longer than its place.
 QString Table_rows()
 {
-    return Green_rows(30, kDanger) + QString::fromUtf8(kWater_rows)
-         // A gas of Table 3, and an agent whose miles the book does not give.
-         + QStringLiteral(
-               "UPDATE Green SET LP_Isolate_meters = 'Consulte la Tabla 3', LP_Isolate_feets = 'Consulte la Tabla 3',"
-               " LP_Protect_Day_km = 'Consulte la Tabla 3', LP_Protect_Day_miles = 'Consulte la Tabla 3',"
-               " LP_Protect_Night_km = 'Consulte la Tabla 3', LP_Protect_Night_miles = 'Consulte la Tabla 3'"
-               " WHERE ID = 1010;\n"
-               "UPDATE Green SET LP_Protect_Day_miles = '', LP_Protect_Night_miles = '' WHERE ID = 1012;\n"
-               "UPDATE Green SET Name_of_material = 'Chlorosulphonic acid (with or without sulphur trioxide), "
-               "technically pure and stabilized (cuando es derramado sobre la tierra)' WHERE ID = 1013;\n");
+    return Green_rows(30, kDanger) + QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'Sustancias que Reaccionan con Agua', 2);
+INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);
+INSERT INTO Yellow VALUES ('1020', 'Material 20', 139, 1, 1, NULL, 'W', NULL, NULL, NULL),
+  ('1050', 'Hydrogen chloride, anhydrous', 139, 2, 2, 1, NULL, NULL, NULL, NULL);
+INSERT INTO Water VALUES ('1020', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', '', '', '', '', '', '');
+UPDATE Green SET LP_Isolate_meters = 'Consulte la Tabla 3', LP_Isolate_feets = 'Consulte la Tabla 3',
+  LP_Protect_Day_km = 'Consulte la Tabla 3', LP_Protect_Day_miles = 'Consulte la Tabla 3',
+  LP_Protect_Night_km = 'Consulte la Tabla 3', LP_Protect_Night_miles = 'Consulte la Tabla 3' WHERE ID = 1010;
+UPDATE Green SET LP_Protect_Day_miles = '', LP_Protect_Night_miles = '' WHERE ID = 1012;
+UPDATE Green SET Name_of_material = 'Chlorosulphonic acid (with or without sulphur trioxide), technically pure and stabilized (cuando es derramado sobre la tierra)' WHERE ID = 1013;
+)sql");
 }
 
 frmGreen* Open_table()
@@ -70,21 +68,21 @@ frmGreen* Open_table()
     return Find_child<frmGreen>();
 }
 
+QScrollBar* Bar(const frmGreen* table)
+{
+    return Child<QScrollBar>(table, "vscData");
+}
+
+QLabel* Cell(const frmGreen* table, const char* name, int row, int column = -1)
+{
+    return column < 0 ? Child<QLabel>(table, name, row) : Child<QLabel>(table, name, row, column);
+}
+
 // Where a widget stands across the window.
 std::pair<int, int> Span(const QWidget* widget, const QWidget* window)
 {
     const int left = widget->mapTo(window, QPoint(0, 0)).x();
     return {left, left + widget->width()};
-}
-
-bool Within(std::pair<int, int> inner, std::pair<int, int> outer)
-{
-    return inner.first >= outer.first && inner.second <= outer.second;
-}
-
-bool Shown(const QWidget* widget)
-{
-    return widget->isVisibleTo(widget->window());
 }
 
 } // namespace
@@ -95,11 +93,9 @@ private Q_SLOTS:
     void value_under_its_headings_data();
     void value_under_its_headings();
     void banner_exactly_on_rows_without_distances();
-    void last_page_ends_on_last_record();
-    void short_table_has_no_scroll_bar();
-    void table_3_gases_read_once_across_large_spill();
-    void missing_imperial_value_shows_empty_parentheses();
-    void long_name_keeps_its_spill_condition();
+    void pages_end_on_the_last_record_data();
+    void pages_end_on_the_last_record();
+    void odd_rows_read_as_the_book_prints_them();
     void banner_opens_water_list_of_its_material();
     void headings_pop_up_with_left_button_only();
 };
@@ -135,23 +131,24 @@ void tst_frmGreen::value_under_its_headings()
     QFETCH(QString, shown);
     test::Distances_program program(Table_rows());
     frmGreen* table = Open_table();
-    QVERIFY(table);
-    const Distance_row& row = table->rows[2];  // record 1003
-    QCOMPARE(row.lblID->text(), QStringLiteral("1003"));
-    QCOMPARE(row.values[column]->text(), shown);
-    QVERIFY(Shown(row.values[column]));
+    QCOMPARE(Cell(table, "lblID", 2)->text(), QStringLiteral("1003"));
+    const QLabel* value = Cell(table, "lblValue", 2, column);
+    QCOMPARE(value->text(), shown);
+    QVERIFY(Shown(value));
 
     // Read upwards from the cell: unit, period, group; every one stands over it.
-    const auto cell = Span(row.values[column], table);
+    const auto cell = Span(value, table);
     QList<QLabel*> over;
-    for (QLabel* label : table->frmTitle->findChildren<QLabel*>())
-        if (Shown(label) && Within(cell, Span(label, table)) && label->width() > 0)
+    for (QLabel* label : Child(table, "frmTitle")->findChildren<QLabel*>()) {
+        const auto span = Span(label, table);
+        if (Shown(label) && label->width() > 0 && span.first <= cell.first && cell.second <= span.second
+            && !label->text().isEmpty())
             over << label;
+    }
     std::sort(over.begin(), over.end(), [](QLabel* a, QLabel* b) { return a->y() > b->y(); });
     QStringList read;
     for (QLabel* label : over)
-        if (!label->text().isEmpty())
-            read << label->text();
+        read << label->text();
     QStringList expected{unit};
     if (period.isEmpty())
         expected << QStringLiteral("Primero AISLAR a la Redonda");
@@ -165,102 +162,90 @@ void tst_frmGreen::banner_exactly_on_rows_without_distances()
 {
     test::Distances_program program(Table_rows());
     frmGreen* table = Open_table();
-    QCOMPARE(table->vscData->maximum(), 30 - 15);
+    QCOMPARE(Bar(table)->maximum(), 30 - 15);
     // Every page from the first to the last, by one line: the banner moves
     // with its row, and a row that becomes normal shows its values again.
-    for (int value = 0; value <= table->vscData->maximum(); ++value) {
-        table->vscData->setValue(value);
+    for (int value = 0; value <= Bar(table)->maximum(); ++value) {
+        Bar(table)->setValue(value);
         for (int index = 0; index < frmGreen::kRows; ++index) {
             const int id = 1001 + value + index;
-            const Distance_row& row = table->rows[static_cast<size_t>(index)];
-            QCOMPARE(row.lblID->text(), QString::number(id));
+            QCOMPARE(Cell(table, "lblID", index)->text(), QString::number(id));
             const bool danger = kDanger.count(id) > 0;
-            QVERIFY2(Shown(row.lblDanger) == danger, qPrintable(QStringLiteral("banner of %1").arg(id)));
+            const QLabel* banner = Cell(table, "lblDanger", index);
+            QVERIFY2(Shown(banner) == danger, qPrintable(QStringLiteral("banner of %1").arg(id)));
             if (danger)
-                QCOMPARE(row.lblDanger->text(),
+                QCOMPARE(banner->text(),
                          QStringLiteral("PELIGROSO: Cuando se derrama en el agua, vea la lista al final de esta tabla"));
-            for (int column = SIM; column < Value_count; ++column)
-                if (id != 1010 || column < LIM)
-                    QVERIFY2(Shown(row.values[column]) == !danger,
-                             qPrintable(QStringLiteral("value %1 of %2").arg(column).arg(id)));
+            for (int column = SIM; column < (id == 1010 ? LIM : Value_count); ++column)
+                QVERIFY2(Shown(Cell(table, "lblValue", index, column)) == !danger,
+                         qPrintable(QStringLiteral("value %1 of %2").arg(column).arg(id)));
         }
     }
 }
 
-void tst_frmGreen::last_page_ends_on_last_record()
+void tst_frmGreen::pages_end_on_the_last_record_data()
 {
-    test::Distances_program program(Green_rows(40, {}));
-    frmGreen* table = Open_table();
-    QVERIFY(Shown(table->vscData));
-    QCOMPARE(table->vscData->maximum(), 25);
-    QCOMPARE(table->vscData->pageStep(), 15);
-    table->vscData->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(table->rows[0].lblID->text(), QStringLiteral("1016"));
-    table->vscData->setValue(table->vscData->maximum());
-    QCOMPARE(table->rows[14].lblID->text(), QStringLiteral("1040"));
-    QCOMPARE(table->rows[14].values[SIM]->text(), QStringLiteral("1040.0"));
-    QCOMPARE(table->rows[14].lblMat->toolTip(), QStringLiteral("Material 40 "));
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("maximum");  // -1: no scroll bar
+    QTest::newRow("40 records") << 40 << 25;
+    QTest::newRow("4 records, one page") << 4 << -1;
 }
 
-void tst_frmGreen::short_table_has_no_scroll_bar()
+void tst_frmGreen::pages_end_on_the_last_record()
 {
-    test::Distances_program program(Green_rows(4, {1002}));
+    QFETCH(int, records);
+    QFETCH(int, maximum);
+    test::Distances_program program(Green_rows(records, {}));
     frmGreen* table = Open_table();
-    QVERIFY(!Shown(table->vscData));
-    QVERIFY(Shown(table->rows[1].lblDanger));
-    QCOMPARE(table->rows[3].lblID->text(), QStringLiteral("1004"));
-    for (int index = 4; index < frmGreen::kRows; ++index) {
-        const Distance_row& row = table->rows[static_cast<size_t>(index)];
-        QVERIFY(!Shown(row.lblID) && !Shown(row.lblMat) && !Shown(row.lblDanger));
-        for (QLabel* cell : row.values)
-            QVERIFY(!Shown(cell));
+    QCOMPARE(Shown(Bar(table)), maximum >= 0);
+    if (maximum >= 0) {
+        QCOMPARE(Bar(table)->maximum(), maximum);
+        QTest::keyClick(table, Qt::Key_PageDown);
+        QCOMPARE(Cell(table, "lblID", 0)->text(), QStringLiteral("1016"));
+        QTest::keyClick(table, Qt::Key_End);
+    }
+    const int last = std::min(records, frmGreen::kRows) - 1;
+    const QString id = QString::number(1000 + records);
+    QCOMPARE(Cell(table, "lblID", last)->text(), id);
+    QCOMPARE(Cell(table, "lblValue", last, SIM)->text(), id + QStringLiteral(".0"));
+    QCOMPARE(Cell(table, "lblMat", last)->toolTip(), QStringLiteral("Material %1 ").arg(records, 2, 10, QChar(u'0')));
+    // The lines under the last record stay empty.
+    for (int index = last + 1; index < frmGreen::kRows; ++index) {
+        QVERIFY(!Shown(Cell(table, "lblID", index)) && !Shown(Cell(table, "lblMat", index)));
+        for (int column = SIM; column < Value_count; ++column)
+            QVERIFY(!Shown(Cell(table, "lblValue", index, column)));
     }
 }
 
-void tst_frmGreen::table_3_gases_read_once_across_large_spill()
+// Table 3's gas (1010), a figure given in metric alone (1012), a name longer
+// than its place (1013), all on one page.
+void tst_frmGreen::odd_rows_read_as_the_book_prints_them()
 {
     test::Distances_program program(Table_rows());
     frmGreen* table = Open_table();
-    table->vscData->setValue(9);
-    const Distance_row& row = table->rows[0];
-    QCOMPARE(row.lblID->text(), QStringLiteral("1010"));
+    Bar(table)->setValue(9);
+    QCOMPARE(Cell(table, "lblID", 0)->text(), QStringLiteral("1010"));
     // The small spill keeps its figures; the large spill reads the book's
     // words once, across its six columns.
-    QCOMPARE(row.values[SPNM]->text(), QStringLiteral("(1010.5)"));
-    QVERIFY(Shown(row.values[SPNM]));
-    QVERIFY(!Shown(row.notes[0]));
-    QVERIFY(Shown(row.notes[1]));
-    QCOMPARE(row.notes[1]->text(), QStringLiteral("Consulte la Tabla 3"));
-    QCOMPARE(Span(row.notes[1], table), std::make_pair(Span(row.values[LIM], table).first,
-                                                        Span(row.values[LPNM], table).second));
+    QCOMPARE(Cell(table, "lblValue", 0, SPNM)->text(), QStringLiteral("(1010.5)"));
+    QVERIFY(Shown(Cell(table, "lblValue", 0, SPNM)));
+    QVERIFY(!Shown(Cell(table, "lblNote", 0, 0)));
+    const QLabel* note = Cell(table, "lblNote", 0, 1);
+    QVERIFY(Shown(note));
+    QCOMPARE(note->text(), QStringLiteral("Consulte la Tabla 3"));
+    QCOMPARE(Span(note, table),
+             std::make_pair(Span(Cell(table, "lblValue", 0, LIM), table).first,
+                            Span(Cell(table, "lblValue", 0, LPNM), table).second));
     for (int column = LIM; column < Value_count; ++column)
-        QVERIFY(!Shown(row.values[column]));
-    // The next row has figures in both groups again.
-    const Distance_row& next = table->rows[1];
-    QVERIFY(!Shown(next.notes[1]));
-    QVERIFY(Shown(next.values[LIM]));
-}
+        QVERIFY(!Shown(Cell(table, "lblValue", 0, column)));
+    QVERIFY(!Shown(Cell(table, "lblNote", 1, 1)));
+    QVERIFY(Shown(Cell(table, "lblValue", 1, LIM)));
 
-void tst_frmGreen::missing_imperial_value_shows_empty_parentheses()
-{
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    table->vscData->setValue(11);
-    const Distance_row& row = table->rows[0];
-    QCOMPARE(row.lblID->text(), QStringLiteral("1012"));
-    QCOMPARE(row.values[LPDK]->text(), QStringLiteral("1012.8"));
-    QCOMPARE(row.values[LPDM]->text(), QStringLiteral("()"));
-    QCOMPARE(row.values[LPNM]->text(), QStringLiteral("()"));
-    QCOMPARE(row.values[LIF]->text(), QStringLiteral("(1012.7)"));
-}
+    const QStringList metric_alone{Cell(table, "lblValue", 2, LPDK)->text(), Cell(table, "lblValue", 2, LPDM)->text(),
+                                   Cell(table, "lblValue", 2, LPNM)->text(), Cell(table, "lblValue", 2, LIF)->text()};
+    QCOMPARE(metric_alone, (QStringList{"1012.8", "()", "()", "(1012.7)"}));
 
-void tst_frmGreen::long_name_keeps_its_spill_condition()
-{
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    table->vscData->setValue(12);
-    const QLabel* name = table->rows[0].lblMat;
-    QCOMPARE(table->rows[0].lblID->text(), QStringLiteral("1013"));
+    const QLabel* name = Cell(table, "lblMat", 3);
     QVERIFY(name->text().startsWith(QStringLiteral("Chlorosulphonic acid")));
     QVERIFY(name->text().endsWith(QStringLiteral("(cuando es derramado sobre la tierra)")));
     QVERIFY(name->heightForWidth(name->width()) <= name->height());
@@ -272,42 +257,40 @@ void tst_frmGreen::banner_opens_water_list_of_its_material()
 {
     test::Distances_program program(Table_rows());
     frmGreen* table = Open_table();
-    table->vscData->setValue(15);
-    const Distance_row& row = table->rows[4];
-    QCOMPARE(row.lblID->text(), QStringLiteral("1020"));
-    QTest::mouseClick(row.lblDanger, Qt::LeftButton);
+    Bar(table)->setValue(15);
+    QCOMPARE(Cell(table, "lblID", 4)->text(), QStringLiteral("1020"));
+    QTest::mouseClick(Cell(table, "lblDanger", 4), Qt::LeftButton);
     QCOMPARE(Water_SQL, sql::Water_one_SQL(QStringLiteral("1020")));
     frmWater* water = Find_child<frmWater>();
     QVERIFY(water);
-    QCOMPARE(water->lblID[0]->text(), QStringLiteral("1020"));
-    QCOMPARE(water->txtMat[0]->text(), QStringLiteral("Material 20"));
-    QVERIFY(!Shown(water->vscData));
+    QCOMPARE(Child<QLabel>(water, "lblID", 0)->text(), QStringLiteral("1020"));
+    QCOMPARE(Child<QLineEdit>(water, "txtMat", 0)->text(), QStringLiteral("Material 20"));
+    QVERIFY(!Shown(Child(water, "vscData")));
     for (int index = 1; index < frmWater::kRows; ++index)
-        QVERIFY(!Shown(water->cmdGuide[static_cast<size_t>(index)]));
+        QVERIFY(!Shown(Child(water, "cmdGuide", index)));
 }
 
 void tst_frmGreen::headings_pop_up_with_left_button_only()
 {
     test::Distances_program program(Table_rows());
     frmGreen* table = Open_table();
-    Distances_heading* title = table->frmTitle;
-    QTest::mousePress(title->lblSmall, Qt::RightButton);
-    QVERIFY(!Shown(title->lblToolTip1));
-    QTest::mouseRelease(title->lblSmall, Qt::RightButton);
-    QTest::mousePress(title->lblLarge, Qt::LeftButton);
-    QVERIFY(Shown(title->lblToolTip2));
-    QVERIFY(title->lblToolTip2->text().startsWith(QStringLiteral("Muchos envases pequeños")));
-    QTest::mouseRelease(title->lblLarge, Qt::LeftButton);
-    QVERIFY(!Shown(title->lblToolTip2));
+    QTest::mousePress(Child(table, "lblSmall"), Qt::RightButton);
+    QVERIFY(!Shown(Child(table, "lblToolTip1")));
+    QTest::mouseRelease(Child(table, "lblSmall"), Qt::RightButton);
+    QTest::mousePress(Child(table, "lblLarge"), Qt::LeftButton);
+    QVERIFY(Shown(Child(table, "lblToolTip2")));
+    QVERIFY(Child<QLabel>(table, "lblToolTip2")->text().startsWith(QStringLiteral("Muchos envases pequeños")));
+    QTest::mouseRelease(Child(table, "lblLarge"), Qt::LeftButton);
+    QVERIFY(!Shown(Child(table, "lblToolTip2")));
 
-    QTest::mousePress(title->lblLProtect, Qt::LeftButton, {}, QPoint(10, 5));
-    QVERIFY(Shown(table->picToolTip4));
-    QVERIFY(!table->picToolTip4->pixmap().isNull());
+    const QLabel* diagram = Child<QLabel>(table, "picToolTip4");
+    QTest::mousePress(Child(table, "lblLProtect"), Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(Shown(diagram));
+    QVERIFY(!diagram->pixmap().isNull());
     // The diagram stays inside the rows' frame.
-    const QRect data(table->frmData->pos(), table->frmData->size());
-    QVERIFY(data.contains(table->picToolTip4->geometry()));
-    QTest::mouseRelease(title->lblLProtect, Qt::LeftButton);
-    QVERIFY(!Shown(table->picToolTip4));
+    QVERIFY(Child(table, "frmData")->geometry().contains(diagram->geometry()));
+    QTest::mouseRelease(Child(table, "lblLProtect"), Qt::LeftButton);
+    QVERIFY(!Shown(diagram));
 }
 
 QTEST_MAIN(tst_frmGreen)

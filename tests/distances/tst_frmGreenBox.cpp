@@ -3,6 +3,7 @@
 // headings alone; the box goes when the user turns to any other window, and
 // with the guide page that opened it.
 #include "Distances_program.h"
+#include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "app/General.h"
@@ -20,6 +21,8 @@
 #include <QtTest>
 
 using namespace vexo;
+using test::Child;
+using test::Shown;
 
 namespace {
 
@@ -47,9 +50,9 @@ frmGreenBox* Box_for(const QString& lookup)
     return Find_child<frmGreenBox>();
 }
 
-bool Shown(const QWidget* widget)
+QLabel* Cell(const frmGreenBox* box, const char* name, int column = -1)
 {
-    return widget->isVisibleTo(widget->window());
+    return column < 0 ? Child<QLabel>(box, name, 0) : Child<QLabel>(box, name, 0, column);
 }
 
 } // namespace
@@ -95,19 +98,15 @@ void tst_frmGreenBox::lookup_finds_its_row()
     frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, suffix));
     QVERIFY(box);
     QVERIFY(box->Found());
-    QCOMPARE(box->row.lblID->text(), id);
-    QCOMPARE(box->row.lblMat->text(), name + u' ' + suffix);
-    QCOMPARE(box->row.values[SPNK]->text(), night_km);
-    QVERIFY(Shown(box->row.values[SPNK]));
-    if (day_miles.isEmpty()) {
-        // Chlorine's large spill is in the book's Table 3.
-        QVERIFY(!Shown(box->row.values[LPDM]));
-        QCOMPARE(box->row.notes[1]->text(), QStringLiteral("Consulte la Tabla 3"));
-        QVERIFY(Shown(box->row.notes[1]));
-    } else {
-        QCOMPARE(box->row.values[LPDM]->text(), day_miles);
-        QVERIFY(!Shown(box->row.notes[1]));
-    }
+    QCOMPARE(Cell(box, "lblID")->text(), id);
+    QCOMPARE(Cell(box, "lblMat")->text(), name + u' ' + suffix);
+    QCOMPARE(Cell(box, "lblValue", SPNK)->text(), night_km);
+    QVERIFY(Shown(Cell(box, "lblValue", SPNK)));
+    // Chlorine's large spill is in the book's Table 3.
+    QCOMPARE(Shown(Cell(box, "lblNote", 1)), day_miles.isEmpty());
+    QCOMPARE(Shown(Cell(box, "lblValue", LPDM)), !day_miles.isEmpty());
+    QCOMPARE(Cell(box, day_miles.isEmpty() ? "lblNote" : "lblValue", day_miles.isEmpty() ? 1 : LPDM)->text(),
+             day_miles.isEmpty() ? QStringLiteral("Consulte la Tabla 3") : day_miles);
     QCOMPARE(box->windowTitle(), QStringLiteral("Tabla de distancias de aislamiento inicial y acción protectora"));
 }
 
@@ -120,12 +119,12 @@ void tst_frmGreenBox::lookup_that_finds_nothing_shows_headings_only()
         frmGreenBox* box = Box_for(lookup);
         QVERIFY(box);
         QVERIFY(!box->Found());
-        QCOMPARE(box->row.lblID->text(), QString());
-        QCOMPARE(box->row.lblMat->text(), QString());
-        for (QLabel* cell : box->row.values)
-            QVERIFY(!Shown(cell));
-        QVERIFY(Shown(box->frmTitle->lblSmall));
-        QCOMPARE(box->frmTitle->unit[SIM]->text(), QStringLiteral("Metros"));
+        QCOMPARE(Cell(box, "lblID")->text(), QString());
+        QCOMPARE(Cell(box, "lblMat")->text(), QString());
+        for (int column = SIM; column < Value_count; ++column)
+            QVERIFY(!Shown(Cell(box, "lblValue", column)));
+        QVERIFY(Shown(Child(box, "lblSmall")));
+        QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), QStringLiteral("Metros"));
     }
 }
 
@@ -142,8 +141,8 @@ void tst_frmGreenBox::guide_page_button_opens_the_box()
     QCOMPARE(Box_SQL, lookup);
     frmGreenBox* first = Find_child<frmGreenBox>();
     QVERIFY(first);
-    QCOMPARE(first->row.values[SIM]->text(), QStringLiteral("60"));
-    QCOMPARE(first->row.values[SIF]->text(), QStringLiteral("(200)"));
+    QCOMPARE(Cell(first, "lblValue", SIM)->text(), QStringLiteral("60"));
+    QCOMPARE(Cell(first, "lblValue", SIF)->text(), QStringLiteral("(200)"));
     // Pressed again: a fresh box replaces the one shown.
     QPointer<frmGreenBox> old = first;
     page->cmdIIPAD->click();
@@ -207,8 +206,9 @@ void tst_frmGreenBox::narrow_box_is_widened_back()
     QVERIFY(box->width() >= twips(9000));
     QCOMPARE(box->height(), tall);
     // The row fits under the headings, with the content's margin below.
-    QVERIFY(box->frmData->geometry().bottom() < box->height());
-    QVERIFY(box->row.lblMat->geometry().bottom() < box->frmData->height());
+    const QWidget* data = Child(box, "frmData");
+    QVERIFY(data->geometry().bottom() < box->height());
+    QVERIFY(Cell(box, "lblMat")->geometry().bottom() < data->height());
 }
 
 QTEST_MAIN(tst_frmGreenBox)

@@ -2,6 +2,7 @@
 // them, the page each opening starts at, the one-click links of the distances
 // table and box, and databases without the table or with it incomplete.
 #include "Distances_program.h"
+#include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "app/General.h"
@@ -23,6 +24,7 @@
 #include <QtTest>
 
 using namespace vexo;
+using test::Child;
 
 namespace {
 
@@ -80,20 +82,32 @@ QMap<QString, QList<QStringList>> Committed_rows()
 }
 
 // The page line that shows the gas's heading, or -1.
-int Heading_line(const frmTable3& table, const QString& id)
+int Heading_line(const frmTable3* table, const QString& id)
 {
-    for (int index = 0; index < frmTable3::kRows; ++index)
-        if (!table.lblBlock[index]->isHidden() && table.lblBlock[index]->text().contains(id + QStringLiteral("  ")))
+    for (int index = 0; index < frmTable3::kRows; ++index) {
+        const QLabel* block = Child<QLabel>(table, "lblBlock", index);
+        if (!block->isHidden() && block->text().contains(id + QStringLiteral("  ")))
             return index;
+    }
     return -1;
 }
 
-QStringList Line_cells(const frmTable3& table, int index)
+QString Value(const frmTable3* table, int line, int column)
 {
-    QStringList cells{table.lblContainer[index]->text()};
-    for (const QLabel* value : table.lblValue[index])
-        cells << value->text();
+    return Child<QLabel>(table, "lblValue", line, column)->text();
+}
+
+QStringList Line_cells(const frmTable3* table, int line)
+{
+    QStringList cells{Child<QLabel>(table, "lblContainer", line)->text()};
+    for (int column = 0; column < 14; ++column)
+        cells << Value(table, line, column);
     return cells;
+}
+
+QScrollBar* Bar(const frmTable3* table)
+{
+    return Child<QScrollBar>(table, "vscData");
 }
 
 } // namespace
@@ -129,14 +143,14 @@ void tst_frmTable3::opens_at_each_gas_with_its_cells()
     Open_table3(id);
     frmTable3* table = Find_child<frmTable3>();
     QVERIFY(table);
-    const int heading = Heading_line(*table, id);
+    const int heading = Heading_line(table, id);
     QVERIFY(heading >= 0);
     // At the top of the page, unless the gas is on the last page.
-    QVERIFY(heading == 0 || table->vscData->value() == table->vscData->maximum());
+    QVERIFY(heading == 0 || Bar(table)->value() == Bar(table)->maximum());
     QVERIFY(heading + expected.size() < frmTable3::kRows);
     for (qsizetype k = 0; k < expected.size(); ++k)
-        QCOMPARE(Line_cells(*table, heading + 1 + static_cast<int>(k)), expected[k]);
-    QCOMPARE(table->lblBlock[heading]->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(Line_cells(table, heading + 1 + static_cast<int>(k)), expected[k]);
+    QCOMPARE(Child<QLabel>(table, "lblBlock", heading)->palette().color(QPalette::Window), QColor(255, 255, 0));
 }
 
 void tst_frmTable3::keys_page_through_the_table()
@@ -147,16 +161,16 @@ void tst_frmTable3::keys_page_through_the_table()
     frmTable3* table = Find_child<frmTable3>();
     QVERIFY(table);
     // Six headings and 22 container lines.
-    QCOMPARE(table->vscData->maximum(), 28 - frmTable3::kRows);
-    QCOMPARE(Heading_line(*table, QStringLiteral("1005")), 0);
+    QCOMPARE(Bar(table)->maximum(), 28 - frmTable3::kRows);
+    QCOMPARE(Heading_line(table, QStringLiteral("1005")), 0);
     QTest::keyClick(table, Qt::Key_PageDown);
-    QCOMPARE(table->vscData->value(), table->vscData->maximum());
-    QCOMPARE(Heading_line(*table, QStringLiteral("1079")), frmTable3::kRows - 5);
-    QCOMPARE(table->lblValue[frmTable3::kRows - 4][2]->text(), QStringLiteral("11.0+"));
+    QCOMPARE(Bar(table)->value(), Bar(table)->maximum());
+    QCOMPARE(Heading_line(table, QStringLiteral("1079")), frmTable3::kRows - 5);
+    QCOMPARE(Value(table, frmTable3::kRows - 4, 2), QStringLiteral("11.0+"));
     QTest::keyClick(table, Qt::Key_Up);
-    QCOMPARE(table->vscData->value(), table->vscData->maximum() - 1);
+    QCOMPARE(Bar(table)->value(), Bar(table)->maximum() - 1);
     QTest::keyClick(table, Qt::Key_Home);
-    QCOMPARE(Heading_line(*table, QStringLiteral("1005")), 0);
+    QCOMPARE(Heading_line(table, QStringLiteral("1005")), 0);
 }
 
 void tst_frmTable3::each_table3_cell_opens_its_gas_data()
@@ -177,24 +191,25 @@ void tst_frmTable3::each_table3_cell_opens_its_gas()
     test::Distances_program program(Green_rows() + Table3_rows());
     const auto opened_at_gas = [&] {
         frmTable3* table = Find_child<frmTable3>();
-        const int heading = table ? Heading_line(*table, id) : -1;
-        return heading >= 0 && table->lblValue[heading + 1][8]->text() == night_low_km;
+        const int heading = table ? Heading_line(table, id) : -1;
+        return heading >= 0 && Value(table, heading + 1, 8) == night_low_km;
     };
 
     Open_distances_table();
     frmGreen* green = Find_child<frmGreen>();
     QVERIFY(green);
     int shown = 0;
-    for (Distance_row& row : green->rows) {
-        if (row.lblID->isHidden())
+    for (int row = 0; row < frmGreen::kRows; ++row) {
+        const QLabel* row_id = Child<QLabel>(green, "lblID", row);
+        if (row_id->isHidden())
             continue;
         // Only the rows that Table 1 sends to Table 3 carry the link.
-        const bool referred = row.lblID->text() != QLatin1String("1076");
-        QCOMPARE(row.cmdTable3->isVisibleTo(green), referred);
-        QVERIFY(!row.notes[1]->isVisibleTo(green));
+        const bool referred = row_id->text() != QLatin1String("1076");
+        QCOMPARE(test::Shown(Child(green, "cmdTable3", row)), referred);
+        QVERIFY(!test::Shown(Child(green, "lblNote", row, 1)));
         shown += referred;
-        if (row.lblID->text() == id)
-            row.cmdTable3->click();
+        if (row_id->text() == id)
+            Child<QPushButton>(green, "cmdTable3", row)->click();
     }
     QCOMPARE(shown, 3);
     QVERIFY(opened_at_gas());
@@ -204,8 +219,8 @@ void tst_frmTable3::each_table3_cell_opens_its_gas()
     Open_distances_box();
     frmGreenBox* box = Find_child<frmGreenBox>();
     QVERIFY(box);
-    QVERIFY(box->row.cmdTable3->isVisibleTo(box));
-    box->row.cmdTable3->click();
+    QVERIFY(test::Shown(Child(box, "cmdTable3", 0)));
+    Child<QPushButton>(box, "cmdTable3", 0)->click();
     QVERIFY(opened_at_gas());
 }
 
@@ -237,10 +252,11 @@ void tst_frmTable3::entries_follow_the_table()
 
     // Without the table, the cells say where the figures are, as the book does.
     Open_distances_table();
-    const Distance_row& row = Find_child<frmGreen>()->rows[0];
-    QCOMPARE(row.cmdTable3 && row.cmdTable3->isVisibleTo(row.lblID->window()), with_table);
-    QCOMPARE(row.notes[1]->isVisibleTo(row.lblID->window()), !with_table);
-    QCOMPARE(row.notes[1]->text(), QStringLiteral("Consulte la Tabla 3"));
+    const frmGreen* green = Find_child<frmGreen>();
+    const QPushButton* link = green->findChild<QPushButton*>(QStringLiteral("cmdTable3_0"));
+    QCOMPARE(link && test::Shown(link), with_table);
+    QCOMPARE(test::Shown(Child(green, "lblNote", 0, 1)), !with_table);
+    QCOMPARE(Child<QLabel>(green, "lblNote", 0, 1)->text(), QStringLiteral("Consulte la Tabla 3"));
     Open_table3(QStringLiteral("1017"));
     QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
 }

@@ -2,6 +2,7 @@
 // question choosing the distances row (every lookup it composes finds its
 // row), the summary and its warning, and the gases found in the index.
 #include "Distances_program.h"
+#include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "app/General.h"
@@ -21,6 +22,8 @@
 
 using namespace vexo;
 using platform::Answer;
+using test::Child;
+using test::Shown;
 
 namespace {
 
@@ -64,11 +67,6 @@ frmWater* Open_list()
     return Find_child<frmWater>();
 }
 
-bool Shown(const QWidget* widget)
-{
-    return widget->isVisibleTo(widget->window());
-}
-
 QStringList Summary_rows()
 {
     return test::Rows_of(QStringLiteral("SELECT ID, Name, High_green, Bold FROM Summary ORDER BY Key"),
@@ -92,7 +90,6 @@ private Q_SLOTS:
     void short_list_hides_rows_and_scroll_bar();
     void guide_button_data();
     void guide_button();
-    void warning_answered_yes_opens_summary();
     void gases_search_shows_exactly_their_index_entries();
     void default_database_lookups_find_their_rows();
 };
@@ -119,28 +116,29 @@ void tst_frmWater::rows_name_their_gases()
     test::Distances_program program(QString::fromUtf8(kRows));
     frmWater* water = Open_list();
     QVERIFY(water);
-    QCOMPARE(water->lblID[index]->text(), id);
-    QCOMPARE(Tag(water->lblID[index]), rit);
-    QCOMPARE(water->cmdGuide[index]->text(), QStringLiteral("139"));
-    QCOMPARE(water->cmdGuide[index]->toolTip(),
+    QCOMPARE(Child<QLabel>(water, "lblID", index)->text(), id);
+    QCOMPARE(Tag(Child<QLabel>(water, "lblID", index)), rit);
+    QCOMPARE(Child<QPushButton>(water, "cmdGuide", index)->text(), QStringLiteral("139"));
+    QCOMPARE(Child<QPushButton>(water, "cmdGuide", index)->toolTip(),
              QStringLiteral("Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)"));
     // The caption, whole in the tool tip (a button too narrow ends it in "…").
-    QCOMPARE(water->cmdProduct2[index]->toolTip(), gases);
-    QVERIFY(gases.startsWith(water->cmdProduct2[index]->text().chopped(1)));
+    QCOMPARE(Child<QPushButton>(water, "cmdProduct2", index)->toolTip(), gases);
+    QVERIFY(gases.startsWith(Child<QPushButton>(water, "cmdProduct2", index)->text().chopped(1)));
 }
 
 void tst_frmWater::short_list_hides_rows_and_scroll_bar()
 {
     test::Distances_program program(QString::fromUtf8(kRows));
     frmWater* water = Open_list();
-    QVERIFY(!Shown(water->vscData));
+    QVERIFY(!Shown(Child(water, "vscData")));
     for (int index = 3; index < frmWater::kRows; ++index)
-        QVERIFY(!Shown(water->cmdProduct2[index]) && !Shown(water->txtMat[index]));
-    QCOMPARE(water->lblTitle4->text(), QStringLiteral("Use esta lista solamente cuando el material sea derramado en agua."));
+        QVERIFY(!Shown(Child(water, "cmdProduct2", index)) && !Shown(Child(water, "txtMat", index)));
+    const QLabel* note = Child<QLabel>(water, "lblTitle4");
+    QCOMPARE(note->text(), QStringLiteral("Use esta lista solamente cuando el material sea derramado en agua."));
     // The note stands just under the last row.
-    const int last_row = water->cmdGuide[2]->mapTo(water, QPoint(0, water->cmdGuide[2]->height())).y();
-    QVERIFY(water->lblTitle4->y() > last_row);
-    QVERIFY(water->lblTitle4->y() - last_row < water->cmdGuide[2]->height() * 2);
+    const QWidget* last = Child(water, "cmdGuide", 2);
+    const int last_row = last->mapTo(water, QPoint(0, last->height())).y();
+    QVERIFY(note->y() > last_row && note->y() - last_row < last->height() * 2);
 }
 
 void tst_frmWater::guide_button_data()
@@ -184,10 +182,12 @@ void tst_frmWater::guide_button()
     test::Distances_program program(QString::fromUtf8(kRows));
     Install_distances_box();
     frmWater* water = Open_list();
-    program.ui.answers = {in_water ? Answer::Yes : Answer::No, Answer::No};
+    // The warning answered Yes (three gases) opens the summary as well.
+    const bool see_summary = index == 2;
+    program.ui.answers = {in_water ? Answer::Yes : Answer::No, see_summary ? Answer::Yes : Answer::No};
     Summary_empty = true;
-    water->txtMat[index]->clear(); // what the box shows does not count: the row does
-    water->cmdGuide[index]->click();
+    Child<QLineEdit>(water, "txtMat", index)->clear(); // what the box shows does not count: the row does
+    Child<QPushButton>(water, "cmdGuide", index)->click();
 
     QVERIFY(!program.ui.shown.isEmpty());
     QCOMPARE(program.ui.shown[0].text, QStringLiteral("El producto se derramó en el agua?"));
@@ -203,10 +203,11 @@ void tst_frmWater::guide_button()
     }
     QCOMPARE(Summary_rows(), summary);
     QVERIFY(!Summary_empty);
+    QCOMPARE(Find_child<frmSummary>() != nullptr, see_summary && in_water);
 
     frmGuidePage* page = Find_child<frmGuidePage>();
     QVERIFY(page);
-    const QString id = water->lblID[index]->text();
+    const QString id = Child<QLabel>(water, "lblID", index)->text();
     const QString name = summary.first().section(u'|', 1, 1);
     QCOMPARE(page->lblNameProduct->text(), name + QStringLiteral(", Número de identificación ") + id);
     QCOMPARE(Shown(page->cmdIIPAD), !suffix.isEmpty());
@@ -216,20 +217,11 @@ void tst_frmWater::guide_button()
     }
 }
 
-void tst_frmWater::warning_answered_yes_opens_summary()
-{
-    test::Distances_program program(QString::fromUtf8(kRows));
-    frmWater* water = Open_list();
-    program.ui.answers = {Answer::Yes, Answer::Yes};
-    water->cmdGuide[1]->click();
-    QVERIFY(Find_child<frmSummary>());
-}
-
 void tst_frmWater::gases_search_shows_exactly_their_index_entries()
 {
     test::Distances_program program(QString::fromUtf8(kRows));
     frmWater* water = Open_list();
-    water->cmdProduct2[2]->click();
+    Child<QPushButton>(water, "cmdProduct2", 2)->click();
     frmPages* pages = Find_child<frmPages>();
     QVERIFY(pages);
     QCOMPARE(pages->windowTitle(),
@@ -245,7 +237,7 @@ void tst_frmWater::gases_search_shows_exactly_their_index_entries()
 
     water = Find_child<frmWater>();
     QVERIFY(water);
-    water->cmdProduct2[0]->click();
+    Child<QPushButton>(water, "cmdProduct2", 0)->click();
     pages = Find_child<frmPages>();
     QCOMPARE(pages->lblID[0]->text(), QStringLiteral("1005"));
     QVERIFY(!Shown(pages->lblID[1]));
@@ -260,26 +252,28 @@ void tst_frmWater::default_database_lookups_find_their_rows()
     const int count = Water_records->RecordCount();
     QVERIFY(count > 15);
     int checked = 0;
+    QScrollBar* bar = Child<QScrollBar>(water, "vscData");
     QList<int> pages;
-    for (int value = 0; value < water->vscData->maximum(); value += frmWater::kRows)
+    for (int value = 0; value < bar->maximum(); value += frmWater::kRows)
         pages << value;
-    pages << water->vscData->maximum();
+    pages << bar->maximum();
     for (const int value : pages) {
-        water->vscData->setValue(value);
+        bar->setValue(value);
         for (int index = 0; index < frmWater::kRows; ++index) {
             for (const Answer answer : {Answer::No, Answer::Yes}) {
                 program->ui.answers = {answer, Answer::No};
-                water->cmdGuide[index]->click();
+                Child<QPushButton>(water, "cmdGuide", index)->click();
                 const frmGuidePage* page = Find_child<frmGuidePage>();
                 QVERIFY(page);
-                const QString what = water->lblID[index]->text() + u' ' + water->txtMat[index]->text();
-                if (answer == Answer::No && Tag(water->lblID[index]).isEmpty()) {
+                const QString name = Child<QLineEdit>(water, "txtMat", index)->text();
+                const QString what = Child<QLabel>(water, "lblID", index)->text() + u' ' + name;
+                if (answer == Answer::No && Tag(Child<QLabel>(water, "lblID", index)).isEmpty()) {
                     QVERIFY2(!Shown(page->cmdIIPAD), qPrintable(what));
                     continue;
                 }
                 const QString suffix = answer == Answer::Yes ? kIn_water : kOn_land;
                 QVERIFY2(Shown(page->cmdIIPAD), qPrintable(what));
-                QCOMPARE(Found_by(Tag(page->cmdIIPAD)), QStringList{water->txtMat[index]->text() + u' ' + suffix});
+                QCOMPARE(Found_by(Tag(page->cmdIIPAD)), QStringList{name + u' ' + suffix});
                 ++checked;
             }
         }

@@ -197,10 +197,10 @@ void tst_Spanish_names::guide_button()
     page->cmdIIPAD->click();
     const frmGreenBox* box = Find_child<frmGreenBox>();
     QVERIFY(box && box->Found());
-    QCOMPARE(box->row.lblID->text(), id);
-    QCOMPARE(box->row.lblMat->text(), distances);
+    QCOMPARE(box->findChild<QLabel*>("lblID_0")->text(), id);
+    QCOMPARE(box->findChild<QLabel*>("lblMat_0")->text(), distances);
     for (int column = SIM; column <= SPNM; ++column)
-        QCOMPARE(box->row.values[column]->text(), small[column]);
+        QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblValue_0_%1").arg(column))->text(), small[column]);
 }
 
 QTEST_MAIN(tst_Spanish_names)

@@ -78,10 +78,8 @@ private Q_SLOTS:
     void block_look_by_sentence_code();
     void bold_words_print_in_their_weight();
     void blocks_print_in_page_order();
-    void every_sheet_has_the_header_and_its_own_number();
-    void page_without_product_has_no_product_line();
-    void distances_page_only_with_the_distances_button_data();
-    void distances_page_only_with_the_distances_button();
+    void sheets_data();
+    void sheets();
     void distances_are_written_as_sentences();
     void table3_rows_follow_the_large_spill();
     void distance_pair_data();
@@ -238,65 +236,50 @@ void tst_Guide_page_print::blocks_print_in_page_order()
     QVERIFY(printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
 }
 
-// Page numbers run on from the guide sheets into the distances sheet.
-void tst_Guide_page_print::every_sheet_has_the_header_and_its_own_number()
+void tst_Guide_page_print::sheets_data()
 {
-    auto page = Open_page(true, true);
+    QTest::addColumn<bool>("product");
+    QTest::addColumn<bool>("distances");
+    QTest::addColumn<QList<int>>("rules");  // per sheet: header, footer, border, headings
+    QTest::newRow("opened from the chooser") << false << false << QList<int>{8, 6};
+    QTest::newRow("a product without distances") << true << false << QList<int>{8, 6};
+    // The distances sheet has a rule under its title and under each spill section.
+    QTest::newRow("a product with distances") << true << true << QList<int>{8, 6, 9};
+}
+
+// Every sheet has the header, with the product line when there is a product,
+// and its own number, running on from the guide sheets into the distances
+// sheet, which only a page with a distances button prints.
+void tst_Guide_page_print::sheets()
+{
+    QFETCH(bool, product);
+    QFETCH(bool, distances);
+    QFETCH(QList<int>, rules);
+    auto page = Open_page(product, distances);
     Print(*page);
-    QCOMPARE(journal_.sheets, 3);
+    QVERIFY(journal_.ended);
+    QCOMPARE(journal_.sheets, rules.size());
+    QCOMPARE(Header_bottom, product ? 560.0 : 320.0);
     for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
         const QList<Printed> texts = journal_.texts(sheet);
         QCOMPARE(texts[0].text, QStringLiteral("GUÍA 124   GASES TÓXICOS Y/O CORROSIVOS"));
         QCOMPARE(texts[0].size, 16.0);
-        QCOMPARE(texts[1].text,
-                 QStringLiteral("Cloro, Número de identificación 1017 (cuando es derramado en el agua)"));
-        QCOMPARE(texts[1].size, 12.0);
-        QCOMPARE(texts[1].y, 320.0);
+        if (product || sheet == 1) {
+            QCOMPARE(texts[1].text, product ? QStringLiteral("Cloro, Número de identificación 1017 (cuando es "
+                                                             "derramado en el agua)")
+                                            : QStringLiteral("PELIGROS POTENCIALES"));
+            QCOMPARE(texts[1].y, product ? 320.0 : 330.0 + 10 + 240);
+        }
         const QStringList words = journal_.words(sheet);
         QCOMPARE(words.filter(QRegularExpression(QStringLiteral("^Página "))),
                  QStringList{QStringLiteral("Página %1").arg(sheet)});
         QCOMPARE(words.count(QStringLiteral("MARDOVI VEXO")), 1);
-        // Header rule, footer rule and four border lines; the first sheet has
-        // two headings under rules, the distances sheet a rule under its
-        // title and one under each spill section.
-        QCOMPARE(journal_.lines(sheet).size(), sheet == 1 ? 8 : sheet == 2 ? 6 : 9);
+        QCOMPARE(journal_.lines(sheet).size(), rules[sheet - 1]);
     }
-}
-
-void tst_Guide_page_print::page_without_product_has_no_product_line()
-{
-    auto page = Open_page(false, false);
-    Print(*page);
-    QCOMPARE(Header_bottom, 320.0);
-    const QList<Printed> texts = journal_.texts(1);
-    QCOMPARE(texts[1].text, QStringLiteral("PELIGROS POTENCIALES"));
-    QCOMPARE(texts[1].y, 330.0 + 10 + 240);
-}
-
-void tst_Guide_page_print::distances_page_only_with_the_distances_button_data()
-{
-    QTest::addColumn<bool>("product");
-    QTest::addColumn<bool>("distances");
-    QTest::addColumn<int>("sheets");
-    QTest::newRow("opened from the chooser") << false << false << 2;
-    QTest::newRow("a product without distances") << true << false << 2;
-    QTest::newRow("a product with distances") << true << true << 3;
-}
-
-void tst_Guide_page_print::distances_page_only_with_the_distances_button()
-{
-    QFETCH(bool, product);
-    QFETCH(bool, distances);
-    QFETCH(int, sheets);
-    auto page = Open_page(product, distances);
-    Print(*page);
-    QVERIFY(journal_.ended);
-    QCOMPARE(journal_.sheets, sheets);
     const QStringList all = journal_.all_texts();
     QCOMPARE(all.contains(QStringLiteral("Distancias de aislamiento inicial y acción protectora")), distances);
     QCOMPARE(all.contains(QStringLiteral("DERRAMES PEQUEÑOS")), distances);
 }
-
 void tst_Guide_page_print::distances_are_written_as_sentences()
 {
     auto page = Open_page(true, true);

@@ -34,12 +34,10 @@ class tst_Printer_code : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void page_starts_with_header_and_rule();
-    void product_line_makes_the_header_taller();
+    void header_data();
+    void header();
     void wrap_data();
     void wrap();
-    void wrapped_lines_stack_one_line_apart();
-    void long_spanish_sentence_wraps_at_blanks();
     void page_breaks_before_the_reserve_data();
     void page_breaks_before_the_reserve();
     void a_block_can_break_between_its_lines();
@@ -83,44 +81,45 @@ QStringList tst_Printer_code::Body(int sheet) const
     return out;
 }
 
-void tst_Printer_code::page_starts_with_header_and_rule()
+void tst_Printer_code::header_data()
 {
-    Start();
-    const QList<Printed> texts = journal_.texts(1);
-    QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts[0].text, QStringLiteral("GUÍA 124   GASES TÓXICOS"));
-    QCOMPARE(texts[0].x, 0.0);
-    QCOMPARE(texts[0].y, 0.0);
-    QCOMPARE(texts[0].size, 16.0);
-    QVERIFY(texts[0].bold);
-    QCOMPARE(Header_bottom, 320.0);
-    const QList<Printed> lines = journal_.lines(1);
-    QCOMPARE(lines.size(), 1);
-    QCOMPARE(QList<double>({lines[0].x, lines[0].y, lines[0].x2, lines[0].y2}), QList<double>({0, 320, kWidth, 320}));
-    QCOMPARE(surface_->CurrentY, 330.0);
-}
-
-void tst_Printer_code::product_line_makes_the_header_taller()
-{
+    QTest::addColumn<double>("width");
+    QTest::addColumn<bool>("product");
+    QTest::addColumn<QStringList>("lines");  // as printed, the header's 16 pt line first
+    QTest::addColumn<double>("bottom");
+    const QString guide = QStringLiteral("GUÍA 124   GASES TÓXICOS");
+    QTest::newRow("no product line") << kWidth << false << QStringList{guide} << 320.0;
     // 58 characters of product line with its qualifier: wrapped in the header
     // when the sheet is narrower, without any page check.
-    const QString product = QStringLiteral("Cloro, Número de identificación 1017");
-    Start({QStringLiteral("GUÍA 124"), QStringLiteral("GASES TÓXICOS"), true, product,
-           QStringLiteral("(cuando es derramado)")});
-    QCOMPARE(journal_.words(1), QStringList({QStringLiteral("GUÍA 124   GASES TÓXICOS"),
-                                             product + QStringLiteral(" (cuando es derramado)")}));
-    const Printed line = journal_.texts(1)[1];
-    QCOMPARE(line.y, 320.0);
-    QCOMPARE(line.size, 12.0);
-    QVERIFY(line.bold);
-    QCOMPARE(Header_bottom, 560.0);
+    QTest::newRow("product line") << kWidth << true
+                                  << QStringList{guide, "Cloro, Número de identificación 1017 (cuando es derramado)"}
+                                  << 560.0;
+    QTest::newRow("product line, 39 characters fit")
+        << 4800.0 << true
+        << QStringList{guide, "Cloro, Número de identificación 1017 ", "(cuando es derramado) "} << 800.0;
+}
 
-    init();
-    surface_ = std::make_unique<test::Recording_surface>(journal_, 4800, kHeight);  // 39 characters fit
-    Start({QStringLiteral("GUÍA 124"), QStringLiteral("GASES"), true, product, QStringLiteral("(cuando es derramado)")});
-    QCOMPARE(journal_.words(1).mid(1), QStringList({QStringLiteral("Cloro, Número de identificación 1017 "),
-                                                    QStringLiteral("(cuando es derramado) ")}));
-    QCOMPARE(Header_bottom, 800.0);
+void tst_Printer_code::header()
+{
+    QFETCH(double, width);
+    QFETCH(bool, product);
+    QFETCH(QStringList, lines);
+    QFETCH(double, bottom);
+    surface_ = std::make_unique<test::Recording_surface>(journal_, width, kHeight);
+    Start({QStringLiteral("GUÍA 124"), QStringLiteral("GASES TÓXICOS"), product,
+           QStringLiteral("Cloro, Número de identificación 1017"), QStringLiteral("(cuando es derramado)")});
+    QCOMPARE(journal_.words(1), lines);
+    const QList<Printed> texts = journal_.texts(1);
+    QCOMPARE(QList<double>({texts[0].x, texts[0].y, texts[0].size}), QList<double>({0, 0, 16}));
+    QVERIFY(texts[0].bold);
+    if (product)
+        QCOMPARE(QList<double>({texts[1].y, texts[1].size, double(texts[1].bold)}), QList<double>({320, 12, 1}));
+    QCOMPARE(Header_bottom, bottom);
+    // The rule under the header, and the body starting 10 twips below it.
+    const QList<Printed> rules = journal_.lines(1);
+    QCOMPARE(rules.size(), 1);
+    QCOMPARE(QList<double>({rules[0].x, rules[0].y, rules[0].x2, rules[0].y2}), QList<double>({0, bottom, width, bottom}));
+    QCOMPARE(surface_->CurrentY, bottom + 10);
 }
 
 void tst_Printer_code::wrap_data()
@@ -145,6 +144,12 @@ void tst_Printer_code::wrap_data()
         << QStringList{QStringLiteral("Use "), Repeat(u'A', 79), Repeat(u'A', 21) + u' '};
     QTest::newRow("a word that fills the line exactly")
         << Repeat(u'A', 79) + QStringLiteral(" más") << QStringList{Repeat(u'A', 79), QStringLiteral("más ")};
+    QTest::newRow("a long Spanish paragraph wraps at blanks") << QStringLiteral(
+        "Los recipientes pueden explotar cuando se calientan; los cilindros rotos pueden proyectarse "
+        "violentamente. Muchos gases son más pesados que el aire y se dispersan a lo largo del suelo, "
+        "acumulándose en áreas bajas o confinadas (alcantarillas, sótanos, tanques). Los vapores pueden "
+        "viajar hacia una fuente de encendido y provocar un retroceso de la llama al punto de origen.")
+                                                              << QStringList();
 }
 
 void tst_Printer_code::wrap()
@@ -152,46 +157,22 @@ void tst_Printer_code::wrap()
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     Printer_code& engine = Start();
+    const QString given = text;
     engine.Print_wrapped(text);
-    QCOMPARE(Body(1), lines);
-    QCOMPARE(text, lines.last());  // the argument ends as the last piece
-}
-
-void tst_Printer_code::wrapped_lines_stack_one_line_apart()
-{
-    Printer_code& engine = Start();
-    QString text = Repeat(u'a', 60) + u' ' + Repeat(u'b', 70) + u' ' + Repeat(u'c', 10);
-    engine.Print_wrapped(text);
-    QList<double> ys, xs;
-    for (const Printed& p : journal_.texts(1).mid(1)) {
-        ys << p.y;
-        xs << p.x;
+    const QStringList body = Body(1);
+    if (!lines.isEmpty())
+        QCOMPARE(body, lines);
+    // Every word printed whole and in order, no line wider than the sheet,
+    // each a line below the last from the left edge.
+    QCOMPARE(body.join(QString()).remove(u' '), QString(given).remove(u' '));
+    const QList<Printed> printed = journal_.texts(1).mid(1);
+    for (qsizetype k = 0; k < printed.size(); ++k) {
+        QVERIFY2(printed[k].text.size() <= 79 && !printed[k].text.endsWith(QStringLiteral("  ")),
+                 qPrintable(printed[k].text));
+        QCOMPARE(QList<double>({printed[k].x, printed[k].y}), QList<double>({0, 330.0 + 240 * k}));
     }
-    QCOMPARE(ys, QList<double>({330, 570, 810}));
-    QCOMPARE(xs, QList<double>({0, 0, 0}));
-    QCOMPARE(surface_->CurrentY, 1050.0);
-    QCOMPARE(surface_->CurrentX, 0.0);
-}
-
-void tst_Printer_code::long_spanish_sentence_wraps_at_blanks()
-{
-    const QString sentence = QStringLiteral(
-        "Los recipientes pueden explotar cuando se calientan; los cilindros rotos pueden proyectarse "
-        "violentamente. Muchos gases son más pesados que el aire y se dispersan a lo largo del suelo, "
-        "acumulándose en áreas bajas o confinadas (alcantarillas, sótanos, tanques). Los vapores pueden "
-        "viajar hacia una fuente de encendido y provocar un retroceso de la llama al punto de origen. "
-        "Mantenga alejado al personal que no sea necesario; aísle el área de peligro y niegue la entrada.");
-    Printer_code& engine = Start();
-    QString text = sentence;
-    engine.Print_wrapped(text);
-    const QStringList lines = Body(1);
-    QVERIFY(lines.size() >= 6);
-    for (const QString& line : lines) {
-        QVERIFY2(line.size() <= 79, qPrintable(line));
-        QVERIFY2(line.endsWith(u' ') && !line.endsWith(QStringLiteral("  ")), qPrintable(line));
-    }
-    // Every word printed whole and in order: the lines end at the blanks.
-    QCOMPARE(lines.join(QString()), sentence + u' ');
+    QCOMPARE(surface_->CurrentY, 330.0 + 240 * body.size());
+    QCOMPARE(text, body.last());  // the argument ends as the last piece
 }
 
 void tst_Printer_code::page_breaks_before_the_reserve_data()

@@ -1,6 +1,7 @@
 // The summary report over a small index: what each collected product looks
 // like, paging, deleting and clearing, and its guide buttons' distances.
 #include "lookup/Lookup_fixture.h"
+#include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "guides/Guide_page.h"
@@ -21,24 +22,44 @@
 #include <QtTest>
 
 using namespace vexo;
+using test::Child;
 
 namespace {
 
 // "name|guide|marks|bold|green" of each row shown.
 QStringList Rows(const frmSummary* summary)
 {
+    const auto shown_text = [summary](const char* name, int i) {
+        const QLabel* label = Child<QLabel>(summary, name, i);
+        return label->isHidden() ? QString() : label->text();
+    };
     QStringList rows;
     for (int i = 0; i < frmSummary::kRows; ++i) {
-        if (summary->txtMat[i]->isHidden())
+        const QLineEdit* name = Child<QLineEdit>(summary, "txtMat", i);
+        if (name->isHidden())
             continue;
-        const QString marks = (summary->lblDWRM[i]->isHidden() ? QString() : summary->lblDWRM[i]->text()) + u' '
-                            + (summary->lblTIH[i]->isHidden() ? QString() : summary->lblTIH[i]->text());
-        rows << QStringList{summary->txtMat[i]->text(), summary->cmdGuide[i]->text(), marks.trimmed(),
-                            summary->txtMat[i]->font().bold() ? "bold" : "regular",
-                            Background(summary->lblID[i]) == Green_highlight ? "green" : "white"}
+        rows << QStringList{name->text(), Child<QPushButton>(summary, "cmdGuide", i)->text(),
+                            (shown_text("lblDWRM", i) + u' ' + shown_text("lblTIH", i)).trimmed(),
+                            name->font().bold() ? "bold" : "regular",
+                            Background(Child<QLabel>(summary, "lblID", i)) == Green_highlight ? "green" : "white"}
                     .join(u'|');
     }
     return rows;
+}
+
+QScrollBar* Bar(const frmSummary* summary)
+{
+    return Child<QScrollBar>(summary, "vscData");
+}
+
+void Click(const frmSummary* summary, const char* button, int row = -1)
+{
+    (row < 0 ? Child<QAbstractButton>(summary, button) : Child<QAbstractButton>(summary, button, row))->click();
+}
+
+int Stored_rows()
+{
+    return Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount();
 }
 
 frmSummary* Open()
@@ -68,13 +89,11 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void each_product_with_its_guide_marks_and_type();
-    void a_short_summary_has_no_scroll_bar();
-    void more_than_a_page_scrolls_and_coming_back_shows_the_store_now();
+    void coming_back_shows_the_store_now();
     void a_tick_never_moves_to_another_product_data();
     void a_tick_never_moves_to_another_product();
-    void deleting_selected_rows();
-    void deleting_every_row_closes_the_window();
-    void clearing_asks_first();
+    void deleting_and_clearing_data();
+    void deleting_and_clearing();
     void guide_button_hands_over_the_distances_data();
     void guide_button_hands_over_the_distances();
     void index_buttons_open_the_indexes();
@@ -112,39 +131,52 @@ void tst_frmSummary::each_product_with_its_guide_marks_and_type()
                                 "formaldehyde SOLUTION|128P||bold|white",
                                 "Sarin|153|Q/B RIT|bold|white",
                             }));
-    QCOMPARE(summary->cmdGuide[0]->toolTip(), QStringLiteral("SUSTANCIAS QUE REACCIONAN CON AGUA"));
-    QVERIFY(!summary->cmdDeleteItem->isEnabled());
+    QCOMPARE(Child<QPushButton>(summary, "cmdGuide", 0)->toolTip(), QStringLiteral("SUSTANCIAS QUE REACCIONAN CON AGUA"));
+    QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
 
     // The summary on paper: both buttons ask about the guide pages, then for
     // the printer or the file (both cancelled here).
-    QCOMPARE(summary->cmdPrintSummary->text(), QStringLiteral("Im&primir resumen"));
-    QCOMPARE(summary->cmdSavePdf->text(), QStringLiteral("&Guardar como PDF"));
+    QCOMPARE(Child<QPushButton>(summary, "cmdPrintSummary")->text(), QStringLiteral("Im&primir resumen"));
+    QCOMPARE(Child<QPushButton>(summary, "cmdSavePdf")->text(), QStringLiteral("&Guardar como PDF"));
     int printers_asked = 0;
     platform::Install_printer_chooser([&](const QString&) {
         ++printers_asked;
         return nullptr;
     });
-    summary->cmdPrintSummary->click();
-    summary->cmdSavePdf->click();
+    Click(summary, "cmdPrintSummary");
+    Click(summary, "cmdSavePdf");
     platform::Install_printer_chooser({});
     QCOMPARE(world_->ui.shown.size(), 2);
     QCOMPARE(printers_asked, 1);
     QCOMPARE(world_->ui.proposed.size(), 1);
 }
 
-void tst_frmSummary::a_short_summary_has_no_scroll_bar()
+void tst_frmSummary::coming_back_shows_the_store_now()
 {
     Collect(3);
-    frmSummary* three = Open();
-    QVERIFY(three->vscData->isHidden());
-    const int short_height = three->frmData->height();
-    QCOMPARE(three->frmDelete->y(), three->frmData->geometry().bottom() + 1 + twips(15));
-
+    frmSummary* summary = Open();
+    const QFrame* data = Child<QFrame>(summary, "frmData");
+    QVERIFY(Bar(summary)->isHidden());
+    const int short_height = data->height();
+    QCOMPARE(Child<QFrame>(summary, "frmDelete")->y(), data->geometry().bottom() + 1 + twips(15));
+    // A full page needs no scroll bar yet: the rows' frame grows to hold it.
     Collect(12);
-    three->Form_Activate();
-    QCOMPARE(Rows(three).size(), 15);
-    QVERIFY(three->vscData->isHidden());
-    QVERIFY(three->frmData->height() > short_height);
+    summary->Form_Activate();
+    QCOMPARE(Rows(summary).size(), 15);
+    QVERIFY(Bar(summary)->isHidden());
+    QVERIFY(data->height() > short_height);
+    // Past a page: scrolled away, then back to the window, it starts at the top.
+    Collect(1);
+    summary->Form_Activate();
+    QVERIFY(!Bar(summary)->isHidden());
+    Bar(summary)->setValue(1);
+    Add_to_summary("Xylenes", "1307", "0", "1");
+    summary->Form_Activate();
+    QCOMPARE(Bar(summary)->value(), 0);
+    QCOMPARE(Bar(summary)->maximum(), 2);
+    QCOMPARE(Rows(summary).first(), QStringLiteral("Methanol|128||bold|white"));
+    Bar(summary)->setValue(2);
+    QCOMPARE(Rows(summary).last(), QStringLiteral("Xylenes|128||bold|white"));
 }
 
 void tst_frmSummary::a_tick_never_moves_to_another_product_data()
@@ -160,70 +192,61 @@ void tst_frmSummary::a_tick_never_moves_to_another_product()
     Collect(17);
     Add_to_summary("Xylenes", "1307", "0", "1");
     frmSummary* summary = Open();
-    summary->vscData->setValue(summary->vscData->maximum());
-    summary->chkDelete[14]->click();
-    QVERIFY(summary->cmdDeleteItem->isEnabled());
+    Bar(summary)->setValue(Bar(summary)->maximum());
+    Click(summary, "chkDelete", 14);
+    QVERIFY(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
     if (come_back)
         summary->Form_Activate();  // a guide page was opened in between
     else
-        summary->vscData->setValue(1);
-    for (const QCheckBox* box : summary->chkDelete)
+        Bar(summary)->setValue(1);
+    for (const QCheckBox* box : summary->findChildren<QCheckBox*>())
         QVERIFY(!box->isChecked());
-    QVERIFY(!summary->cmdDeleteItem->isEnabled());
-    summary->cmdDeleteItem->click();
-    QCOMPARE(Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount(), 18);
+    QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
+    Click(summary, "cmdDeleteItem");
+    QCOMPARE(Stored_rows(), 18);
 }
 
-void tst_frmSummary::deleting_selected_rows()
+void tst_frmSummary::deleting_and_clearing_data()
 {
+    QTest::addColumn<QList<int>>("ticks");  // rows clicked in turn; "clear" when empty
+    QTest::addColumn<bool>("yes");          // the answer to the clearing question
+    QTest::addColumn<QStringList>("left");  // empty: the window closes, the summary is empty
+    const QStringList all{"Chlorine|124|RIT|bold|white", "O'Brien's mix|128||bold|white",
+                          "Shell 5\" caliber|128||bold|white"};
+    QTest::newRow("ticked rows, one ticked twice") << QList<int>{1, 2, 2, 2} << false << all.mid(0, 1);
+    QTest::newRow("every row") << QList<int>{0, 1, 2} << false << QStringList();
+    QTest::newRow("clearing answered No") << QList<int>{} << false << all;
+    QTest::newRow("clearing answered Yes") << QList<int>{} << true << QStringList();
+}
+
+void tst_frmSummary::deleting_and_clearing()
+{
+    QFETCH(QList<int>, ticks);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, left);
     Add_to_summary("Chlorine", "1017", "0", "1");
     Add_to_summary("O'Brien's mix", "1111", "0", "1");
     Add_to_summary("Shell 5\" caliber", "2222", "0", "1");
     frmSummary* summary = Open();
-    summary->chkDelete[1]->click();
-    summary->chkDelete[2]->click();
-    summary->chkDelete[2]->click();
-    QVERIFY(summary->cmdDeleteItem->isEnabled());
-    summary->chkDelete[2]->click();
-    summary->cmdDeleteItem->click();
-    QCOMPARE(Rows(summary), QStringList{"Chlorine|124|RIT|bold|white"});
-    QVERIFY(!summary->chkDelete[0]->isChecked());
-    QVERIFY(!Summary_empty);
-    QVERIFY(!Closed());
-}
-
-void tst_frmSummary::deleting_every_row_closes_the_window()
-{
-    Add_to_summary("Chlorine", "1017", "0", "1");
-    Add_to_summary("Chlorine", "1017", "0", "1");
-    frmSummary* summary = Open();
-    summary->chkDelete[0]->click();
-    summary->chkDelete[1]->click();
-    summary->cmdDeleteItem->click();
-    QVERIFY(Summary_empty);
-    QVERIFY(Closed());
+    for (int row : ticks)
+        Click(summary, "chkDelete", row);
+    QCOMPARE(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled(), !ticks.isEmpty());
+    world_->ui.answers = {yes ? platform::Answer::Yes : platform::Answer::No};
+    Click(summary, ticks.isEmpty() ? "cmdClearSum" : "cmdDeleteItem");
+    if (ticks.isEmpty()) {
+        QCOMPARE(world_->ui.texts(), QStringList{"Estas seguro que quieres borrar todos los productos del Resúmen?"});
+        QCOMPARE(world_->ui.shown.first().buttons, platform::Buttons::YesNo);
+    }
+    QCOMPARE(Stored_rows(), left.size());
+    QCOMPARE(Summary_empty, left.isEmpty());
+    QCOMPARE(Closed(), left.isEmpty());
+    if (!left.isEmpty()) {
+        QCOMPARE(Rows(summary), left);
+        QVERIFY(!Child<QCheckBox>(summary, "chkDelete", 0)->isChecked());
+    }
     // The index pages then offer no summary.
     Open_index_by_number();
-    QVERIFY(!Find_child<frmPages>()->cmdReport->isEnabled());
-}
-
-void tst_frmSummary::clearing_asks_first()
-{
-    Collect(2);
-    frmSummary* summary = Open();
-    world_->ui.answers = {platform::Answer::No};
-    summary->cmdClearSum->click();
-    QCOMPARE(world_->ui.texts(),
-             QStringList{"Estas seguro que quieres borrar todos los productos del Resúmen?"});
-    QCOMPARE(world_->ui.shown.first().buttons, platform::Buttons::YesNo);
-    QCOMPARE(Rows(summary).size(), 2);
-    QVERIFY(!Summary_empty);
-
-    world_->ui.answers = {platform::Answer::Yes};
-    summary->cmdClearSum->click();
-    QVERIFY(Summary_empty);
-    QVERIFY(Closed());
-    QCOMPARE(Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount(), 0);
+    QCOMPARE(Find_child<frmPages>()->cmdReport->isEnabled(), !left.isEmpty());
 }
 
 void tst_frmSummary::guide_button_hands_over_the_distances_data()
@@ -253,13 +276,13 @@ void tst_frmSummary::guide_button_hands_over_the_distances()
     QFETCH(QString, distances);
     Add_to_summary(name, id, green, "1");
     frmSummary* summary = Open();
-    summary->txtMat[0]->clear(); // what the box shows does not count: the row does
-    summary->cmdGuide[0]->click();
+    Child<QLineEdit>(summary, "txtMat", 0)->clear(); // what the box shows does not count: the row does
+    Click(summary, "cmdGuide", 0);
     frmGuidePage* page = Find_child<frmGuidePage>();
     QVERIFY(page);
     QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
     // Nothing more is collected from here.
-    QCOMPARE(Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount(), 1);
+    QCOMPARE(Stored_rows(), 1);
     if (distances.isEmpty()) {
         QCOMPARE(Tag(page->cmdIIPAD), QString());
         return;
@@ -270,31 +293,16 @@ void tst_frmSummary::guide_button_hands_over_the_distances()
     QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
 }
 
-void tst_frmSummary::more_than_a_page_scrolls_and_coming_back_shows_the_store_now()
-{
-    Collect(16);
-    frmSummary* summary = Open();
-    QVERIFY(!summary->vscData->isHidden());
-    summary->vscData->setValue(1);
-    Add_to_summary("Xylenes", "1307", "0", "1");
-    summary->Form_Activate();
-    QCOMPARE(summary->vscData->value(), 0);
-    QCOMPARE(summary->vscData->maximum(), 2);
-    QCOMPARE(Rows(summary).first(), QStringLiteral("Methanol|128||bold|white"));
-    summary->vscData->setValue(2);
-    QCOMPARE(Rows(summary).last(), QStringLiteral("Xylenes|128||bold|white"));
-    QCOMPARE(Rows(summary).size(), 15);
-}
 
 void tst_frmSummary::index_buttons_open_the_indexes()
 {
     Collect(1);
     frmSummary* summary = Open();
-    summary->cmdChemWeap->click();
+    Click(summary, "cmdChemWeap");
     QCOMPARE(Find_child<frmPages>()->windowTitle(), QStringLiteral("Indice de Arma Quimica"));
-    summary->cmdMaterial->click();
+    Click(summary, "cmdMaterial");
     QCOMPARE(Find_child<frmPages>()->windowTitle(), QStringLiteral("Indice alfabético"));
-    summary->cmdIDNumber->click();
+    Click(summary, "cmdIDNumber");
     QCOMPARE(Find_child<frmPages>()->windowTitle(), QStringLiteral("Indice numérico"));
     QVERIFY(Find_child<frmSummary>());
 }
