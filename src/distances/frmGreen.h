@@ -48,7 +48,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,12 +62,6 @@ private:
     Data_panels panels;
     std::array<Distance_row, kRows> rows;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void Form_Resize();
     Distance_grid grid_;
     int row_height_ = 0;

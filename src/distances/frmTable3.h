@@ -46,7 +46,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Tests find these by object name: "vscData", "lblBlock_3", "lblValue_3_0"….
@@ -67,11 +66,6 @@ private:
     std::array<QLabel*, kRows> lblContainer{};
     std::array<std::array<QLabel*, kLarge_spill_values>, kRows> lblValue{};
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-
-private:
     void Form_Resize();
     int Column_left(int column) const;
 

@@ -13,6 +13,7 @@
 #include "summary/frmSummary.h"
 #include "support/Fixture.h"
 #include "support/Loaded_program.h"
+#include "support/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,20 +83,20 @@ Paged_window Window_named(const QString& name)
                 [] { return Find_child<frmPages>()->lblID[0]->text(); }};
     if (name == QLatin1String("distances table"))
         return {&Open_distances_table, [](const QString&) -> QWidget* { return Find_child<frmGreen>(); },
-                [] { return Find_child<frmGreen>()->rows[0].lblID->text(); }};
+                [] { return test::Child<QLabel>(Find_child<frmGreen>(), "lblID", 0)->text(); }};
     if (name == QLatin1String("water list"))
         return {&Open_water_list,
                 [](const QString& place) -> QWidget* {
                     auto* w = Find_child<frmWater>();
-                    return place == QLatin1String("name") ? static_cast<QWidget*>(w->txtMat[0]) : w;
+                    return place == QLatin1String("name") ? test::Child(w, "txtMat", 0) : w;
                 },
-                [] { return Find_child<frmWater>()->lblID[0]->text(); }};
+                [] { return test::Child<QLabel>(Find_child<frmWater>(), "lblID", 0)->text(); }};
     return {&Open_summary,
             [](const QString& place) -> QWidget* {
                 auto* w = Find_child<frmSummary>();
-                return place == QLatin1String("name") ? static_cast<QWidget*>(w->txtMat[0]) : w;
+                return place == QLatin1String("name") ? test::Child(w, "txtMat", 0) : w;
             },
-            [] { return Find_child<frmSummary>()->lblID[0]->text(); }};
+            [] { return test::Child<QLabel>(Find_child<frmSummary>(), "lblID", 0)->text(); }};
 }
 
 QWidget* Active_window()

@@ -235,9 +235,9 @@ private Q_SLOTS:
         pages->cmdGuide[Show_entry(pages, "1754", "Chlorosulfonic acid")]->click();
         frmSummary* summary = Find_child<frmSummary>();
         QVERIFY(summary);
-        QCOMPARE(summary->txtMat[0]->text(), QStringLiteral("Chlorosulfonic acid"));
-        QVERIFY(!summary->txtMat[2]->isHidden());
-        QVERIFY(summary->txtMat[3]->isHidden());
+        QCOMPARE(summary->findChild<QLineEdit*>("txtMat_0")->text(), QStringLiteral("Chlorosulfonic acid"));
+        QVERIFY(!summary->findChild<QLineEdit*>("txtMat_2")->isHidden());
+        QVERIFY(summary->findChild<QLineEdit*>("txtMat_3")->isHidden());
     }
 
     void the_same_row_twice_is_stored_twice()
