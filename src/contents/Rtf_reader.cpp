@@ -469,6 +469,9 @@ void Reader::Text_character(QChar c)
         // Cells of a row read as columns: a tab between them, none after the last.
         cell_ended_ = false;
         Text_character(QChar(u'\t'));
+        // The tab that passed a limit is the last character read.
+        if (full())
+            return;
     }
     if (!state().same_characters(run_state_)) {
         Flush();
