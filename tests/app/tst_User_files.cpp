@@ -19,19 +19,6 @@ namespace {
 
 const QString kGiveUp = QStringLiteral("Este programa no podrá  funcionar sin una base de datos válida.");
 
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 // A database as the builder leaves it, with a data version and `extra` rows.
 void Make_stamped(const QString& path, int version, const QString& extra = {})
 {
@@ -133,17 +120,17 @@ void tst_User_files::where_the_files_are()
     const QString database = Installed();
     Make_stamped(database, 3);
     if (layout == "ini beside")
-        Write(QDir(Bin()).filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n");
+        test::Write_file(QDir(Bin()).filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n");
     const QStringList before = QDir(Bin()).entryList(QDir::Files);
     QVERIFY(Load());
     QVERIFY(ui_->shown.isEmpty());
     const QString expected = per_user ? User("guide2ks.mdb") : database;
     QCOMPARE(Ini_file_path, per_user ? User("vexo.ini") : QDir(Bin()).filePath("vexo.ini"));
-    QCOMPARE(Read(Ini_file_path), "[base de datos]\r\nGRENA=" + expected.toUtf8() + "\r\n");
+    QCOMPARE(test::Read_file(Ini_file_path), "[base de datos]\r\nGRENA=" + expected.toUtf8() + "\r\n");
     QCOMPARE(Main_database->path(), expected);
     QCOMPARE(QFileInfo::exists(User("guide2ks.mdb")), per_user);
     if (per_user)
-        QCOMPARE(Read(User("guide2ks.mdb")), Read(database));
+        QCOMPARE(test::Read_file(User("guide2ks.mdb")), test::Read_file(database));
     QCOMPARE(QDir(Bin()).entryList(QDir::Files), before);
 }
 
@@ -166,7 +153,7 @@ void tst_User_files::the_user_copy_follows_a_newer_installed_database()
     QVERIFY(QDir().mkpath(user_));
     const QString summary = "INSERT INTO Summary VALUES (4, '1017', 'Chlorine', 0, 1), (9, '1203', 'Gasoline', 1, 0);";
     Make_stamped(User("guide2ks.mdb"), copy, summary);
-    const QByteArray before = Read(User("guide2ks.mdb"));
+    const QByteArray before = test::Read_file(User("guide2ks.mdb"));
 
     QVERIFY(Load());
     QVERIFY(ui_->shown.isEmpty());
@@ -178,7 +165,7 @@ void tst_User_files::the_user_copy_follows_a_newer_installed_database()
              updated ? QStringList{"Nuevo"} : QStringList{});
     QCOMPARE(data_version::Read(User("guide2ks.mdb")), std::max(installed, copy));
     if (!updated)
-        QCOMPARE(Read(User("guide2ks.mdb")), before);
+        QCOMPARE(test::Read_file(User("guide2ks.mdb")), before);
 }
 
 void tst_User_files::a_damaged_user_copy_is_reported_data()
@@ -199,15 +186,15 @@ void tst_User_files::a_damaged_user_copy_is_reported()
     QVERIFY(QDir().mkpath(user_));
     const QString copy = User("guide2ks.mdb");
     if (damage == "bytes") {
-        Write(copy, QByteArray(4096, 'x'));
+        test::Write_file(copy, QByteArray(4096, 'x'));
     } else {
         Make_stamped(copy, 2);
         Database::Open(copy)->Execute_native(damage);
     }
-    const QByteArray before = Read(copy);
+    const QByteArray before = test::Read_file(copy);
     QVERIFY(!Load());
     QCOMPARE(ui_->texts(), (QStringList{QString(message).replace("%1", copy), kGiveUp}));
-    QCOMPARE(Read(copy), before);
+    QCOMPARE(test::Read_file(copy), before);
 }
 
 void tst_User_files::the_builder_stamps_the_data_version_data()
@@ -229,7 +216,7 @@ void tst_User_files::the_builder_stamps_the_data_version()
     for (const QString& name : committed.entryList({"*.csv"}, QDir::Files))
         QVERIFY(QFile::copy(committed.filePath(name), QDir(sources).filePath(name)));
     if (!version_file.isEmpty())
-        Write(QDir(sources).filePath(data_version::kSource_file), version_file);
+        test::Write_file(QDir(sources).filePath(data_version::kSource_file), version_file);
     const QString output = root_->filePath("built.mdb");
     const QString error = Build_database(sources, output);
     if (stamped < 0) {

@@ -20,19 +20,6 @@ const QString kUnknownFormat = QStringLiteral("Base de datos desconocida '%1'. P
 const QString kNotValid = QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida.");
 const QString kGiveUp = QStringLiteral("Este programa no podrá  funcionar sin una base de datos válida.");
 
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 } // namespace
 
 class tst_frmMain_database : public QObject {
@@ -63,7 +50,7 @@ class tst_frmMain_database : public QObject {
 
     void Write_ini(const QString& path)
     {
-        Write(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
+        test::Write_file(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
     }
 
 private Q_SLOTS:
@@ -117,7 +104,7 @@ private Q_SLOTS:
         else if (ini == "folder")
             QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
         else
-            Write(dir_->filePath("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
+            test::Write_file(dir_->filePath("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
         ui_->files << good;
         QCOMPARE(Load(), !database.isEmpty());
         QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", dir_->path()));
@@ -132,7 +119,7 @@ private Q_SLOTS:
         if (!messages.isEmpty())
             QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
         if (!messages.isEmpty() || ini.isNull())
-            QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + Database_path.toUtf8() + "\r\n");
+            QCOMPARE(test::Read_file(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + Database_path.toUtf8() + "\r\n");
     }
 
     void unusable_files_data()
@@ -166,7 +153,7 @@ private Q_SLOTS:
         if (kind == "no folder") {
             path = dir_->filePath("no/such/folder/bad.mdb");
         } else if (kind == "text") {
-            Write(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
+            test::Write_file(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
         } else if (kind != "missing") {
             Good_database("bad.mdb");
             Database::Open(path)->Execute_native(kind);
@@ -181,7 +168,7 @@ private Q_SLOTS:
         const bool beep = message != kNotValid;
         QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
         QCOMPARE(ui_->beeps, beep ? 1 : 0);
-        QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");
+        QCOMPARE(test::Read_file(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");
         QCOMPARE(Main_database->path(), good);
     }
 
@@ -199,13 +186,13 @@ private Q_SLOTS:
         // A text file is chosen, refused, and the user then gives up: the ini
         // file already names the refused file.
         const QString text = dir_->filePath("notes.mdb");
-        Write(text, QByteArray("texto\n").repeated(500));
+        test::Write_file(text, QByteArray("texto\n").repeated(500));
         Write_ini(dir_->filePath("missing.mdb"));
         ui_->files << text;
         QVERIFY(!Load());
         QCOMPARE(ui_->texts(), QStringList({kNotFound.arg(dir_->filePath("missing.mdb")), kUnknownFormat.arg(text), kGiveUp}));
         QCOMPARE(ui_->beeps, 2);
-        QCOMPARE(Read(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + text.toUtf8() + "\r\n");
+        QCOMPARE(test::Read_file(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + text.toUtf8() + "\r\n");
     }
 
     void summary_rows_decide_summary_empty()
@@ -252,7 +239,7 @@ private Q_SLOTS:
         const QString ini = ini_there ? dir_->filePath("vexo.ini") : own.filePath("vexo.ini");
         const QString database = ini_there ? chosen : own.filePath("guide2ks.mdb");
         QCOMPARE(Ini_file_path, ini);
-        QCOMPARE(Read(ini), "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n");
+        QCOMPARE(test::Read_file(ini), "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n");
         QCOMPARE(Main_database->path(), database);
         // Nothing was made beside the program.
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include <unistd.h>
 
@@ -54,6 +55,19 @@ void Open_to_everyone(const QString& path)
 {
     const bool folder = QFileInfo(path).isDir();
     QFile::setPermissions(path, folder ? QFileDevice::Permissions(0x7777) : QFileDevice::Permissions(0x6666));
+}
+
+QByteArray Read_file(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write_file(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 } // namespace vexo::test

@@ -1,6 +1,7 @@
 // Small databases made by a test from SQL text, so each test shows its data.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace vexo::test {
@@ -27,6 +28,11 @@ public:
 private:
     bool switched_ = false;
 };
+
+// A file's bytes, empty when it cannot be read.
+QByteArray Read_file(const QString& path);
+// Writes `bytes` as the whole file; fails the test when it cannot.
+void Write_file(const QString& path, const QByteArray& bytes);
 
 // Gives everyone rights to `path` (0777, or 0666 for a file).
 void Open_to_everyone(const QString& path);
