@@ -4,6 +4,7 @@
 #include "data/Database_builder.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
+#include "support/Fixture.h"
 
 #include <QtTest>
 
@@ -15,13 +16,6 @@ const QByteArray kLarge_spills_header =
     "Key,Block,ID,Name_of_material,Container,Isolate_meters,Isolate_feets,Day_low_km,Day_low_miles,"
     "Day_moderate_km,Day_moderate_miles,Day_high_km,Day_high_miles,Night_low_km,Night_low_miles,"
     "Night_moderate_km,Night_moderate_miles,Night_high_km,Night_high_miles\n";
-
-void Write(const QString& path, const QByteArray& text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
 
 } // namespace
 
@@ -48,24 +42,24 @@ void tst_Database_builder::init()
 
 void tst_Database_builder::Write_good_sources()
 {
-    Write(dir_->filePath("Yellow.csv"),
+    test::Write_file(dir_->filePath("Yellow.csv"),
           "ID,Name_of_material,Guide_Number,Yellow_Key,Blue_Key,PIH,Water_reactive,Chemical_Warfare,Polymerization,"
           "Supp_text\n"
           "1017,Chlorine,124,1,2,1,,,,\n"
           "1005,\"Ammonia, anhydrous\",125,0,1,1,,,,\n"
           "2222,\"Shell 5\"\" caliber\",128,3,3,,,,,\n");
-    Write(dir_->filePath("Green.csv"),
+    test::Write_file(dir_->filePath("Green.csv"),
           "ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,SP_Protect_Day_km,SP_Protect_Day_miles,"
           "SP_Protect_Night_km,SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,LP_Protect_Day_km,"
           "LP_Protect_Day_miles,LP_Protect_Night_km,LP_Protect_Night_miles\n"
           "1017,Chlorine ,60,200,0.3,0.2,1.1,0.7,500,1500,3.0,1.9,7.9,4.9\n");
-    Write(dir_->filePath("Water.csv"),
+    test::Write_file(dir_->filePath("Water.csv"),
           "ID,First_product,First_ID,First_name_search,Second_product,Second_ID,Second_name_search,Third_product,"
           "Third_ID,Third_name_search\n"
           "1754,Cloruro de hidrógeno (HCl),1050,Hydrogen chloride,,,,,,\n");
-    Write(dir_->filePath("Sentences.csv"),
+    test::Write_file(dir_->filePath("Sentences.csv"),
           "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n5,CORROSIVOS,2\n");
-    Write(dir_->filePath("Guides_pages.csv"),
+    test::Write_file(dir_->filePath("Guides_pages.csv"),
           "Key,Guide_page,Sentences_key\n1,124,1\n2,124,2\n3,124,3\n4,128,4\n5,125,5\n");
 }
 
@@ -86,7 +80,7 @@ void tst_Database_builder::builds_a_database_the_program_can_query()
     QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
     // Large_spills.csv is optional too: without it the table is not made.
     QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset(sql::Large_spills_SQL()));
-    Write(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,"
+    test::Write_file(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,"
                                               "1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
     QCOMPARE(Build_database(dir_->path(), dir_->filePath("with_spills.mdb")), QString());
     auto with_spills = Database::Open(dir_->filePath("with_spills.mdb"));
@@ -135,7 +129,7 @@ void tst_Database_builder::refuses_bad_sources()
     QFETCH(QString, file);
     QFETCH(QByteArray, text);
     QFETCH(QString, message);
-    Write(dir_->filePath(file), text);
+    test::Write_file(dir_->filePath(file), text);
     QCOMPARE(Build_database(dir_->path(), dir_->filePath("out.mdb")), message);
     QVERIFY(!QFile::exists(dir_->filePath("out.mdb")));
 }
@@ -163,9 +157,9 @@ void tst_Database_builder::touches_nothing_but_the_output()
     // succeeds and one that fails.
     const QString out = dir_->filePath("out.mdb");
     for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
-        Write(dir_->filePath(beside), "mine");
+        test::Write_file(dir_->filePath(beside), "mine");
     QCOMPARE(Build_database(dir_->path(), out), QString());
-    Write(dir_->filePath("Water.csv"), "ID\n");
+    test::Write_file(dir_->filePath("Water.csv"), "ID\n");
     QVERIFY(!Build_database(dir_->path(), out).isEmpty());
     for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"}) {
         QFile f(dir_->filePath(beside));
