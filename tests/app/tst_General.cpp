@@ -129,8 +129,8 @@ void tst_General::first_start_shows_the_whole_welcome_page()
     }
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(window.mdiArea->viewport()->rect().contains(welcome->geometry()));
-    QVERIFY(!window.mdiArea->verticalScrollBar()->isVisible());
+    QVERIFY(window.Work_area()->viewport()->rect().contains(welcome->geometry()));
+    QVERIFY(!window.Work_area()->verticalScrollBar()->isVisible());
     QVERIFY(window.findChild<QLineEdit*>("txtLookup")->isVisible());
 
     window.Save_placement();
@@ -189,13 +189,16 @@ void tst_General::yes_ends_the_program()
 void tst_General::splash_shows_version_and_platform()
 {
     frmSplash splash;
-    QCOMPARE(splash.lblVersion->text(), QStringLiteral("Versión 2.00"));
-    QCOMPARE(splash.lblPlatform->text(), QStringLiteral("Windows 95/NT"));
-    QCOMPARE(splash.imgSplash->pos(), QPoint(0, 0));
-    QCOMPARE(splash.width(), splash.imgSplash->width() + twips(100));
-    QCOMPARE(splash.height(), splash.imgSplash->height() + twips(100));
-    QCOMPARE(splash.lblVersion->geometry().right(), splash.imgSplash->geometry().right());
-    QCOMPARE(splash.lblPlatform->geometry().right(), splash.imgSplash->geometry().right());
+    const auto* version = splash.findChild<QLabel*>(QStringLiteral("lblVersion"));
+    const auto* platform = splash.findChild<QLabel*>(QStringLiteral("lblPlatform"));
+    const auto* picture = splash.findChild<QLabel*>(QStringLiteral("imgSplash"));
+    QCOMPARE(version->text(), QStringLiteral("Versión 2.00"));
+    QCOMPARE(platform->text(), QStringLiteral("Windows 95/NT"));
+    QCOMPARE(picture->pos(), QPoint(0, 0));
+    QCOMPARE(splash.width(), picture->width() + twips(100));
+    QCOMPARE(splash.height(), picture->height() + twips(100));
+    QCOMPARE(version->geometry().right(), picture->geometry().right());
+    QCOMPARE(platform->geometry().right(), picture->geometry().right());
 }
 
 QTEST_MAIN(tst_General)

@@ -96,7 +96,7 @@ void tst_frmPlacard::init()
 
 void tst_frmPlacard::cleanup()
 {
-    Main_form->mdiArea->closeAllSubWindows();
+    Work_area()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ui_.reset();
 }
@@ -191,7 +191,7 @@ void tst_frmPlacard::each_chart_shows_only_its_pictures()
         Load_placards();
     void (*routines[])() = {Load_placards, Load_road_trailers, Load_rail_cars};
     routines[chart]();
-    QCOMPARE(Main_form->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(Work_area()->subWindowList().size(), 1);
     QCOMPARE(Chart()->windowTitle(), caption);
     for (int i = kFirst_picture; i <= kLast_picture; ++i) {
         if (i == kUnused_picture)

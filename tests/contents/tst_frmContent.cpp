@@ -93,14 +93,16 @@ void tst_frmContent::init()
 
 void tst_frmContent::cleanup()
 {
-    Main_form->mdiArea->closeAllSubWindows();
+    Work_area()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ui_.reset();
 }
 
 frmContent* tst_frmContent::Open_contents()
 {
-    return Reopen_child<frmContent>();
+    // As the main window opens it, so its entries reach the main window's sections.
+    Main_form->Open_section(Section::Contents);
+    return Find_child<frmContent>();
 }
 
 void tst_frmContent::Click(frmContent* contents, int index)
@@ -148,7 +150,7 @@ void tst_frmContent::documents_open_with_their_titles()
     // One document at a time, and the contents stay.
     Click(contents, index);
     int viewers = 0;
-    for (QMdiSubWindow* sub : Main_form->mdiArea->subWindowList())
+    for (QMdiSubWindow* sub : Work_area()->subWindowList())
         viewers += qobject_cast<frmText1*>(sub->widget()) ? 1 : 0;
     QCOMPARE(viewers, 1);
     QVERIFY(Find_child<frmContent>());
@@ -175,7 +177,7 @@ void tst_frmContent::headings_do_nothing_and_give_no_feedback()
     QTest::mousePress(heading, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(heading->palette().color(QPalette::Window), before.color(QPalette::Window));
     QTest::mouseRelease(heading, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(Main_form->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(Work_area()->subWindowList().size(), 1);
     QVERIFY(opened_.isEmpty());
     QVERIFY(ui_->shown.isEmpty());
 }

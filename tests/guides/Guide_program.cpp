@@ -41,7 +41,7 @@ void Guide_program::Start(const QString& path)
 
 Guide_program::~Guide_program()
 {
-    qDeleteAll(main_->mdiArea->subWindowList());
+    qDeleteAll(main_->Work_area()->subWindowList());
     Main_form = nullptr;
     main_.reset();
     Main_database.reset();

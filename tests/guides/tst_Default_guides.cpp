@@ -4,6 +4,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "guides/Guide_page.h"

@@ -5,6 +5,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 
@@ -253,7 +254,7 @@ void tst_Guide_page::a_second_guide_replaces_the_first()
     Open_guide_page("128");
     Open_guide_page("124");
     int pages = 0;
-    for (const QMdiSubWindow* frame : Main_form->mdiArea->subWindowList())
+    for (const QMdiSubWindow* frame : Work_area()->subWindowList())
         pages += qobject_cast<frmGuidePage*>(frame->widget()) != nullptr;
     QCOMPARE(pages, 1);
     QCOMPARE(Find_child<frmGuidePage>()->lblGuide->text(), QStringLiteral("GUÍA 124"));
@@ -263,7 +264,7 @@ void tst_Guide_page::opener_is_given_back_its_input()
 {
     auto* opener = new QWidget;
     Show_child(opener);
-    Main_form->mdiArea->setActiveSubWindow(Main_form->mdiArea->subWindowList().first());
+    Work_area()->setActiveSubWindow(Work_area()->subWindowList().first());
     for (const QString code : {"150", "124"}) {
         Open_guide_page(code);
         QVERIFY(opener->isEnabled());

@@ -4,6 +4,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuide.h"
@@ -103,7 +104,7 @@ void tst_frmGuide::opening_composes_the_guide_list()
     // Opening again replaces the chooser.
     Open_guide_chooser();
     int choosers = 0;
-    for (const QMdiSubWindow* frame : Main_form->mdiArea->subWindowList())
+    for (const QMdiSubWindow* frame : Work_area()->subWindowList())
         choosers += qobject_cast<frmGuide*>(frame->widget()) != nullptr;
     QCOMPARE(choosers, 1);
 }

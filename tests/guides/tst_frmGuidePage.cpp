@@ -5,6 +5,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Twips.h"
