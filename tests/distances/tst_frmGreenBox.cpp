@@ -175,7 +175,7 @@ void tst_frmGreenBox::box_goes_when_the_user_turns_away()
     QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
     QVERIFY(box);
     QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
-    QWidget other(Main_form, Qt::Tool);
+    QWidget other(Main_window(), Qt::Tool);
     switch (turn) {
     case 0:
         Work_area()->setActiveSubWindow(Child_frame<frmGuidePage>());
