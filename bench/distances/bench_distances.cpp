@@ -112,7 +112,7 @@ int main(int argc, char** argv)
     }
     if (scale == 1)
         out << "\nTargets " << (met ? "all met" : "MISSED") << "\n";
-    qDeleteAll(Main_form->mdiArea->subWindowList());
+    qDeleteAll(Work_area()->subWindowList());
     Green_records.reset();
     Water_records.reset();
     Main_database.reset();

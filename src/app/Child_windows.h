@@ -4,9 +4,6 @@
 // exists at most once and always shows the database as it is now.
 #pragma once
 
-#include "app/General.h"
-#include "app/frmMain.h"
-
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -14,13 +11,20 @@
 
 namespace vexo {
 
+// What a child window may know of the main window: its work area, and the
+// main window itself as the owner of a dialog. Null before the main window
+// exists and after it is gone.
+QMdiArea* Work_area();
+QWidget* Main_window();
+
 // The frame of a child window, found by the kind of its content.
 template <class Window>
 QMdiSubWindow* Child_frame()
 {
-    if (!Main_form)
+    QMdiArea* area = Work_area();
+    if (!area)
         return nullptr;
-    for (QMdiSubWindow* sub : Main_form->mdiArea->subWindowList())
+    for (QMdiSubWindow* sub : area->subWindowList())
         if (qobject_cast<Window*>(sub->widget()))
             return sub;
     return nullptr;

@@ -29,10 +29,10 @@ bool First_start()
 
 bool Fit_first_start(frmMain& window, QSize page, const QRect& available)
 {
-    const int frame = 2 * window.mdiArea->frameWidth();
-    const QSize needed(std::max(page.width() + frame, window.tbToolBar->sizeHint().width()),
-                       page.height() + frame + window.menuBar()->sizeHint().height()
-                           + window.tbToolBar->sizeHint().height());
+    const int frame = 2 * window.Work_area()->frameWidth();
+    const QSize toolbar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"))->sizeHint();
+    const QSize needed(std::max(page.width() + frame, toolbar.width()),
+                       page.height() + frame + window.menuBar()->sizeHint().height() + toolbar.height());
     const QSize most(static_cast<int>(std::ceil(available.width() * 0.8)),
                      static_cast<int>(std::ceil(available.height() * 0.8)));
     const QSize size = needed.expandedTo(most);

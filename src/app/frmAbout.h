@@ -22,6 +22,13 @@ public:
     // The programs looked for, in order of preference.
     static QStringList Sysinfo_programs();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Insert_Text_Language();
+    void Form_Resize();
+
     QLabel* ImgGuide;
     QLabel* lblTitle;
     QLabel* lblVersion;
@@ -34,13 +41,6 @@ public:
     QLabel* lblDisclaimer;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void Insert_Text_Language();
-    void Form_Resize();
 };
 
 } // namespace vexo

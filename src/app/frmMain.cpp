@@ -90,12 +90,13 @@ const Toolbar_button kButtons[] = {
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent)
-    , mdiArea(new QMdiArea(this))
-    , tbToolBar(new QToolBar(this))
     , imlIcons(Make_image_list(16))
     , imlIconsL(Make_image_list(32))
+    , mdiArea(new QMdiArea(this))
+    , tbToolBar(new QToolBar(this))
 {
     setCentralWidget(mdiArea);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setBackground(QColor(128, 128, 128));
     // A child larger than the work area (the welcome page on a small main
     // window) can still be reached.
@@ -302,7 +303,7 @@ void frmMain::Load()
     }
     Toolbar_small();
     Enable_built_commands();
-    QMdiSubWindow* welcome = Show_child(new frmWelcome);
+    QMdiSubWindow* welcome = Open_welcome();
     if (first_start && screen()) {
         // The distances box, the widest window of a first lookup, fits whole too.
         const int frame = welcome->width() - welcome->widget()->width();

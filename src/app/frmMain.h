@@ -3,6 +3,8 @@
 // the child windows and asks before the program ends.
 #pragma once
 
+#include "app/Section.h"
+
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
@@ -18,7 +20,7 @@ class QToolBar;
 
 namespace vexo {
 
-class frmWelcome;
+struct Command;
 
 // The pictures of the toolbar at one size; indices start at 1, and both
 // lists hold the same pictures at the same indices.
@@ -26,22 +28,6 @@ struct Image_list {
     QSize size;
     QList<QIcon> images;
     QIcon image(int index) const { return images.value(index - 1); }
-};
-
-// The sections of the reference that the View menu, the toolbar and the
-// welcome page open.
-enum class Section {
-    Index_by_number,
-    Index_by_name,
-    Chemical_agents,
-    Guides,
-    Placards,
-    Road_trailers,
-    Rail_cars,
-    Distances_table,
-    Water_list,
-    Contents,
-    Summary,
 };
 
 // How each window behind a section is (re)built once the globals are set.
@@ -86,6 +72,7 @@ public:
     // Enables each command whose window exists; see Window_openers.
     void Enable_built_commands();
     bool Section_built(Section section) const;
+    QList<Section> Built_sections() const;
     // Sets the globals the section's window reads and rebuilds the window.
     void Open_section(Section section);
 
@@ -94,6 +81,9 @@ public:
     void Cut();
     void Copy();
     void Paste();
+    // The summary printed or saved, when it holds products.
+    void Print_summary();
+    void Save_summary();
     void Toolbar_small();
     void Toolbar_large();
     void Show_welcome();
@@ -103,13 +93,43 @@ public:
 
     // A toolbar button by its key, or nullptr.
     QAction* Button(const QString& key) const;
+    // Where the child windows live.
+    QMdiArea* Work_area() const { return mdiArea; }
+
+    Image_list imlIcons;
+    Image_list imlIconsL;
+    Window_openers openers;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Build_menus();
+    void Build_toolbar();
+    void Connect_commands();
+    void Apply_image_list(const Image_list& list);
+    // A command of the table, with the busy pointer where its row asks for
+    // it; `opener` is the welcome page when one of its buttons was pressed.
+    void Run(const Command& command, unsigned from, QWidget* opener = nullptr);
+    // The welcome page, built and hooked to the commands.
+    QMdiSubWindow* Open_welcome();
+    // The table of contents asks for its sections through the frame.
+    void Hook_contents();
+    void tbToolBar_ButtonClick(QAction* button);
+    void mnuView_Click();
+    // The summary can be printed or saved only while it holds products.
+    void mnuFile_Click();
+    void mnuWindow_Click();
+    void mnuHelpAbout_Click();
+    void Child_activated(QMdiSubWindow* window);
+    QList<QMdiSubWindow*> Arranged_windows() const;
+
+    QList<QAction*> window_list_; // the Window menu's entries for the open child windows
 
     QMdiArea* mdiArea;
     QToolBar* tbToolBar;
     QList<QAction*> tbButtons; // the toolbar's 22 buttons, separators included
-    Image_list imlIcons;
-    Image_list imlIconsL;
-    Window_openers openers;
 
     QMenu* mnuFile;
     QAction* mnuFileExit;
@@ -149,28 +169,6 @@ public:
     QAction* mnuWindowArrangeIcons;
     QMenu* mnuHelp;
     QAction* mnuHelpAbout;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void Build_menus();
-    void Build_toolbar();
-    void Connect_commands();
-    void Apply_image_list(const Image_list& list);
-    // Menu and toolbar commands show the hourglass while the window is built.
-    void Open_with_hourglass(Section section);
-    void tbToolBar_ButtonClick(QAction* button);
-    void mnuView_Click();
-    // The summary can be printed or saved only while it holds products.
-    void mnuFile_Click();
-    void mnuWindow_Click();
-    void mnuHelpAbout_Click();
-    void Child_activated(QMdiSubWindow* window);
-    QList<QMdiSubWindow*> Arranged_windows() const;
-
-    QList<QAction*> window_list_; // the Window menu's entries for the open child windows
 };
 
 // Installs the openers of the windows the program has; the one list to

@@ -4,7 +4,9 @@
 #include "app/frmMain.h"
 
 #include "app/Child_windows.h"
+#include "app/Commands.h"
 #include "app/General.h"
+#include "app/Guarded.h"
 #include "app/frmAbout.h"
 #include "app/frmWelcome.h"
 #include "charts/frmPlacard.h"
@@ -17,6 +19,7 @@
 #include "guides/frmGuide.h"
 #include "lookup/frmFind.h"
 #include "lookup/frmPages.h"
+#include "platform/Busy_pointer.h"
 #include "printing/Guide_page_print.h"
 #include "printing/Summary_print.h"
 #include "summary/frmSummary.h"
@@ -32,24 +35,46 @@
 #include <QScrollBar>
 #include <QToolBar>
 
+#include <optional>
+
 namespace vexo {
 
 namespace {
 
 const QString kPages = QStringLiteral("frmPages");
 
-// The busy pointer over a window while a command builds a child window; it
-// goes back even when the command fails.
-class Hourglass {
-public:
-    explicit Hourglass(QWidget* window) : window_(window) { window_->setCursor(Qt::BusyCursor); }
-    ~Hourglass() { window_->unsetCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-
-private:
-    QWidget* window_;
+const Command kCommands[] = {
+    {"mnuEditCut", "Cut", nullptr, &frmMain::Cut, 0},
+    {"mnuEditCopy", "Copy", nullptr, &frmMain::Copy, 0},
+    {"mnuEditPaste", "Paste", nullptr, &frmMain::Paste, 0},
+    {"mnuEditFind", "Find", nullptr, Section::Find, 0},
+    {"mnuViewID", "ID", "cmdIDNumber", Section::Index_by_number, From_everywhere},
+    {"mnuViewMaterial", "Material", "cmdMaterial", Section::Index_by_name, From_everywhere},
+    {"mnuViewGuide", "Guide", "cmdGuide", Section::Guides, From_everywhere},
+    {"mnuViewPlacard", "Placards", "cmdPlacards", Section::Placards, From_everywhere},
+    // The charts and the agents show no busy pointer from the toolbar.
+    {"mnuViewTrailer", "Road", "cmdTrailer", Section::Road_trailers, From_menu | From_page},
+    {"mnuViewTanks", "Rail", "cmdTanks", Section::Rail_cars, From_menu | From_page},
+    {"mnuViewTIIPAD", "TIIPAD", "cmdDistances", Section::Distances_table, From_everywhere},
+    {"mnuViewLDWRM", "LDWRM", "cmdWater", Section::Water_list, From_everywhere},
+    {"mnuViewChemWeap", "Chemical", "cmdChemWeap", Section::Chemical_agents, From_menu | From_page},
+    // The welcome page stays enabled while the contents open.
+    {"mnuViewContent", "Contents", "cmdContents", Section::Contents, From_menu | From_toolbar},
+    // The button stays enabled; with nothing collected it does nothing.
+    {"mnuViewSummary", "Summary", "cmdSummary", Section::Summary, From_everywhere},
+    {"mnuViewWelcome", "Welcome", nullptr, Section::Welcome, From_menu | From_toolbar},
+    {"mnuViewTable3", nullptr, nullptr, Section::Table3, From_menu},
+    {"mnuFilePrintSummary", nullptr, nullptr, &frmMain::Print_summary, 0},
+    {"mnuFileSaveSummary", nullptr, nullptr, &frmMain::Save_summary, 0},
 };
+
+const Command* Command_for(Section section)
+{
+    for (const Command& command : kCommands)
+        if (const Section* opens = std::get_if<Section>(&command.does); opens && *opens == section)
+            return &command;
+    return nullptr;
+}
 
 QMdiSubWindow* Frame_named(QMdiArea* area, const QString& name)
 {
@@ -59,7 +84,19 @@ QMdiSubWindow* Frame_named(QMdiArea* area, const QString& name)
     return nullptr;
 }
 
+constexpr Section kSections[] = {
+    Section::Index_by_number, Section::Index_by_name, Section::Chemical_agents, Section::Guides,
+    Section::Placards,        Section::Road_trailers, Section::Rail_cars,       Section::Distances_table,
+    Section::Water_list,      Section::Contents,      Section::Summary,         Section::Find,
+    Section::Welcome,         Section::Table3,
+};
+
 } // namespace
+
+std::span<const Command> Commands()
+{
+    return kCommands;
+}
 
 void Install_built_windows(Window_openers& openers)
 {
@@ -95,81 +132,52 @@ bool frmMain::Section_built(Section section) const
     case Section::Water_list: return bool(openers.water);
     case Section::Contents: return bool(openers.content);
     case Section::Summary: return bool(openers.summary);
+    case Section::Find: return openers.find && openers.pages;
+    case Section::Welcome:
+    case Section::Table3: return true;
     }
     return false;
 }
 
+QList<Section> frmMain::Built_sections() const
+{
+    QList<Section> built;
+    for (Section section : kSections)
+        if (Section_built(section))
+            built << section;
+    return built;
+}
+
 void frmMain::Enable_built_commands()
 {
-    const struct {
-        QAction* item;
-        const char* key;
-        Section section;
-    } commands[] = {
-        {mnuViewID, "ID", Section::Index_by_number},
-        {mnuViewMaterial, "Material", Section::Index_by_name},
-        {mnuViewGuide, "Guide", Section::Guides},
-        {mnuViewPlacard, "Placards", Section::Placards},
-        {mnuViewTrailer, "Road", Section::Road_trailers},
-        {mnuViewTanks, "Rail", Section::Rail_cars},
-        {mnuViewTIIPAD, "TIIPAD", Section::Distances_table},
-        {mnuViewLDWRM, "LDWRM", Section::Water_list},
-        {mnuViewChemWeap, "Chemical", Section::Chemical_agents},
-        {mnuViewContent, "Contents", Section::Contents},
-        {mnuViewSummary, "Summary", Section::Summary},
-    };
-    for (const auto& command : commands) {
-        command.item->setEnabled(Section_built(command.section));
-        Button(QLatin1String(command.key))->setEnabled(Section_built(command.section));
+    for (const Command& command : kCommands) {
+        const Section* opens = std::get_if<Section>(&command.does);
+        if (!opens)
+            continue;
+        const bool built = Section_built(*opens);
+        if (command.item)
+            findChild<QAction*>(QLatin1String(command.item))->setEnabled(built);
+        if (command.key)
+            Button(QLatin1String(command.key))->setEnabled(built);
     }
-    const bool find_built = openers.find && openers.pages;
-    mnuEditFind->setEnabled(find_built);
-    Button(QStringLiteral("Find"))->setEnabled(find_built);
     mnuView_Click();
     mnuFile_Click();
     if (frmWelcome* welcome = Find_child<frmWelcome>())
-        welcome->Enable_built_buttons();
+        welcome->Enable_built_buttons(Built_sections());
 }
 
 void frmMain::Connect_commands()
 {
+    for (const Command& command : kCommands)
+        if (command.item)
+            connect(findChild<QAction*>(QLatin1String(command.item)), &QAction::triggered, this,
+                    Guarded([this, &command] { Run(command, From_menu); }));
+    connect(tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { Run_guarded([&] { tbToolBar_ButtonClick(button); }); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuFilePrintSummary, &QAction::triggered, this, [] {
-        if (!Summary_empty)
-            Print_summary_report();
-    });
-    connect(mnuFileSaveSummary, &QAction::triggered, this, [] {
-        if (!Summary_empty)
-            Save_summary_report();
-    });
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
-    connect(mnuEditCut, &QAction::triggered, this, &frmMain::Cut);
-    connect(mnuEditCopy, &QAction::triggered, this, &frmMain::Copy);
-    connect(mnuEditPaste, &QAction::triggered, this, &frmMain::Paste);
-    connect(mnuEditFind, &QAction::triggered, this, &frmMain::Find);
     connect(mnuViewToolbar, &QAction::triggered, this, &frmMain::Toolbar_small);
     connect(mnuViewToolbarL, &QAction::triggered, this, &frmMain::Toolbar_large);
-    const std::pair<QAction*, Section> sections[] = {
-        {mnuViewID, Section::Index_by_number},       {mnuViewMaterial, Section::Index_by_name},
-        {mnuViewGuide, Section::Guides},             {mnuViewPlacard, Section::Placards},
-        {mnuViewTrailer, Section::Road_trailers},    {mnuViewTanks, Section::Rail_cars},
-        {mnuViewTIIPAD, Section::Distances_table},   {mnuViewLDWRM, Section::Water_list},
-        {mnuViewChemWeap, Section::Chemical_agents}, {mnuViewContent, Section::Contents},
-    };
-    for (const auto& [item, section] : sections)
-        connect(item, &QAction::triggered, this, [this, s = section] { Open_with_hourglass(s); });
-    connect(mnuViewSummary, &QAction::triggered, this, [this] {
-        if (!Summary_empty)
-            Open_with_hourglass(Section::Summary);
-    });
-    connect(mnuViewWelcome, &QAction::triggered, this, [this] {
-        Hourglass busy(this);
-        Show_welcome();
-    });
-    connect(mnuViewTable3, &QAction::triggered, this, [this] {
-        Hourglass busy(this);
-        Open_table3(QString());
-    });
     connect(mnuView, &QMenu::aboutToShow, this, &frmMain::mnuView_Click);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::mnuWindow_Click);
     connect(mnuWindowCascade, &QAction::triggered, mdiArea, &QMdiArea::cascadeSubWindows);
@@ -177,8 +185,30 @@ void frmMain::Connect_commands()
     connect(mnuWindowTileVertical, &QAction::triggered, this, &frmMain::Tile_vertically);
     connect(mnuWindowArrangeIcons, &QAction::triggered, this, &frmMain::Arrange_icons);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
-    connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::Child_activated);
+}
+
+void frmMain::Run(const Command& command, unsigned from, QWidget* opener)
+{
+    const Section* opens = std::get_if<Section>(&command.does);
+    // A command that can do nothing now does not show the pointer either.
+    if (opens && (!Section_built(*opens) || (*opens == Section::Summary && Summary_empty)))
+        return;
+    std::optional<platform::Busy_pointer> busy;
+    if (command.busy & from)
+        busy.emplace(from == From_page ? opener : nullptr);
+    if (opens)
+        Open_section(*opens);
+    else
+        (this->*std::get<void (frmMain::*)()>(command.does))();
+}
+
+void frmMain::tbToolBar_ButtonClick(QAction* button)
+{
+    const QString key = button->data().toString();
+    for (const Command& command : kCommands)
+        if (command.key && key == QLatin1String(command.key))
+            return Run(command, From_toolbar);
 }
 
 void frmMain::Open_section(Section section)
@@ -187,10 +217,15 @@ void frmMain::Open_section(Section section)
         return;
     switch (section) {
     case Section::Index_by_number:
+        Choose_index(Index_kind::By_number);
+        openers.pages();
+        break;
     case Section::Index_by_name:
+        Choose_index(Index_kind::By_name);
+        openers.pages();
+        break;
     case Section::Chemical_agents:
-        Index_mode = section == Section::Index_by_name ? 1 : 0;
-        Chemical_agents_only = section == Section::Chemical_agents;
+        Choose_index(Index_kind::Chemical_agents);
         openers.pages();
         break;
     case Section::Guides:
@@ -209,57 +244,30 @@ void frmMain::Open_section(Section section)
         Water_SQL = sql::Water_list_SQL();
         openers.water();
         break;
-    case Section::Contents: openers.content(); break;
-    case Section::Summary: openers.summary(); break;
-    }
-}
-
-void frmMain::Open_with_hourglass(Section section)
-{
-    Hourglass busy(this);
-    Open_section(section);
-}
-
-void frmMain::tbToolBar_ButtonClick(QAction* button)
-{
-    const QString key = button->data().toString();
-    if (key == QLatin1String("Cut"))
-        Cut();
-    else if (key == QLatin1String("Copy"))
-        Copy();
-    else if (key == QLatin1String("Paste"))
-        Paste();
-    else if (key == QLatin1String("Find"))
-        Find();
-    else if (key == QLatin1String("ID"))
-        Open_with_hourglass(Section::Index_by_number);
-    else if (key == QLatin1String("Material"))
-        Open_with_hourglass(Section::Index_by_name);
-    else if (key == QLatin1String("Guide"))
-        Open_with_hourglass(Section::Guides);
-    else if (key == QLatin1String("Placards"))
-        Open_with_hourglass(Section::Placards);
-    // The charts and the agents show no hourglass from the toolbar.
-    else if (key == QLatin1String("Road"))
-        Open_section(Section::Road_trailers);
-    else if (key == QLatin1String("Rail"))
-        Open_section(Section::Rail_cars);
-    else if (key == QLatin1String("Chemical"))
-        Open_section(Section::Chemical_agents);
-    else if (key == QLatin1String("TIIPAD"))
-        Open_with_hourglass(Section::Distances_table);
-    else if (key == QLatin1String("LDWRM"))
-        Open_with_hourglass(Section::Water_list);
-    else if (key == QLatin1String("Contents"))
-        Open_with_hourglass(Section::Contents);
-    else if (key == QLatin1String("Summary")) {
-        // The button stays enabled; with nothing collected it does nothing.
+    case Section::Contents:
+        openers.content();
+        Hook_contents();
+        break;
+    case Section::Summary:
         if (!Summary_empty)
-            Open_with_hourglass(Section::Summary);
-    } else if (key == QLatin1String("Welcome")) {
-        Hourglass busy(this);
-        Show_welcome();
+            openers.summary();
+        break;
+    case Section::Find: Find(); break;
+    case Section::Welcome: Show_welcome(); break;
+    case Section::Table3: Open_table3(QString()); break;
     }
+}
+
+void frmMain::Hook_contents()
+{
+    auto* contents = Find_child<frmContent>();
+    if (!contents)
+        return;
+    contents->Enable_entries(Built_sections());
+    // Once per window, however often the section is asked for.
+    disconnect(contents, &frmContent::Section_requested, this, nullptr);
+    connect(contents, &frmContent::Section_requested, this,
+            [this](Section section) { Run_guarded([&] { Open_section(section); }); });
 }
 
 void frmMain::mnuView_Click()
@@ -274,16 +282,29 @@ void frmMain::mnuFile_Click()
     mnuFileSaveSummary->setEnabled(!Summary_empty);
 }
 
+void frmMain::Print_summary()
+{
+    if (!Summary_empty)
+        Print_summary_report();
+}
+
+void frmMain::Save_summary()
+{
+    if (!Summary_empty)
+        Save_summary_report();
+}
+
 void frmMain::Find()
 {
-    if (!openers.find || !openers.pages)
+    if (!Section_built(Section::Find))
         return;
     QMdiSubWindow* active = mdiArea->currentSubWindow();
     if (Pages_inactive) {
         if (QMdiSubWindow* pages = Frame_named(mdiArea, kPages))
             mdiArea->setActiveSubWindow(pages);
     } else if (!active || !active->widget() || active->widget()->objectName() != kPages) {
-        Open_with_hourglass(Section::Index_by_number);
+        platform::Busy_pointer busy;
+        Open_section(Section::Index_by_number);
     }
     openers.find();
 }
@@ -359,11 +380,24 @@ void frmMain::Show_welcome()
     // means the load did not get that far, and it is built now.
     QMdiSubWindow* frame = Child_frame<frmWelcome>();
     if (!frame)
-        frame = Show_child(new frmWelcome);
+        frame = Open_welcome();
     if (frame->isMinimized())
         frame->showNormal();
     mdiArea->setActiveSubWindow(frame);
     frame->widget()->setFocus();
+}
+
+QMdiSubWindow* frmMain::Open_welcome()
+{
+    auto* page = new frmWelcome;
+    connect(page, &frmWelcome::Section_requested, this, [this, page](Section section) {
+        if (const Command* command = Command_for(section))
+            Run_guarded([&] { Run(*command, From_page, page); });
+    });
+    // Closing the home page is leaving the program.
+    connect(page, &frmWelcome::Leaving, this, &QWidget::close);
+    page->Enable_built_buttons(Built_sections());
+    return Show_child(page);
 }
 
 void frmMain::Child_activated(QMdiSubWindow* window)

@@ -17,6 +17,9 @@ frmSplash::frmSplash(QWidget* parent)
     , lblPlatform(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("MARDOVI VEXO"));
+    imgSplash->setObjectName(QStringLiteral("imgSplash"));
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblPlatform->setObjectName(QStringLiteral("lblPlatform"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::white));

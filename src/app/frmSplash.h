@@ -12,6 +12,7 @@ class frmSplash : public QWidget {
 public:
     explicit frmSplash(QWidget* parent = nullptr);
 
+private:
     QLabel* imgSplash;
     QLabel* lblVersion;
     QLabel* lblPlatform;

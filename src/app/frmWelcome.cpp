@@ -3,8 +3,8 @@
 // and the map centred in the space that is left.
 #include "app/frmWelcome.h"
 
+#include "app/Commands.h"
 #include "app/General.h"
-#include "app/frmMain.h"
 #include "app/Pictures.h"
 #include "platform/Twips.h"
 
@@ -27,18 +27,6 @@ constexpr int kSection_gap = 75;
 constexpr int kFirst_section_top = 175; // the menu frame has no caption
 constexpr int kFirst_button_top = 240;  // below a section's caption
 constexpr int kButton_gap = 100;
-
-// Gives the page back when the button's work ends, even when it fails.
-class Page_busy {
-public:
-    explicit Page_busy(frmWelcome* page) : page_(page) { page_->Inactive_Welcome(); }
-    ~Page_busy() { page_->Active_welcome(); }
-    Page_busy(const Page_busy&) = delete;
-    Page_busy& operator=(const Page_busy&) = delete;
-
-private:
-    frmWelcome* page_;
-};
 
 } // namespace
 
@@ -98,32 +86,19 @@ frmWelcome::frmWelcome(int horizontal_resolution)
     for (QGroupBox* section : {frmSection1, frmSection2, frmSection3})
         section->setFont(caption);
 
-    for (const auto& [button, section] : Buttons()) {
-        if (section == Section::Contents) {
-            // The contents window is opened without disabling the page.
-            connect(button, &QPushButton::clicked, this, [] {
-                if (Main_form)
-                    Main_form->Open_section(Section::Contents);
-            });
-        } else {
-            connect(button, &QPushButton::clicked, this, [this, s = section] { Run(s); });
-        }
-    }
+    for (const auto& [button, section] : Buttons())
+        connect(button, &QPushButton::clicked, this, [this, s = section] { Q_EMIT Section_requested(s); });
     Form_Load(horizontal_resolution);
-    Enable_built_buttons();
     Form_Activate();
 }
 
 QList<std::pair<QPushButton*, Section>> frmWelcome::Buttons() const
 {
-    return {
-        {cmdIDNumber, Section::Index_by_number}, {cmdMaterial, Section::Index_by_name},
-        {cmdGuide, Section::Guides},             {cmdPlacards, Section::Placards},
-        {cmdTrailer, Section::Road_trailers},    {cmdTanks, Section::Rail_cars},
-        {cmdDistances, Section::Distances_table}, {cmdWater, Section::Water_list},
-        {cmdChemWeap, Section::Chemical_agents}, {cmdContents, Section::Contents},
-        {cmdSummary, Section::Summary},
-    };
+    QList<std::pair<QPushButton*, Section>> buttons;
+    for (const Command& command : Commands())
+        if (command.button)
+            buttons.append({findChild<QPushButton*>(QLatin1String(command.button)), std::get<Section>(command.does)});
+    return buttons;
 }
 
 void frmWelcome::Insert_Text_Language()
@@ -157,7 +132,7 @@ void frmWelcome::Form_Load(int horizontal_resolution)
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(size.font_size);
     font.setBold(false); // not the section captions' weight
-    for (const auto& [button, section] : Buttons()) {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setFont(font);
         button->resize(twips(size.button_width), twips(size.button_height));
     }
@@ -203,9 +178,7 @@ void frmWelcome::Form_Resize()
         top += section->height() + twips(kSection_gap);
         // Below the caption however tall the style draws it.
         int button_top = std::max(twips(kFirst_button_top), section->contentsRect().top() + twips(30));
-        for (const auto& [button, s] : Buttons()) {
-            if (button->parentWidget() != section)
-                continue;
+        for (QPushButton* button : section->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
             button->move((section->width() - button->width()) / 2, button_top);
             button_top += button->height() + twips(kButton_gap);
         }
@@ -216,36 +189,17 @@ void frmWelcome::Form_Resize()
     imgAmerica->move(space_left + (space_width - imgAmerica->width()) / 2, (page_height - imgAmerica->height()) / 2);
 }
 
-void frmWelcome::Inactive_Welcome()
-{
-    setCursor(Qt::BusyCursor);
-    setEnabled(false);
-}
-
-void frmWelcome::Active_welcome()
-{
-    unsetCursor();
-    setEnabled(true);
-}
-
-void frmWelcome::Run(Section section)
-{
-    if (!Main_form)
-        return;
-    Page_busy busy(this);
-    Main_form->Open_section(section);
-}
-
 void frmWelcome::Form_Activate()
 {
-    cmdSummary->setEnabled(!Summary_empty && Main_form && Main_form->Section_built(Section::Summary));
+    cmdSummary->setEnabled(!Summary_empty && built_.contains(Section::Summary));
 }
 
-void frmWelcome::Enable_built_buttons()
+void frmWelcome::Enable_built_buttons(const QList<Section>& built)
 {
+    built_ = built;
     for (const auto& [button, section] : Buttons())
         if (section != Section::Summary)
-            button->setEnabled(Main_form && Main_form->Section_built(section));
+            button->setEnabled(built.contains(section));
     Form_Activate();
 }
 
@@ -253,9 +207,8 @@ void frmWelcome::closeEvent(QCloseEvent* event)
 {
     // Closing the home page is leaving the program: the main window's own
     // unload saves its placement and asks; a No keeps the page too.
-    if (Main_form)
-        Main_form->close();
     event->ignore();
+    Q_EMIT Leaving();
 }
 
 } // namespace vexo

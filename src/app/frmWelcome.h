@@ -3,7 +3,9 @@
 // Closing it is leaving the program.
 #pragma once
 
-#include "app/frmMain.h"
+#include "app/Section.h"
+
+#include <QList>
 
 #include <QWidget>
 
@@ -32,15 +34,29 @@ public:
     };
     static Size_class Choose_size_class(int horizontal_resolution);
 
-    // The page is disabled, under the busy pointer, while a button works.
-    void Inactive_Welcome();
-    void Active_welcome();
-
     // Each time the page becomes the active window.
     void Form_Activate();
     // Buttons whose section has no window yet stay disabled.
-    void Enable_built_buttons();
+    void Enable_built_buttons(const QList<Section>& built);
 
+Q_SIGNALS:
+    // A button asks for its section; the main window opens it, with the page
+    // disabled meanwhile.
+    void Section_requested(Section section);
+    // The page was closed: the user is leaving the program.
+    void Leaving();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load(int horizontal_resolution);
+    void Form_Resize();
+    void Insert_Text_Language();
+    QList<std::pair<QPushButton*, Section>> Buttons() const;
+
+    QList<Section> built_; // the sections the main window has windows for
     QLabel* picLogo;
     QLabel* imgAmerica;
     QGroupBox* frmMenu;
@@ -58,18 +74,6 @@ public:
     QPushButton* cmdChemWeap;
     QPushButton* cmdContents;
     QPushButton* cmdSummary;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void Form_Load(int horizontal_resolution);
-    void Form_Resize();
-    void Insert_Text_Language();
-    // Inactive_Welcome, the section's command, Active_welcome.
-    void Run(Section section);
-    QList<std::pair<QPushButton*, Section>> Buttons() const;
 };
 
 } // namespace vexo

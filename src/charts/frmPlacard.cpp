@@ -5,9 +5,11 @@
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/Keyboard.h"
+#include "app/Row_cells.h"
 #include "charts/Chart_pictures.h"
 #include "charts/Svg_picture.h"
 #include "guides/Guide_page.h"
+#include "platform/Busy_pointer.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
@@ -112,7 +114,7 @@ void Show_chart(const Chart_range& range, const QString& caption)
     } else {
         QMdiSubWindow* frame = Child_frame<frmPlacard>();
         frame->showNormal();
-        Main_form->mdiArea->setActiveSubWindow(frame);
+        Work_area()->setActiveSubWindow(frame);
     }
     for (const Chart_range& other : {kPlacards_range, kRoad_range, kRail_range})
         if (other.first != range.first)
@@ -314,11 +316,12 @@ void frmPlacard::imgSmall_MouseDown(int Index, Qt::MouseButton Button, QPoint po
     if (Button != Qt::RightButton)
         return;
     Svg_picture* picture = imgSmall[Index];
-    setCursor(Qt::WaitCursor);
-    imgZoom->Load(Chart_picture_file(Index));
-    imgZoom->Set_guide(picture->guide());
-    imgZoom->resize(picture->size() * Zoom_of(Index));
-    setCursor(Qt::ArrowCursor);
+    {
+        platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
+        imgZoom->Load(Chart_picture_file(Index));
+        imgZoom->Set_guide(picture->guide());
+        imgZoom->resize(picture->size() * Zoom_of(Index));
+    }
     int left = picture->x() + position.x();
     int top = picture->y() + position.y();
     // The enlarged picture stays entirely inside the window.

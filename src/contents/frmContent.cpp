@@ -4,7 +4,6 @@
 
 #include "app/General.h"
 #include "app/Keyboard.h"
-#include "app/frmMain.h"
 #include "charts/frmPlacard.h"
 #include "contents/frmText1.h"
 #include "distances/Distances.h"
@@ -99,14 +98,12 @@ const std::array<Content_entry, kContent_entries>& Content_entries()
     return entries;
 }
 
-bool Entry_available(Entry_action action)
+bool Entry_available(Entry_action action, const QList<Section>& built)
 {
     if (action == Entry_action::Table3)
         return Large_spills_present();
     const std::optional<Section> section = Section_of(action);
-    if (!section)
-        return true;
-    return Main_form && Main_form->Section_built(*section);
+    return !section || built.contains(*section);
 }
 
 frmContent::frmContent(QWidget* parent)
@@ -151,11 +148,9 @@ frmContent::frmContent(QWidget* parent)
             if (QString::fromUtf8(entries[i].caption).startsWith(QLatin1String("- ")))
                 entry->setIndent(twips(360));
         }
-        // A section whose window is not part of the program yet stays greyed.
-        entry->setEnabled(Entry_available(entries[i].action));
         // Table 3 is not greyed but left out over a database without it.
         if (entries[i].action == Entry_action::Table3)
-            entry->setVisible(Entry_available(entries[i].action));
+            entry->setVisible(Entry_available(entries[i].action, {}));
         entry->installEventFilter(this);
         if (!heading)
             Press_with_keys(entry, [this, i] { lblTextLabel_Click(i); });
@@ -164,10 +159,20 @@ frmContent::frmContent(QWidget* parent)
     connect(vsData, &QScrollBar::valueChanged, this, &frmContent::vsData_Change);
     Page_with_keys(this, vsData);
 
+    Enable_entries({});
     Insert_Language_text();
     resize(twips(7200), twips(7800));
     Form_Resize();
     frmData->show();
+}
+
+void frmContent::Enable_entries(const QList<Section>& built)
+{
+    // A section whose window is not part of the program yet stays greyed.
+    built_ = built;
+    const auto& entries = Content_entries();
+    for (int i = 0; i < kContent_entries; ++i)
+        lblTextLabel[i]->setEnabled(Entry_available(entries[i].action, built));
 }
 
 void frmContent::Insert_Language_text()
@@ -296,8 +301,8 @@ void frmContent::lblTextLabel_Click(int Index)
     case Entry_action::Table3: Open_table3(QString()); return;
     default:
         // The same opening as the main window's command for that section.
-        if (Entry_available(entry.action))
-            Main_form->Open_section(*Section_of(entry.action));
+        if (Entry_available(entry.action, built_))
+            Q_EMIT Section_requested(*Section_of(entry.action));
         return;
     }
 }

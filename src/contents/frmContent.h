@@ -3,7 +3,10 @@
 // window for that section.
 #pragma once
 
+#include "app/Section.h"
+
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QPalette>
 #include <QWidget>
@@ -42,19 +45,25 @@ const std::array<Content_entry, kContent_entries>& Content_entries();
 
 // Whether the window behind an entry is part of the program: the index
 // pages, the water list, the guide chooser and the distances table open
-// through the main window's sections and are available when it has them;
-// Table 3 is available when the database has it.
-bool Entry_available(Entry_action action);
+// through the main window's sections and are available when it has them
+// (`built`); Table 3 is available when the database has it.
+bool Entry_available(Entry_action action, const QList<Section>& built);
 
 class frmContent : public QWidget {
     Q_OBJECT
 public:
     // The load: captions, layout, entries enabled by what they can open.
     explicit frmContent(QWidget* parent = nullptr);
+    // The entries that open a section are enabled when the main window has it.
+    void Enable_entries(const QList<Section>& built);
 
     void Insert_Language_text();
     // Performs the entry's action (nothing for the headings).
     void lblTextLabel_Click(int Index);
+
+Q_SIGNALS:
+    // An entry asks for one of the main window's sections.
+    void Section_requested(Section section);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -72,6 +81,7 @@ private:
     void lblTextLabel_MouseDown(int Index);
     void lblTextLabel_MouseUp(int Index);
 
+    QList<Section> built_; // the main window's sections that have a window
     // Colours of the entry being pressed, given back on release.
     QColor pressed_fore_;
     QColor pressed_back_;

@@ -18,8 +18,6 @@
 
 namespace vexo {
 
-QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold);
-
 namespace {
 
 const QColor kHeading_gray(212, 212, 212);
@@ -58,7 +56,7 @@ QLabel* New_heading(QWidget* parent, bool bold, Qt::Alignment align = Qt::AlignC
 QFrame* New_line(QWidget* parent)
 {
     auto* line = new QFrame(parent);
-    Fill(line, QColor(0, 0, 0));
+    Paint_background(line, QColor(0, 0, 0));
     return line;
 }
 
@@ -69,7 +67,7 @@ QLabel* New_tip(QWidget* parent)
     tip->setWordWrap(true);
     tip->setFrameShape(QFrame::Box);
     tip->setMargin(twips(60));
-    Fill(tip, kTip_back);
+    Paint_background(tip, kTip_back);
     tip->hide();
     return tip;
 }
@@ -81,14 +79,6 @@ bool Left_press(QEvent* event)
 }
 
 } // namespace
-
-void Fill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 const QColor& Heading_gray()
 {
@@ -193,8 +183,8 @@ Distances_heading::Distances_heading(QWidget* parent, QWidget* popup_parent)
       lblToolTip1(New_tip(popup_parent)),
       lblToolTip2(New_tip(popup_parent))
 {
-    Fill(lblSmallGray, kHeading_gray);
-    Fill(lblLargeGray, kHeading_gray);
+    Paint_background(lblSmallGray, kHeading_gray);
+    Paint_background(lblLargeGray, kHeading_gray);
     lblSmallGray->lower();
     lblLargeGray->lower();
     for (QLabel*& label : unit)
@@ -375,13 +365,13 @@ void Distance_row::Create(QWidget* parent, bool with_banner, int index)
         palette.setColor(QPalette::ButtonText, QColor(0, 0, 192));
         cmdTable3->setPalette(palette);
         cmdTable3->setToolTip(QStringLiteral("Abrir la Tabla 3 en este gas"));
-        Fill(cmdTable3, kPanel_gray);  // over the column lines of its group, which it spans
+        Paint_background(cmdTable3, kPanel_gray);  // over the column lines of its group, which it spans
         cmdTable3->hide();
         QObject::connect(cmdTable3, &QPushButton::clicked, cmdTable3, [this] { Open_table3(lblID->text()); });
     }
     if (with_banner) {
         lblDanger = New_heading(parent, true);
-        Fill(lblDanger, kBanner_back);
+        Paint_background(lblDanger, kBanner_back);
         QPalette palette = lblDanger->palette();
         palette.setColor(QPalette::WindowText, kBanner_text);
         lblDanger->setPalette(palette);
@@ -483,7 +473,7 @@ void Data_panels::Create(QWidget* parent)
     lblGrayPanel1 = new QLabel(parent);
     lblGrayPanel2 = new QLabel(parent);
     for (QLabel* panel : {lblGrayPanel1, lblGrayPanel2}) {
-        Fill(panel, kPanel_gray);
+        Paint_background(panel, kPanel_gray);
         panel->lower();
     }
     for (QFrame*& line : lines)
@@ -500,20 +490,6 @@ void Data_panels::Place(const Distance_grid& grid, int height)
                                 grid.right};
     for (size_t k = 0; k < lines.size(); ++k)
         lines[k]->setGeometry(at[k], 0, 1, height);
-}
-
-QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(align);
-    label->setWordWrap(true);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
 }
 
 } // namespace vexo

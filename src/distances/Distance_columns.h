@@ -4,6 +4,8 @@
 // value always stands under its own unit heading.
 #pragma once
 
+#include "app/Row_cells.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QString>
@@ -150,16 +152,11 @@ struct Data_panels {
 // Row height that holds a name on two lines.
 int Distance_row_height(const QFont& font);
 
-// The background of a widget in one colour; the grays behind the headings
-// and behind the value columns of the rows.
-void Fill(QWidget* widget, const QColor& colour);
+// The grays behind the headings and behind the value columns of the rows.
 const QColor& Heading_gray();
 const QColor& Panel_gray();
 
 // The wheel pages these windows: a notch moves the scroll bar three rows.
 void Page_by_wheel(QScrollBar* bar, const QWheelEvent* event);
-
-// A plain-text label that wraps, as the headings and notes of these windows use.
-QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold = false);
 
 } // namespace vexo

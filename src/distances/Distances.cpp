@@ -53,7 +53,7 @@ void Open_distances_box()
 {
     // The box opens over the window that asked for it, a little below its
     // title so the guide number stays readable, and wholly inside the work area.
-    QPointer<QMdiSubWindow> opener = Main_form ? Main_form->mdiArea->activeSubWindow() : nullptr;
+    QPointer<QMdiSubWindow> opener = Work_area() ? Work_area()->activeSubWindow() : nullptr;
     // A box asked for again from the box itself has no page under it, and its
     // old frame goes as the box is reopened.
     if (opener && qobject_cast<frmGreenBox*>(opener->widget()))
@@ -66,7 +66,7 @@ void Open_distances_box()
     // The box belongs to the product of the window that asked for it: when
     // that window goes, or is rebuilt for another product, so does the box.
     static_cast<frmGreenBox*>(frame->widget())->Opened_over(opener);
-    const QSize area = Main_form->mdiArea->viewport()->size();
+    const QSize area = Work_area()->viewport()->size();
     frame->move(std::max(0, std::min(wanted.x(), area.width() - frame->width())),
                 std::max(0, std::min(wanted.y(), area.height() - frame->height())));
 }

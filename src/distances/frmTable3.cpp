@@ -27,7 +27,7 @@ const QColor kOpened_gas(255, 255, 0);  // the heading of the gas the table was 
 QFrame* New_rule(QWidget* parent)
 {
     auto* rule = new QFrame(parent);
-    Fill(rule, QColor(0, 0, 0));
+    Paint_background(rule, QColor(0, 0, 0));
     return rule;
 }
 
@@ -66,16 +66,16 @@ frmTable3::frmTable3(QWidget* parent)
     QFont title = lblTitle->font();
     title.setPointSizeF(title.pointSizeF() * 1.25);
     lblTitle->setFont(title);
-    Fill(frmData, White);
+    Paint_background(frmData, White);
     for (QLabel*& wind : lblWind)
         wind = New_text_label(frmTitle, Qt::AlignCenter, true);
     for (QLabel*& unit : lblUnit)
         unit = New_text_label(frmTitle, Qt::AlignCenter);
     // Gray behind the value columns, in the headings and in the rows.
     panels_[0] = new QLabel(frmTitle);
-    Fill(panels_[0], Heading_gray());
+    Paint_background(panels_[0], Heading_gray());
     panels_[1] = new QLabel(frmData);
-    Fill(panels_[1], Panel_gray());
+    Paint_background(panels_[1], Panel_gray());
     for (QLabel* panel : {panels_[0], panels_[1]})
         panel->lower();
     for (size_t k = 0; k < 8; ++k)
@@ -191,7 +191,7 @@ void frmTable3::Put_table3_data(int first)
         }
         if (heading) {
             lblBlock[index]->setText(line->heading);
-            Fill(lblBlock[index], line->block == opened_block_ ? kOpened_gas : Heading_gray());
+            Paint_background(lblBlock[index], line->block == opened_block_ ? kOpened_gas : Heading_gray());
         } else if (values) {
             lblContainer[index]->setText(line->row->container);
         }

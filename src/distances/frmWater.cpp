@@ -9,10 +9,10 @@
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
-#include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "app/Child_windows.h"
-#include "app/frmMain.h"
+#include "app/Guarded.h"
+#include "app/Row_cells.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "summary/Summary_store.h"
@@ -34,9 +34,6 @@ constexpr double kMargin = 120;  // twips: frame and scroll bar margins
 constexpr double kGap = 60;      // between the cells of a row
 constexpr double kMin_width = 7560;
 constexpr double kMin_height = 6480;
-
-const QString kIn_water = QStringLiteral("(cuando es derramado en el agua)");
-const QString kOn_land = QStringLiteral("(cuando es derramado sobre la tierra)");
 
 QLabel* New_label(QWidget* parent, Qt::Alignment align, bool bold = false)
 {
@@ -76,8 +73,8 @@ frmWater::frmWater(QWidget* parent)
         cmdGuide[index]->setObjectName(QStringLiteral("cmdGuide_%1").arg(index));
         txtMat[index]->setObjectName(QStringLiteral("txtMat_%1").arg(index));
         cmdProduct2[index]->setObjectName(QStringLiteral("cmdProduct2_%1").arg(index));
-        connect(cmdGuide[index], &QPushButton::clicked, this, [this, index] { cmdGuide_Click(index); });
-        connect(cmdProduct2[index], &QPushButton::clicked, this, [this, index] { cmdProduct2_Click(index); });
+        connect(cmdGuide[index], &QPushButton::clicked, this, Guarded([this, index] { cmdGuide_Click(index); }));
+        connect(cmdProduct2[index], &QPushButton::clicked, this, Guarded([this, index] { cmdProduct2_Click(index); }));
     }
     row_height_ = std::max(twips(360), cmdGuide[0]->sizeHint().height());
     for (int index = 0; index < kRows; ++index)
@@ -98,8 +95,8 @@ frmWater::frmWater(QWidget* parent)
     Put_water_data();
 
     int wanted = twips(14400);
-    if (Main_form)
-        wanted = std::min(wanted, Main_form->mdiArea->viewport()->width() - twips(240));
+    if (QMdiArea* area = Work_area())
+        wanted = std::min(wanted, area->viewport()->width() - twips(240));
     resize(std::max(wanted, minimumWidth()), 0);
     Form_Resize();
     resize(width(), std::max(minimumHeight(), lblTitle4->y() + lblTitle4->height() + twips(kMargin)));
@@ -197,12 +194,10 @@ void frmWater::cmdGuide_Click(int Index)
     const bool toxic = Tag(lblID[Index]) == QLatin1String("RIT");
     Product_label = name + QStringLiteral(", Número de identificación ") + id;
     if (frmGuidePage* page = Open_guide_page(Tag(cmdGuide[Index]))) {
-        // The distances of the spill at hand: in water, or on land for a
-        // material that is itself toxic by inhalation; otherwise none.
-        const QString suffix = in_water ? kIn_water : toxic ? kOn_land : QString();
-        if (!suffix.isEmpty()) {
-            page->Show_distances(sql::Distances_lookup(id, name, suffix));
-            page->Set_print_qualifier(u' ' + suffix);
+        // Every material of the list reacts with water.
+        if (const auto suffix = Distances_suffix({.inhalation = toxic, .water_reactive = true}, in_water, QString())) {
+            page->Show_distances(sql::Distances_lookup(id, name, *suffix));
+            page->Set_print_qualifier(u' ' + *suffix);
         }
     }
     const bool see_summary = call_see_summary(id, name, in_water);

@@ -2,8 +2,8 @@
 // those the set-up installs (Liberation is metric-compatible with Arial).
 #include "guides/Guide_look.h"
 
+#include "app/Child_windows.h"
 #include "app/General.h"
-#include "app/frmMain.h"
 #include "platform/Twips.h"
 
 #include <QMdiArea>
@@ -34,10 +34,11 @@ QFont Text_font(double points, bool bold)
 
 QSize Fitting_size(const QSize& design, const QSize& minimum)
 {
-    if (!Main_form)
+    QMdiArea* area = Work_area();
+    if (!area)
         return design;
     // Room for the frame's borders and title bar.
-    const QSize room = Main_form->mdiArea->viewport()->size() - QSize(twips(120), twips(600));
+    const QSize room = area->viewport()->size() - QSize(twips(120), twips(600));
     return design.boundedTo(room).expandedTo(minimum);
 }
 

@@ -6,12 +6,11 @@
 #include "app/General.h"
 #include "data/Queries.h"
 #include "guides/frmGuidePage.h"
+#include "platform/Busy_pointer.h"
 #include "platform/Platform.h"
 
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPointer>
 
 namespace vexo {
 
@@ -20,32 +19,6 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kGrey(192, 192, 192);
-
-// The window the user was in keeps the busy pointer and takes no input while
-// the page is read; both come back however the read ends.
-class Busy_opener {
-public:
-    Busy_opener()
-    {
-        if (Main_form)
-            if (QMdiSubWindow* active = Main_form->mdiArea->activeSubWindow())
-                opener_ = active->widget();
-        if (opener_)
-            opener_->setEnabled(false);
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    }
-    ~Busy_opener()
-    {
-        if (opener_)
-            opener_->setEnabled(true);
-        QApplication::restoreOverrideCursor();
-    }
-    Busy_opener(const Busy_opener&) = delete;
-    Busy_opener& operator=(const Busy_opener&) = delete;
-
-private:
-    QPointer<QWidget> opener_;
-};
 
 } // namespace
 
@@ -68,7 +41,9 @@ frmGuidePage* Open_guide_page(QString guide_code)
                          platform::Icon::Exclamation, platform::Buttons::Ok,
                          QStringLiteral("Peligro de polimerización"));
     {
-        Busy_opener busy;
+        // The window the user was in takes no input while the page is read.
+        QMdiSubWindow* active = Work_area() ? Work_area()->activeSubWindow() : nullptr;
+        platform::Busy_pointer busy(active ? active->widget() : nullptr);
         guide_code.truncate(3);
         Guide_page_SQL = sql::Guide_page_SQL(guide_code);
         try {

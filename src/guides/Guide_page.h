@@ -34,15 +34,4 @@ struct Sentence_look {
 // (2 and 5 go to the header, anything else stays an empty block).
 std::optional<Sentence_look> Look_of_code(int code);
 
-// A control's tag: the text a window keeps on a control for those who read it
-// later (a block's sentence code, a button's query text).
-inline QString Tag(const QObject* control)
-{
-    return control->property("tag").toString();
-}
-inline void Set_tag(QObject* control, const QString& tag)
-{
-    control->setProperty("tag", tag);
-}
-
 } // namespace vexo

@@ -4,6 +4,8 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Guarded.h"
+#include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "guides/Guide_look.h"
 #include "guides/Guide_page.h"
@@ -58,7 +60,7 @@ frmGuide::frmGuide(QWidget* parent)
         button->setToolTip(rows->Field(QStringLiteral("Sentences")));
         Set_tag(button, number);
         button->resize(std::max(twips(kButton_width), button->sizeHint().width()), twips(kButton_height));
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdGuide_Click(i); });
+        connect(button, &QPushButton::clicked, this, Guarded([this, i] { cmdGuide_Click(i); }));
         if (i > 0)
             setTabOrder(cmdGuide.back(), button);
         cmdGuide << button;

@@ -2,8 +2,10 @@
 // the sentence rows, and the two buttons.
 #include "guides/frmGuidePage.h"
 
+#include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/Keyboard.h"
+#include "app/Row_cells.h"
 #include "guides/Guide_look.h"
 #include "guides/Guide_page.h"
 #include "guides/Sentence_marks.h"
@@ -45,7 +47,7 @@ frmGuidePage::frmGuidePage(QWidget* parent)
     setMinimumSize(twips(5000), twips(2085));
     setFocusPolicy(Qt::StrongFocus);  // the keys scroll the sheet
     // The page is read from top to bottom: it takes the work area's height.
-    resize(Fitting_size(QSize(twips(9000), Main_form ? QWIDGETSIZE_MAX : twips(7000)), minimumSize()));
+    resize(Fitting_size(QSize(twips(9000), Work_area() ? QWIDGETSIZE_MAX : twips(7000)), minimumSize()));
 
     frmHeader->setFrameShape(QFrame::StyledPanel);
     frmHeader->setFrameShadow(QFrame::Raised);

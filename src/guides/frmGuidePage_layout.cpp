@@ -3,6 +3,7 @@
 // twips; the sheet moves by the last block index in twips per scroll unit.
 #include "guides/frmGuidePage.h"
 
+#include "app/Row_cells.h"
 #include "guides/Guide_page.h"
 #include "platform/Twips.h"
 

@@ -4,11 +4,12 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "data/Database.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
-#include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
+#include "platform/Busy_pointer.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -91,9 +92,9 @@ bool Is_numeric(const QString& text)
 void Find_in_index()
 {
     frmPages* pages = Find_child<frmPages>();
-    QMdiSubWindow* active = Main_form ? Main_form->mdiArea->activeSubWindow() : nullptr;
+    QMdiSubWindow* active = Work_area() ? Work_area()->activeSubWindow() : nullptr;
     if (Pages_inactive && pages)
-        Main_form->mdiArea->setActiveSubWindow(Child_frame<frmPages>());
+        Work_area()->setActiveSubWindow(Child_frame<frmPages>());
     else if (!pages || !active || active->widget() != pages)
         Open_index_by_number();
     Open_find();
@@ -102,7 +103,7 @@ void Find_in_index()
 frmFind* Open_find()
 {
     if (!The_dialog) {
-        The_dialog = new frmFind(Main_form);
+        The_dialog = new frmFind(Main_window());
         The_dialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     The_dialog->show();
@@ -202,7 +203,7 @@ void frmFind::Find_number_match()
 
 void frmFind::cmdFindIt_Click()
 {
-    Hourglass busy;
+    platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
     bool ready = false;
     if (chkGuide->isChecked()) {
         bool number = false;

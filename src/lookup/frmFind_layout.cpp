@@ -2,6 +2,7 @@
 // numbers, name, guide, then the order and the buttons.
 #include "lookup/frmFind.h"
 
+#include "app/Guarded.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
@@ -103,7 +104,7 @@ void frmFind::Build_controls()
     all->addWidget(frmFindGuide);
     all->addLayout(bottom);
 
-    connect(cmdFindIt, &QPushButton::clicked, this, &frmFind::cmdFindIt_Click);
+    connect(cmdFindIt, &QPushButton::clicked, this, Guarded([this] { cmdFindIt_Click(); }));
     connect(cmdClear, &QPushButton::clicked, this, &frmFind::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFind::cmdClose_Click);
     connect(chkGuide, &QCheckBox::clicked, this, [this] {

@@ -5,13 +5,14 @@
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/Keyboard.h"
+#include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
-#include "lookup/Page_rows.h"
 #include "lookup/frmFind.h"
 #include "summary/Summary_store.h"
 #include "summary/frmSummary.h"
+#include "platform/Busy_pointer.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -23,40 +24,32 @@
 
 namespace vexo {
 
-namespace {
-
-const QString kRIT = QStringLiteral("RIT");
-const QString kMRA = QStringLiteral("MRA");
-const QString kQB = QStringLiteral("Q/B");
-const QString kAs_weapon = QStringLiteral("(cuando es utilizado como una arma)");
-const QString kIn_water = QStringLiteral("(cuando es derramado en el agua)");
-const QString kOn_land = QStringLiteral("(cuando es derramado sobre la tierra)");
-
-} // namespace
-
 void Open_pages()
 {
     Reopen_child<frmPages>();
 }
 
+void Choose_index(Index_kind kind)
+{
+    Index_mode = kind == Index_kind::By_name ? 1 : 0;
+    Chemical_agents_only = kind == Index_kind::Chemical_agents;
+}
+
 void Open_index_by_number()
 {
-    Index_mode = 0;
-    Chemical_agents_only = false;
+    Choose_index(Index_kind::By_number);
     Open_pages();
 }
 
 void Open_index_by_name()
 {
-    Index_mode = 1;
-    Chemical_agents_only = false;
+    Choose_index(Index_kind::By_name);
     Open_pages();
 }
 
 void Open_chemical_agents()
 {
-    Index_mode = 0;
-    Chemical_agents_only = true;
+    Choose_index(Index_kind::Chemical_agents);
     Open_pages();
 }
 
@@ -72,7 +65,7 @@ frmPages::frmPages(QWidget* parent) : QWidget(parent)
 {
     // The main window finds its children by name.
     setObjectName(QStringLiteral("frmPages"));
-    Hourglass busy;
+    platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
     Build_rows();
     for (int i = 0; i < kRows; ++i)
         Enter_presses(txtMaterial[i], cmdGuide[i]);
@@ -138,7 +131,7 @@ void frmPages::optChem_Click()
 void frmPages::Open_index(const QString& index_sql, const QString& caption, const QColor& highlight,
                           bool yellow_order)
 {
-    Hourglass busy;
+    platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
     Index_SQL = index_sql;
     Index_highlight = highlight;
     setWindowTitle(caption);
@@ -266,28 +259,10 @@ void frmPages::Position_Table(RecordSet& A_recordset, bool flag)
 
 void frmPages::Change_color(int Indx, RecordSet& rs)
 {
-    const bool inhalation = rs.Field(QStringLiteral("PIH")).trimmed() == QLatin1String("1");
-    const bool water = rs.Field(QStringLiteral("Water_reactive")) == QLatin1String("W");
-    const bool agent = rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z");
-    Paint_row(Indx, inhalation || water || agent ? Index_highlight : White);
-
-    QLabel* reaction = lblReaction[Indx];
-    reaction->setText(inhalation ? kRIT : QString());
-    reaction->setToolTip(inhalation ? QStringLiteral("Substancia tóxica por inhalación") : QString());
-    reaction->setVisible(inhalation);
-
-    QLabel* mark = lblDWRM[Indx];
-    if (agent) {
-        mark->setText(kQB);
-        mark->setToolTip(QStringLiteral("Agente Químico y/o biológico"));
-    } else if (water) {
-        mark->setText(kMRA);
-        mark->setToolTip(QStringLiteral("Materiales peligrosos reactivos al agua que producen gases toxicos"));
-    } else {
-        mark->clear();
-        mark->setToolTip(QString());
-    }
-    mark->setVisible(agent || water);
+    const Product_marks marks = Marks_of(rs.Field(QStringLiteral("PIH")), rs.Field(QStringLiteral("Chemical_Warfare")),
+                                         rs.Field(QStringLiteral("Water_reactive")));
+    Paint_row(Indx, marks.inhalation || marks.water_reactive || marks.agent ? Index_highlight : White);
+    Show_marks(lblReaction[Indx], lblDWRM[Indx], marks);
 }
 
 void frmPages::Paint_row(int index, const QColor& colour)
@@ -312,16 +287,14 @@ Index_entry Index_entry_of(const RecordSet& rs)
     Index_entry entry;
     entry.id = rs.Field(QStringLiteral("ID"));
     entry.name = rs.Field(QStringLiteral("Name_of_material"));
-    entry.guide = rs.Field(QStringLiteral("Guide_Number"));
-    if (rs.Field(QStringLiteral("Polymerization")) == QLatin1String("P"))
-        entry.guide += u'P';
+    entry.guide = Guide_code(rs.Field(QStringLiteral("Guide_Number")), rs.Field(QStringLiteral("Polymerization")));
     entry.title = rs.Field(QStringLiteral("Sentences"));
-    entry.inhalation = rs.Field(QStringLiteral("PIH")).trimmed() == QLatin1String("1");
-    entry.agent = rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z");
-    entry.water = !entry.agent && rs.Field(QStringLiteral("Water_reactive")) == QLatin1String("W");
-    entry.supplement = rs.Field(QStringLiteral("Supp_text"));
-    if (entry.agent)
-        entry.supplement += kAs_weapon;
+    const Product_marks marks = Marks_of(rs.Field(QStringLiteral("PIH")), rs.Field(QStringLiteral("Chemical_Warfare")),
+                                         rs.Field(QStringLiteral("Water_reactive")));
+    entry.inhalation = marks.inhalation;
+    entry.agent = marks.agent;
+    entry.water = marks.water_reactive;
+    entry.supplement = Inhalation_supplement(rs.Field(QStringLiteral("Supp_text")), marks.agent);
     return entry;
 }
 
@@ -333,9 +306,9 @@ void frmPages::cmdGuide_Click(int i)
     entry.name = Row_name(txtMaterial[i]);
     entry.guide = cmdGuide[i]->text();
     entry.supplement = Tag(txtMaterial[i]);
-    entry.inhalation = lblReaction[i]->text() == kRIT;
-    entry.water = lblDWRM[i]->text() == kMRA;
-    entry.agent = lblDWRM[i]->text() == kQB;
+    entry.inhalation = !lblReaction[i]->text().isEmpty();
+    entry.water = lblDWRM[i]->text() == Mark_text({.water_reactive = true});
+    entry.agent = lblDWRM[i]->text() == Mark_text({.agent = true});
     Open_entry_guide(entry);
     cmdReport->setEnabled(!Summary_empty);
 }
@@ -354,13 +327,9 @@ void Open_entry_guide(const Index_entry& entry)
     frmGuidePage* page = Open_guide_page(entry.guide);
     if (page) {
         page->Set_print_qualifier(QString());
-        std::optional<QString> suffix;
-        if (inhalation && !water)
-            suffix = entry.supplement;
-        else if (water && !inhalation && in_water)
-            suffix = kIn_water;
-        else if (water && inhalation)
-            suffix = in_water ? kIn_water : kOn_land;
+        const std::optional<QString> suffix =
+            Distances_suffix({.inhalation = inhalation, .water_reactive = water, .agent = entry.agent}, in_water,
+                             entry.supplement);
         if (suffix) {
             page->Show_distances(sql::Distances_lookup(entry.id, entry.name, *suffix));
             page->Set_print_qualifier(QStringLiteral(" ") + *suffix);
@@ -416,10 +385,8 @@ void frmPages::cmdFind_Click()
 
 void frmPages::cmdReport_Click()
 {
-    Hourglass busy(Qt::BusyCursor);
-    setEnabled(false);
+    platform::Busy_pointer busy(this);
     Open_summary();
-    setEnabled(true);
 }
 
 void frmPages::showEvent(QShowEvent* event)

@@ -28,6 +28,10 @@ class frmGuidePage;
 // By `Index_mode` (0 numeric, or chemical agents with `Chemical_agents_only`;
 // 1 alphabetical; 2 `Index_SQL` with `Index_highlight`) as they are now.
 void Open_pages();
+// The one place that sets Index_mode and Chemical_agents_only for the three
+// indexes a user chooses.
+enum class Index_kind { By_number, By_name, Chemical_agents };
+void Choose_index(Index_kind kind);
 void Open_index_by_number();   // Index_mode 0, Chemical_agents_only false
 void Open_index_by_name();     // Index_mode 1, Chemical_agents_only false
 void Open_chemical_agents();   // Index_mode 0, Chemical_agents_only true

@@ -3,11 +3,12 @@
 #include "lookup/frmPages.h"
 
 #include "app/General.h"
+#include "app/Guarded.h"
+#include "app/Row_cells.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include "lookup/Page_rows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,12 +66,12 @@ void frmPages::Build_rows()
     control->addLayout(options);
     control->addLayout(buttons);
 
-    connect(optYellow, &QRadioButton::clicked, this, &frmPages::optYellow_Click);
-    connect(optBlue, &QRadioButton::clicked, this, &frmPages::optBlue_Click);
-    connect(optChem, &QRadioButton::clicked, this, &frmPages::optChem_Click);
-    connect(cmdFind, &QPushButton::clicked, this, &frmPages::cmdFind_Click);
-    connect(cmdFirst, &QPushButton::clicked, this, &frmPages::cmdFirst_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &frmPages::cmdReport_Click);
+    connect(optYellow, &QRadioButton::clicked, this, Guarded([this] { optYellow_Click(); }));
+    connect(optBlue, &QRadioButton::clicked, this, Guarded([this] { optBlue_Click(); }));
+    connect(optChem, &QRadioButton::clicked, this, Guarded([this] { optChem_Click(); }));
+    connect(cmdFind, &QPushButton::clicked, this, Guarded([this] { cmdFind_Click(); }));
+    connect(cmdFirst, &QPushButton::clicked, this, Guarded([this] { cmdFirst_Click(); }));
+    connect(cmdReport, &QPushButton::clicked, this, Guarded([this] { cmdReport_Click(); }));
 
     for (QLabel** heading : {&lblIDText, &lblGuideText, &lblMaterialText, &lblSpecHaz}) {
         *heading = new QLabel(this);
@@ -99,7 +100,7 @@ void frmPages::Build_rows()
         cmdGuide[i]->resize(twips(kGuide_width), height);
         lblReaction[i]->resize(twips(kMark_width), height);
         lblDWRM[i]->resize(twips(kMark_width), height);
-        connect(cmdGuide[i], &QPushButton::clicked, this, [this, i] { cmdGuide_Click(i); });
+        connect(cmdGuide[i], &QPushButton::clicked, this, Guarded([this, i] { cmdGuide_Click(i); }));
     }
     vscData = new QScrollBar(Qt::Vertical, frmData);
     vscData->setSingleStep(1);

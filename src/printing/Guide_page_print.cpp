@@ -3,11 +3,13 @@
 #include "printing/Guide_page_print.h"
 
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
 #include "guides/Guide_page.h"
 #include "guides/Sentence_marks.h"
 #include "guides/frmGuidePage.h"
+#include "platform/Busy_pointer.h"
 #include "platform/Platform.h"
 #include "printing/Large_spills_print.h"
 
@@ -21,16 +23,6 @@
 namespace vexo {
 
 namespace {
-
-// The viewer shows the busy pointer while the document is produced, and
-// gets the normal one back however printing ends.
-class Busy_pointer {
-public:
-    Busy_pointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Busy_pointer() { QApplication::restoreOverrideCursor(); }
-    Busy_pointer(const Busy_pointer&) = delete;
-    Busy_pointer& operator=(const Busy_pointer&) = delete;
-};
 
 bool Is_figure(const QString& value)
 {
@@ -50,7 +42,8 @@ void Print_guide_page(frmGuidePage* page)
         printer = platform::Choose_printer(page->lblGuide->text());
         if (!printer)
             return;  // the user cancelled
-        Busy_pointer busy;
+        // The viewer shows the busy pointer while the document is produced.
+        platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
         printer->Set_font_name(QStringLiteral("Times New Roman"));
         printer->Set_FontSize(12);
         Page_number = 1;

@@ -3,11 +3,12 @@
 #include "printing/Summary_print.h"
 
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "data/Database.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
 #include "guides/frmGuidePage.h"
-#include "lookup/Page_rows.h"
+#include "platform/Busy_pointer.h"
 #include "platform/Platform.h"
 #include "printing/Guide_page_print.h"
 #include "printing/Large_spills_print.h"
@@ -109,7 +110,7 @@ bool Add_guide_pages()
 void Print_document(platform::Printer_surface& printer, const std::vector<Summary_product>& products,
                     bool guide_pages)
 {
-    Hourglass busy;
+    platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
     printer.Set_font_name(QStringLiteral("Times New Roman"));
     printer.Set_FontSize(12);
     Summary_print document(printer, QDateTime::currentDateTime());
@@ -144,16 +145,17 @@ std::vector<Summary_product> Summary_products()
         p.id = rows->Field(QStringLiteral("ID"));
         p.name = rows->Field(QStringLiteral("Name"));
         p.polymerizes = flag("Polymerization", "P");
-        p.guide = rows->Field(QStringLiteral("Guide_Number")) + (p.polymerizes ? QStringLiteral("P") : QString());
+        p.guide = Guide_code(rows->Field(QStringLiteral("Guide_Number")), rows->Field(QStringLiteral("Polymerization")));
         p.title = rows->Field(QStringLiteral("Sentences"));
-        p.inhalation = flag("PIH", "1");
-        p.mark = flag("Chemical_Warfare", "Z")  ? QStringLiteral("Q/B")
-               : flag("Water_reactive", "W") ? QStringLiteral("MRA")
-                                                : QString();
+        const Product_marks marks =
+            Marks_of(rows->Field(QStringLiteral("PIH")), rows->Field(QStringLiteral("Chemical_Warfare")),
+                     rows->Field(QStringLiteral("Water_reactive")));
+        p.inhalation = marks.inhalation;
+        p.mark = Mark_text(marks);
         p.water_spill = flag("High_green", "1");
         p.chosen = flag("Bold", "1");
-        p.suffix = Summary_distances_suffix(p.inhalation, p.mark, p.water_spill,
-                                            rows->Field(QStringLiteral("Supp_text")));
+        p.suffix = Distances_suffix(marks, p.water_spill,
+                                    Inhalation_supplement(rows->Field(QStringLiteral("Supp_text")), marks.agent));
         products.push_back(std::move(p));
     }
     for (Summary_product& p : products) {

@@ -68,22 +68,4 @@ bool Clear_summary()
     return true;
 }
 
-std::optional<QString> Summary_distances_suffix(bool inhalation, const QString& mark, bool water_spill,
-                                                const QString& supplement)
-{
-    // The row's own flags answer the water question; later cases win.
-    const QString water_reactive = QStringLiteral("MRA");
-    std::optional<QString> suffix;
-    if (inhalation && mark != water_reactive)
-        suffix = supplement;
-    if (inhalation && mark == QLatin1String("Q/B"))
-        suffix = QStringLiteral("(cuando es utilizado como una arma)");
-    if (mark == water_reactive && !inhalation && water_spill)
-        suffix = QStringLiteral("(cuando es derramado en el agua)");
-    if (mark == water_reactive && inhalation)
-        suffix = water_spill ? QStringLiteral("(cuando es derramado en el agua)")
-                             : QStringLiteral("(cuando es derramado sobre la tierra)");
-    return suffix;
-}
-
 } // namespace vexo

@@ -22,11 +22,4 @@ bool Delete_from_summary(const QString& key);
 // Removes every row; the summary is then empty.
 bool Clear_summary();
 
-// The spill condition under which a collected product's distances are listed,
-// from its marks: `mark` is "MRA", "Q/B" or "", `water_spill` whether it
-// concerns a spill in water, `supplement` its index entry's supplementary
-// text. nullopt when the product has no distances to look up.
-std::optional<QString> Summary_distances_suffix(bool inhalation, const QString& mark, bool water_spill,
-                                                const QString& supplement);
-
 } // namespace vexo

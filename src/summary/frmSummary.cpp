@@ -5,11 +5,12 @@
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/Keyboard.h"
+#include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
-#include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
+#include "platform/Busy_pointer.h"
 #include "platform/Platform.h"
 #include "printing/Summary_print.h"
 #include "summary/Summary_store.h"
@@ -26,9 +27,6 @@ namespace vexo {
 
 namespace {
 
-const QString kRIT = QStringLiteral("RIT");
-const QString kMRA = QStringLiteral("MRA");
-const QString kQB = QStringLiteral("Q/B");
 
 } // namespace
 
@@ -36,7 +34,7 @@ void Open_summary()
 {
     if (Summary_empty)
         return;
-    Hourglass busy(Qt::BusyCursor);
+    platform::Busy_pointer busy;
     Reopen_child<frmSummary>();
 }
 
@@ -100,29 +98,15 @@ void frmSummary::Put_summary_data()
         Set_tag(lblID[i], rs.Field(QStringLiteral("Key")));
         Show_name(txtMat[i], rs.Field(QStringLiteral("Name")));
         Set_tag(txtMat[i], rs.Field(QStringLiteral("Supp_text")));
-        QString guide = rs.Field(QStringLiteral("Guide_Number"));
-        if (rs.Field(QStringLiteral("Polymerization")) == QLatin1String("P"))
-            guide += u'P';
+        const QString guide =
+            Guide_code(rs.Field(QStringLiteral("Guide_Number")), rs.Field(QStringLiteral("Polymerization")));
         cmdGuide[i]->setText(guide);
         Set_tag(cmdGuide[i], guide);
         cmdGuide[i]->setToolTip(rs.Field(QStringLiteral("Sentences")));
 
-        const bool water = rs.Field(QStringLiteral("Water_reactive")) == QLatin1String("W");
-        const bool agent = rs.Field(QStringLiteral("Chemical_Warfare")) == QLatin1String("Z");
-        if (agent) {
-            lblDWRM[i]->setText(kQB);
-            lblDWRM[i]->setToolTip(QStringLiteral("Agente Químico y/o biológico"));
-        } else if (water) {
-            lblDWRM[i]->setText(kMRA);
-            lblDWRM[i]->setToolTip(QStringLiteral("Materiales peligrosos reactivos al agua que producen gases toxicos"));
-        } else {
-            lblDWRM[i]->clear();
-        }
-        lblDWRM[i]->setVisible(agent || water);
-        const bool inhalation = rs.Field(QStringLiteral("PIH")).trimmed() == QLatin1String("1");
-        lblTIH[i]->setText(inhalation ? kRIT : QString());
-        lblTIH[i]->setToolTip(inhalation ? QStringLiteral("Substancia tóxica por inhalación") : QString());
-        lblTIH[i]->setVisible(inhalation);
+        Show_marks(lblTIH[i], lblDWRM[i],
+                   Marks_of(rs.Field(QStringLiteral("PIH")), rs.Field(QStringLiteral("Chemical_Warfare")),
+                            rs.Field(QStringLiteral("Water_reactive"))));
 
         Change_bold_fields(rs.Field(QStringLiteral("Bold")).trimmed() == QLatin1String("1"), i);
         Change_color(i);
@@ -195,7 +179,7 @@ void frmSummary::chkDelete_Click()
 void frmSummary::cmdDeleteItem_Click()
 {
     {
-        Hourglass busy;
+        platform::Busy_pointer busy(nullptr, Qt::WaitCursor);
         // A database that cannot be written says so once and keeps every row.
         for (int i = 0; i < kRows; ++i)
             if (chkDelete[i]->isChecked() && !Delete_from_summary(Tag(lblID[i])))
@@ -232,19 +216,19 @@ void frmSummary::Unload()
 
 void frmSummary::cmdIDNumber_Click()
 {
-    Hourglass busy(Qt::BusyCursor);
+    platform::Busy_pointer busy;
     Open_index_by_number();
 }
 
 void frmSummary::cmdMaterial_Click()
 {
-    Hourglass busy(Qt::BusyCursor);
+    platform::Busy_pointer busy;
     Open_index_by_name();
 }
 
 void frmSummary::cmdChemWeap_Click()
 {
-    Hourglass busy(Qt::BusyCursor);
+    platform::Busy_pointer busy;
     Open_chemical_agents();
 }
 
@@ -262,16 +246,18 @@ void frmSummary::cmdGuide_Click(int i)
 {
     const QString id = lblID[i]->text();
     const QString name = Row_name(txtMat[i]);
-    const QString supplement = Tag(txtMat[i]);
-    const bool inhalation = lblTIH[i]->text() == kRIT;
-    const QString mark = lblDWRM[i]->text();
+    // The row's own flags answer the water question.
+    const Product_marks marks{.inhalation = !lblTIH[i]->text().isEmpty(),
+                              .water_reactive = lblDWRM[i]->text() == Mark_text({.water_reactive = true}),
+                              .agent = lblDWRM[i]->text() == Mark_text({.agent = true})};
+    const QString supplement = Inhalation_supplement(Tag(txtMat[i]), marks.agent);
     const bool green = row_green_[i];
     Product_label = name + QStringLiteral(", Número de identificación ") + id;
     frmGuidePage* page = Open_guide_page(Tag(cmdGuide[i]));
     if (!page)
         return;
 
-    const std::optional<QString> suffix = Summary_distances_suffix(inhalation, mark, green, supplement);
+    const std::optional<QString> suffix = Distances_suffix(marks, green, supplement);
     if (!suffix) {
         page->Set_print_qualifier(QString());
         return;

@@ -2,13 +2,14 @@
 // sit. Measures are twips; the name column takes the width that is left.
 #include "summary/frmSummary.h"
 
+#include "app/Guarded.h"
+#include "app/Row_cells.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include "lookup/Page_rows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,7 +74,7 @@ void frmSummary::Build_controls()
         for (const auto& [cell, name] : cells)
             cell->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
         connect(chkDelete[i], &QCheckBox::toggled, this, &frmSummary::chkDelete_Click);
-        connect(cmdGuide[i], &QPushButton::clicked, this, [this, i] { cmdGuide_Click(i); });
+        connect(cmdGuide[i], &QPushButton::clicked, this, Guarded([this, i] { cmdGuide_Click(i); }));
     }
     Change_DWRM_IIPAD_width();
     vscData = new QScrollBar(Qt::Vertical, frmData);
@@ -112,11 +113,11 @@ void frmSummary::Build_controls()
     for (const auto& [widget, name] : named)
         widget->setObjectName(QLatin1String(name));
     cmdDeleteItem->setEnabled(false);
-    connect(cmdDeleteItem, &QPushButton::clicked, this, &frmSummary::cmdDeleteItem_Click);
-    connect(cmdClearSum, &QPushButton::clicked, this, &frmSummary::cmdClearSum_Click);
-    connect(cmdIDNumber, &QPushButton::clicked, this, &frmSummary::cmdIDNumber_Click);
-    connect(cmdMaterial, &QPushButton::clicked, this, &frmSummary::cmdMaterial_Click);
-    connect(cmdChemWeap, &QPushButton::clicked, this, &frmSummary::cmdChemWeap_Click);
+    connect(cmdDeleteItem, &QPushButton::clicked, this, Guarded([this] { cmdDeleteItem_Click(); }));
+    connect(cmdClearSum, &QPushButton::clicked, this, Guarded([this] { cmdClearSum_Click(); }));
+    connect(cmdIDNumber, &QPushButton::clicked, this, Guarded([this] { cmdIDNumber_Click(); }));
+    connect(cmdMaterial, &QPushButton::clicked, this, Guarded([this] { cmdMaterial_Click(); }));
+    connect(cmdChemWeap, &QPushButton::clicked, this, Guarded([this] { cmdChemWeap_Click(); }));
     connect(cmdPrintSummary, &QPushButton::clicked, this, &frmSummary::cmdPrintSummary_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmSummary::cmdSavePdf_Click);
 

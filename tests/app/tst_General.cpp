@@ -101,8 +101,8 @@ private Q_SLOTS:
         }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.mdiArea->viewport()->rect().contains(welcome->geometry()));
-        QVERIFY(!window.mdiArea->verticalScrollBar()->isVisible());
+        QVERIFY(window.Work_area()->viewport()->rect().contains(welcome->geometry()));
+        QVERIFY(!window.Work_area()->verticalScrollBar()->isVisible());
         QVERIFY(window.findChild<QLineEdit*>("txtLookup")->isVisible());
 
         window.Save_placement();
@@ -149,8 +149,8 @@ private Q_SLOTS:
     void splash_shows_version_and_platform()
     {
         frmSplash splash;
-        QCOMPARE(splash.lblVersion->text(), QStringLiteral("Versión 2.00"));
-        QCOMPARE(splash.lblPlatform->text(), QStringLiteral("Windows 95/NT"));
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Versión 2.00"));
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblPlatform"))->text(), QStringLiteral("Windows 95/NT"));
     }
 };
 

@@ -101,7 +101,7 @@ Paged_window Window_named(const QString& name)
 
 QWidget* Active_window()
 {
-    QMdiSubWindow* frame = Main_form->mdiArea->activeSubWindow();
+    QMdiSubWindow* frame = Work_area()->activeSubWindow();
     return frame ? frame->widget() : nullptr;
 }
 
@@ -235,14 +235,14 @@ void tst_Keyboard::escape_closes_child_windows_but_not_the_welcome_page()
         window->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(Main_form->mdiArea->subWindowList().size() == 1, qPrintable(name));
+        QVERIFY2(Work_area()->subWindowList().size() == 1, qPrintable(name));
     }
     QWidget* welcome = Active_window();
     QCOMPARE(welcome->windowTitle(), "Bienvenido");
     welcome->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(Main_form->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(Work_area()->subWindowList().size(), 1);
     QVERIFY(program_->ui().shown.isEmpty());
 }
 

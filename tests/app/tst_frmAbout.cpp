@@ -31,16 +31,16 @@ void tst_frmAbout::texts()
 {
     frmAbout about;
     QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de la MARDOVI VEXO"));
-    QCOMPARE(about.lblTitle->text(), QStringLiteral("MARDOVI VEXO"));
-    QCOMPARE(about.lblVersion->text(), QStringLiteral("Versión %1.%2%3").arg(VEXO_VERSION_MAJOR).arg(VEXO_VERSION_MINOR).arg(VEXO_VERSION_PATCH));
-    QCOMPARE(about.cmdOK->text(), QStringLiteral("&Aceptar"));
-    QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&Información"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("MARDOVI VEXO"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Versión %1.%2%3").arg(VEXO_VERSION_MAJOR).arg(VEXO_VERSION_MINOR).arg(VEXO_VERSION_PATCH));
+    QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("&Aceptar"));
+    QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("&Información"));
     QVERIFY(about.isModal());
     // The disclaimer names the edition and sends the reader to the printed book.
-    QVERIFY(about.lblDisclaimer->text().contains(QStringLiteral("GRE2024")));
-    QVERIFY(about.lblDisclaimer->text().contains(QStringLiteral("guía impresa")));
-    QVERIFY(about.lblThanks->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
-    for (QLabel* credit : {about.lblLeader, about.lblProgram, about.lblThanks, about.lblCopyright})
+    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text().contains(QStringLiteral("GRE2024")));
+    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text().contains(QStringLiteral("guía impresa")));
+    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblThanks"))->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
+    for (QLabel* credit : {about.findChild<QLabel*>(QStringLiteral("lblLeader")), about.findChild<QLabel*>(QStringLiteral("lblProgram")), about.findChild<QLabel*>(QStringLiteral("lblThanks")), about.findChild<QLabel*>(QStringLiteral("lblCopyright"))})
         QVERIFY(!credit->text().isEmpty());
 }
 
@@ -49,9 +49,9 @@ void tst_frmAbout::layout()
     frmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const QList<QWidget*> parts{about.ImgGuide,   about.lblTitle,      about.lblVersion, about.lblDescription,
-                                about.lblLeader,  about.lblProgram,    about.lblThanks,  about.lblCopyright,
-                                about.lneRule,    about.lblDisclaimer, about.cmdSysInfo, about.cmdOK};
+    const QList<QWidget*> parts{about.findChild<QLabel*>(QStringLiteral("ImgGuide")),   about.findChild<QLabel*>(QStringLiteral("lblTitle")),      about.findChild<QLabel*>(QStringLiteral("lblVersion")), about.findChild<QLabel*>(QStringLiteral("lblDescription")),
+                                about.findChild<QLabel*>(QStringLiteral("lblLeader")),  about.findChild<QLabel*>(QStringLiteral("lblProgram")),    about.findChild<QLabel*>(QStringLiteral("lblThanks")),  about.findChild<QLabel*>(QStringLiteral("lblCopyright")),
+                                about.findChild<QFrame*>(QStringLiteral("lneRule")),    about.findChild<QLabel*>(QStringLiteral("lblDisclaimer")), about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), about.findChild<QPushButton*>(QStringLiteral("cmdOK"))};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         QVERIFY2(about.rect().contains(parts[i]->geometry()), qPrintable(parts[i]->objectName()));
         for (qsizetype j = i + 1; j < parts.size(); ++j)
@@ -59,12 +59,12 @@ void tst_frmAbout::layout()
                      qPrintable(QStringLiteral("%1 and %2 meet").arg(i).arg(j)));
     }
     // Each wrapped text has the height its lines need.
-    for (QLabel* label : {about.lblDescription, about.lblThanks, about.lblDisclaimer})
+    for (QLabel* label : {about.findChild<QLabel*>(QStringLiteral("lblDescription")), about.findChild<QLabel*>(QStringLiteral("lblThanks")), about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))})
         QCOMPARE(label->height(), label->heightForWidth(label->width()));
-    QVERIFY(about.lneRule->y() > about.lblCopyright->y() + about.lblCopyright->height());
-    QVERIFY(about.cmdSysInfo->y() < about.cmdOK->y());
-    QVERIFY(about.lblDisclaimer->x() + about.lblDisclaimer->width() < about.cmdSysInfo->x());
-    const int bottom = std::max(about.lblDisclaimer->y() + about.lblDisclaimer->height(), about.cmdOK->y() + about.cmdOK->height());
+    QVERIFY(about.findChild<QFrame*>(QStringLiteral("lneRule"))->y() > about.findChild<QLabel*>(QStringLiteral("lblCopyright"))->y() + about.findChild<QLabel*>(QStringLiteral("lblCopyright"))->height());
+    QVERIFY(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->y() < about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->y());
+    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->x() + about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->width() < about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->x());
+    const int bottom = std::max(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->y() + about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->height(), about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->y() + about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->height());
     QCOMPARE(about.height(), bottom + twips(360));
 }
 
@@ -96,7 +96,7 @@ void tst_frmAbout::system_information()
     ui.start_fails = start_fails;
     frmAbout about;
     about.show();
-    about.cmdSysInfo->click();
+    about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
     QCOMPARE(ui.started, started);
     QCOMPARE(ui.texts(), messages);
     if (!messages.isEmpty()) {
@@ -110,7 +110,7 @@ void tst_frmAbout::ok_closes_the_box()
 {
     frmAbout about;
     about.show();
-    about.cmdOK->click();
+    about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
 }

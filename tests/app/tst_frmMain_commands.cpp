@@ -1,6 +1,7 @@
 // The main window's menus and toolbar as the user sees them, and what each
-// command does: the globals it sets, the window it opens, the clipboard, the
-// find routing, the summary rule and leaving the program.
+// command does from the menu, the toolbar and the welcome page: the window it
+// builds, the globals it sets, the busy pointer, the clipboard, the find
+// routing, the summary rule, a failed query and leaving the program.
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmAbout.h"
@@ -30,18 +31,7 @@
 using namespace vexo;
 using test::Program_ended;
 
-// Stand-ins for the windows of other sections: they record their building.
-class Fake_pages : public QWidget {
-    Q_OBJECT
-public:
-    Fake_pages()
-    {
-        setObjectName(QStringLiteral("frmPages"));
-        setWindowTitle(QStringLiteral("Indice"));
-        resize(300, 200);
-    }
-};
-
+// A stand-in for the windows of other sections, named as the frame finds it.
 class Fake_window : public QWidget {
     Q_OBJECT
 public:
@@ -50,17 +40,25 @@ public:
         setObjectName(QStringLiteral("frmOther"));
         setWindowTitle(QStringLiteral("Otra ventana"));
         resize(300, 200);
-        text_box = new QLineEdit(this);
         text_box->setGeometry(10, 10, 200, 24);
-        viewer = new QTextBrowser(this);
         viewer->setGeometry(10, 40, 200, 80);
         viewer->setPlainText(QStringLiteral("Documento de consulta"));
-        button = new QPushButton(QStringLiteral("Botón"), this);
         button->setGeometry(10, 130, 100, 24);
     }
-    QLineEdit* text_box;
-    QTextBrowser* viewer;
-    QPushButton* button;
+    QLineEdit* text_box = new QLineEdit(this);
+    QTextBrowser* viewer = new QTextBrowser(this);
+    QPushButton* button = new QPushButton(QStringLiteral("Botón"), this);
+};
+
+// Not a Fake_window: reopening one of those must leave the index pages be.
+class Fake_pages : public QWidget {
+    Q_OBJECT
+public:
+    Fake_pages()
+    {
+        setObjectName(QStringLiteral("frmPages"));
+        resize(300, 200);
+    }
 };
 
 class tst_frmMain_commands : public QObject {
@@ -78,19 +76,19 @@ private Q_SLOTS:
     void image_lists_hold_the_same_pictures();
     void toolbar_size_switch_keeps_pictures_and_tips();
 
-    void sections_set_their_globals_data();
-    void sections_set_their_globals();
+    void commands_open_their_section_data();
+    void commands_open_their_section();
     void guides_open_the_guide_list();
     void commands_without_their_window_are_disabled_data();
     void commands_without_their_window_are_disabled();
     void unknown_toolbar_key_does_nothing();
+    void a_failed_query_is_reported_and_the_opener_given_back_data();
+    void a_failed_query_is_reported_and_the_opener_given_back();
 
     void find_routing_data();
     void find_routing();
-
     void summary_does_nothing_while_empty_data();
     void summary_does_nothing_while_empty();
-
     void clipboard_data();
     void clipboard();
 
@@ -98,20 +96,25 @@ private Q_SLOTS:
     void window_menu_lists_the_open_windows();
     void tiling_divides_the_work_area();
     void about_box_is_modal();
-
     void exit_asks_data();
     void exit_asks();
 
 private:
     void Install_fakes();
-    QMdiSubWindow* Frame_of(const QString& name) const;
+    // A menu item, a toolbar button ("tb" and its key) or a welcome page button.
+    void Run(const QString& control);
+    template <class T = QAction>
+    T* Named(const QString& name) const { return main_->findChild<T*>(name); }
+    QAction* Button(const char* key) const { return main_->Button(QLatin1String(key)); }
+    QMdiArea* Area() const { return main_->Work_area(); }
+    QList<QAction*> Toolbar() const { return Named<QToolBar>(QStringLiteral("tbToolBar"))->actions().mid(0, 22); }
 
     QTemporaryDir template_; // the fixture database, made once and copied for each test
     std::unique_ptr<test::Loaded_program> program_;
     test::Scripted_platform* ui_ = nullptr;
     frmMain* main_ = nullptr;
     QStringList built_; // the windows built, in order
-    QString cursor_;    // the main window's pointer while the last window was built
+    QString busy_;      // "busy", "busy, page disabled" or "" while the last window was built
 };
 
 void tst_frmMain_commands::initTestCase()
@@ -134,6 +137,7 @@ void tst_frmMain_commands::init()
 void tst_frmMain_commands::cleanup()
 {
     program_.reset();
+    QCOMPARE(QApplication::overrideCursor(), nullptr); // no command leaves the pointer busy
 }
 
 void tst_frmMain_commands::Install_fakes()
@@ -141,11 +145,15 @@ void tst_frmMain_commands::Install_fakes()
     auto record = [this](const char* name) {
         return [this, name] {
             built_ << QLatin1String(name);
-            cursor_ = main_->cursor().shape() == Qt::BusyCursor ? QStringLiteral("busy") : QStringLiteral("default");
+            const bool busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+            const frmWelcome* page = Find_child<frmWelcome>();
+            busy_ = !busy ? QString()
+                  : page && !page->isEnabled() ? QStringLiteral("busy, page disabled")
+                                               : QStringLiteral("busy");
         };
     };
     Window_openers& o = main_->openers;
-    o.pages = [this, record] {
+    o.pages = [record] {
         record("frmPages")();
         Reopen_child<Fake_pages>();
     };
@@ -161,23 +169,27 @@ void tst_frmMain_commands::Install_fakes()
     main_->Enable_built_commands();
 }
 
-QMdiSubWindow* tst_frmMain_commands::Frame_of(const QString& name) const
+void tst_frmMain_commands::Run(const QString& control)
 {
-    for (QMdiSubWindow* sub : main_->mdiArea->subWindowList())
-        if (sub->widget()->objectName() == name)
-            return sub;
-    return nullptr;
+    if (control.startsWith(QLatin1String("cmd"))) {
+        auto* button = Find_child<frmWelcome>()->findChild<QPushButton*>(control);
+        QVERIFY(button && button->isEnabled());
+        button->click();
+    } else {
+        QAction* action = Named(control);
+        QVERIFY(action && action->isEnabled());
+        action->trigger();
+    }
 }
 
 // --- what the user reads ---------------------------------------------------------
 
 void tst_frmMain_commands::menu_items_data()
 {
-    QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
     auto row = [](const char* item, const char* caption, const char* shortcut = "") {
-        QTest::newRow(item) << QString::fromLatin1(item) << QString::fromUtf8(caption) << QString::fromLatin1(shortcut);
+        QTest::newRow(item) << QString::fromUtf8(caption) << QString::fromLatin1(shortcut);
     };
     row("mnuFileExit", "&Salir");
     row("mnuFilePrintSummary", "Im&primir resumen");
@@ -210,10 +222,9 @@ void tst_frmMain_commands::menu_items_data()
 
 void tst_frmMain_commands::menu_items()
 {
-    QFETCH(QString, item);
     QFETCH(QString, caption);
     QFETCH(QString, shortcut);
-    auto* action = main_->findChild<QAction*>(item);
+    QAction* action = Named(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->shortcut().toString(QKeySequence::PortableText), shortcut);
@@ -226,20 +237,19 @@ void tst_frmMain_commands::menus_in_order()
         titles << menu->text();
     QCOMPARE(titles, (QStringList{"&Archivo", "&Editar", "&Ver", "Ve&ntana", "A&yuda"}));
 
-    auto names = [](QMenu* menu) {
+    auto names = [this](const char* menu) {
         QStringList out;
-        for (QAction* a : menu->actions())
+        for (QAction* a : Named<QMenu>(QLatin1String(menu))->actions())
             out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-        return out;
+        return out.join(u' ');
     };
-    QCOMPARE(names(main_->mnuFile), (QStringList{"mnuFileExit", "-", "mnuFilePrintSummary", "mnuFileSaveSummary"}));
-    QCOMPARE(names(main_->mnuEdit), (QStringList{"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "-", "mnuEditFind"}));
-    QCOMPARE(names(main_->mnuView),
-             (QStringList{"mnuViewToolbar", "mnuViewToolbarL", "-", "mnuViewID", "mnuViewMaterial", "mnuViewGuide", "-",
-                          "mnuViewPlacard", "mnuViewTrailer", "mnuViewTanks", "mnuViewTIIPAD", "mnuViewLDWRM",
-                          "mnuViewChemWeap", "-", "mnuViewContent", "mnuViewSummary", "-", "mnuViewWelcome",
-                          "mnuViewTable3"}));
-    QCOMPARE(names(main_->mnuHelp), QStringList{"mnuHelpAbout"});
+    QCOMPARE(names("mnuFile"), QStringLiteral("mnuFileExit - mnuFilePrintSummary mnuFileSaveSummary"));
+    QCOMPARE(names("mnuEdit"), QStringLiteral("mnuEditCut mnuEditCopy mnuEditPaste - mnuEditFind"));
+    QCOMPARE(names("mnuView"), QStringLiteral("mnuViewToolbar mnuViewToolbarL - mnuViewID mnuViewMaterial mnuViewGuide - "
+                                              "mnuViewPlacard mnuViewTrailer mnuViewTanks mnuViewTIIPAD mnuViewLDWRM "
+                                              "mnuViewChemWeap - mnuViewContent mnuViewSummary - mnuViewWelcome "
+                                              "mnuViewTable3"));
+    QCOMPARE(names("mnuHelp"), QStringLiteral("mnuHelpAbout"));
 }
 
 void tst_frmMain_commands::toolbar_buttons_data()
@@ -282,13 +292,12 @@ void tst_frmMain_commands::toolbar_buttons()
     QFETCH(QString, tip);
     QFETCH(int, image);
     // The 22 buttons come first; the search box follows them.
-    QCOMPARE(main_->tbButtons.size(), 22);
-    QAction* button = main_->tbToolBar->actions().at(position - 1);
-    QCOMPARE(button, main_->tbButtons.at(position - 1));
+    QAction* button = Toolbar().at(position - 1);
     QCOMPARE(button->isSeparator(), key.isEmpty());
     if (key.isEmpty())
         return;
     QCOMPARE(button->data().toString(), key);
+    QCOMPARE(main_->Button(key), button);
     QCOMPARE(button->toolTip(), tip);
     QCOMPARE(button->icon().cacheKey(), main_->imlIcons.image(image).cacheKey());
 }
@@ -302,9 +311,8 @@ void tst_frmMain_commands::image_lists_hold_the_same_pictures()
     QSet<QByteArray> distinct;
     for (int i = 1; i <= main_->imlIcons.images.size(); ++i) {
         const QImage small = main_->imlIcons.image(i).pixmap(QSize(32, 32)).toImage();
-        const QImage large = main_->imlIconsL.image(i).pixmap(QSize(32, 32)).toImage();
         QVERIFY2(!small.isNull(), qPrintable(QStringLiteral("image %1 does not draw").arg(i)));
-        QCOMPARE(small, large);
+        QCOMPARE(small, main_->imlIconsL.image(i).pixmap(QSize(32, 32)).toImage());
         QVERIFY(!main_->imlIcons.image(i).pixmap(QSize(16, 16)).isNull());
         distinct.insert(QByteArray(reinterpret_cast<const char*>(small.constBits()), small.sizeInBytes()));
     }
@@ -313,92 +321,78 @@ void tst_frmMain_commands::image_lists_hold_the_same_pictures()
 
 void tst_frmMain_commands::toolbar_size_switch_keeps_pictures_and_tips()
 {
-    QVERIFY(main_->mnuViewToolbar->isChecked());
-    QVERIFY(!main_->mnuViewToolbarL->isChecked());
-    QCOMPARE(main_->tbToolBar->iconSize(), QSize(16, 16));
-
-    auto keys = [this](const Image_list& list) {
-        QList<qint64> out;
-        for (QAction* b : main_->tbButtons)
+    QAction* small = Named(QStringLiteral("mnuViewToolbar"));
+    QAction* large = Named(QStringLiteral("mnuViewToolbarL"));
+    auto state = [&](const Image_list& list) {
+        QStringList out{QStringLiteral("%1 %2 %3").arg(small->isChecked()).arg(large->isChecked()).arg(
+            Named<QToolBar>(QStringLiteral("tbToolBar"))->iconSize().width())};
+        for (QAction* b : Toolbar())
             if (!b->isSeparator())
-                out << b->icon().cacheKey() - list.image(b->property("image").toInt()).cacheKey();
+                out << b->toolTip()
+                           + (b->icon().cacheKey() == list.image(b->property("image").toInt()).cacheKey() ? "" : " ?");
         return out;
     };
-    QStringList tips_before;
-    for (QAction* b : main_->tbToolBar->actions())
-        tips_before << b->toolTip();
-
-    main_->mnuViewToolbarL->trigger();
-    QVERIFY(main_->mnuViewToolbarL->isChecked());
-    QVERIFY(!main_->mnuViewToolbar->isChecked());
-    QCOMPARE(main_->tbToolBar->iconSize(), QSize(32, 32));
-    QCOMPARE(keys(main_->imlIconsL), QList<qint64>(16, 0));
-
-    main_->mnuViewToolbar->trigger();
-    QVERIFY(main_->mnuViewToolbar->isChecked());
-    QVERIFY(!main_->mnuViewToolbarL->isChecked());
-    QCOMPARE(main_->tbToolBar->iconSize(), QSize(16, 16));
-    QCOMPARE(keys(main_->imlIcons), QList<qint64>(16, 0));
-    QStringList tips_after;
-    for (QAction* b : main_->tbToolBar->actions())
-        tips_after << b->toolTip();
-    QCOMPARE(tips_after, tips_before);
+    const QStringList at_start = state(main_->imlIcons);
+    QCOMPARE(at_start.first(), QStringLiteral("1 0 16"));
+    large->trigger();
+    QStringList now = state(main_->imlIconsL);
+    QCOMPARE(now.takeFirst(), QStringLiteral("0 1 32"));
+    QCOMPARE(now, at_start.mid(1));
+    small->trigger();
+    QCOMPARE(state(main_->imlIcons), at_start);
 }
 
 // --- sections ------------------------------------------------------------------
 
-void tst_frmMain_commands::sections_set_their_globals_data()
+void tst_frmMain_commands::commands_open_their_section_data()
 {
-    QTest::addColumn<QString>("item");   // a menu item, or "tb" and a toolbar key
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("index_mode");
+    QTest::addColumn<QString>("busy");
+    QTest::addColumn<int>("index_mode"); // -1: not an index
     QTest::addColumn<bool>("agents_only");
-    QTest::addColumn<QString>("cursor");
-    auto row = [](const char* item, const char* window, int mode, bool agents, const char* cursor) {
-        QTest::newRow(item) << QString::fromLatin1(item) << QString::fromLatin1(window) << mode << agents
-                            << QString::fromLatin1(cursor);
+    // From the menu and the toolbar the busy pointer shows over the main
+    // window; from the welcome page the page is also disabled meanwhile.
+    auto rows = [](const char* item, const char* key, const char* button, const char* window, const char* toolbar_busy,
+                   const char* page_busy, int mode = -1, bool agents = false) {
+        auto row = [&](const char* control, const char* busy) {
+            QTest::newRow(control) << QString::fromLatin1(window) << QString::fromLatin1(busy) << mode << agents;
+        };
+        row(item, "busy");
+        row(key, toolbar_busy);
+        row(button, page_busy);
     };
-    row("mnuViewID", "frmPages", 0, false, "busy");
-    row("tbID", "frmPages", 0, false, "busy");
-    row("mnuViewMaterial", "frmPages", 1, false, "busy");
-    row("tbMaterial", "frmPages", 1, false, "busy");
-    row("mnuViewChemWeap", "frmPages", 0, true, "busy");
-    row("tbChemical", "frmPages", 0, true, "default");
-    row("mnuViewPlacard", "Load_placards", -1, false, "busy");
-    row("tbPlacards", "Load_placards", -1, false, "busy");
-    row("mnuViewTrailer", "Load_road_trailers", -1, false, "busy");
-    row("tbRoad", "Load_road_trailers", -1, false, "default");
-    row("mnuViewTanks", "Load_rail_cars", -1, false, "busy");
-    row("tbRail", "Load_rail_cars", -1, false, "default");
-    row("mnuViewTIIPAD", "frmGreen", -1, false, "busy");
-    row("tbTIIPAD", "frmGreen", -1, false, "busy");
-    row("mnuViewLDWRM", "frmWater", -1, false, "busy");
-    row("tbLDWRM", "frmWater", -1, false, "busy");
-    row("mnuViewContent", "frmContent", -1, false, "busy");
-    row("tbContents", "frmContent", -1, false, "busy");
+    const char* both = "busy, page disabled";
+    rows("mnuViewID", "tbID", "cmdIDNumber", "frmPages", "busy", both, 0, false);
+    rows("mnuViewMaterial", "tbMaterial", "cmdMaterial", "frmPages", "busy", both, 1, false);
+    rows("mnuViewChemWeap", "tbChemical", "cmdChemWeap", "frmPages", "", both, 0, true);
+    rows("mnuViewPlacard", "tbPlacards", "cmdPlacards", "Load_placards", "busy", both);
+    rows("mnuViewTrailer", "tbRoad", "cmdTrailer", "Load_road_trailers", "", both);
+    rows("mnuViewTanks", "tbRail", "cmdTanks", "Load_rail_cars", "", both);
+    rows("mnuViewTIIPAD", "tbTIIPAD", "cmdDistances", "frmGreen", "busy", both);
+    rows("mnuViewLDWRM", "tbLDWRM", "cmdWater", "frmWater", "busy", both);
+    rows("mnuViewContent", "tbContents", "cmdContents", "frmContent", "busy", "");
+    rows("mnuViewSummary", "tbSummary", "cmdSummary", "frmSummary", "busy", both);
 }
 
-void tst_frmMain_commands::sections_set_their_globals()
+void tst_frmMain_commands::commands_open_their_section()
 {
-    QFETCH(QString, item);
     QFETCH(QString, window);
+    QFETCH(QString, busy);
     QFETCH(int, index_mode);
     QFETCH(bool, agents_only);
-    QFETCH(QString, cursor);
+    Summary_empty = false;
     Install_fakes();
+    Find_child<frmWelcome>()->Form_Activate();
     Index_mode = 7;
     Chemical_agents_only = !agents_only;
     Green_SQL.clear();
     Water_SQL.clear();
 
-    QAction* action = main_->findChild<QAction*>(item);
-    QVERIFY(action);
-    QVERIFY(action->isEnabled());
-    action->trigger();
+    Run(QString::fromLatin1(QTest::currentDataTag()));
 
     QCOMPARE(built_, QStringList{window});
-    QCOMPARE(cursor_, cursor);
-    QCOMPARE(main_->cursor().shape(), Qt::ArrowCursor); // back when done
+    QCOMPARE(busy_, busy);
+    QVERIFY(Find_child<frmWelcome>()->isEnabled()); // given back when done
     if (index_mode >= 0) {
         QCOMPARE(Index_mode, index_mode);
         QCOMPARE(Chemical_agents_only, agents_only);
@@ -413,82 +407,120 @@ void tst_frmMain_commands::guides_open_the_guide_list()
     Install_fakes();
     int rows_seen = -1;
     main_->openers.guide = [&] { rows_seen = Guide_records ? Guide_records->RecordCount() : -1; };
-    main_->mnuViewGuide->trigger();
+    Run(QStringLiteral("mnuViewGuide"));
     QCOMPARE(Guide_SQL, QStringLiteral("SELECT DISTINCT Guides_pages.Key, Guides_pages.Guide_page, Sentences.Sentences "
                                        "FROM Guides_pages LEFT JOIN Sentences ON Guides_pages.Sentences_key = "
                                        "Sentences.Key WHERE Sentences.Code = 2 ORDER BY Guides_pages.Guide_page"));
     QCOMPARE(rows_seen, 2); // guides 124 and 128 of the fixture, one title each
     Guide_records.reset();
-    main_->Button(QStringLiteral("Guide"))->trigger();
+    Run(QStringLiteral("tbGuide"));
     QCOMPARE(Guide_records->RecordCount(), 2);
 }
 
 void tst_frmMain_commands::commands_without_their_window_are_disabled_data()
 {
-    QTest::addColumn<QStringList>("controls"); // menu item, toolbar key, welcome button
-    QTest::addColumn<QString>("opener");
-    QTest::newRow("pages") << QStringList{"mnuViewID", "ID", "cmdIDNumber", "mnuViewMaterial", "Material",
-                                          "cmdMaterial", "mnuViewChemWeap", "Chemical", "cmdChemWeap",
-                                          "mnuEditFind", "Find"}
-                           << "pages";
-    QTest::newRow("find") << QStringList{"mnuEditFind", "Find"} << "find";
-    QTest::newRow("guide") << QStringList{"mnuViewGuide", "Guide", "cmdGuide"} << "guide";
-    QTest::newRow("green") << QStringList{"mnuViewTIIPAD", "TIIPAD", "cmdDistances"} << "green";
-    QTest::newRow("water") << QStringList{"mnuViewLDWRM", "LDWRM", "cmdWater"} << "water";
-    QTest::newRow("content") << QStringList{"mnuViewContent", "Contents", "cmdContents"} << "content";
-    QTest::newRow("summary") << QStringList{"mnuViewSummary", "Summary", "cmdSummary"} << "summary";
-    QTest::newRow("placards") << QStringList{"mnuViewPlacard", "Placards", "cmdPlacards"} << "placards";
-    QTest::newRow("road") << QStringList{"mnuViewTrailer", "Road", "cmdTrailer"} << "road_trailers";
-    QTest::newRow("rail") << QStringList{"mnuViewTanks", "Rail", "cmdTanks"} << "rail_cars";
+    QTest::addColumn<QString>("controls"); // menu items, toolbar buttons, welcome buttons
+    QTest::newRow("pages") << "mnuViewID tbID cmdIDNumber mnuViewMaterial tbMaterial cmdMaterial mnuViewChemWeap "
+                              "tbChemical cmdChemWeap mnuEditFind tbFind";
+    QTest::newRow("find") << "mnuEditFind tbFind";
+    QTest::newRow("guide") << "mnuViewGuide tbGuide cmdGuide";
+    QTest::newRow("green") << "mnuViewTIIPAD tbTIIPAD cmdDistances";
+    QTest::newRow("water") << "mnuViewLDWRM tbLDWRM cmdWater";
+    QTest::newRow("content") << "mnuViewContent tbContents cmdContents";
+    QTest::newRow("summary") << "mnuViewSummary tbSummary cmdSummary";
+    QTest::newRow("placards") << "mnuViewPlacard tbPlacards cmdPlacards";
+    QTest::newRow("road_trailers") << "mnuViewTrailer tbRoad cmdTrailer";
+    QTest::newRow("rail_cars") << "mnuViewTanks tbRail cmdTanks";
 }
 
 void tst_frmMain_commands::commands_without_their_window_are_disabled()
 {
-    QFETCH(QStringList, controls);
-    QFETCH(QString, opener);
+    QFETCH(QString, controls);
     Summary_empty = false;
     Install_fakes();
     Window_openers& o = main_->openers;
-    std::function<void()>* removed = opener == QLatin1String("pages")        ? &o.pages
-                                   : opener == QLatin1String("find")         ? &o.find
-                                   : opener == QLatin1String("guide")        ? &o.guide
-                                   : opener == QLatin1String("green")        ? &o.green
-                                   : opener == QLatin1String("water")        ? &o.water
-                                   : opener == QLatin1String("content")      ? &o.content
-                                   : opener == QLatin1String("summary")      ? &o.summary
-                                   : opener == QLatin1String("placards")     ? &o.placards
-                                   : opener == QLatin1String("road_trailers") ? &o.road_trailers
-                                                                              : &o.rail_cars;
-    auto enabled = [this](const QString& control) {
-        if (control.startsWith(QLatin1String("cmd")))
-            return Find_child<frmWelcome>()->findChild<QPushButton*>(control)->isEnabled();
-        if (control.startsWith(QLatin1String("mnu")))
-            return main_->findChild<QAction*>(control)->isEnabled();
-        return main_->Button(control)->isEnabled();
+    const std::map<QString, std::function<void()>*> openers{
+        {"pages", &o.pages},     {"find", &o.find},       {"guide", &o.guide},
+        {"green", &o.green},     {"water", &o.water},     {"content", &o.content},
+        {"summary", &o.summary}, {"placards", &o.placards}, {"road_trailers", &o.road_trailers},
+        {"rail_cars", &o.rail_cars}};
+    std::function<void()>* removed = openers.at(QString::fromLatin1(QTest::currentDataTag()));
+    auto enabled = [this, &controls] {
+        Find_child<frmWelcome>()->Form_Activate();
+        QStringList out;
+        for (const QString& control : controls.split(u' '))
+            if (control.startsWith(QLatin1String("cmd")) ? Find_child<frmWelcome>()->findChild<QPushButton*>(control)->isEnabled()
+                                                         : Named(control)->isEnabled())
+                out << control;
+        return out.join(u' ');
     };
-    for (const QString& control : controls)
-        QVERIFY2(enabled(control), qPrintable(control));
+    QCOMPARE(enabled(), controls);
 
-    const std::function<void()> kept = *removed;
-    *removed = nullptr;
+    const std::function<void()> kept = std::exchange(*removed, nullptr);
     main_->Enable_built_commands();
-    for (const QString& control : controls)
-        QVERIFY2(!enabled(control), qPrintable(control + QStringLiteral(" stays enabled without its window")));
+    QCOMPARE(enabled(), QString());
 
     *removed = kept;
     main_->Enable_built_commands();
-    for (const QString& control : controls)
-        QVERIFY2(enabled(control), qPrintable(control));
+    QCOMPARE(enabled(), controls);
 }
 
 void tst_frmMain_commands::unknown_toolbar_key_does_nothing()
 {
     Install_fakes();
-    QAction* stray = main_->tbToolBar->addAction(QStringLiteral("?"));
+    QAction* stray = Named<QToolBar>(QStringLiteral("tbToolBar"))->addAction(QStringLiteral("?"));
     stray->setData(QStringLiteral("Print"));
     stray->trigger();
     QVERIFY(built_.isEmpty());
     QVERIFY(ui_->shown.isEmpty());
+}
+
+void tst_frmMain_commands::a_failed_query_is_reported_and_the_opener_given_back_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("menu item") << "mnuViewTIIPAD";
+    QTest::newRow("toolbar button") << "tbLDWRM";
+    QTest::newRow("welcome page button") << "cmdGuide";
+    QTest::newRow("table of contents entry") << "Número de guía";
+    QTest::newRow("index pages' summary button") << "cmdReport";
+}
+
+void tst_frmMain_commands::a_failed_query_is_reported_and_the_opener_given_back()
+{
+    QFETCH(QString, control);
+    // The fixture's database loses the tables the commands read, once the
+    // index is open.
+    QWidget* opener = Find_child<frmWelcome>();
+    if (control == QLatin1String("cmdReport"))
+        Run(QStringLiteral("mnuViewID"));
+    Main_database->Execute_native(QStringLiteral("DROP TABLE Green; DROP TABLE Water; DROP TABLE Summary;"
+                                                 "DROP TABLE Guides_pages;"));
+    if (control == QLatin1String("cmdReport")) {
+        opener = Area()->currentSubWindow()->widget();
+        QCOMPARE(opener->objectName(), QStringLiteral("frmPages"));
+        Summary_empty = false; // a product was collected before the table went
+        for (QPushButton* button : opener->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("&Resúmen")) {
+                button->setEnabled(true);
+                button->click();
+            }
+    } else if (!control.startsWith(QLatin1String("cmd")) && control.contains(u' ')) {
+        Run(QStringLiteral("mnuViewContent"));
+        opener = Area()->currentSubWindow()->widget();
+        for (QLabel* entry : opener->findChildren<QLabel*>())
+            if (entry->text() == control)
+                QTest::mouseClick(entry, Qt::LeftButton);
+    } else {
+        Run(control);
+    }
+
+    QCOMPARE(ui_->texts().size(), 1);
+    QVERIFY2(ui_->texts().first().startsWith(QLatin1String("No se pudo completar la consulta en la base de datos (error ")),
+             qPrintable(ui_->texts().first()));
+    QVERIFY(ui_->texts().first().endsWith(QStringLiteral("\n\nCompruebe que la base de datos es válida.")));
+    QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
+    QVERIFY(opener->isEnabled());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 // --- find routing ------------------------------------------------------------------
@@ -509,7 +541,7 @@ void tst_frmMain_commands::find_routing()
     Install_fakes();
     Pages_inactive = false;
     Index_mode = 1;
-    Fake_pages* pages = nullptr;
+    QWidget* pages = nullptr;
     if (before != QLatin1String("none")) {
         pages = Reopen_child<Fake_pages>();
         if (before == QLatin1String("behind")) {
@@ -517,22 +549,20 @@ void tst_frmMain_commands::find_routing()
             Pages_inactive = true; // the index pages keep this up to date themselves
         }
     }
-    built_.clear();
 
-    main_->mnuEditFind->trigger();
+    Run(QStringLiteral("mnuEditFind"));
 
     QCOMPARE(built_, built);
-    QMdiSubWindow* front = main_->mdiArea->currentSubWindow();
-    QVERIFY(front);
-    QCOMPARE(front->widget()->objectName(), QStringLiteral("frmPages"));
+    QWidget* front = Area()->currentSubWindow()->widget();
+    QCOMPARE(front->objectName(), QStringLiteral("frmPages"));
     if (pages)
-        QCOMPARE(front->widget(), pages); // not rebuilt
+        QCOMPARE(front, pages); // not rebuilt
     else
         QCOMPARE(Index_mode, 0);
     Pages_inactive = false;
 
     built_.clear();
-    main_->Button(QStringLiteral("Find"))->trigger();
+    Run(QStringLiteral("tbFind"));
     QCOMPARE(built_, QStringList{"frmFind"}); // now the index is the active window
 }
 
@@ -550,24 +580,22 @@ void tst_frmMain_commands::summary_does_nothing_while_empty()
     QFETCH(bool, empty);
     Install_fakes();
     Summary_empty = empty;
-    Q_EMIT main_->mnuView->aboutToShow();
-    Q_EMIT main_->mnuFile->aboutToShow();
-    QCOMPARE(main_->mnuViewSummary->isEnabled(), !empty);
-    QCOMPARE(main_->mnuFilePrintSummary->isEnabled(), !empty);
-    QCOMPARE(main_->mnuFileSaveSummary->isEnabled(), !empty);
-    QVERIFY(main_->Button(QStringLiteral("Summary"))->isEnabled()); // the button stays enabled
+    Q_EMIT Named<QMenu>(QStringLiteral("mnuView"))->aboutToShow();
+    Q_EMIT Named<QMenu>(QStringLiteral("mnuFile"))->aboutToShow();
+    for (const char* item : {"mnuViewSummary", "mnuFilePrintSummary", "mnuFileSaveSummary"})
+        QCOMPARE(Named(QLatin1String(item))->isEnabled(), !empty);
+    QVERIFY(Button("Summary")->isEnabled()); // the button stays enabled
 
-    main_->Button(QStringLiteral("Summary"))->trigger();
-    main_->mnuViewSummary->trigger();
-    const QStringList expected = empty ? QStringList() : QStringList{"frmSummary", "frmSummary"};
-    QCOMPARE(built_, expected);
+    Button("Summary")->trigger();
+    Named(QStringLiteral("mnuViewSummary"))->trigger();
+    QCOMPARE(built_, empty ? QStringList() : (QStringList{"frmSummary", "frmSummary"}));
     QVERIFY(ui_->shown.isEmpty());
 
     // Printing and saving the summary speak up only when there is one (the
     // printer and the file are cancelled).
     platform::Install_printer_chooser([](const QString&) { return nullptr; });
-    main_->mnuFilePrintSummary->trigger();
-    main_->mnuFileSaveSummary->trigger();
+    Named(QStringLiteral("mnuFilePrintSummary"))->trigger();
+    Named(QStringLiteral("mnuFileSaveSummary"))->trigger();
     platform::Install_printer_chooser({});
     QCOMPARE(ui_->shown.size(), empty ? 0 : 2);
 }
@@ -623,10 +651,11 @@ void tst_frmMain_commands::clipboard()
 
     // The menu item, the toolbar button and the key do the same; the second
     // run of a copy finds the same selection, so all land on the same result.
-    main_->findChild<QAction*>(QStringLiteral("mnuEdit") + command)->trigger();
+    QAction* item = Named(QStringLiteral("mnuEdit") + command);
+    item->trigger();
     if (command == QLatin1String("Copy") || focus == QLatin1String("name")) {
         main_->Button(command)->trigger();
-        QTest::keySequence(focused, main_->findChild<QAction*>(QStringLiteral("mnuEdit") + command)->shortcut());
+        QTest::keySequence(focused, item->shortcut());
     }
 
     QCOMPARE(window->text_box->text(), text_after);
@@ -640,65 +669,59 @@ void tst_frmMain_commands::welcome_command_brings_the_page_back()
 {
     auto* welcome = Find_child<frmWelcome>();
     QVERIFY(welcome); // the load ends on the welcome page
-    QCOMPARE(main_->mdiArea->currentSubWindow()->widget(), welcome);
-    Reopen_child<Fake_window>();
-    QVERIFY(main_->mdiArea->currentSubWindow()->widget() != welcome);
-    main_->Button(QStringLiteral("Welcome"))->trigger();
-    QCOMPARE(main_->mdiArea->currentSubWindow()->widget(), welcome);
-    Reopen_child<Fake_window>();
-    main_->mnuViewWelcome->trigger();
-    QCOMPARE(main_->mdiArea->currentSubWindow()->widget(), welcome);
+    QCOMPARE(Area()->currentSubWindow()->widget(), welcome);
+    for (const char* control : {"tbWelcome", "mnuViewWelcome"}) {
+        Reopen_child<Fake_window>();
+        QVERIFY(Area()->currentSubWindow()->widget() != welcome);
+        Run(QLatin1String(control));
+        QCOMPARE(Area()->currentSubWindow()->widget(), welcome);
+    }
     QCOMPARE(Find_child<frmWelcome>(), welcome); // the same page, not a new one
 }
 
 void tst_frmMain_commands::window_menu_lists_the_open_windows()
 {
     Reopen_child<Fake_window>();
-    Q_EMIT main_->mnuWindow->aboutToShow();
+    auto* menu = Named<QMenu>(QStringLiteral("mnuWindow"));
+    Q_EMIT menu->aboutToShow();
     QStringList entries;
-    for (QAction* a : main_->mnuWindow->actions())
+    for (QAction* a : menu->actions())
         if (!a->isSeparator())
             entries << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
     QCOMPARE(entries, (QStringList{"Cascada", "Mosaico &horizontal", "Mosaico &vertical", "Arreglar &iconos",
                                    "&1 Bienvenido", "&2 Otra ventana *"}));
     // Choosing an entry brings its window forward; reopening the menu lists
     // the windows again, not twice.
-    main_->mnuWindow->actions().at(5)->trigger();
-    QCOMPARE(main_->mdiArea->currentSubWindow()->widget(), Find_child<frmWelcome>());
-    Q_EMIT main_->mnuWindow->aboutToShow();
-    QCOMPARE(main_->mnuWindow->actions().size(), 7);
+    menu->actions().at(5)->trigger();
+    QCOMPARE(Area()->currentSubWindow()->widget(), Find_child<frmWelcome>());
+    Q_EMIT menu->aboutToShow();
+    QCOMPARE(menu->actions().size(), 7);
 }
 
 void tst_frmMain_commands::tiling_divides_the_work_area()
 {
     Find_child<frmWelcome>()->setMinimumSize(0, 0); // the page keeps a minimum the test does not need
     Reopen_child<Fake_window>();
-    const QRect area = main_->mdiArea->viewport()->rect();
-    auto frames = [this] {
+    const QRect area = Area()->viewport()->rect();
+    auto frames = [this](const char* item) {
+        Named(QLatin1String(item))->trigger();
         QList<QRect> out;
-        for (QMdiSubWindow* sub : main_->mdiArea->subWindowList())
+        for (QMdiSubWindow* sub : Area()->subWindowList())
             out << sub->geometry();
         return out;
     };
-    main_->mnuWindowTileHorizontal->trigger();
-    QList<QRect> tiles = frames();
-    QCOMPARE(tiles.size(), 2);
-    QCOMPARE(tiles[0], QRect(0, 0, area.width(), area.height() / 2));
-    QCOMPARE(tiles[1], QRect(0, area.height() / 2, area.width(), area.height() / 2));
-
-    main_->mnuWindowTileVertical->trigger();
-    tiles = frames();
-    QCOMPARE(tiles[0], QRect(0, 0, area.width() / 2, area.height()));
-    QCOMPARE(tiles[1], QRect(area.width() / 2, 0, area.width() / 2, area.height()));
-
-    main_->mnuWindowCascade->trigger();
-    tiles = frames();
+    const int half_height = area.height() / 2;
+    const int half_width = area.width() / 2;
+    QCOMPARE(frames("mnuWindowTileHorizontal"),
+             (QList<QRect>{QRect(0, 0, area.width(), half_height), QRect(0, half_height, area.width(), half_height)}));
+    QCOMPARE(frames("mnuWindowTileVertical"),
+             (QList<QRect>{QRect(0, 0, half_width, area.height()), QRect(half_width, 0, half_width, area.height())}));
+    QList<QRect> tiles = frames("mnuWindowCascade");
     QVERIFY(tiles[0].topLeft() != tiles[1].topLeft());
 
-    for (QMdiSubWindow* sub : main_->mdiArea->subWindowList())
+    for (QMdiSubWindow* sub : Area()->subWindowList())
         sub->showMinimized();
-    main_->mnuWindowArrangeIcons->trigger();
-    tiles = frames();
+    tiles = frames("mnuWindowArrangeIcons");
     QCOMPARE(tiles[0].bottom(), area.bottom());
     QCOMPARE(tiles[1].bottom(), area.bottom());
     QCOMPARE(tiles[0].left(), 0);
@@ -717,9 +740,9 @@ void tst_frmMain_commands::about_box_is_modal()
         title = box->windowTitle();
         modal = box->isModal();
         owner = box->parentWidget();
-        box->cmdOK->click();
+        box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
-    main_->mnuHelpAbout->trigger();
+    Named(QStringLiteral("mnuHelpAbout"))->trigger();
     QCOMPARE(title, QStringLiteral("Acerca de la MARDOVI VEXO"));
     QVERIFY(modal);
     QCOMPARE(owner, main_);
@@ -757,7 +780,7 @@ void tst_frmMain_commands::exit_asks()
         if (welcome)
             page->close();
         else
-            main_->mnuFileExit->trigger();
+            Named(QStringLiteral("mnuFileExit"))->trigger();
     } catch (const Program_ended&) {
         ended = true;
     }

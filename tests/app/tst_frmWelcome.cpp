@@ -1,6 +1,6 @@
 // The welcome page: its captions and tips, the two size classes, a layout
-// where nothing is cut off or covered, the page disabled while a button
-// works and the summary button's guard.
+// where nothing is cut off or covered and the summary button's guard. What
+// its buttons open is tested with the main window's commands.
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmMain.h"
@@ -33,12 +33,12 @@ private Q_SLOTS:
     void size_classes();
     void layout_data();
     void layout();
-    void buttons_work_with_the_page_disabled_data();
-    void buttons_work_with_the_page_disabled();
     void summary_button_follows_activation();
 
 private:
     frmWelcome* Page() const { return Find_child<frmWelcome>(); }
+    template <class T>
+    static T* Part(const QWidget& page, const char* name) { return page.findChild<T*>(QLatin1String(name)); }
 
     QTemporaryDir template_; // the fixture database, made once and copied for each test
     std::unique_ptr<test::Loaded_program> program_;
@@ -127,11 +127,12 @@ void tst_frmWelcome::size_classes()
     QFETCH(int, menu_width);
     QFETCH(int, map_width);
     frmWelcome page(screen_width);
-    QCOMPARE(page.cmdTanks->font().pointSize(), font_size);
-    QCOMPARE(page.cmdTanks->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(page.cmdTanks->size(), QSize(twips(button_width), twips(button_height)));
-    QCOMPARE(page.frmMenu->width(), twips(menu_width));
-    QCOMPARE(page.imgAmerica->width(), twips(map_width));
+    const auto* tanks = Part<QPushButton>(page, "cmdTanks");
+    QCOMPARE(tanks->font().pointSize(), font_size);
+    QCOMPARE(tanks->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(tanks->size(), QSize(twips(button_width), twips(button_height)));
+    QCOMPARE(Part<QGroupBox>(page, "frmMenu")->width(), twips(menu_width));
+    QCOMPARE(Part<QLabel>(page, "imgAmerica")->width(), twips(map_width));
 }
 
 void tst_frmWelcome::layout_data()
@@ -154,14 +155,14 @@ void tst_frmWelcome::layout()
     QCOMPARE(welcome.width(), std::max(page.width(), twips(9915)));
     QCOMPARE(welcome.height(), std::max(page.height(), twips(9750)));
 
-    QCOMPARE(welcome.picLogo->pos(), QPoint(0, 0));
-    const QRect menu = welcome.frmMenu->geometry();
+    const QRect logo = Part<QLabel>(welcome, "picLogo")->geometry();
+    QCOMPARE(logo.topLeft(), QPoint(0, 0));
+    const QRect menu = Part<QGroupBox>(welcome, "frmMenu")->geometry();
     QVERIFY(qAbs(menu.right() + 1 + twips(120) - welcome.width()) <= 1);
     QVERIFY(qAbs(menu.top() - (welcome.height() - menu.bottom() - 1)) <= 1);
 
     // The map sits between the logo and the buttons, centred, touching neither.
-    const QRect map = welcome.imgAmerica->geometry();
-    const QRect logo = welcome.picLogo->geometry();
+    const QRect map = Part<QLabel>(welcome, "imgAmerica")->geometry();
     QVERIFY(map.left() > logo.right());
     QVERIFY(map.right() < menu.left());
     QVERIFY(qAbs((map.left() - logo.right()) - (menu.left() - map.right())) <= 2);
@@ -170,7 +171,8 @@ void tst_frmWelcome::layout()
     // Every button shows whole inside its section, every section inside the
     // menu frame, and no two of them meet.
     QList<QRect> sections;
-    for (QGroupBox* section : {welcome.frmSection1, welcome.frmSection2, welcome.frmSection3}) {
+    for (const char* name : {"frmSection1", "frmSection2", "frmSection3"}) {
+        const auto* section = Part<QGroupBox>(welcome, name);
         QVERIFY(QRect(QPoint(0, 0), menu.size()).contains(section->geometry()));
         for (const QRect& other : sections)
             QVERIFY(!other.intersects(section->geometry()));
@@ -187,55 +189,19 @@ void tst_frmWelcome::layout()
     }
 }
 
-void tst_frmWelcome::buttons_work_with_the_page_disabled_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("disabled_meanwhile");
-    for (const char* b : {"cmdIDNumber", "cmdMaterial", "cmdGuide", "cmdPlacards", "cmdTrailer", "cmdTanks",
-                          "cmdDistances", "cmdWater", "cmdChemWeap", "cmdSummary"})
-        QTest::newRow(b) << QString::fromLatin1(b) << true;
-    QTest::newRow("cmdContents") << QStringLiteral("cmdContents") << false;
-}
-
-void tst_frmWelcome::buttons_work_with_the_page_disabled()
-{
-    QFETCH(QString, button);
-    QFETCH(bool, disabled_meanwhile);
-    Summary_empty = false;
-    Page()->Form_Activate();
-    bool built = false;
-    bool page_enabled = true;
-    Qt::CursorShape pointer = Qt::ArrowCursor;
-    auto watch = [&] {
-        built = true;
-        page_enabled = Page()->isEnabled();
-        pointer = Page()->cursor().shape();
-    };
-    main_->openers = {watch, watch, watch, watch, watch, watch, watch, watch, watch, watch};
-
-    auto* b = Page()->findChild<QPushButton*>(button);
-    QVERIFY(b->isEnabled());
-    b->click();
-
-    QVERIFY(built);
-    QCOMPARE(page_enabled, !disabled_meanwhile);
-    QCOMPARE(pointer, disabled_meanwhile ? Qt::BusyCursor : Qt::ArrowCursor);
-    QVERIFY(Page()->isEnabled());
-    QCOMPARE(Page()->cursor().shape(), Qt::ArrowCursor);
-}
-
 void tst_frmWelcome::summary_button_follows_activation()
 {
     // The fixture's Summary table is empty.
     QVERIFY(Summary_empty);
-    QVERIFY(!Page()->cmdSummary->isEnabled());
+    const auto* summary = Part<QPushButton>(*Page(), "cmdSummary");
+    QVERIFY(!summary->isEnabled());
     Summary_empty = false; // a product was added elsewhere
-    QVERIFY(!Page()->cmdSummary->isEnabled());
-    QMdiSubWindow* frame = main_->mdiArea->addSubWindow(new QLabel(QStringLiteral("otra")));
+    QVERIFY(!summary->isEnabled());
+    QMdiSubWindow* frame = main_->Work_area()->addSubWindow(new QLabel(QStringLiteral("otra")));
     frame->show();
-    main_->mdiArea->setActiveSubWindow(frame);
-    main_->mnuViewWelcome->trigger();
-    QVERIFY(Page()->cmdSummary->isEnabled());
+    main_->Work_area()->setActiveSubWindow(frame);
+    main_->findChild<QAction*>(QStringLiteral("mnuViewWelcome"))->trigger();
+    QVERIFY(summary->isEnabled());
 }
 
 QTEST_MAIN(tst_frmWelcome)

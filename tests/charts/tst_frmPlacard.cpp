@@ -2,6 +2,7 @@
 // leading to its guide; the three charts in one window; the enlarged picture
 // on the right button staying inside the window.
 #include "app/Child_windows.h"
+#include "app/frmMain.h"
 #include "app/General.h"
 #include "charts/Chart_pictures.h"
 #include "charts/Svg_picture.h"
@@ -90,7 +91,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        Main_form->mdiArea->closeAllSubWindows();
+        Work_area()->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -173,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, caution);
         Load(before);
         Load(chart);
-        QCOMPARE(Main_form->mdiArea->subWindowList().size(), 1);
+        QCOMPARE(Work_area()->subWindowList().size(), 1);
         frmPlacard* window = Chart();
         QCOMPARE(window->windowTitle(), caption);
         const Chart_range ranges[] = {kPlacards_range, kRoad_range, kRail_range};

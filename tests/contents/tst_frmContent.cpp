@@ -50,7 +50,12 @@ class tst_frmContent : public QObject {
     QString content_;
     QStringList opened_;
 
-    frmContent* Open_contents() { return Reopen_child<frmContent>(); }
+    // As the main window opens it, so its entries reach the main window's sections.
+    frmContent* Open_contents()
+    {
+        Main_form->Open_section(Section::Contents);
+        return Find_child<frmContent>();
+    }
 
 private Q_SLOTS:
     void init()
@@ -107,7 +112,7 @@ private Q_SLOTS:
         // One document at a time, and the contents stay.
         Click(contents, index);
         int viewers = 0;
-        for (QMdiSubWindow* sub : Main_form->mdiArea->subWindowList())
+        for (QMdiSubWindow* sub : Work_area()->subWindowList())
             viewers += qobject_cast<frmText1*>(sub->widget()) ? 1 : 0;
         QCOMPARE(viewers, 1);
         QVERIFY(Find_child<frmContent>());
@@ -155,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(entry->palette().color(QPalette::Window), heading ? before.color(QPalette::Window) : QColor(Qt::black));
         QTest::mouseRelease(entry, Qt::LeftButton, {}, heading ? QPoint(5, 5) : QPoint(-5, -5));
         QCOMPARE(entry->palette(), before);
-        QCOMPARE(Main_form->mdiArea->subWindowList().size(), 1);
+        QCOMPARE(Work_area()->subWindowList().size(), 1);
         QVERIFY(opened_.isEmpty());
         QVERIFY(program_->ui.shown.isEmpty());
     }

@@ -43,7 +43,7 @@ void Distances_program::Start(const QString& path)
 
 Distances_program::~Distances_program()
 {
-    qDeleteAll(main_->mdiArea->subWindowList());
+    qDeleteAll(main_->Work_area()->subWindowList());
     Main_form = nullptr;
     main_.reset();
     Green_records.reset();

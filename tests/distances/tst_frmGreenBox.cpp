@@ -148,7 +148,7 @@ void tst_frmGreenBox::guide_page_button_opens_the_box()
     page->cmdIIPAD->click();
     QVERIFY(old.isNull());
     int boxes = 0;
-    for (QMdiSubWindow* sub : Main_form->mdiArea->subWindowList())
+    for (QMdiSubWindow* sub : Work_area()->subWindowList())
         boxes += qobject_cast<frmGreenBox*>(sub->widget()) != nullptr;
     QCOMPARE(boxes, 1);
 }
@@ -173,11 +173,11 @@ void tst_frmGreenBox::box_goes_when_the_user_turns_away()
     page->cmdIIPAD->click();
     QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
     QVERIFY(box);
-    QCOMPARE(Main_form->mdiArea->activeSubWindow(), Child_frame<frmGreenBox>());
-    QWidget other(Main_form, Qt::Tool);
+    QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
+    QWidget other(Main_window(), Qt::Tool);
     switch (turn) {
     case 0:
-        Main_form->mdiArea->setActiveSubWindow(Child_frame<frmGuidePage>());
+        Work_area()->setActiveSubWindow(Child_frame<frmGuidePage>());
         break;
     case 1:
         other.show();
@@ -193,7 +193,7 @@ void tst_frmGreenBox::box_goes_when_the_user_turns_away()
     QTRY_VERIFY(box.isNull());
     // The page the user was reading stays in front of the other windows.
     if (turn < 2)
-        QCOMPARE(Main_form->mdiArea->subWindowList(QMdiArea::StackingOrder).last(), Child_frame<frmGuidePage>());
+        QCOMPARE(Work_area()->subWindowList(QMdiArea::StackingOrder).last(), Child_frame<frmGuidePage>());
 }
 
 void tst_frmGreenBox::narrow_box_is_widened_back()

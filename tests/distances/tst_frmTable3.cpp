@@ -238,8 +238,8 @@ void tst_frmTable3::entries_follow_the_table()
     QVERIFY(Main_form->valid_database());
     QVERIFY(program.ui.shown.isEmpty());
 
-    Q_EMIT Main_form->mnuView->aboutToShow();
-    QCOMPARE(Main_form->mnuViewTable3->isVisible(), with_table);
+    Q_EMIT Main_form->findChild<QMenu*>(QStringLiteral("mnuView"))->aboutToShow();
+    QCOMPARE(Main_form->findChild<QAction*>(QStringLiteral("mnuViewTable3"))->isVisible(), with_table);
     Reopen_child<frmContent>();
     frmContent* contents = Find_child<frmContent>();
     QVERIFY(contents);

@@ -6,6 +6,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "distances/Distances.h"
 #include "distances/frmWater.h"

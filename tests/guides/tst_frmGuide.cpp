@@ -2,6 +2,7 @@
 // grid at any width, a guide opened without a product; and every page of the
 // default database opening from it with its number, title and text.
 #include "app/Child_windows.h"
+#include "app/Row_cells.h"
 #include "app/General.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
@@ -78,7 +79,7 @@ private Q_SLOTS:
         Open_chooser();
         const frmGuide* chooser = Open_chooser();  // opening again replaces it
         int choosers = 0;
-        for (const QMdiSubWindow* frame : Main_form->mdiArea->subWindowList())
+        for (const QMdiSubWindow* frame : Work_area()->subWindowList())
             choosers += qobject_cast<frmGuide*>(frame->widget()) != nullptr;
         QCOMPARE(choosers, 1);
         QVERIFY(!Guide_records);

@@ -3,6 +3,7 @@
 // one; the sheet laid out and scrolled at any window size; the two buttons.
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Row_cells.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Twips.h"
@@ -180,7 +181,7 @@ private Q_SLOTS:
         auto* opener = new QWidget;
         Show_child(opener);
         const QStringList plain = Texts(Open_guide_page("128"));
-        Main_form->mdiArea->setActiveSubWindow(Main_form->mdiArea->subWindowList().first());
+        Work_area()->setActiveSubWindow(Work_area()->subWindowList().first());
         Product_label = product;
         frmGuidePage* page = Open_guide_page(code);
         QCOMPARE(program_->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -193,7 +194,7 @@ private Q_SLOTS:
         // One page at a time: the earlier page never stands in for one the
         // database does not hold, and the product line goes with the call.
         int pages = 0;
-        for (const QMdiSubWindow* frame : Main_form->mdiArea->subWindowList())
+        for (const QMdiSubWindow* frame : Work_area()->subWindowList())
             pages += qobject_cast<frmGuidePage*>(frame->widget()) != nullptr;
         QCOMPARE(pages, guide.isEmpty() ? 0 : 1);
         QCOMPARE(page != nullptr, !guide.isEmpty());

@@ -3,11 +3,11 @@
 #include "Lookup_fixture.h"
 
 #include "app/Child_windows.h"
+#include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
-#include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "summary/frmSummary.h"
 

@@ -4,9 +4,9 @@
 #include "support/Widgets.h"
 
 #include "app/Child_windows.h"
+#include "app/Row_cells.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
-#include "lookup/Page_rows.h"
 #include "lookup/frmPages.h"
 #include "platform/Printer_surface.h"
 #include "platform/Twips.h"

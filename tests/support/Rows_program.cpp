@@ -38,7 +38,7 @@ void Rows_program::Start(const QString& path)
 Rows_program::~Rows_program()
 {
     // The child windows go as the user closes them, before the frame.
-    main_->mdiArea->closeAllSubWindows();
+    main_->Work_area()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     main_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

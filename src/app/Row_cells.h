@@ -1,9 +1,10 @@
-// Small helpers shared by the paged lists (index pages, summary, water
-// list): the busy pointer while the database is read, and row widgets
-// updated in place.
+// The row and cell widgets every list and table of the program is made of
+// (index pages, summary, water list, distances, guide pages), updated in
+// place as the rows are paged.
 #pragma once
 
-#include <QApplication>
+#include "app/Safety_rules.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
@@ -13,16 +14,6 @@
 #include <QWidget>
 
 namespace vexo {
-
-// The hourglass (or arrow and hourglass) while a window reads the database;
-// the pointer comes back however the read ends.
-class Hourglass {
-public:
-    explicit Hourglass(Qt::CursorShape shape = Qt::WaitCursor) { QApplication::setOverrideCursor(shape); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 // Background of a row's label or text box; a text box paints its base.
 inline void Paint_background(QWidget* widget, const QColor& colour)
@@ -68,15 +59,24 @@ inline void Set_bold(QWidget* widget, bool bold)
     widget->setFont(font);
 }
 
+// A label of plain text (a heading, a value), wrapped at its width.
+QLabel* New_text_label(QWidget* parent, Qt::Alignment align, bool bold = false);
+
 // A sunken cell of a row (ID, guide, marks).
-inline QLabel* New_cell(QWidget* parent)
+QLabel* New_cell(QWidget* parent);
+
+// The "RIT" and marks cells of a row, with their tips; hidden when empty.
+void Show_marks(QLabel* reaction, QLabel* mark, const Product_marks& marks);
+
+// A control's tag: the text a window keeps on a control for those who read it
+// later (a block's sentence code, a button's query text).
+inline QString Tag(const QObject* control)
 {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
+    return control->property("tag").toString();
+}
+inline void Set_tag(QObject* control, const QString& tag)
+{
+    control->setProperty("tag", tag);
 }
 
 // Calls `changed(true)` each time the window's frame becomes the active
