@@ -1,10 +1,11 @@
 // vexo_render_icon: draws the program's SVG icon as PNG files of the sizes
 // the desktop's icon theme asks for, so the menu entry looks right where the
 // desktop cannot read SVG.
+#include "app/Picture_drawing.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -27,14 +28,9 @@ int main(int argc, char** argv)
     QDir().mkpath(args.at(2));
     for (qsizetype i = 3; i < args.size(); ++i) {
         const int size = args.at(i).toInt();
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        svg.render(&painter);
-        painter.end();
+        const QImage image = size > 0 ? vexo::Draw_picture(args.at(1), QSize(size, size)) : QImage();
         const QString out = QDir(args.at(2)).filePath(QStringLiteral("%1.png").arg(size));
-        if (size <= 0 || !image.save(out)) {
+        if (image.isNull() || !image.save(out)) {
             err << "vexo_render_icon: no se puede escribir " << out << "\n";
             return 1;
         }

@@ -5,6 +5,7 @@
 #include "app/Child_windows.h"
 #include "app/First_start.h"
 #include "app/General.h"
+#include "app/Pictures.h"
 #include "app/frmWelcome.h"
 #include "distances/Distances.h"
 #include "lookup/Lookup_box.h"
@@ -49,9 +50,9 @@ Image_list Make_image_list(int side)
     Image_list list;
     list.size = QSize(side, side);
     // Drawn from their vector sources, so they are sharp at every size and
-    // on every screen.
+    // on every screen, when first shown.
     for (const char* name : kImages)
-        list.images << QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+        list.images << Icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
     return list;
 }
 
@@ -102,7 +103,7 @@ frmMain::frmMain(QWidget* parent)
     // window) can still be reached.
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/splash.svg")));
+    setWindowIcon(Icon(QStringLiteral(":/pictures/splash.svg")));
 
     Build_menus();
     Build_toolbar();

@@ -2,11 +2,10 @@
 #include "app/frmSplash.h"
 
 #include "app/General.h"
+#include "app/Pictures.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace vexo {
 
@@ -27,17 +26,10 @@ frmSplash::frmSplash(QWidget* parent)
     lblPlatform->setText(QStringLiteral("Windows 95/NT"));
     lblVersion->setText(QStringLiteral("Versión ") + Version_text());
 
-    // The picture is drawn from its vector source at the screen's resolution.
+    // The picture is drawn from its vector source at the screen's resolution,
+    // over the window's white.
     const QSize size(twips(7200), twips(4320));
-    const qreal ratio = devicePixelRatioF();
-    QPixmap picture(size * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::white);
-    {
-        QPainter painter(&picture);
-        QSvgRenderer(QStringLiteral(":/pictures/splash.svg")).render(&painter, QRectF(QPointF(0, 0), size));
-    }
-    imgSplash->setPixmap(picture);
+    imgSplash->setPixmap(Picture(QStringLiteral(":/pictures/splash.svg"), size, devicePixelRatioF()));
     imgSplash->setGeometry(0, 0, size.width(), size.height());
 
     QFont font = lblVersion->font();

@@ -75,7 +75,7 @@ frmWelcome::frmWelcome(int horizontal_resolution)
         widget->setObjectName(QLatin1String(name));
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(255, 255, 255)));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/welcome.svg")));
+    setWindowIcon(Icon(QStringLiteral(":/icons/welcome.svg")));
     // The section captions are the page's own and are not translated.
     frmSection1->setTitle(QStringLiteral("Materiales y guías"));
     frmSection2->setTitle(QStringLiteral("Tablas y carteles"));

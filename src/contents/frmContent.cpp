@@ -3,6 +3,7 @@
 #include "contents/frmContent.h"
 
 #include "app/General.h"
+#include "app/Pictures.h"
 #include "app/Keyboard.h"
 #include "charts/frmPlacard.h"
 #include "contents/frmText1.h"
@@ -112,7 +113,7 @@ frmContent::frmContent(QWidget* parent)
     , vsData(new QScrollBar(Qt::Vertical, this))
 {
     setObjectName(QStringLiteral("frmContent"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/contents.svg")));
+    setWindowIcon(Icon(QStringLiteral(":/icons/contents.svg")));
     setAutoFillBackground(true);
     setPalette(Sheet_palette());
     frmData->setObjectName(QStringLiteral("frmData"));

@@ -5,6 +5,7 @@
 
 #include "app/Child_windows.h"
 #include "app/General.h"
+#include "app/Pictures.h"
 #include "contents/Rtf_reader.h"
 #include "platform/File_locations.h"
 #include "platform/Platform.h"
@@ -92,7 +93,7 @@ frmText1::frmText1(QWidget* parent)
     , RichTextBox1(new QTextEdit(this))
 {
     setObjectName(QStringLiteral("frmText1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/contents.svg")));
+    setWindowIcon(Icon(QStringLiteral(":/icons/contents.svg")));
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);
     RichTextBox1->setFrameShape(QFrame::NoFrame);
