@@ -140,15 +140,38 @@ double Resident_mib()
                              : 0;
 }
 
-Scale_options Read_scale_options(const Options& options, int default_runs)
+Bench_program Start_bench(int& argc, char** argv, const QString& usage, const QStringList& flags,
+                          const QStringList& valued, int default_runs)
 {
-    Scale_options read{options.Number(QStringLiteral("--runs"), default_runs), {}};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto application = std::make_unique<QApplication>(argc, argv);
+    Options options(usage, flags, QStringList(valued) << QStringLiteral("--runs"));
+    const int runs = options.Number(QStringLiteral("--runs"), default_runs);
+    return {std::move(application), std::move(options), runs};
+}
+
+QList<int> Read_scales(const Options& options)
+{
+    QList<int> scales;
     for (const QString& s : options.Text(QStringLiteral("--scales"), QStringLiteral("1,10,100")).split(u',')) {
         if (s.toInt() < 1)
             options.Usage();
-        read.scales << s.toInt();
+        scales << s.toInt();
     }
-    return read;
+    return scales;
+}
+
+Scale_options Read_scale_options(const Options& options, int default_runs)
+{
+    return {options.Number(QStringLiteral("--runs"), default_runs), Read_scales(options)};
+}
+
+QString Time_cells(const Times& times, int decimals)
+{
+    return QString::number(Median_ms(times.wall), 'f', decimals).rightJustified(9) + QStringLiteral(" | ")
+        + QString::number(Max_ms(times.wall), 'f', decimals).rightJustified(6) + QStringLiteral(" | ")
+        + QString::number(Median_ms(times.cpu), 'f', decimals).rightJustified(13) + QStringLiteral(" |");
 }
 
 double Median_ms(std::vector<qint64> ns)

@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QList>
 #include <QMap>
@@ -72,8 +73,21 @@ private:
     QMap<QString, QString> given_;
 };
 
-// `--runs R` and `--scales 1,10,100` of a benchmark over the synthetic
-// databases; a wrong value prints the usage text.
+// How every benchmark program starts: its windows drawn off screen unless
+// QT_QPA_PLATFORM asks for a display, the application object, and its
+// command line read, `--runs R` (at least 1, `default_runs` when not given)
+// and `--out DIR` included.
+struct Bench_program {
+    std::unique_ptr<QApplication> application;
+    Options options;
+    int runs;
+};
+Bench_program Start_bench(int& argc, char** argv, const QString& usage, const QStringList& flags,
+                          const QStringList& valued, int default_runs);
+
+// `--scales 1,10,100` of a benchmark over the synthetic databases; a wrong
+// value prints the usage text.
+QList<int> Read_scales(const Options& options);
 struct Scale_options {
     int runs;
     QList<int> scales;
@@ -103,6 +117,12 @@ struct Times {
         cpu.push_back(t.cpu_ns());
     }
 };
+
+// The cells "median ms | max ms | CPU median ms" of a table row, and the
+// header and rule above them.
+QString Time_cells(const Times& times, int decimals = 2);
+inline constexpr const char* Time_header = "median ms | max ms | CPU median ms |";
+inline constexpr const char* Time_rule = "----------:|-------:|--------------:|";
 
 // The resident memory of this process now, in MiB.
 double Resident_mib();

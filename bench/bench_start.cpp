@@ -2,15 +2,17 @@
 // page has been drawn; with --bare, a bare Qt window with one label instead,
 // the yardstick. Each is timed from outside as a whole process, for example
 // with /usr/bin/time, several runs, alternating the two.
+#include "Bench_support.h"
+
 #include "app/Application.h"
 #include "app/General.h"
 #include "app/frmWelcome.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -49,23 +51,23 @@ bool Inside_welcome(QObject* object)
 
 int main(int argc, char** argv)
 {
-    const bool bare = argc == 2 && std::strcmp(argv[1], "--bare") == 0;
-    if (argc > 2 || (argc == 2 && !bare)) {
-        QTextStream(stderr) << "usage: vexo_bench_start [--bare]\n"
-                               "  starts the program and ends it once the welcome page is drawn;\n"
-                               "  --bare: a bare Qt window with one label instead\n";
-        return 2;
-    }
+    // The application object is made before the command line is read, and
+    // which one depends on --bare: the yardstick is a plain Qt application.
+    const bool bare = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--bare") == 0; });
+    const auto application =
+        bare ? std::make_unique<QApplication>(argc, argv) : std::make_unique<vexo::Application>(argc, argv);
+    const vexo::bench::Options options(QStringLiteral("usage: vexo_bench_start [--bare]\n"
+                                                      "  starts the program and ends it once the welcome page is drawn;\n"
+                                                      "  --bare: a bare Qt window with one label instead\n"),
+                                       {QStringLiteral("--bare")}, {});
     if (bare) {
-        QApplication app(argc, argv);
         QLabel label(QStringLiteral("MARDOVI VEXO"));
         Quit_when_drawn quit([](QObject* o) { return o->isWidgetType(); });
-        app.installEventFilter(&quit);
+        application->installEventFilter(&quit);
         label.show();
         return QApplication::exec();
     }
-    vexo::Application app(argc, argv);
     Quit_when_drawn quit(Inside_welcome);
-    app.installEventFilter(&quit);
+    application->installEventFilter(&quit);
     return vexo::Main();
 }

@@ -11,9 +11,8 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextStream>
@@ -80,25 +79,24 @@ struct Shape {
 };
 
 // Opens the document as the contents window does and waits until it is painted.
-qint64 Show_ns(const QString& path)
+void Show(const QString& path, Times& times)
 {
     QString file = path;
     QString caption = QStringLiteral("Documento");
-    QElapsedTimer timer;
+    Stopwatch timer;
     timer.start();
     Call_frmText1(file, caption);
     if (auto* viewer = Find_child<frmText1>())
         viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->viewport()->repaint();
     QApplication::processEvents();
-    const qint64 ns = timer.nsecsElapsed();
+    times.Add(timer);
     Close_child<frmText1>();
-    return ns;
 }
 
 // The same as the viewer shows it, with none of its limits applied.
-qint64 Unlimited_show_ns(const QByteArray& rtf)
+void Unlimited_show(const QByteArray& rtf, Times& times)
 {
-    QElapsedTimer timer;
+    Stopwatch timer;
     timer.start();
     auto* viewer = new frmText1;
     auto* text = viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
@@ -108,16 +106,14 @@ qint64 Unlimited_show_ns(const QByteArray& rtf)
     Show_child(viewer);
     text->viewport()->repaint();
     QApplication::processEvents();
-    const qint64 ns = timer.nsecsElapsed();
+    times.Add(timer);
     Close_child<frmText1>();
-    return ns;
 }
 
-void Row(const QString& label, qsizetype bytes, const std::vector<qint64>& ns, const QString& note)
+void Row(const QString& label, qsizetype bytes, const Times& times, const QString& note)
 {
     out << "| " << label.leftJustified(40) << " | " << QString::number(bytes / 1024.0, 'f', 0).rightJustified(7)
-        << " | " << QString::number(Median_ms(ns), 'f', 1).rightJustified(9) << " | "
-        << QString::number(Max_ms(ns), 'f', 1).rightJustified(7) << " | " << note << " |\n";
+        << " | " << Time_cells(times, 1) << " " << note << " |\n";
     out.flush();
 }
 
@@ -135,17 +131,18 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const Options options(QStringLiteral("usage: vexo_bench_documents [--runs R] [--layout]\n"
-                                         "  times showing generated documents; --layout also shows hostile shapes\n"
-                                         "  without the viewer's limits\n"),
-                          {QStringLiteral("--layout")}, {QStringLiteral("--runs")});
-    const int runs = options.Number(QStringLiteral("--runs"), 5);
+    const auto [application, options, runs] =
+        Start_bench(argc, argv,
+                    QStringLiteral("usage: vexo_bench_documents [--runs R] [--layout] [--out DIR]\n"
+                                   "  times showing generated documents; --layout also shows hostile shapes\n"
+                                   "  without the viewer's limits\n"),
+                    {QStringLiteral("--layout")}, {}, 5);
     const bool layout = options.Has(QStringLiteral("--layout"));
 
-    QTemporaryDir dir;
+    // The documents are written, one at a time, in the output folder.
+    const QDir dir(options.Out(QStringLiteral("documents")));
+    if (!dir.mkpath(QStringLiteral(".")))
+        return 1;
     platform::Set_app_path(dir.path());
     Shown_main_window window(1280, 1024);
     Counting counting;
@@ -164,32 +161,32 @@ int main(int argc, char** argv)
         {"16 MB of alternating bold", Alternating_bold(16 * 1024 * 1024 - 100)},
         {"50 MB file", Ordinary(1024 * 1024).repeated(50)},
     };
-    out << "| document                                 |      KB | median ms |  max ms | shown or refused |\n"
-        << "|------------------------------------------|--------:|----------:|--------:|---|\n";
+    out << "| document                                 |      KB | " << Time_header << " shown or refused |\n"
+        << "|------------------------------------------|--------:|" << Time_rule << "---|\n";
     for (const Shape& shape : shapes) {
         const QString path = dir.filePath(QStringLiteral("doc.rtf"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(shape.rtf) != shape.rtf.size())
             return 1;
         file.close();
-        std::vector<qint64> ns;
+        Times times;
         counting.last.clear();
         for (int r = 0; r < runs; ++r)
-            ns.push_back(Show_ns(path));
-        Row(QString::fromLatin1(shape.name), shape.rtf.size(), ns,
+            Show(path, times);
+        Row(QString::fromLatin1(shape.name), shape.rtf.size(), times,
             counting.last.isEmpty() ? QStringLiteral("shown") : QStringLiteral("refused: ") + counting.last);
     }
 
     if (layout) {
-        out << "\n| shown with no limits                     |      KB | median ms |  max ms | |\n"
-            << "|------------------------------------------|--------:|----------:|--------:|---|\n";
+        out << "\n| shown with no limits                     |      KB | " << Time_header << " |\n"
+            << "|------------------------------------------|--------:|" << Time_rule << "---|\n";
         const auto scan = [&](const char* what, const std::vector<int>& sizes, const std::function<QByteArray(int)>& make) {
             for (int n : sizes) {
                 const QByteArray rtf = make(n);
-                std::vector<qint64> ns;
+                Times times;
                 for (int r = 0; r < std::min(runs, 3); ++r)
-                    ns.push_back(Unlimited_show_ns(rtf));
-                Row(QStringLiteral("%1 %2").arg(QString::fromLatin1(what)).arg(n), rtf.size(), ns, {});
+                    Unlimited_show(rtf, times);
+                Row(QStringLiteral("%1 %2").arg(QString::fromLatin1(what)).arg(n), rtf.size(), times, {});
             }
         };
         scan("tabs in a line", {1000, 2000, 4000, 16000}, Tabs_in_a_line);

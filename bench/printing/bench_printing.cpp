@@ -16,14 +16,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QTextStream>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -78,14 +76,6 @@ std::unique_ptr<frmGuidePage> Open_page(const Product& p)
     return page;
 }
 
-// The thread's own CPU time: tells the work from a busy machine.
-double Cpu_ms()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 // A summary of `count` products as an incident might collect them: a quarter
 // spilled in water, half toxic by inhalation (so with distances), the rest
 // plain, spread over the whole index.
@@ -119,18 +109,14 @@ void Collect_summary(int count)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    const bench::Options options(
+    const auto [application, options, runs] = bench::Start_bench(
+        argc, argv,
         QStringLiteral("usage: vexo_bench_printing [--database FILE] [--pdf FILE] [--runs R] [--guide N] [--out DIR]\n"
                        "  times printing the longest guide page (or guide N) and a summary to PDF\n"),
-        {}, {QStringLiteral("--database"), QStringLiteral("--pdf"), QStringLiteral("--runs"), QStringLiteral("--guide")});
+        {}, {QStringLiteral("--database"), QStringLiteral("--pdf"), QStringLiteral("--guide")}, 15);
     const QString database = options.Text(QStringLiteral("--database"), QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
     const QString pdf = options.Has(QStringLiteral("--pdf")) ? options.Text(QStringLiteral("--pdf"))
                                                              : options.Out(QStringLiteral("guide_page.pdf"));
-    const int runs = options.Number(QStringLiteral("--runs"), 15);
     const int guide = options.Number(QStringLiteral("--guide"), 0, 0);
     QDir().mkpath(QFileInfo(pdf).absolutePath());
 
@@ -154,27 +140,30 @@ int main(int argc, char** argv)
     }
     const auto page = Open_page(*chosen);
 
-    std::vector<double> ms;
+    bench::Times guide_times;
+    double first_ms = 0;
     int sheets = 0;
     for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
+        bench::Stopwatch timer;
         timer.start();
         auto printer = platform::Pdf_printer(pdf);
         printer->Set_font_name(QStringLiteral("Times New Roman"));
         printer->Set_FontSize(12);
         Guide_page_print document(*page, *printer);
         document.Print_guide_page();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
+        guide_times.Add(timer);
+        if (run == 0)
+            first_ms = static_cast<double>(timer.wall_ns()) / 1e6;
         sheets = Page_number;
     }
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
     out << "Guide " << chosen->guide << " (" << chosen->text << " characters, " << page->Last_block() + 1
         << " blocks) for " << chosen->id << " " << chosen->name << ": " << sheets << " sheets\n";
-    out << QStringLiteral("lay out and write the PDF: median %1 ms, first %2 ms, max %3 ms over %4 runs (target 200 ms)\n")
-               .arg(sorted[sorted.size() / 2], 0, 'f', 1)
-               .arg(ms.front(), 0, 'f', 1)
-               .arg(sorted.back(), 0, 'f', 1)
+    out << QStringLiteral("lay out and write the PDF: median %1 ms, first %2 ms, max %3 ms, CPU median %4 ms over %5 "
+                          "runs (target 200 ms)\n")
+               .arg(bench::Median_ms(guide_times.wall), 0, 'f', 1)
+               .arg(first_ms, 0, 'f', 1)
+               .arg(bench::Max_ms(guide_times.wall), 0, 'f', 1)
+               .arg(bench::Median_ms(guide_times.cpu), 0, 'f', 1)
                .arg(runs);
     out << "PDF: " << QDir::toNativeSeparators(pdf) << "\n";
 
@@ -189,32 +178,27 @@ int main(int argc, char** argv)
     }
     Main_database = Database::Open(copy);
     Collect_summary(40);
-    std::vector<double> summary_ms;
-    std::vector<double> summary_cpu_ms;
+    bench::Times summary_times;
     std::size_t collected_count = 0;
     for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
+        bench::Stopwatch timer;
         timer.start();
-        const double cpu_start = Cpu_ms();
         const std::vector<Summary_product> collected = Summary_products();
         auto printer = platform::Pdf_printer(summary_pdf);
         printer->Set_font_name(QStringLiteral("Times New Roman"));
         printer->Set_FontSize(12);
         Summary_print(*printer, QDateTime::currentDateTime()).Print_summary(collected);
         printer->EndDoc();
-        summary_ms.push_back(timer.nsecsElapsed() / 1e6);
-        summary_cpu_ms.push_back(Cpu_ms() - cpu_start);
+        summary_times.Add(timer);
         collected_count = collected.size();
         sheets = Page_number;
     }
-    std::sort(summary_ms.begin(), summary_ms.end());
-    std::sort(summary_cpu_ms.begin(), summary_cpu_ms.end());
     out << "Summary of " << collected_count << " products: " << sheets << " sheets\n";
     out << QStringLiteral("read, lay out and write the PDF: median %1 ms, max %2 ms, CPU median %3 ms over %4 runs "
                           "(target 500 ms)\n")
-               .arg(summary_ms[summary_ms.size() / 2], 0, 'f', 1)
-               .arg(summary_ms.back(), 0, 'f', 1)
-               .arg(summary_cpu_ms[summary_cpu_ms.size() / 2], 0, 'f', 1)
+               .arg(bench::Median_ms(summary_times.wall), 0, 'f', 1)
+               .arg(bench::Max_ms(summary_times.wall), 0, 'f', 1)
+               .arg(bench::Median_ms(summary_times.cpu), 0, 'f', 1)
                .arg(runs);
     out << "PDF: " << QDir::toNativeSeparators(summary_pdf) << "\n";
     Main_database.reset();
