@@ -4,22 +4,26 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace vexo {
 
 namespace {
 
-// The file: this tag, the width and height, then the rows of premultiplied
-// ARGB32 pixels with nothing between them.
+// The file: this tag, the width, height and pixel format, then the rows of
+// 32-bit pixels with nothing between them.
 constexpr char kTag[8] = {'V', 'E', 'X', 'O', 'A', 'R', 'G', 'B'};
 struct Header {
     char tag[8];
     qint32 width;
     qint32 height;
+    qint32 format; // QImage::Format: RGB32 for an opaque picture, else ARGB32_Premultiplied
+    qint32 unused = 0;
 };
 
 QImage Draw(QSvgRenderer& renderer, QSize pixels)
@@ -71,11 +75,21 @@ QString Prerendered_icon(const QString& svg, QSize box)
 
 bool Write_pixels(const QImage& image, const QString& path)
 {
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // An opaque picture is kept as the screen's pixmaps hold it, so that
+    // showing it needs no conversion.
+    QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    bool opaque = true;
+    for (int y = 0; opaque && y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        opaque = std::all_of(row, row + pixels.width(), [](QRgb p) { return qAlpha(p) == 255; });
+    }
+    if (opaque)
+        pixels = pixels.convertToFormat(QImage::Format_RGB32);
     Header header{};
     std::copy(std::begin(kTag), std::end(kTag), header.tag);
     header.width = pixels.width();
     header.height = pixels.height();
+    header.format = pixels.format();
     QFile file(path);
     if (pixels.isNull() || !file.open(QIODevice::WriteOnly))
         return false;
@@ -89,18 +103,34 @@ bool Write_pixels(const QImage& image, const QString& path)
 
 QImage Read_pixels(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    // A resource kept uncompressed is read in place: its pixels are the
+    // program's own for as long as it runs. Any other file is read.
+    const QResource resource(path);
+    const bool in_place = resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression;
+    QByteArray read;
+    if (!in_place) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        read = file.readAll();
+    }
+    const char* data = in_place ? reinterpret_cast<const char*>(resource.data()) : read.constData();
+    const qint64 size = in_place ? resource.size() : read.size();
     Header header{};
-    if (file.read(reinterpret_cast<char*>(&header), sizeof header) != sizeof header
-        || !std::equal(std::begin(kTag), std::end(kTag), header.tag) || header.width <= 0 || header.height <= 0
-        || file.size() != static_cast<qint64>(sizeof header) + qint64{header.width} * header.height * 4)
+    if (size < static_cast<qint64>(sizeof header))
         return {};
-    QImage image(header.width, header.height, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < image.height(); ++y)
-        file.read(reinterpret_cast<char*>(image.scanLine(y)), qint64{image.width()} * 4);
-    return image;
+    std::memcpy(&header, data, sizeof header);
+    if (!std::equal(std::begin(kTag), std::end(kTag), header.tag) || header.width <= 0 || header.height <= 0
+        || (header.format != QImage::Format_RGB32 && header.format != QImage::Format_ARGB32_Premultiplied)
+        || size != static_cast<qint64>(sizeof header) + qint64{header.width} * header.height * 4)
+        return {};
+    const auto* pixels = reinterpret_cast<const uchar*>(data + sizeof header);
+    const QImage image(pixels, header.width, header.height, header.width * 4,
+                       static_cast<QImage::Format>(header.format));
+    // An image's rows must start on 32-bit boundaries.
+    if (in_place && reinterpret_cast<quintptr>(pixels) % 4 == 0)
+        return image;
+    return image.copy();
 }
 
 } // namespace vexo

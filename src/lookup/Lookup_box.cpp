@@ -38,7 +38,12 @@ Lookup_box::Lookup_box(QWidget* host)
     setObjectName(QStringLiteral("txtLookup"));
     setPlaceholderText(QStringLiteral("Número ONU o nombre"));
     setToolTip(QStringLiteral("Número ONU o nombre (Ctrl-L, F3)"));
-    setClearButtonEnabled(true);
+    // The clear button shows only over typed text; its picture is loaded
+    // then, not at start-up.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty() && !isClearButtonEnabled())
+            setClearButtonEnabled(true);
+    });
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
     setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
 
