@@ -162,11 +162,6 @@ QList<int> Read_scales(const Options& options)
     return scales;
 }
 
-Scale_options Read_scale_options(const Options& options, int default_runs)
-{
-    return {options.Number(QStringLiteral("--runs"), default_runs), Read_scales(options)};
-}
-
 QString Time_cells(const Times& times, int decimals)
 {
     return QString::number(Median_ms(times.wall), 'f', decimals).rightJustified(9) + QStringLiteral(" | ")

@@ -88,11 +88,6 @@ Bench_program Start_bench(int& argc, char** argv, const QString& usage, const QS
 // `--scales 1,10,100` of a benchmark over the synthetic databases; a wrong
 // value prints the usage text.
 QList<int> Read_scales(const Options& options);
-struct Scale_options {
-    int runs;
-    QList<int> scales;
-};
-Scale_options Read_scale_options(const Options& options, int default_runs);
 
 // Wall time is what a user waits; the thread's CPU time beside it tells the
 // work itself from waiting for a core on a shared machine.

@@ -172,19 +172,17 @@ QString First_value(const QString& jet_sql, const QString& field)
 int main(int argc, char** argv)
 {
     // The main window is needed for its validation, never shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const Options options(QStringLiteral("usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL] [--database FILE] [--out DIR]\n"
-                                         "  times start-up and every catalogue query on a synthetic database\n"
-                                         "  --database  times a copy of FILE (say, the default database) instead\n"
-                                         "  --plans  also prints SQLite's query plan of each query\n"
-                                         "  --try    runs SQL (say, CREATE INDEX ...; ANALYZE;) on a copy and times the copy\n"
-                                         "  --fresh  makes the database again even when the one kept is current\n"),
-                          {QStringLiteral("--fresh"), QStringLiteral("--plans")},
-                          {QStringLiteral("--scale"), QStringLiteral("--runs"), QStringLiteral("--try"), QStringLiteral("--database")});
+    const auto [application, options, runs] = Start_bench(
+        argc, argv,
+        QStringLiteral("usage: vexo_bench_queries [--scale N] [--runs R] [--fresh] [--plans] [--try SQL] [--database FILE] [--out DIR]\n"
+                       "  times start-up and every catalogue query on a synthetic database\n"
+                       "  --database  times a copy of FILE (say, the default database) instead\n"
+                       "  --plans  also prints SQLite's query plan of each query\n"
+                       "  --try    runs SQL (say, CREATE INDEX ...; ANALYZE;) on a copy and times the copy\n"
+                       "  --fresh  makes the database again even when the one kept is current\n"),
+        {QStringLiteral("--fresh"), QStringLiteral("--plans")},
+        {QStringLiteral("--scale"), QStringLiteral("--try"), QStringLiteral("--database")}, 15);
     const int scale = options.Number(QStringLiteral("--scale"), 1);
-    const int runs = options.Number(QStringLiteral("--runs"), 15);
     const bool fresh = options.Has(QStringLiteral("--fresh"));
     const bool plans = options.Has(QStringLiteral("--plans"));
     // SQL run on a copy first, to measure a proposed index

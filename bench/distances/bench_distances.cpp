@@ -69,14 +69,12 @@ void Page_moves(Figure& figure, Window* window, int runs)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const Options options(QStringLiteral("usage: vexo_bench_distances [--scale N] [--runs R] [--out DIR]\n"
-                                         "  times opening the distances table and the water list, and their page moves\n"),
-                          {}, {QStringLiteral("--scale"), QStringLiteral("--runs")});
+    const auto [application, options, runs] =
+        Start_bench(argc, argv,
+                    QStringLiteral("usage: vexo_bench_distances [--scale N] [--runs R] [--out DIR]\n"
+                                   "  times opening the distances table and the water list, and their page moves\n"),
+                    {}, {QStringLiteral("--scale")}, 15);
     const int scale = options.Number(QStringLiteral("--scale"), 1);
-    const int runs = options.Number(QStringLiteral("--runs"), 15);
     const QString path = options.Out(QStringLiteral("synthetic_x%1.mdb").arg(scale));
     Ensure_synthetic_database(path, scale);
     Main_database = Database::Open(path);

@@ -14,12 +14,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTextStream>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -33,16 +31,7 @@ QTextStream err(stderr);
 const QString kTyped_id = QStringLiteral("2810");
 const QString kTyped_name = QStringLiteral("cloruro de vinilo");
 
-qint64 Thread_cpu_ns()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-struct Typing {
-    std::vector<qint64> wall;
-    std::vector<qint64> cpu;
+struct Typing : Times {
     int matches = 0; // of the whole text
 };
 
@@ -56,13 +45,11 @@ Typing Type(Lookup_box* box, const QString& text, int runs)
         for (const QChar c : text) {
             QKeyEvent press(QEvent::KeyPress, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A, Qt::NoModifier,
                             QString(c));
-            QElapsedTimer wall;
-            const qint64 cpu = Thread_cpu_ns();
-            wall.start();
+            Stopwatch watch;
+            watch.start();
             QApplication::sendEvent(box, &press);
             QApplication::processEvents();
-            t.wall.push_back(wall.nsecsElapsed());
-            t.cpu.push_back(Thread_cpu_ns() - cpu);
+            t.Add(watch);
         }
         if (box->text() != text)
             qFatal("the box reads '%s'", qPrintable(box->text()));
@@ -75,13 +62,12 @@ Typing Type(Lookup_box* box, const QString& text, int runs)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const Options options(QStringLiteral("usage: vexo_bench_keystroke [--runs R] [--scales 1,10,100] [--out DIR]\n"
-                                         "  times a keystroke in the search box to its updated list\n"),
-                          {}, {QStringLiteral("--runs"), QStringLiteral("--scales")});
-    const auto [runs, scales] = Read_scale_options(options, 10);
+    const auto [application, options, runs] =
+        Start_bench(argc, argv,
+                    QStringLiteral("usage: vexo_bench_keystroke [--runs R] [--scales 1,10,100] [--out DIR]\n"
+                                   "  times a keystroke in the search box to its updated list\n"),
+                    {}, {QStringLiteral("--scales")}, 10);
+    const QList<int> scales = Read_scales(options);
     Shown_main_window window(1024, 768);
     Initialize_globals();
     auto* box = Main_form->findChild<Lookup_box*>();

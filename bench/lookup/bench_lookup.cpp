@@ -78,13 +78,12 @@ void Print(const Result& r)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const Options options(QStringLiteral("usage: vexo_bench_lookup [--runs R] [--scales 1,10,100] [--out DIR]\n"
-                                         "  times opening the indexes, a page move and a find on synthetic databases\n"),
-                          {}, {QStringLiteral("--runs"), QStringLiteral("--scales")});
-    const auto [runs, scales] = Read_scale_options(options, 20);
+    const auto [application, options, runs] =
+        Start_bench(argc, argv,
+                    QStringLiteral("usage: vexo_bench_lookup [--runs R] [--scales 1,10,100] [--out DIR]\n"
+                                   "  times opening the indexes, a page move and a find on synthetic databases\n"),
+                    {}, {QStringLiteral("--scales")}, 20);
+    const QList<int> scales = Read_scales(options);
     QStringList memory;
     Shown_main_window window(1024, 768);
     Initialize_globals();
