@@ -16,7 +16,8 @@ namespace vexo {
 namespace {
 
 // The file: this tag, the width, height and pixel format, then the rows of
-// 32-bit pixels with nothing between them.
+// 32-bit pixels with nothing between them, in the byte order of the machine
+// that builds and runs the program.
 constexpr char kTag[8] = {'V', 'E', 'X', 'O', 'A', 'R', 'G', 'B'};
 struct Header {
     char tag[8];

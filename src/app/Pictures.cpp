@@ -4,7 +4,6 @@
 
 #include "app/Picture_drawing.h"
 
-#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 

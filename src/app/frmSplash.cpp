@@ -26,8 +26,7 @@ frmSplash::frmSplash(QWidget* parent)
     lblPlatform->setText(QStringLiteral("Windows 95/NT"));
     lblVersion->setText(QStringLiteral("Versión ") + Version_text());
 
-    // The picture is drawn from its vector source at the screen's resolution,
-    // over the window's white.
+    // The picture at the screen's resolution, over the window's white.
     const QSize size(twips(7200), twips(4320));
     imgSplash->setPixmap(Picture(QStringLiteral(":/pictures/splash.svg"), size, devicePixelRatioF()));
     imgSplash->setGeometry(0, 0, size.width(), size.height());

@@ -106,7 +106,10 @@ bool Sound(sqlite3* db)
 // program while mapped would end this one).
 class Mapped_while_checking {
 public:
-    explicit Mapped_while_checking(sqlite3* db) : db_(db) { sqlite3_exec(db_, "PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr); }
+    explicit Mapped_while_checking(sqlite3* db) : db_(db)
+    {
+        sqlite3_exec(db_, "PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr);
+    }
     ~Mapped_while_checking() { sqlite3_exec(db_, "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr); }
     Mapped_while_checking(const Mapped_while_checking&) = delete;
     Mapped_while_checking& operator=(const Mapped_while_checking&) = delete;
