@@ -1,14 +1,20 @@
-// Windowed record sets: the rows around the current one are read by row
-// number from the query, in its order; nothing else of the result is held.
+// Windowed record sets: the rows around the current one are read from the
+// query, in its order, from a remembered key or by row number; nothing else
+// of the result is held.
 #include "data/RecordSet.h"
 
 #include "data/Database.h"
 #include "data/Jet_dialect.h"
+#include "data/RecordSet_query.h"
 #include "data/Statement.h"
 
 #include <QRegularExpression>
 
+#include <sqlite3.h>
+
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace vexo {
 
@@ -22,6 +28,8 @@ constexpr qsizetype kBehind = 16;
 // The most rows a window reads at once; reading on row after row doubles each
 // read up to this, so reading a whole large set costs few queries.
 constexpr qsizetype kLargest_window = 8192;
+// Rows between two remembered keys: the most a far move reads before its page.
+constexpr qsizetype kCheckpoint = 64;
 
 // SQLite's text of a query that can take a row limit and offset: a select
 // without its own limit. Anything else is read whole.
@@ -43,14 +51,49 @@ bool Sorted(Database& db, const QString& sqlite_sql, const QString& jet_sql)
     return false;
 }
 
-// The count of a query's rows, without its order, which does not change it.
-// DISTINCT stays: a query of distinct values may have far fewer rows.
-QString Count_sql(QString sqlite_sql)
+bool Same_value(sqlite3_value* a, sqlite3_value* b)
 {
-    static const QRegularExpression order_by(QStringLiteral("\\bORDER\\s+BY\\b[^'\"]*$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    sqlite_sql.remove(order_by);
-    return QStringLiteral("SELECT count(*) FROM (") + sqlite_sql + u')';
+    const int type = sqlite3_value_type(a);
+    if (type != sqlite3_value_type(b))
+        return false;
+    switch (type) {
+    case SQLITE_NULL:
+        return true;
+    case SQLITE_INTEGER:
+        return sqlite3_value_int64(a) == sqlite3_value_int64(b);
+    case SQLITE_FLOAT:
+        return sqlite3_value_double(a) == sqlite3_value_double(b);
+    default: {
+        const int length = sqlite3_value_bytes(a);
+        return length == sqlite3_value_bytes(b)
+            && std::memcmp(sqlite3_value_blob(a), sqlite3_value_blob(b), static_cast<size_t>(length)) == 0;
+    }
+    }
+}
+
+// A row's fields as one string, to tell a repeated row: types and bytes.
+std::string Row_image(const sqlite::Statement& row, int fields)
+{
+    std::string image;
+    for (int c = 0; c < fields; ++c) {
+        sqlite3_value* v = row.Value(c);
+        image += static_cast<char>('0' + sqlite3_value_type(v));
+        const int length = sqlite3_value_bytes(v);
+        image.append(reinterpret_cast<const char*>(&length), sizeof length);
+        if (length > 0)
+            image.append(static_cast<const char*>(sqlite3_value_blob(v)), static_cast<size_t>(length));
+    }
+    return image;
+}
+
+// Whether a column of this declared type holds text, compared as text: its
+// lowest value is then '' rather than a number.
+bool Text_affinity(const QString& declared)
+{
+    const QString type = declared.toUpper();
+    return !type.contains(QLatin1String("INT"))
+        && (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB"))
+            || type.contains(QLatin1String("TEXT")));
 }
 
 } // namespace
@@ -67,31 +110,66 @@ void RecordSet::Run()
     Close();
     names_.clear();
     const QString sql = db_->Translate(sql_);
-    if (Windowable(sql) && !Sorted(*db_, sql, sql_)) {
-        window_query_ = std::make_unique<sqlite::Statement>(db_->handle(), sql + QStringLiteral(" LIMIT ?1 OFFSET ?2"), sql_);
+    // The fields' names, from the text as it is: it runs only if it compiles.
+    {
+        sqlite::Statement fields(db_->handle(), sql, sql_);
+        for (int c = 0; c < fields.Columns(); ++c)
+            names_.append(fields.Name(c));
+    }
+    if (Windowable(sql) && !Open_keyed(sql) && !Sorted(*db_, sql, sql_)) {
+        window_sql_ = sql + QStringLiteral(" LIMIT ?1 OFFSET ?2");
+        window_query_ = std::make_unique<sqlite::Statement>(db_->handle(), window_sql_, sql_);
         // A text that ends early (a comment) leaves the limit out: read it whole.
         if (window_query_->Parameters() != 2)
             window_query_.reset();
     }
-    if (!window_query_) {
+    if (!window_query_ && !start_query_) {
+        window_sql_ = sql;
         sqlite::Statement whole(db_->handle(), sql, sql_);
-        for (int c = 0; c < whole.Columns(); ++c)
-            names_.append(whole.Name(c));
-        while (whole.Step())
+        while (whole.Step()) {
+            ++rows_read_;
             Append_row(whole);
+        }
         rows_ = held_;
         return;
     }
-    for (int c = 0; c < window_query_->Columns(); ++c)
-        names_.append(window_query_->Name(c));
     rows_ = kFirst_window; // an upper bound until the first read tells
     Read_window(0, kFirst_window);
     if (held_ == kFirst_window) {
-        sqlite::Statement count(db_->handle(), Count_sql(sql), sql_);
+        sqlite::Statement count(db_->handle(), window_sql::Count_sql(sql, sql_), sql_);
         rows_ = count.Step() ? count.Integer(0) : 0;
     }
     rows_ = std::max(rows_, held_);
     next_read_ = kFirst_window;
+}
+
+bool RecordSet::Open_keyed(const QString& sqlite_sql)
+{
+    const window_sql::Keyset keyset = window_sql::Keyset_of(sqlite_sql, names_);
+    if (keyset.start.isEmpty() || Sorted(*db_, keyset.start, sql_))
+        return false;
+    auto start = std::make_unique<sqlite::Statement>(db_->handle(), keyset.start, sql_);
+    auto resume = std::make_unique<sqlite::Statement>(db_->handle(), keyset.resume, sql_);
+    // A text that ends early (a comment) hides the key condition; rows
+    // without a first key come before the lowest one and the condition
+    // would pass them over: either way the text is read by row number.
+    if (start->Parameters() != 1 || resume->Parameters() != keyset.keys)
+        return false;
+    sqlite::Statement no_key(db_->handle(), keyset.no_first_key, sql_);
+    if (no_key.Step())
+        return false;
+    keys_ = static_cast<int>(keyset.keys);
+    distinct_ = keyset.distinct;
+    text_keys_ = Text_affinity(start->Declared_type(static_cast<int>(names_.size())));
+    start_query_ = std::move(start);
+    resume_query_ = std::move(resume);
+    window_sql_ = keyset.start;
+    return true;
+}
+
+void RecordSet::Value_free::operator()(sqlite3_value* v) const
+{
+    sqlite3_value_free(v);
 }
 
 void RecordSet::Append_row(const sqlite::Statement& row) const
@@ -111,18 +189,103 @@ void RecordSet::Append_row(const sqlite::Statement& row) const
 
 void RecordSet::Read_window(qsizetype first, qsizetype count) const
 {
+    if (start_query_) {
+        Read_keyed(first, count);
+        return;
+    }
     bytes_.clear();
     cells_.clear();
     held_ = 0;
     first_held_ = first;
     window_query_->Bind(1, count);
     window_query_->Bind(2, first);
-    while (held_ < count && window_query_->Step())
+    while (held_ < count && window_query_->Step()) {
+        ++rows_read_;
         Append_row(*window_query_);
+    }
     window_query_->Reset();
     // Fewer rows than the count promised: rows went since it was taken.
     if (held_ < count && first + held_ < rows_)
         rows_ = first + held_;
+}
+
+void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
+{
+    bytes_.clear();
+    cells_.clear();
+    held_ = 0;
+    first_held_ = first;
+    const int fields = static_cast<int>(names_.size());
+
+    // From the nearest remembered key at or before the first row wanted.
+    qsizetype slot = std::min<qsizetype>(first / kCheckpoint, static_cast<qsizetype>(checkpoints_.size()) - 1);
+    while (slot > 0 && !checkpoints_[static_cast<size_t>(slot)])
+        --slot;
+    sqlite::Statement* query = start_query_.get();
+    qsizetype row = 0; // number of the next row the query gives
+    if (slot > 0) {
+        const Checkpoint& from = *checkpoints_[static_cast<size_t>(slot)];
+        query = resume_query_.get();
+        for (int k = 0; k < keys_; ++k)
+            query->Bind(k + 1, from.keys[static_cast<size_t>(k)].get());
+        // The query starts at the first row of these keys.
+        row = slot * kCheckpoint - from.in_group;
+    } else if (text_keys_) {
+        query->Bind(1, QByteArray(""));
+    } else {
+        query->Bind(1, -HUGE_VAL);
+    }
+
+    std::vector<Value> group; // the keys of the rows being passed
+    std::vector<std::string> seen; // their rows, when repeats are removed here
+    qsizetype in_group = 0;
+    bool ended = false;
+    while (held_ < count) {
+        if (!query->Step()) {
+            ended = true;
+            break;
+        }
+        ++rows_read_;
+        bool same_keys = !group.empty();
+        for (int k = 0; k < keys_ && same_keys; ++k)
+            same_keys = Same_value(query->Value(fields + k), group[static_cast<size_t>(k)].get());
+        if (!same_keys) {
+            group.clear();
+            for (int k = 0; k < keys_; ++k)
+                group.emplace_back(sqlite3_value_dup(query->Value(fields + k)));
+            seen.clear();
+            in_group = 0;
+        }
+        if (distinct_) {
+            std::string image = Row_image(*query, fields);
+            if (std::find(seen.begin(), seen.end(), image) != seen.end())
+                continue;
+            seen.push_back(std::move(image));
+        }
+        // A key with Null in it cannot be read from: no checkpoint there.
+        const bool keyed = std::none_of(group.begin(), group.end(),
+                                        [](const Value& v) { return sqlite3_value_type(v.get()) == SQLITE_NULL; });
+        if (row % kCheckpoint == 0 && row > 0 && keyed) {
+            const auto at = static_cast<size_t>(row / kCheckpoint);
+            if (at >= checkpoints_.size())
+                checkpoints_.resize(at + 1);
+            if (!checkpoints_[at]) {
+                Checkpoint c;
+                for (const Value& v : group)
+                    c.keys.emplace_back(sqlite3_value_dup(v.get()));
+                c.in_group = in_group;
+                checkpoints_[at] = std::move(c);
+            }
+        }
+        if (row >= first)
+            Append_row(*query);
+        ++in_group;
+        ++row;
+    }
+    query->Reset();
+    // Fewer rows than the count promised: rows went since it was taken.
+    if (ended && row < rows_)
+        rows_ = row;
 }
 
 int RecordSet::Column(const QString& name) const
@@ -140,17 +303,28 @@ int RecordSet::Column(const QString& name) const
     return static_cast<int>(column);
 }
 
+void RecordSet::Hold_current() const
+{
+    if (pos_ < 0 || pos_ >= rows_ || (pos_ >= first_held_ && pos_ < first_held_ + held_))
+        return;
+    // Reading on from the window's end grows the next read; a jump starts small again.
+    next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kFirst_window;
+    const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
+    Read_window(first, pos_ - first + next_read_);
+}
+
+bool RecordSet::Eof() const
+{
+    Hold_current();
+    return pos_ >= rows_;
+}
+
 const RecordSet::Cell& RecordSet::Current_cell(const QString& name) const
 {
     const int c = Column(name);
-    if (pos_ < first_held_ || pos_ >= first_held_ + held_) {
-        // Reading on from the window's end grows the next read; a jump starts small again.
-        next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kFirst_window;
-        const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
-        Read_window(first, pos_ - first + next_read_);
-        if (pos_ >= rows_)
-            throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
-    }
+    Hold_current();
+    if (pos_ >= rows_)
+        throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
     return cells_[static_cast<size_t>((pos_ - first_held_) * names_.size() + c)];
 }
 
@@ -208,6 +382,9 @@ void RecordSet::Close()
     bytes_.clear();
     cells_.clear();
     window_query_.reset();
+    start_query_.reset();
+    resume_query_.reset();
+    checkpoints_.clear();
     first_held_ = 0;
     held_ = 0;
     rows_ = 0;

@@ -2,11 +2,14 @@
 // next, previous, a bookmark and n rows from it.
 //
 // Only a window of rows is held: the rows around the current one, read again
-// from the query (in its order, by row number) when a move leaves the window.
-// A query whose rows fit in the first window, or that SQLite must sort
-// before its first row (a find, whose matches are sorted), is read whole,
-// once, like a snapshot. The count of a larger one comes from a count query
-// of its own.
+// from the query when a move leaves the window. A query ordered by columns
+// its rows show is read from a key on (keyset paging): the keys of every
+// 64th row passed are remembered, so a page is read from the nearest of
+// them, however far it is from the first. Any other query is read by row
+// number. A query whose rows fit in the first window, or that SQLite must
+// sort before its first row (a find, whose matches are sorted), is read
+// whole, once, like a snapshot. The count of a larger one comes from a count
+// query of its own.
 //
 // How the paged windows (index pages, water list, distances table, summary)
 // use a set, which these movements keep:
@@ -22,8 +25,11 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+struct sqlite3_value;
 
 namespace vexo {
 
@@ -48,7 +54,9 @@ public:
     bool Is_null(const QString& name) const;
 
     int RecordCount() const { return static_cast<int>(rows_); }
-    bool Eof() const { return pos_ >= rows_; }
+    // Reads the row's window when it is not held: a count taken without
+    // DISTINCT may promise rows that repeats then leave out (see Count_sql).
+    bool Eof() const;
     bool Bof() const { return pos_ < 0 || rows_ == 0; }
     bool Empty() const { return rows_ == 0; }
 
@@ -70,12 +78,18 @@ public:
 
     // Rows held now, for tests of the window's size.
     qsizetype Rows_held() const { return held_; }
+    // Rows SQLite has given so far, for tests of what a far move costs.
+    qsizetype Rows_read() const { return rows_read_; }
+    // The SQLite text a window is read with, for tests of its plan.
+    QString Window_sql() const { return window_sql_; }
 
 private:
     int Column(const QString& name) const;
     void Run();
+    bool Open_keyed(const QString& sqlite_sql);
     // Reads `count` rows from row number `first` into the window.
     void Read_window(qsizetype first, qsizetype count) const;
+    void Read_keyed(qsizetype first, qsizetype count) const;
     void Append_row(const sqlite::Statement& row) const;
 
     Database* db_;
@@ -84,6 +98,25 @@ private:
     // The query with a row limit and offset to bind; none for a text that
     // cannot take them (a pragma, a text with its own limit): read whole.
     std::unique_ptr<sqlite::Statement> window_query_;
+    QString window_sql_;
+    // Keyset reading: from the lowest key, and from a remembered one.
+    std::unique_ptr<sqlite::Statement> start_query_;
+    std::unique_ptr<sqlite::Statement> resume_query_;
+    int keys_ = 0;
+    bool distinct_ = false; // repeats are removed here, among the rows of one key
+    bool text_keys_ = false; // the first key's lowest value is '' rather than a number
+    struct Value_free {
+        void operator()(sqlite3_value* v) const;
+    };
+    using Value = std::unique_ptr<sqlite3_value, Value_free>;
+    // The keys of a row, and how many rows of the same keys come before it.
+    struct Checkpoint {
+        std::vector<Value> keys;
+        qsizetype in_group = 0;
+    };
+    // At rows 64, 128, …, as they were passed; slot 0 (the first row) is the start.
+    mutable std::vector<std::optional<Checkpoint>> checkpoints_;
+    mutable qsizetype rows_read_ = 0;
     // Row-major cells as SQLite gave them; text is made only for the fields a
     // window reads (a page shows 15 rows of thousands).
     struct Cell {
@@ -94,6 +127,7 @@ private:
     mutable std::string bytes_;
     mutable std::vector<Cell> cells_;
     const Cell& Current_cell(const QString& name) const;
+    void Hold_current() const;
     mutable qsizetype first_held_ = 0; // row number of the window's first row
     mutable qsizetype held_ = 0;
     mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on

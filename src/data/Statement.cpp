@@ -100,6 +100,16 @@ void Statement::Bind_null(int slot)
     sqlite3_bind_null(stmt_, slot);
 }
 
+void Statement::Bind(int slot, double value)
+{
+    sqlite3_bind_double(stmt_, slot, value);
+}
+
+void Statement::Bind(int slot, const sqlite3_value* value)
+{
+    sqlite3_bind_value(stmt_, slot, value);
+}
+
 int Statement::Parameters() const
 {
     return sqlite3_bind_parameter_count(stmt_);
@@ -113,6 +123,16 @@ int Statement::Columns() const
 QString Statement::Name(int column) const
 {
     return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
+
+QString Statement::Declared_type(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_decltype(stmt_, column));
+}
+
+sqlite3_value* Statement::Value(int column) const
+{
+    return sqlite3_column_value(stmt_, column);
 }
 
 bool Statement::Is_null(int column) const

@@ -7,6 +7,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace vexo::sqlite {
 
@@ -37,10 +38,16 @@ public:
     void Bind(int slot, qint64 value);
     void Bind(int slot, const QByteArray& utf8);
     void Bind_null(int slot);
+    void Bind(int slot, double value);
+    void Bind(int slot, const sqlite3_value* value);
 
     int Parameters() const;
     int Columns() const;
     QString Name(int column) const;
+    // The declared type of the column a field reads, "" for an expression.
+    QString Declared_type(int column) const;
+    // The value itself, valid until the next step.
+    sqlite3_value* Value(int column) const;
     bool Is_null(int column) const;
     qint64 Integer(int column) const;
     // The value's bytes as SQLite holds them as text, valid until the next step.

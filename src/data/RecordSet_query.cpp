@@ -1,0 +1,153 @@
+// Keyset reading of an ordered select: the text split at its clauses, read
+// outside literals and parentheses so a typed value can never move a clause.
+#include "data/RecordSet_query.h"
+
+#include <QRegularExpression>
+
+#include <vector>
+
+namespace vexo::window_sql {
+
+namespace {
+
+struct Word {
+    QString upper;
+    qsizetype at;
+};
+
+// The words of a text outside literals, quoted names and parentheses, and
+// whether a `*` stands there before the first FROM (a whole row selected).
+struct Top_level {
+    std::vector<Word> words;
+    bool star_selected = false;
+};
+
+bool Word_char(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+Top_level Scan(const QString& sql)
+{
+    Top_level top;
+    int depth = 0;
+    bool from_seen = false;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
+            const QChar close = c == u'[' ? QChar(u']') : c;
+            const qsizetype end = sql.indexOf(close, i + 1);
+            i = end < 0 ? sql.size() : end; // a doubled quote is two literals back to back: the same words
+            continue;
+        }
+        if (c == u'(')
+            ++depth;
+        else if (c == u')')
+            --depth;
+        else if (depth == 0 && c == u'*' && !from_seen)
+            top.star_selected = true;
+        else if (depth == 0 && (c.isLetter() || c == u'_') && (i == 0 || !Word_char(sql.at(i - 1)))) {
+            qsizetype end = i;
+            while (end < sql.size() && Word_char(sql.at(end)))
+                ++end;
+            top.words.push_back({sql.mid(i, end - i).toUpper(), i});
+            from_seen = from_seen || top.words.back().upper == QLatin1String("FROM");
+            i = end - 1;
+        }
+    }
+    return top;
+}
+
+const Word* Find(const std::vector<Word>& words, const char* upper, qsizetype from = 0)
+{
+    for (const Word& w : words)
+        if (w.at >= from && w.upper == QLatin1String(upper))
+            return &w;
+    return nullptr;
+}
+
+} // namespace
+
+Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields)
+{
+    const Top_level top = Scan(sqlite_sql);
+    const std::vector<Word>& words = top.words;
+    if (words.size() < 4 || words.front().upper != QLatin1String("SELECT"))
+        return {};
+    for (const char* clause : {"GROUP", "HAVING", "LIMIT", "OFFSET", "UNION", "INTERSECT", "EXCEPT", "WINDOW"})
+        if (Find(words, clause))
+            return {};
+    const Word* from = Find(words, "FROM");
+    const Word* order = nullptr;
+    for (size_t w = 0; w + 1 < words.size(); ++w)
+        if (words[w].upper == QLatin1String("ORDER") && words[w + 1].upper == QLatin1String("BY"))
+            order = &words[w];
+    if (!from || !order || order->at < from->at)
+        return {};
+    const qsizetype terms_at = sqlite_sql.indexOf(QRegularExpression(QStringLiteral("\\bBY\\b"),
+                                                                     QRegularExpression::CaseInsensitiveOption),
+                                                  order->at)
+                             + 2;
+    const QString terms_text = sqlite_sql.mid(terms_at);
+
+    // Plain ascending columns that the rows show (a name through its folded
+    // copy counts as the name): equal rows then have equal keys.
+    static const QRegularExpression term(QStringLiteral("^\\s*((?:[A-Za-z_]\\w*\\.)?([A-Za-z_]\\w*))(?:\\s+ASC)?\\s*$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression folded(QStringLiteral("_folded$"), QRegularExpression::CaseInsensitiveOption);
+    QStringList keys;
+    for (const QString& t : terms_text.split(u',')) {
+        const QRegularExpressionMatch m = term.match(t);
+        if (!m.hasMatch())
+            return {};
+        QString field = m.captured(2);
+        field.remove(folded);
+        if (!fields.contains(field, Qt::CaseInsensitive))
+            return {};
+        keys << m.captured(1);
+    }
+
+    Keyset k;
+    k.keys = keys.size();
+    QString select = sqlite_sql.left(from->at);
+    if (words[1].upper == QLatin1String("DISTINCT")) {
+        k.distinct = true;
+        select.remove(words[1].at, 8);
+    }
+    select = select.trimmed() + QStringLiteral(", ") + keys.join(QStringLiteral(", ")) + u' ';
+    const Word* where = Find(words, "WHERE", from->at);
+    QString body;
+    if (where && where->at < order->at)
+        body = sqlite_sql.mid(from->at, where->at - from->at) + QStringLiteral("WHERE (")
+             + sqlite_sql.mid(where->at + 5, order->at - where->at - 5).trimmed() + QStringLiteral(") AND ");
+    else
+        body = sqlite_sql.mid(from->at, order->at - from->at).trimmed() + QStringLiteral(" WHERE ");
+    const QString order_by = QStringLiteral(" ORDER BY ") + terms_text.trimmed();
+
+    QStringList slots;
+    for (qsizetype i = 1; i <= keys.size(); ++i)
+        slots << QStringLiteral("?%1").arg(i);
+    k.start = select + body + keys.first() + QStringLiteral(" >= ?1") + order_by;
+    k.resume = select + body
+             + (keys.size() == 1 ? keys.first() + QStringLiteral(" >= ?1")
+                                 : u'(' + keys.join(QStringLiteral(", ")) + QStringLiteral(") >= (")
+                                       + slots.join(QStringLiteral(", ")) + u')')
+             + order_by;
+    k.no_first_key = select + body + keys.first() + QStringLiteral(" IS NULL LIMIT 1");
+    return k;
+}
+
+QString Count_sql(const QString& sqlite_sql, const QString& jet_sql)
+{
+    static const QRegularExpression order_by(QStringLiteral("\\bORDER\\s+BY\\b[^'\"]*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression distinct(QStringLiteral("^\\s*SELECT\\s+DISTINCT\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QString sql = sqlite_sql;
+    sql.remove(order_by);
+    if (Scan(jet_sql).star_selected)
+        sql.replace(distinct, QStringLiteral("SELECT"));
+    return QStringLiteral("SELECT count(*) FROM (") + sql + u')';
+}
+
+} // namespace vexo::window_sql

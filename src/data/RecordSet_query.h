@@ -1,0 +1,41 @@
+// How a record set reads a select text a window at a time: the text's own
+// ORDER BY keys become the window's bookmarks (keyset paging), so a page far
+// from the first is read from the nearest remembered key, not counted to.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vexo::window_sql {
+
+// A select ordered by plain columns that its rows carry, rewritten for
+// keyset reads. Empty `start` when the text cannot be read that way (no
+// order, a descending or computed key, a key the rows do not show, a
+// grouping or a limit of its own): such a text is read by row number.
+struct Keyset {
+    // The rows from the lowest key on: the keys ride along after the
+    // selected fields, and ?1 is the lowest value of the first key's type.
+    QString start;
+    // The rows from a remembered key on: ?1… are its values.
+    QString resume;
+    // A row whose first key is Null, which sorts before every other.
+    QString no_first_key;
+    // Whether the text asked for distinct rows: the reader removes repeats
+    // itself, among the rows of one key (equal rows have equal keys), so
+    // SQLite need not keep every row it passes to compare.
+    bool distinct = false;
+    qsizetype keys = 0;
+};
+
+// `sqlite_sql`: the text as SQLite runs it; `fields`: the names of its
+// selected fields.
+Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields);
+
+// The count of a text's rows. The order does not change it; DISTINCT is
+// left out where every row shows a whole row of a table (`*`), as no two
+// such rows of the book's tables are alike and each guide has one title
+// (a test checks it on the book's data): counting distinct rows would make
+// SQLite keep every row to compare.
+QString Count_sql(const QString& sqlite_sql, const QString& jet_sql);
+
+} // namespace vexo::window_sql
