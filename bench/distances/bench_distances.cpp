@@ -54,6 +54,8 @@ void Page_moves(Figure& figure, Window* window, int runs)
     // The windows keep their widgets private; they are found by name.
     QScrollBar* bar = window->template findChild<QScrollBar*>(QStringLiteral("vscData"));
     QWidget* data = window->template findChild<QWidget*>(QStringLiteral("frmData"));
+    if (!data) // a window without a named frame of rows is painted whole
+        data = window;
     const int last = bar->maximum();
     for (int run = 0; run < runs; ++run)
         for (int k = 0; k < 20; ++k) {

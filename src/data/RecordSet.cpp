@@ -29,7 +29,9 @@ constexpr qsizetype kBehind = 16;
 // read up to this, so reading a whole large set costs few queries.
 constexpr qsizetype kLargest_window = 8192;
 // Rows between two remembered keys: the most a far move reads before its page.
-constexpr qsizetype kCheckpoint = 64;
+constexpr qsizetype kCheckpoint = 32;
+// Rows read after a jump: a page and more.
+constexpr qsizetype kJump_window = 32;
 
 // SQLite's text of a query that can take a row limit and offset: a select
 // without its own limit. Anything else is read whole.
@@ -308,7 +310,7 @@ void RecordSet::Hold_current() const
     if (pos_ < 0 || pos_ >= rows_ || (pos_ >= first_held_ && pos_ < first_held_ + held_))
         return;
     // Reading on from the window's end grows the next read; a jump starts small again.
-    next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kFirst_window;
+    next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kJump_window;
     const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
     Read_window(first, pos_ - first + next_read_);
 }

@@ -4,7 +4,7 @@
 // Only a window of rows is held: the rows around the current one, read again
 // from the query when a move leaves the window. A query ordered by columns
 // its rows show is read from a key on (keyset paging): the keys of every
-// 64th row passed are remembered, so a page is read from the nearest of
+// 32nd row passed are remembered, so a page is read from the nearest of
 // them, however far it is from the first. Any other query is read by row
 // number. A query whose rows fit in the first window, or that SQLite must
 // sort before its first row (a find, whose matches are sorted), is read
@@ -114,7 +114,7 @@ private:
         std::vector<Value> keys;
         qsizetype in_group = 0;
     };
-    // At rows 64, 128, …, as they were passed; slot 0 (the first row) is the start.
+    // At rows 32, 64, …, as they were passed; slot 0 (the first row) is the start.
     mutable std::vector<std::optional<Checkpoint>> checkpoints_;
     mutable qsizetype rows_read_ = 0;
     // Row-major cells as SQLite gave them; text is made only for the fields a
