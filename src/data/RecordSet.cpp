@@ -53,22 +53,25 @@ bool Sorted(Database& db, const QString& sqlite_sql, const QString& jet_sql)
     return false;
 }
 
-bool Same_value(sqlite3_value* a, sqlite3_value* b)
+// Whether a field of the row read last holds the value `key`: same type, same bytes.
+bool Same_value(const sqlite::Statement& row, int column, sqlite3_value* key)
 {
-    const int type = sqlite3_value_type(a);
-    if (type != sqlite3_value_type(b))
+    sqlite3_stmt* stmt = row.get();
+    const int type = sqlite3_column_type(stmt, column);
+    if (type != sqlite3_value_type(key))
         return false;
     switch (type) {
     case SQLITE_NULL:
         return true;
     case SQLITE_INTEGER:
-        return sqlite3_value_int64(a) == sqlite3_value_int64(b);
+        return sqlite3_column_int64(stmt, column) == sqlite3_value_int64(key);
     case SQLITE_FLOAT:
-        return sqlite3_value_double(a) == sqlite3_value_double(b);
+        return sqlite3_column_double(stmt, column) == sqlite3_value_double(key);
     default: {
-        const int length = sqlite3_value_bytes(a);
-        return length == sqlite3_value_bytes(b)
-            && std::memcmp(sqlite3_value_blob(a), sqlite3_value_blob(b), static_cast<size_t>(length)) == 0;
+        const void* bytes = sqlite3_column_blob(stmt, column);
+        const int length = sqlite3_column_bytes(stmt, column);
+        return length == sqlite3_value_bytes(key)
+            && (length == 0 || std::memcmp(bytes, sqlite3_value_blob(key), static_cast<size_t>(length)) == 0);
     }
     }
 }
@@ -76,14 +79,15 @@ bool Same_value(sqlite3_value* a, sqlite3_value* b)
 // A row's fields as one string, to tell a repeated row: types and bytes.
 std::string Row_image(const sqlite::Statement& row, int fields)
 {
+    sqlite3_stmt* stmt = row.get();
     std::string image;
     for (int c = 0; c < fields; ++c) {
-        sqlite3_value* v = row.Value(c);
-        image += static_cast<char>('0' + sqlite3_value_type(v));
-        const int length = sqlite3_value_bytes(v);
+        image += static_cast<char>('0' + sqlite3_column_type(stmt, c));
+        const void* bytes = sqlite3_column_blob(stmt, c);
+        const int length = sqlite3_column_bytes(stmt, c);
         image.append(reinterpret_cast<const char*>(&length), sizeof length);
         if (length > 0)
-            image.append(static_cast<const char*>(sqlite3_value_blob(v)), static_cast<size_t>(length));
+            image.append(static_cast<const char*>(bytes), static_cast<size_t>(length));
     }
     return image;
 }
@@ -250,7 +254,7 @@ void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
         ++rows_read_;
         bool same_keys = !group.empty();
         for (int k = 0; k < keys_ && same_keys; ++k)
-            same_keys = Same_value(query->Value(fields + k), group[static_cast<size_t>(k)].get());
+            same_keys = Same_value(*query, fields + k, group[static_cast<size_t>(k)].get());
         if (!same_keys) {
             group.clear();
             for (int k = 0; k < keys_; ++k)
