@@ -131,11 +131,15 @@ private Q_SLOTS:
         QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat;
         QTest::newRow("lacks a table") << "DROP TABLE Water" << kNotValid;
         QTest::newRow("lacks a field")
-            << "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; ALTER TABLE Yellow DROP COLUMN Blue_Key" << kNotValid;
+            << "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; DROP INDEX Yellow_agents; "
+               "ALTER TABLE Yellow DROP COLUMN Blue_Key"
+            << kNotValid;
         for (const char* field : {"Yellow.Water_reactive", "Yellow.Chemical_Warfare", "Water.Third_product",
                                   "Water.Third_ID", "Water.Third_name_search"}) {
             const QStringList table_field = QString::fromLatin1(field).split(u'.');
-            QTest::addRow("lacks %s", field) << "ALTER TABLE " + table_field[0] + " DROP COLUMN " + table_field[1] << kNotValid;
+            QTest::addRow("lacks %s", field) << "DROP INDEX Yellow_agents; ALTER TABLE " + table_field[0] + " DROP COLUMN "
+                                                       + table_field[1]
+                                             << kNotValid;
         }
         QTest::newRow("empty Yellow") << "DELETE FROM Yellow" << kNotValid;
         QTest::newRow("empty Sentences") << "DELETE FROM Sentences" << kNotValid;
