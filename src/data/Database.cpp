@@ -114,7 +114,13 @@ void Database::Execute(const QString& jet_sql)
 
 QString Database::Translate(const QString& jet_sql) const
 {
-    return jet::To_sqlite(jet_sql, folded_);
+    if (const auto found = translated_.constFind(jet_sql); found != translated_.constEnd())
+        return *found;
+    // Typed finds make new texts without end; a full memo starts over.
+    constexpr qsizetype kKept_texts = 256;
+    if (translated_.size() >= kKept_texts)
+        translated_.clear();
+    return *translated_.insert(jet_sql, jet::To_sqlite(jet_sql, folded_));
 }
 
 void Database::Execute_native(const QString& sql)

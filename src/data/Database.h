@@ -4,6 +4,7 @@
 
 #include "data/Jet_dialect.h"
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -69,6 +70,9 @@ private:
     sqlite3* db_;
     QString path_;
     jet::Folded_columns folded_;
+    // The program runs the same few texts again and again (every open,
+    // requery and window of a list): each is rewritten once per file.
+    mutable QHash<QString, QString> translated_;
 };
 
 } // namespace vexo
