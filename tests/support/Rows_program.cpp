@@ -6,6 +6,7 @@
 #include "support/Fixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMdiArea>
 
 namespace vexo::test {
@@ -20,7 +21,10 @@ Rows_program::Rows_program(const QString& inserts)
 std::unique_ptr<Rows_program> Rows_program::On_file(const QString& path)
 {
     std::unique_ptr<Rows_program> program(new Rows_program);
-    program->Start(path);
+    const QString copy = program->dir_.filePath(QStringLiteral("copy.mdb"));
+    if (!QFile::copy(path, copy))
+        qFatal("cannot copy the database %s", qPrintable(path));
+    program->Start(copy);
     return program;
 }
 
@@ -43,13 +47,27 @@ Rows_program::~Rows_program()
     main_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Main_form = nullptr;
+    for (auto* records : {&Index_records, &Summary_records, &Guide_records, &Guide_page_records, &Green_records,
+                          &Water_records})
+        records->reset();
     Main_database.reset();
-    Index_records.reset();
-    Summary_records.reset();
-    Guide_records.reset();
-    Guide_page_records.reset();
-    Product_label.clear();
-    Box_SQL.clear();
+    frmGuidePage::Distances_box_opener = nullptr;
+    for (QString* text : {&Product_label, &Box_SQL, &Green_SQL, &Water_SQL, &Index_SQL})
+        text->clear();
+    Summary_empty = false;
+}
+
+QStringList Rows_of(const QString& jet_sql, const QStringList& fields)
+{
+    QStringList rows;
+    auto records = Main_database->OpenRecordset(jet_sql);
+    for (records->MoveFirst(); !records->Eof(); records->MoveNext()) {
+        QStringList values;
+        for (const QString& field : fields)
+            values << records->Field(field);
+        rows << values.join(u'|');
+    }
+    return rows;
 }
 
 } // namespace vexo::test
