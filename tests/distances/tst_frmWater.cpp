@@ -1,6 +1,6 @@
 // The water-reactive list: gases named as the book joins them, the spill
-// question choosing the distances row (every lookup it composes finds its
-// row), the summary and its warning, and the gases found in the index.
+// question choosing the distances row, the summary and its warning, and the
+// gases found in the index.
 #include "support/Rows_program.h"
 #include "support/Widgets.h"
 
@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QtTest>
 
 using namespace vexo;
@@ -209,42 +208,6 @@ private Q_SLOTS:
         pages = Find_child<frmPages>();
         QCOMPARE(pages->lblID[0]->text(), u"1005"_s);
         QVERIFY(!Shown(pages->lblID[1]));
-    }
-
-    void default_database_lookups_find_their_rows()
-    {
-        auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
-        Install_distances_box();
-        frmWater* water = Open_list();
-        const int count = Water_records->RecordCount();
-        QVERIFY(count > 15);
-        int checked = 0;
-        QScrollBar* bar = Child<QScrollBar>(water, "vscData");
-        QList<int> pages;
-        for (int value = 0; value < bar->maximum(); value += frmWater::kRows)
-            pages << value;
-        for (const int value : pages << bar->maximum()) {
-            bar->setValue(value);
-            for (int index = 0; index < frmWater::kRows; ++index) {
-                for (const Answer answer : {Answer::No, Answer::Yes}) {
-                    program->ui.answers = {answer, Answer::No};
-                    Child<QPushButton>(water, "cmdGuide", index)->click();
-                    const frmGuidePage* page = Find_child<frmGuidePage>();
-                    QVERIFY(page);
-                    const QString name = Child<QLineEdit>(water, "txtMat", index)->text();
-                    const QString what = Child<QLabel>(water, "lblID", index)->text() + u' ' + name;
-                    if (answer == Answer::No && Tag(Child<QLabel>(water, "lblID", index)).isEmpty()) {
-                        QVERIFY2(!Shown(page->cmdIIPAD), qPrintable(what));
-                        continue;
-                    }
-                    QVERIFY2(Shown(page->cmdIIPAD), qPrintable(what));
-                    QCOMPARE(Found_by(Tag(page->cmdIIPAD)),
-                             QStringList{name + u' ' + (answer == Answer::Yes ? kIn_water : kOn_land)});
-                    ++checked;
-                }
-            }
-        }
-        QVERIFY(checked >= count);
     }
 };
 

@@ -254,21 +254,16 @@ private Q_SLOTS:
         for (int sheet = 3; sheet <= journal_.sheets; ++sheet)
             for (const Printed& p : Body(sheet))
                 printed += p.text + (p.text.endsWith(u' ') ? QString() : u"\n"_s);
+        const QString protect = Protect(QString()).chopped(1);
         const QStringList expected{
-            Protect(u"Consulte la Tabla 3"_s),
-            u"DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)"_s,
-            u"Carro tanque de ferrocarril"_s,
-            u"Primero AISLAR a la Redonda: 1000 metros, 3000 pies"_s,
-            u"DIA: "_s + Protect(QString()).chopped(1),
-            u"viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas"_s,
-            u"viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas"_s,
-            u"viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas"_s,
-            u"NOCHE: "_s + Protect(QString()).chopped(1),
-            u"viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas"_s,
-            u"Varios cilindros de una tonelada"_s,
-            u"Primero AISLAR a la Redonda: 300 metros, 1000 pies"_s,
-            u"\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."_s,
-        };
+            Protect(u"Consulte la Tabla 3"_s), "DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
+            "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies", "DIA: " + protect,
+            "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
+            "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
+            "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
+            "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas", "Varios cilindros de una tonelada",
+            "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
+            "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
         qsizetype at = 0;
         for (const QString& text : expected) {
             const qsizetype found = printed.indexOf(text, at);

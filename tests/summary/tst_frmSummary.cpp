@@ -283,6 +283,9 @@ private Q_SLOTS:
         }
         QVERIFY(Find_child<frmSummary>());
     }
+
+private:
+    std::unique_ptr<test::Lookup_world> world_;
 };
 
 QTEST_MAIN(tst_frmSummary)
