@@ -1,4 +1,5 @@
 #include "support/Rows_program.h"
+#include "support/Loaded_program.h"
 
 #include "app/General.h"
 #include "app/frmMain.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMdiArea>
+#include <QSettings>
 
 namespace vexo::test {
 
@@ -55,6 +57,27 @@ Rows_program::~Rows_program()
     for (QString* text : {&Product_label, &Box_SQL, &Green_SQL, &Water_SQL, &Index_SQL})
         text->clear();
     Summary_empty = false;
+}
+
+Loaded_program::Loaded_program(const QString& database)
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath(QStringLiteral("settings")));
+    platform::Set_app_path(dir_.path());
+    if (!QFile::copy(database, dir_.filePath(QStringLiteral("guide2ks.mdb"))))
+        qFatal("cannot copy the fixture database %s", qPrintable(database));
+    Main_database.reset();
+    Database_path.clear();
+    main_ = std::make_unique<frmMain>();
+    Main_form = main_.get();
+    main_->Load();
+}
+
+Loaded_program::~Loaded_program()
+{
+    main_.reset();
+    Main_form = nullptr;
+    Main_database.reset();
+    Guide_records.reset();
 }
 
 QStringList Rows_of(const QString& jet_sql, const QStringList& fields)
