@@ -158,6 +158,18 @@ private Q_SLOTS:
         }
     }
 
+    // An empty summary prints nothing and says so, from either command.
+    void an_empty_summary_says_so()
+    {
+        Clear_summary();
+        test::Scripted_platform ui;
+        Print_summary_report();
+        Save_summary_report();
+        QCOMPARE(ui.texts(), QStringList(2, u"El resumen no tiene productos que imprimir."_s));
+        QCOMPARE(ui.shown.first().icon, platform::Icon::Exclamation);
+        QVERIFY(journal_.items.isEmpty() && ui.filters.isEmpty());
+    }
+
     void commands_data()
     {
         QTest::addColumn<bool>("save");
