@@ -4,11 +4,11 @@ them is refused or read exactly.
 
 Usage: make_damaged_databases.py DATABASE FOLDER [COUNT]
 
-Each copy changes a few bytes of the original in one of several ways, named
-in the file name: a letter or digit changed into another (a value changed,
-or a name in the schema or an index), random bytes anywhere, a page
-zeroed, a page copied over another, the file cut short, a header field
-changed. The same arguments always make the same files.
+Each copy changes a few bytes of the original in one way, named in the file
+name: a letter or digit changed into another (a value, or a name in the
+schema or an index), random bytes, a page zeroed, a page copied over
+another, the file cut short, a header field changed. The same arguments
+always make the same files.
 """
 import os
 import random
@@ -17,9 +17,10 @@ import sys
 ALNUM = b"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
 
 
-def page_size(data):
+def pages(data):
     size = int.from_bytes(data[16:18], "big")
-    return 65536 if size == 1 else size
+    size = 65536 if size == 1 else size
+    return size, len(data) // size
 
 
 def change_a_character(data, rng, positions=[]):
@@ -37,21 +38,20 @@ def random_bytes(data, rng):
 
 
 def zero_a_page(data, rng):
-    size = page_size(data)
-    page = rng.randrange(1, len(data) // size)
+    size, count = pages(data)
+    page = rng.randrange(1, count)
     data[page * size:(page + 1) * size] = bytes(size)
 
 
 def copy_a_page(data, rng):
-    size = page_size(data)
-    pages = len(data) // size
-    source, target = rng.sample(range(1, pages), 2)
+    size, count = pages(data)
+    source, target = rng.sample(range(1, count), 2)
     data[target * size:(target + 1) * size] = data[source * size:(source + 1) * size]
 
 
 def cut_short(data, rng):
-    size = page_size(data)
-    del data[rng.randrange(1, len(data) // size) * size:]
+    size, count = pages(data)
+    del data[rng.randrange(1, count) * size:]
 
 
 def header_field(data, rng):
@@ -60,8 +60,8 @@ def header_field(data, rng):
     data[at] = (data[at] + rng.randrange(1, 256)) % 256
 
 
-KINDS = [("value", change_a_character, 6), ("bytes", random_bytes, 3), ("zero_page", zero_a_page, 1),
-         ("copy_page", copy_a_page, 1), ("cut", cut_short, 1), ("header", header_field, 1)]
+KINDS = [("value", change_a_character)] * 6 + [("bytes", random_bytes)] * 3 + [
+    ("zero_page", zero_a_page), ("copy_page", copy_a_page), ("cut", cut_short), ("header", header_field)]
 
 
 def main(argv):
@@ -74,9 +74,8 @@ def main(argv):
         original = f.read()
     os.makedirs(folder, exist_ok=True)
     rng = random.Random(14)
-    weighted = [kind for kind in KINDS for _ in range(kind[2])]
     for n in range(count):
-        name, damage, _ = weighted[n % len(weighted)]
+        name, damage = KINDS[n % len(KINDS)]
         data = bytearray(original)
         damage(data, rng)
         with open(os.path.join(folder, "%03d_%s.mdb" % (n, name)), "wb") as f:

@@ -22,23 +22,119 @@ const QByteArray kLarge_spills_header =
 class tst_Database_builder : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void builds_a_database_the_program_can_query();
-    void refuses_bad_sources_data();
-    void refuses_bad_sources();
-    void keeps_the_old_file_when_a_build_fails();
-    void touches_nothing_but_the_output();
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        Write_good_sources();
+    }
+
+    void builds_a_database_the_program_can_query()
+    {
+        const QString out = dir_->filePath("out.mdb");
+        QCOMPARE(Build_database(dir_->path(), out), QString());
+        auto db = Database::Open(out);
+        auto index = db->OpenRecordset(sql::Index_by_number_SQL());
+        QCOMPARE(index->RecordCount(), 3);
+        QCOMPARE(index->Field("Name_of_material"), QStringLiteral("Ammonia, anhydrous"));
+        auto shell = db->OpenRecordset(sql::Find_result_SQL(" AND (" + sql::Find_is_term("shell 5\" CALIBER") + ")", true));
+        QCOMPARE(shell->Field("ID"), QStringLiteral("2222"));
+        auto sentence = db->OpenRecordset("SELECT * FROM Sentences WHERE Key = 3");
+        QCOMPARE(sentence->Field("Sentences"), QStringLiteral("Línea uno,\nlínea dos"));
+        // Summary.csv is optional: the table starts empty and takes rows.
+        db->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
+        QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
+        // Large_spills.csv is optional too: without it the table is not made.
+        QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset(sql::Large_spills_SQL()));
+        test::Write_file(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,"
+                                                  "1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
+        QCOMPARE(Build_database(dir_->path(), dir_->filePath("with_spills.mdb")), QString());
+        auto with_spills = Database::Open(dir_->filePath("with_spills.mdb"));
+        auto spills = with_spills->OpenRecordset(sql::Large_spills_of_SQL("1017"));
+        QCOMPARE(spills->Field("Night_low_km"), QStringLiteral("11.0+"));
+    }
+
+    void refuses_bad_sources_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letters in a number") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,X,dos\n")
+                                             << "Sentences.csv, línea 3, campo Code: «dos» no es un número entero.";
+        QTest::newRow("missing field") << "Sentences.csv" << QByteArray("Key,Sentences\n1,GUÍA\n")
+                                       << "Sentences.csv, línea 1: falta el campo Code en el encabezado.";
+        QTest::newRow("unknown field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Color\n1,GUÍA,5,rojo\n")
+                                       << "Sentences.csv, línea 1: campo desconocido «Color» en el encabezado.";
+        QTest::newRow("short row") << "Guides_pages.csv" << QByteArray("Key,Guide_page,Sentences_key\n1,124,1\n2,124\n")
+                                   << "Guides_pages.csv, línea 3: la fila tiene 2 campos y el encabezado 3.";
+        QTest::newRow("unclosed quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n")
+                                        << "Sentences.csv, línea 2: comillas sin cerrar.";
+        QTest::newRow("repeated key") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n1,Otra,0\n")
+                                      << "Sentences.csv, línea 3, campo Key: la clave 1 está repetida.";
+        QTest::newRow("no rows") << "Green.csv" << QByteArray("ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,"
+                                                              "SP_Protect_Day_km,SP_Protect_Day_miles,SP_Protect_Night_km,"
+                                                              "SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,"
+                                                              "LP_Protect_Day_km,LP_Protect_Day_miles,LP_Protect_Night_km,"
+                                                              "LP_Protect_Night_miles\n")
+                                 << "Green.csv: la tabla Green no tiene filas.";
+        QTest::newRow("stray opening quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n3,\"Y\",0\n")
+                                             << "Sentences.csv, línea 2: comillas sin cerrar.";
+        QTest::newRow("quote inside a field") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,GU\"ÍA,5\n")
+                                              << "Sentences.csv, línea 3: comillas dentro de un campo sin comillas.";
+        QTest::newRow("repeated header field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Code\n1,GUÍA,5\n")
+                                               << "Sentences.csv, línea 1: el campo Code está repetido en el encabezado.";
+        QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n1017,Cl\xf3ro\n")
+                                   << "Yellow.csv, línea 2: el archivo no está en UTF-8.";
+        QTest::newRow("optional table, a field missing")
+            << "Large_spills.csv" << QByteArray(kLarge_spills_header).replace(",Night_high_miles", "")
+            << "Large_spills.csv, línea 1: falta el campo Night_high_miles en el encabezado.";
+    }
+
+    void refuses_bad_sources()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, message);
+        test::Write_file(dir_->filePath(file), text);
+        QCOMPARE(Build_database(dir_->path(), dir_->filePath("out.mdb")), message);
+        QVERIFY(!QFile::exists(dir_->filePath("out.mdb")));
+    }
+
+    void keeps_the_old_file_when_a_build_fails()
+    {
+        const QString out = dir_->filePath("out.mdb");
+        QCOMPARE(Build_database(dir_->path(), out), QString());
+        QFile::remove(dir_->filePath("Water.csv"));
+        QCOMPARE(Build_database(dir_->path(), out), QStringLiteral("Water.csv: falta el archivo de la tabla Water."));
+        QVERIFY(Database::Open(out)->OpenRecordset("SELECT * FROM Water")->RecordCount() == 1);
+    }
+
+    void touches_nothing_but_the_output()
+    {
+        // An output that is a folder: refused, nothing left behind.
+        const QString folder = dir_->filePath("folder.mdb");
+        QVERIFY(QDir(dir_->path()).mkdir("folder.mdb"));
+        const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(Build_database(dir_->path(), folder), folder + QStringLiteral(" es una carpeta, no un archivo."));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QVERIFY(QDir(folder).isEmpty());
+
+        // Files beside the output, whatever their names, outlive a build that
+        // succeeds and one that fails.
+        const QString out = dir_->filePath("out.mdb");
+        for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
+            test::Write_file(dir_->filePath(beside), "mine");
+        QCOMPARE(Build_database(dir_->path(), out), QString());
+        test::Write_file(dir_->filePath("Water.csv"), "ID\n");
+        QVERIFY(!Build_database(dir_->path(), out).isEmpty());
+        for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
+            QCOMPARE(test::Read_file(dir_->filePath(beside)), QByteArray("mine"));
+        QCOMPARE(QDir(dir_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
+    }
 
 private:
     void Write_good_sources();
     std::unique_ptr<QTemporaryDir> dir_;
 };
-
-void tst_Database_builder::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    Write_good_sources();
-}
 
 void tst_Database_builder::Write_good_sources()
 {
@@ -61,112 +157,6 @@ void tst_Database_builder::Write_good_sources()
           "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n5,CORROSIVOS,2\n");
     test::Write_file(dir_->filePath("Guides_pages.csv"),
           "Key,Guide_page,Sentences_key\n1,124,1\n2,124,2\n3,124,3\n4,128,4\n5,125,5\n");
-}
-
-void tst_Database_builder::builds_a_database_the_program_can_query()
-{
-    const QString out = dir_->filePath("out.mdb");
-    QCOMPARE(Build_database(dir_->path(), out), QString());
-    auto db = Database::Open(out);
-    auto index = db->OpenRecordset(sql::Index_by_number_SQL());
-    QCOMPARE(index->RecordCount(), 3);
-    QCOMPARE(index->Field("Name_of_material"), QStringLiteral("Ammonia, anhydrous"));
-    auto shell = db->OpenRecordset(sql::Find_result_SQL(" AND (" + sql::Find_is_term("shell 5\" CALIBER") + ")", true));
-    QCOMPARE(shell->Field("ID"), QStringLiteral("2222"));
-    auto sentence = db->OpenRecordset("SELECT * FROM Sentences WHERE Key = 3");
-    QCOMPARE(sentence->Field("Sentences"), QStringLiteral("Línea uno,\nlínea dos"));
-    // Summary.csv is optional: the table starts empty and takes rows.
-    db->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
-    QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
-    // Large_spills.csv is optional too: without it the table is not made.
-    QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset(sql::Large_spills_SQL()));
-    test::Write_file(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,"
-                                              "1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
-    QCOMPARE(Build_database(dir_->path(), dir_->filePath("with_spills.mdb")), QString());
-    auto with_spills = Database::Open(dir_->filePath("with_spills.mdb"));
-    auto spills = with_spills->OpenRecordset(sql::Large_spills_of_SQL("1017"));
-    QCOMPARE(spills->Field("Night_low_km"), QStringLiteral("11.0+"));
-}
-
-void tst_Database_builder::refuses_bad_sources_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("letters in a number") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,X,dos\n")
-                                         << "Sentences.csv, línea 3, campo Code: «dos» no es un número entero.";
-    QTest::newRow("missing field") << "Sentences.csv" << QByteArray("Key,Sentences\n1,GUÍA\n")
-                                   << "Sentences.csv, línea 1: falta el campo Code en el encabezado.";
-    QTest::newRow("unknown field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Color\n1,GUÍA,5,rojo\n")
-                                   << "Sentences.csv, línea 1: campo desconocido «Color» en el encabezado.";
-    QTest::newRow("short row") << "Guides_pages.csv" << QByteArray("Key,Guide_page,Sentences_key\n1,124,1\n2,124\n")
-                               << "Guides_pages.csv, línea 3: la fila tiene 2 campos y el encabezado 3.";
-    QTest::newRow("unclosed quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n")
-                                    << "Sentences.csv, línea 2: comillas sin cerrar.";
-    QTest::newRow("repeated key") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n1,Otra,0\n")
-                                  << "Sentences.csv, línea 3, campo Key: la clave 1 está repetida.";
-    QTest::newRow("no rows") << "Green.csv" << QByteArray("ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,"
-                                                          "SP_Protect_Day_km,SP_Protect_Day_miles,SP_Protect_Night_km,"
-                                                          "SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,"
-                                                          "LP_Protect_Day_km,LP_Protect_Day_miles,LP_Protect_Night_km,"
-                                                          "LP_Protect_Night_miles\n")
-                             << "Green.csv: la tabla Green no tiene filas.";
-    QTest::newRow("stray opening quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n3,\"Y\",0\n")
-                                         << "Sentences.csv, línea 2: comillas sin cerrar.";
-    QTest::newRow("quote inside a field") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,GU\"ÍA,5\n")
-                                          << "Sentences.csv, línea 3: comillas dentro de un campo sin comillas.";
-    QTest::newRow("repeated header field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Code\n1,GUÍA,5\n")
-                                           << "Sentences.csv, línea 1: el campo Code está repetido en el encabezado.";
-    QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n1017,Cl\xf3ro\n")
-                               << "Yellow.csv, línea 2: el archivo no está en UTF-8.";
-    QTest::newRow("optional table, a field missing")
-        << "Large_spills.csv" << QByteArray(kLarge_spills_header).replace(",Night_high_miles", "")
-        << "Large_spills.csv, línea 1: falta el campo Night_high_miles en el encabezado.";
-}
-
-void tst_Database_builder::refuses_bad_sources()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, text);
-    QFETCH(QString, message);
-    test::Write_file(dir_->filePath(file), text);
-    QCOMPARE(Build_database(dir_->path(), dir_->filePath("out.mdb")), message);
-    QVERIFY(!QFile::exists(dir_->filePath("out.mdb")));
-}
-
-void tst_Database_builder::keeps_the_old_file_when_a_build_fails()
-{
-    const QString out = dir_->filePath("out.mdb");
-    QCOMPARE(Build_database(dir_->path(), out), QString());
-    QFile::remove(dir_->filePath("Water.csv"));
-    QCOMPARE(Build_database(dir_->path(), out), QStringLiteral("Water.csv: falta el archivo de la tabla Water."));
-    QVERIFY(Database::Open(out)->OpenRecordset("SELECT * FROM Water")->RecordCount() == 1);
-}
-
-void tst_Database_builder::touches_nothing_but_the_output()
-{
-    // An output that is a folder: refused, nothing left behind.
-    const QString folder = dir_->filePath("folder.mdb");
-    QVERIFY(QDir(dir_->path()).mkdir("folder.mdb"));
-    const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    QCOMPARE(Build_database(dir_->path(), folder), folder + QStringLiteral(" es una carpeta, no un archivo."));
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    QVERIFY(QDir(folder).isEmpty());
-
-    // Files beside the output, whatever their names, outlive a build that
-    // succeeds and one that fails.
-    const QString out = dir_->filePath("out.mdb");
-    for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
-        test::Write_file(dir_->filePath(beside), "mine");
-    QCOMPARE(Build_database(dir_->path(), out), QString());
-    test::Write_file(dir_->filePath("Water.csv"), "ID\n");
-    QVERIFY(!Build_database(dir_->path(), out).isEmpty());
-    for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"}) {
-        QFile f(dir_->filePath(beside));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("mine"));
-    }
-    QCOMPARE(QDir(dir_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(tst_Database_builder)

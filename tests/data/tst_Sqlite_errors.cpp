@@ -69,17 +69,8 @@ private Q_SLOTS:
         QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
         QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_busy_timeout(db->handle(), 50);
-        int query = 0, write = 0;
-        try {
-            db->OpenRecordset(sql::Index_by_number_SQL());
-        } catch (const Db_error& e) {
-            query = e.number();
-        }
-        try {
-            db->Execute(sql::Clear_summary_SQL());
-        } catch (const Db_error& e) {
-            write = e.number();
-        }
+        const int query = test::Error_number([&] { db->OpenRecordset(sql::Index_by_number_SQL()); });
+        const int write = test::Error_number([&] { db->Execute(sql::Clear_summary_SQL()); });
         sqlite3_close(other);
         QCOMPARE(query, Db_code::Cannot_open);
         QCOMPARE(write, Db_code::Cannot_open);
@@ -104,21 +95,14 @@ private Q_SLOTS:
             file.write(QByteArray(16, '\x55'));
         }
         auto db = Database::Open(path);
-        int query = 0, write = 0;
-        try {
-            auto records = db->OpenRecordset(sql::Index_by_number_SQL());
-            records->MoveFirst();
-            (void)records->Field(QStringLiteral("Name_of_material"));
-        } catch (const Db_error& e) {
-            query = e.number();
-        }
-        try {
-            db->Execute(QStringLiteral("INSERT INTO Yellow (ID) VALUES ('1017')"));
-        } catch (const Db_error& e) {
-            write = e.number();
-        }
-        QCOMPARE(query, Db_code::Unrecognized);
-        QCOMPARE(write, Db_code::Unrecognized);
+        QCOMPARE(test::Error_number([&] {
+                     auto records = db->OpenRecordset(sql::Index_by_number_SQL());
+                     records->MoveFirst();
+                     (void)records->Field(QStringLiteral("Name_of_material"));
+                 }),
+                 Db_code::Unrecognized);
+        QCOMPARE(test::Error_number([&] { db->Execute(QStringLiteral("INSERT INTO Yellow (ID) VALUES ('1017')")); }),
+                 Db_code::Unrecognized);
     }
 };
 

@@ -2,7 +2,7 @@
 // headings, the danger banner exactly on the rows without distances, paging
 // to the last record, odd rows as the book prints them, and the banner's way
 // to the water-reactive list.
-#include "Distances_program.h"
+#include "support/Rows_program.h"
 #include "support/Widgets.h"
 
 #include "app/Child_windows.h"
@@ -14,13 +14,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
 #include <set>
 
 using namespace vexo;
+using namespace Qt::StringLiterals;
 using test::Child;
 using test::Shown;
 
@@ -35,10 +35,10 @@ QString Green_rows(int n, const std::set<int>& danger)
     for (int id = 1001; id <= 1000 + n; ++id) {
         QStringList values;
         for (int column = 0; column < Value_count; ++column)
-            values << (danger.count(id) ? QStringLiteral("''") : QStringLiteral("'%1.%2'").arg(id).arg(column));
-        rows << QStringLiteral("(%1, 'Material %2 ', %3)").arg(id).arg(id % 100, 2, 10, QChar(u'0')).arg(values.join(u','));
+            values << (danger.count(id) ? u"''"_s : u"'%1.%2'"_s.arg(id).arg(column));
+        rows << u"(%1, 'Material %2 ', %3)"_s.arg(id).arg(id % 100, 2, 10, QChar(u'0')).arg(values.join(u','));
     }
-    return QStringLiteral("INSERT INTO Green VALUES ") + rows.join(u',') + u';';
+    return u"INSERT INTO Green VALUES "_s + rows.join(u',') + u';';
 }
 
 const std::set<int> kDanger{1005, 1020, 1021};
@@ -85,63 +85,14 @@ std::pair<int, int> Span(const QWidget* widget, const QWidget* window)
     return {left, left + widget->width()};
 }
 
-} // namespace
-
-class tst_frmGreen : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void value_under_its_headings_data();
-    void value_under_its_headings();
-    void banner_exactly_on_rows_without_distances();
-    void pages_end_on_the_last_record_data();
-    void pages_end_on_the_last_record();
-    void odd_rows_read_as_the_book_prints_them();
-    void banner_opens_water_list_of_its_material();
-    void headings_pop_up_with_left_button_only();
-};
-
-void tst_frmGreen::value_under_its_headings_data()
+// The headings standing over a cell, read upwards from it.
+QStringList Headings_over(const QWidget* cell, const frmGreen* table)
 {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("period");  // "" for isolation
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("shown");   // for record 1003
-    const QString small = QStringLiteral("DERRAMES PEQUEÑOS"), large = QStringLiteral("DERRAMES GRANDES");
-    QTest::newRow("small isolate metres") << int(SIM) << small << "" << "Metros" << "1003.0";
-    QTest::newRow("small isolate feet") << int(SIF) << small << "" << "(Pies)" << "(1003.1)";
-    QTest::newRow("small day km") << int(SPDK) << small << "DIA" << "Kms." << "1003.2";
-    QTest::newRow("small day miles") << int(SPDM) << small << "DIA" << "(Millas)" << "(1003.3)";
-    QTest::newRow("small night km") << int(SPNK) << small << "NOCHE" << "Kms." << "1003.4";
-    QTest::newRow("small night miles") << int(SPNM) << small << "NOCHE" << "(Millas)" << "(1003.5)";
-    QTest::newRow("large isolate metres") << int(LIM) << large << "" << "Metros" << "1003.6";
-    QTest::newRow("large isolate feet") << int(LIF) << large << "" << "(Pies)" << "(1003.7)";
-    QTest::newRow("large day km") << int(LPDK) << large << "DIA" << "Kms." << "1003.8";
-    QTest::newRow("large day miles") << int(LPDM) << large << "DIA" << "(Millas)" << "(1003.9)";
-    QTest::newRow("large night km") << int(LPNK) << large << "NOCHE" << "Kms." << "1003.10";
-    QTest::newRow("large night miles") << int(LPNM) << large << "NOCHE" << "(Millas)" << "(1003.11)";
-}
-
-void tst_frmGreen::value_under_its_headings()
-{
-    QFETCH(int, column);
-    QFETCH(QString, group);
-    QFETCH(QString, period);
-    QFETCH(QString, unit);
-    QFETCH(QString, shown);
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    QCOMPARE(Cell(table, "lblID", 2)->text(), QStringLiteral("1003"));
-    const QLabel* value = Cell(table, "lblValue", 2, column);
-    QCOMPARE(value->text(), shown);
-    QVERIFY(Shown(value));
-
-    // Read upwards from the cell: unit, period, group; every one stands over it.
-    const auto cell = Span(value, table);
+    const auto under = Span(cell, table);
     QList<QLabel*> over;
     for (QLabel* label : Child(table, "frmTitle")->findChildren<QLabel*>()) {
         const auto span = Span(label, table);
-        if (Shown(label) && label->width() > 0 && span.first <= cell.first && cell.second <= span.second
+        if (Shown(label) && label->width() > 0 && span.first <= under.first && under.second <= span.second
             && !label->text().isEmpty())
             over << label;
     }
@@ -149,149 +100,169 @@ void tst_frmGreen::value_under_its_headings()
     QStringList read;
     for (QLabel* label : over)
         read << label->text();
-    QStringList expected{unit};
-    if (period.isEmpty())
-        expected << QStringLiteral("Primero AISLAR a la Redonda");
-    else
-        expected << period << QStringLiteral("Luego, PROTEJA a las Personas en la Dirección del Viento Durante");
-    expected << group;
-    QCOMPARE(read, expected);
+    return read;
 }
 
-void tst_frmGreen::banner_exactly_on_rows_without_distances()
-{
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    QCOMPARE(Bar(table)->maximum(), 30 - 15);
-    // Every page from the first to the last, by one line: the banner moves
-    // with its row, and a row that becomes normal shows its values again.
-    for (int value = 0; value <= Bar(table)->maximum(); ++value) {
-        Bar(table)->setValue(value);
-        for (int index = 0; index < frmGreen::kRows; ++index) {
-            const int id = 1001 + value + index;
-            QCOMPARE(Cell(table, "lblID", index)->text(), QString::number(id));
-            const bool danger = kDanger.count(id) > 0;
-            const QLabel* banner = Cell(table, "lblDanger", index);
-            QVERIFY2(Shown(banner) == danger, qPrintable(QStringLiteral("banner of %1").arg(id)));
-            if (danger)
-                QCOMPARE(banner->text(),
-                         QStringLiteral("PELIGROSO: Cuando se derrama en el agua, vea la lista al final de esta tabla"));
-            for (int column = SIM; column < (id == 1010 ? LIM : Value_count); ++column)
-                QVERIFY2(Shown(Cell(table, "lblValue", index, column)) == !danger,
-                         qPrintable(QStringLiteral("value %1 of %2").arg(column).arg(id)));
+} // namespace
+
+class tst_frmGreen : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void value_under_its_headings()
+    {
+        test::Rows_program program(Table_rows());
+        frmGreen* table = Open_table();
+        QCOMPARE(Cell(table, "lblID", 2)->text(), u"1003"_s);
+        const QString isolate = u"Primero AISLAR a la Redonda"_s;
+        const QString protect = u"Luego, PROTEJA a las Personas en la Dirección del Viento Durante"_s;
+        const QStringList units{"Metros", "(Pies)", "Kms.", "(Millas)", "Kms.", "(Millas)"};
+        const QList<QStringList> periods{{isolate}, {isolate}, {"DIA", protect}, {"DIA", protect},
+                                         {"NOCHE", protect}, {"NOCHE", protect}};
+        for (int column = SIM; column < Value_count; ++column) {
+            const QLabel* value = Cell(table, "lblValue", 2, column);
+            const QString shown = u"1003.%1"_s.arg(column);
+            QCOMPARE(value->text(), column % 2 ? u'(' + shown + u')' : shown);
+            QVERIFY(Shown(value));
+            const QStringList expected = QStringList{units[column % 6]} + periods[column % 6]
+                                       + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"};
+            QCOMPARE(Headings_over(value, table), expected);
         }
     }
-}
 
-void tst_frmGreen::pages_end_on_the_last_record_data()
-{
-    QTest::addColumn<int>("records");
-    QTest::addColumn<int>("maximum");  // -1: no scroll bar
-    QTest::newRow("40 records") << 40 << 25;
-    QTest::newRow("4 records, one page") << 4 << -1;
-}
-
-void tst_frmGreen::pages_end_on_the_last_record()
-{
-    QFETCH(int, records);
-    QFETCH(int, maximum);
-    test::Distances_program program(Green_rows(records, {}));
-    frmGreen* table = Open_table();
-    QCOMPARE(Shown(Bar(table)), maximum >= 0);
-    if (maximum >= 0) {
-        QCOMPARE(Bar(table)->maximum(), maximum);
-        QTest::keyClick(table, Qt::Key_PageDown);
-        QCOMPARE(Cell(table, "lblID", 0)->text(), QStringLiteral("1016"));
-        QTest::keyClick(table, Qt::Key_End);
+    void banner_exactly_on_rows_without_distances()
+    {
+        test::Rows_program program(Table_rows());
+        frmGreen* table = Open_table();
+        QCOMPARE(Bar(table)->maximum(), 30 - 15);
+        // Every page from the first to the last, by one line: the banner moves
+        // with its row, and a row that becomes normal shows its values again.
+        for (int value = 0; value <= Bar(table)->maximum(); ++value) {
+            Bar(table)->setValue(value);
+            for (int index = 0; index < frmGreen::kRows; ++index) {
+                const int id = 1001 + value + index;
+                QCOMPARE(Cell(table, "lblID", index)->text(), QString::number(id));
+                const bool danger = kDanger.count(id) > 0;
+                const QLabel* banner = Cell(table, "lblDanger", index);
+                QVERIFY2(Shown(banner) == danger, qPrintable(u"banner of %1"_s.arg(id)));
+                if (danger)
+                    QCOMPARE(banner->text(),
+                             u"PELIGROSO: Cuando se derrama en el agua, vea la lista al final de esta tabla"_s);
+                for (int column = SIM; column < (id == 1010 ? LIM : Value_count); ++column)
+                    QVERIFY2(Shown(Cell(table, "lblValue", index, column)) == !danger,
+                             qPrintable(u"value %1 of %2"_s.arg(column).arg(id)));
+            }
+        }
     }
-    const int last = std::min(records, frmGreen::kRows) - 1;
-    const QString id = QString::number(1000 + records);
-    QCOMPARE(Cell(table, "lblID", last)->text(), id);
-    QCOMPARE(Cell(table, "lblValue", last, SIM)->text(), id + QStringLiteral(".0"));
-    QCOMPARE(Cell(table, "lblMat", last)->toolTip(), QStringLiteral("Material %1 ").arg(records, 2, 10, QChar(u'0')));
-    // The lines under the last record stay empty.
-    for (int index = last + 1; index < frmGreen::kRows; ++index) {
-        QVERIFY(!Shown(Cell(table, "lblID", index)) && !Shown(Cell(table, "lblMat", index)));
-        for (int column = SIM; column < Value_count; ++column)
-            QVERIFY(!Shown(Cell(table, "lblValue", index, column)));
+
+    void pages_end_on_the_last_record_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("maximum");  // -1: no scroll bar
+        QTest::newRow("40 records") << 40 << 25;
+        QTest::newRow("4 records, one page") << 4 << -1;
     }
-}
 
-// Table 3's gas (1010), a figure given in metric alone (1012), a name longer
-// than its place (1013), all on one page.
-void tst_frmGreen::odd_rows_read_as_the_book_prints_them()
-{
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    Bar(table)->setValue(9);
-    QCOMPARE(Cell(table, "lblID", 0)->text(), QStringLiteral("1010"));
-    // The small spill keeps its figures; the large spill reads the book's
-    // words once, across its six columns.
-    QCOMPARE(Cell(table, "lblValue", 0, SPNM)->text(), QStringLiteral("(1010.5)"));
-    QVERIFY(Shown(Cell(table, "lblValue", 0, SPNM)));
-    QVERIFY(!Shown(Cell(table, "lblNote", 0, 0)));
-    const QLabel* note = Cell(table, "lblNote", 0, 1);
-    QVERIFY(Shown(note));
-    QCOMPARE(note->text(), QStringLiteral("Consulte la Tabla 3"));
-    QCOMPARE(Span(note, table),
-             std::make_pair(Span(Cell(table, "lblValue", 0, LIM), table).first,
-                            Span(Cell(table, "lblValue", 0, LPNM), table).second));
-    for (int column = LIM; column < Value_count; ++column)
-        QVERIFY(!Shown(Cell(table, "lblValue", 0, column)));
-    QVERIFY(!Shown(Cell(table, "lblNote", 1, 1)));
-    QVERIFY(Shown(Cell(table, "lblValue", 1, LIM)));
+    void pages_end_on_the_last_record()
+    {
+        QFETCH(int, records);
+        QFETCH(int, maximum);
+        test::Rows_program program(Green_rows(records, {}));
+        frmGreen* table = Open_table();
+        QCOMPARE(Shown(Bar(table)), maximum >= 0);
+        if (maximum >= 0) {
+            QCOMPARE(Bar(table)->maximum(), maximum);
+            QTest::keyClick(table, Qt::Key_PageDown);
+            QCOMPARE(Cell(table, "lblID", 0)->text(), u"1016"_s);
+            QTest::keyClick(table, Qt::Key_End);
+        }
+        const int last = std::min(records, frmGreen::kRows) - 1;
+        const QString id = QString::number(1000 + records);
+        QCOMPARE(Cell(table, "lblID", last)->text(), id);
+        QCOMPARE(Cell(table, "lblValue", last, SIM)->text(), id + u".0"_s);
+        QCOMPARE(Cell(table, "lblMat", last)->toolTip(), u"Material %1 "_s.arg(records, 2, 10, QChar(u'0')));
+        // The lines under the last record stay empty.
+        for (int index = last + 1; index < frmGreen::kRows; ++index) {
+            QVERIFY(!Shown(Cell(table, "lblID", index)) && !Shown(Cell(table, "lblMat", index)));
+            for (int column = SIM; column < Value_count; ++column)
+                QVERIFY(!Shown(Cell(table, "lblValue", index, column)));
+        }
+    }
 
-    const QStringList metric_alone{Cell(table, "lblValue", 2, LPDK)->text(), Cell(table, "lblValue", 2, LPDM)->text(),
-                                   Cell(table, "lblValue", 2, LPNM)->text(), Cell(table, "lblValue", 2, LIF)->text()};
-    QCOMPARE(metric_alone, (QStringList{"1012.8", "()", "()", "(1012.7)"}));
+    // Table 3's gas (1010), a figure given in metric alone (1012), a name
+    // longer than its place (1013), all on one page.
+    void odd_rows_read_as_the_book_prints_them()
+    {
+        test::Rows_program program(Table_rows());
+        frmGreen* table = Open_table();
+        Bar(table)->setValue(9);
+        QCOMPARE(Cell(table, "lblID", 0)->text(), u"1010"_s);
+        // The small spill keeps its figures; the large spill reads the book's
+        // words once, across its six columns.
+        QCOMPARE(Cell(table, "lblValue", 0, SPNM)->text(), u"(1010.5)"_s);
+        QVERIFY(Shown(Cell(table, "lblValue", 0, SPNM)));
+        QVERIFY(!Shown(Cell(table, "lblNote", 0, 0)));
+        const QLabel* note = Cell(table, "lblNote", 0, 1);
+        QVERIFY(Shown(note));
+        QCOMPARE(note->text(), u"Consulte la Tabla 3"_s);
+        QCOMPARE(Span(note, table), std::make_pair(Span(Cell(table, "lblValue", 0, LIM), table).first,
+                                                   Span(Cell(table, "lblValue", 0, LPNM), table).second));
+        for (int column = LIM; column < Value_count; ++column)
+            QVERIFY(!Shown(Cell(table, "lblValue", 0, column)));
+        QVERIFY(!Shown(Cell(table, "lblNote", 1, 1)));
+        QVERIFY(Shown(Cell(table, "lblValue", 1, LIM)));
 
-    const QLabel* name = Cell(table, "lblMat", 3);
-    QVERIFY(name->text().startsWith(QStringLiteral("Chlorosulphonic acid")));
-    QVERIFY(name->text().endsWith(QStringLiteral("(cuando es derramado sobre la tierra)")));
-    QVERIFY(name->heightForWidth(name->width()) <= name->height());
-    QCOMPARE(name->toolTip(), QStringLiteral("Chlorosulphonic acid (with or without sulphur trioxide), technically "
-                                             "pure and stabilized (cuando es derramado sobre la tierra)"));
-}
+        QStringList metric_alone;
+        for (int column : {LPDK, LPDM, LPNM, LIF})
+            metric_alone << Cell(table, "lblValue", 2, column)->text();
+        QCOMPARE(metric_alone, (QStringList{"1012.8", "()", "()", "(1012.7)"}));
 
-void tst_frmGreen::banner_opens_water_list_of_its_material()
-{
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    Bar(table)->setValue(15);
-    QCOMPARE(Cell(table, "lblID", 4)->text(), QStringLiteral("1020"));
-    QTest::mouseClick(Cell(table, "lblDanger", 4), Qt::LeftButton);
-    QCOMPARE(Water_SQL, sql::Water_one_SQL(QStringLiteral("1020")));
-    frmWater* water = Find_child<frmWater>();
-    QVERIFY(water);
-    QCOMPARE(Child<QLabel>(water, "lblID", 0)->text(), QStringLiteral("1020"));
-    QCOMPARE(Child<QLineEdit>(water, "txtMat", 0)->text(), QStringLiteral("Material 20"));
-    QVERIFY(!Shown(Child(water, "vscData")));
-    for (int index = 1; index < frmWater::kRows; ++index)
-        QVERIFY(!Shown(Child(water, "cmdGuide", index)));
-}
+        const QLabel* name = Cell(table, "lblMat", 3);
+        QVERIFY(name->text().startsWith(u"Chlorosulphonic acid"_s));
+        QVERIFY(name->text().endsWith(u"(cuando es derramado sobre la tierra)"_s));
+        QVERIFY(name->heightForWidth(name->width()) <= name->height());
+        QCOMPARE(name->toolTip(), u"Chlorosulphonic acid (with or without sulphur trioxide), technically pure and "
+                                  "stabilized (cuando es derramado sobre la tierra)"_s);
+    }
 
-void tst_frmGreen::headings_pop_up_with_left_button_only()
-{
-    test::Distances_program program(Table_rows());
-    frmGreen* table = Open_table();
-    QTest::mousePress(Child(table, "lblSmall"), Qt::RightButton);
-    QVERIFY(!Shown(Child(table, "lblToolTip1")));
-    QTest::mouseRelease(Child(table, "lblSmall"), Qt::RightButton);
-    QTest::mousePress(Child(table, "lblLarge"), Qt::LeftButton);
-    QVERIFY(Shown(Child(table, "lblToolTip2")));
-    QVERIFY(Child<QLabel>(table, "lblToolTip2")->text().startsWith(QStringLiteral("Muchos envases pequeños")));
-    QTest::mouseRelease(Child(table, "lblLarge"), Qt::LeftButton);
-    QVERIFY(!Shown(Child(table, "lblToolTip2")));
+    void banner_opens_water_list_of_its_material()
+    {
+        test::Rows_program program(Table_rows());
+        frmGreen* table = Open_table();
+        Bar(table)->setValue(15);
+        QCOMPARE(Cell(table, "lblID", 4)->text(), u"1020"_s);
+        QTest::mouseClick(Cell(table, "lblDanger", 4), Qt::LeftButton);
+        QCOMPARE(Water_SQL, sql::Water_one_SQL(u"1020"_s));
+        frmWater* water = Find_child<frmWater>();
+        QVERIFY(water);
+        QCOMPARE(Child<QLabel>(water, "lblID", 0)->text(), u"1020"_s);
+        QCOMPARE(Child<QLineEdit>(water, "txtMat", 0)->text(), u"Material 20"_s);
+        QVERIFY(!Shown(Child(water, "vscData")));
+        for (int index = 1; index < frmWater::kRows; ++index)
+            QVERIFY(!Shown(Child(water, "cmdGuide", index)));
+    }
 
-    const QLabel* diagram = Child<QLabel>(table, "picToolTip4");
-    QTest::mousePress(Child(table, "lblLProtect"), Qt::LeftButton, {}, QPoint(10, 5));
-    QVERIFY(Shown(diagram));
-    QVERIFY(!diagram->pixmap().isNull());
-    // The diagram stays inside the rows' frame.
-    QVERIFY(Child(table, "frmData")->geometry().contains(diagram->geometry()));
-    QTest::mouseRelease(Child(table, "lblLProtect"), Qt::LeftButton);
-    QVERIFY(!Shown(diagram));
-}
+    void headings_pop_up_with_left_button_only()
+    {
+        test::Rows_program program(Table_rows());
+        frmGreen* table = Open_table();
+        QTest::mousePress(Child(table, "lblSmall"), Qt::RightButton);
+        QVERIFY(!Shown(Child(table, "lblToolTip1")));
+        QTest::mouseRelease(Child(table, "lblSmall"), Qt::RightButton);
+        QTest::mousePress(Child(table, "lblLarge"), Qt::LeftButton);
+        QVERIFY(Shown(Child(table, "lblToolTip2")));
+        QVERIFY(Child<QLabel>(table, "lblToolTip2")->text().startsWith(u"Muchos envases pequeños"_s));
+        QTest::mouseRelease(Child(table, "lblLarge"), Qt::LeftButton);
+        QVERIFY(!Shown(Child(table, "lblToolTip2")));
+
+        const QLabel* diagram = Child<QLabel>(table, "picToolTip4");
+        QTest::mousePress(Child(table, "lblLProtect"), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(Shown(diagram) && !diagram->pixmap().isNull());
+        // The diagram stays inside the rows' frame.
+        QVERIFY(Child(table, "frmData")->geometry().contains(diagram->geometry()));
+        QTest::mouseRelease(Child(table, "lblLProtect"), Qt::LeftButton);
+        QVERIFY(!Shown(diagram));
+    }
+};
 
 QTEST_MAIN(tst_frmGreen)
 #include "tst_frmGreen.moc"

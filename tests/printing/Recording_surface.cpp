@@ -2,41 +2,6 @@
 
 namespace vexo::test {
 
-QList<Printed> Print_journal::texts(int sheet) const
-{
-    QList<Printed> out;
-    for (const Printed& p : items)
-        if (p.kind == Printed::Text && p.sheet == sheet)
-            out << p;
-    return out;
-}
-
-QList<Printed> Print_journal::lines(int sheet) const
-{
-    QList<Printed> out;
-    for (const Printed& p : items)
-        if (p.kind == Printed::Line && p.sheet == sheet)
-            out << p;
-    return out;
-}
-
-QStringList Print_journal::words(int sheet) const
-{
-    QStringList out;
-    for (const Printed& p : texts(sheet))
-        out << p.text;
-    return out;
-}
-
-QStringList Print_journal::all_texts() const
-{
-    QStringList out;
-    for (const Printed& p : items)
-        if (p.kind == Printed::Text)
-            out << p.text;
-    return out;
-}
-
 Recording_surface::Recording_surface(Print_journal& journal, double width, double height)
     : journal_(journal), width_(width), height_(height)
 {

@@ -28,10 +28,24 @@ struct Print_journal {
     bool ended = false;
     bool aborted = false;
 
-    QList<Printed> texts(int sheet) const;
-    QList<Printed> lines(int sheet) const;
-    QStringList words(int sheet) const;  // the texts of a sheet, in order
-    QStringList all_texts() const;
+    // What was drawn on a sheet (0: on every sheet), in order.
+    QList<Printed> of(Printed::Kind kind, int sheet) const
+    {
+        QList<Printed> out;
+        for (const Printed& p : items)
+            if (p.kind == kind && (sheet == 0 || p.sheet == sheet))
+                out << p;
+        return out;
+    }
+    QList<Printed> texts(int sheet) const { return of(Printed::Text, sheet); }
+    QList<Printed> lines(int sheet) const { return of(Printed::Line, sheet); }
+    QStringList words(int sheet = 0) const
+    {
+        QStringList out;
+        for (const Printed& p : texts(sheet))
+            out << p.text;
+        return out;
+    }
 };
 
 class Recording_surface final : public platform::Printer_surface {

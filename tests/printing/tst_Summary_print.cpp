@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using namespace vexo;
+using namespace Qt::StringLiterals;
 using test::Printed;
 
 namespace {
@@ -34,13 +35,13 @@ const char* const kCollected[][4] = {
 
 QString Protect(const char* label, const char* distances)
 {
-    return QString::fromUtf8(label) + QStringLiteral(" PROTEJA a las Personas en la Dirección del Viento: ") +
+    return QString::fromUtf8(label) + u" PROTEJA a las Personas en la Dirección del Viento: "_s +
            QString::fromUtf8(distances);
 }
 
 QStringList Spill(const char* title, const char* isolate, const char* day, const char* night)
 {
-    return {QString::fromUtf8(title), QStringLiteral("Primero AISLAR a la Redonda: ") + QString::fromUtf8(isolate),
+    return {QString::fromUtf8(title), u"Primero AISLAR a la Redonda: "_s + QString::fromUtf8(isolate),
             Protect("DIA: ", day), Protect("NOCHE: ", night)};
 }
 
@@ -55,16 +56,245 @@ struct Body_line {
 class tst_Summary_print : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
-    void each_product_with_its_marks_and_distances_data();
-    void each_product_with_its_marks_and_distances();
-    void sheets_are_framed_and_blocks_kept_whole();
-    void commands_data();
-    void commands();
-    void default_database_summary_as_pdf();
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        // Guide pages show their distances button only where the box can open.
+        frmGuidePage::Distances_box_opener = [] {};
+        const QString path = dir_.filePath(u"lookup.mdb"_s);
+        test::Make_database(path, QString::fromUtf8(test::kIndex_rows));
+        Main_database = Database::Open(path);
+    }
+
+    void init()
+    {
+        journal_ = {};
+        Clear_summary();
+        for (const auto& row : kCollected)
+            Add_to_summary(QString::fromUtf8(row[0]), row[1], row[2], row[3]);
+        Summary_empty = false;
+    }
+
+    void cleanup()
+    {
+        platform::Install_printer_chooser({});
+    }
+
+    void cleanupTestCase()
+    {
+        Main_database.reset();
+    }
+
+    // Every product in the order it was collected, each block whole on one
+    // sheet: its number and name, its guide, its marks, its distances.
+    void each_product_with_its_marks_and_distances()
+    {
+        const QString rit = u"RIT: Substancia tóxica por inhalación"_s;
+        const QString distances = u"Distancias de aislamiento inicial y acción protectora"_s;
+        const QString gas = u"gas producido por un derrame en el agua"_s;
+        const QList<QStringList> expected{
+            QStringList{"1754   Chlorosulfonic acid", "Guía 139   SUSTANCIAS QUE REACCIONAN CON AGUA", rit,
+                        "MRA: Materiales peligrosos reactivos al agua que producen gases toxicos",
+                        "derramado en el agua", distances + " (cuando es derramado en el agua)"}
+                + Spill("DERRAMES PEQUEÑOS", "30 metros, 100 pies", "0.1 kilómetros, 0.1 millas",
+                        "0.2 kilómetros, 0.1 millas")
+                + Spill("DERRAMES GRANDES", "30 metros, 100 pies", "0.3 kilómetros, 0.2 millas",
+                        "1.1 kilómetros, 0.7 millas"),
+            // The water spill's gas, whose distances are missing; its second gas, unmarked.
+            {"1050   Hydrogen chloride, anhydrous", "Guía 124   GASES TÓXICOS Y/O CORROSIVOS", rit, gas, distances,
+             "Sus distancias no se encuentran en la base de datos."},
+            {"1830   Sulfuric acid", "Guía 153   SUSTANCIAS TÓXICAS", gas},
+            QStringList{"2810   Sarin", "Guía 153   SUSTANCIAS TÓXICAS", rit, "Q/B: Agente Químico y/o biológico",
+                        distances + " (cuando es utilizado como una arma)"}
+                + Spill("DERRAMES PEQUEÑOS", "60 metros, 200 pies", "0.4 kilómetros, 0.3 millas",
+                        "1.1 kilómetros, 0.7 millas")
+                + Spill("DERRAMES GRANDES", "400 metros, 1250 pies", "2.1 kilómetros, 1.3 millas",
+                        "4.9 kilómetros, 3.0 millas"),
+            {"1090   Acetone", "Guía 128   LÍQUIDOS INFLAMABLES"},
+            {"2209   Formaldehyde solution", "Guía 128P   LÍQUIDOS INFLAMABLES", "P: puede polimerizar"},
+            {"2222   Shell 5\" caliber", "Guía 128   LÍQUIDOS INFLAMABLES"}};
+        QStringList firsts;
+        for (const QStringList& block : expected)
+            firsts << block.first();
+        Print();
+        QList<QStringList> blocks;
+        int sheet = 0;
+        for (const Body_line& line : Body()) {
+            if (firsts.contains(line.text) || blocks.isEmpty()) {
+                blocks << QStringList();
+                sheet = line.sheet;
+            }
+            QCOMPARE(line.sheet, sheet);  // never split over a sheet break
+            blocks.last() << line.text;
+        }
+        QCOMPARE(blocks.size(), expected.size());
+        for (qsizetype k = 0; k < blocks.size(); ++k)
+            QCOMPARE(blocks[k], expected[k]);
+    }
+
+    void sheets_are_framed_and_blocks_kept_whole()
+    {
+        Print();
+        // 19 lines on the first sheet; the next gas starts the second; the
+        // polymerizing product would not fit whole under the third block there.
+        QCOMPARE(journal_.sheets, 3);
+        QCOMPARE(journal_.texts(3)[2].text, u"2209   Formaldehyde solution"_s);
+        for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
+            const QList<Printed> texts = journal_.texts(sheet);
+            QCOMPARE(texts[0].text, u"Resumen del incidente"_s);
+            QCOMPARE(texts[0].size, 16.0);
+            QVERIFY(texts[0].bold);
+            QCOMPARE(texts[1].text, u"miércoles, 15 de marzo de 2000, 14:05"_s);
+            QCOMPARE(texts[1].y, 320.0);
+            const QStringList words = journal_.words(sheet);
+            QCOMPARE(words.filter(QRegularExpression(u"^Página "_s)),
+                     QStringList{u"Página %1"_s.arg(sheet)});
+            QCOMPARE(words.count(u"MARDOVI VEXO"_s), 1);
+            // Nothing printed runs into the footer's rule.
+            for (const Printed& p : texts)
+                QVERIFY2(p.y + 240 <= kHeight - 240 - 10 || p.y == kHeight - 240, qPrintable(p.text));
+            const QList<Printed> lines = journal_.lines(sheet);
+            QCOMPARE(std::count_if(lines.begin(), lines.end(), [](const Printed& l) { return l.x == l.x2; }), 2);
+        }
+    }
+
+    // An empty summary prints nothing and says so, from either command.
+    void an_empty_summary_says_so()
+    {
+        Clear_summary();
+        test::Scripted_platform ui;
+        Print_summary_report();
+        Save_summary_report();
+        QCOMPARE(ui.texts(), QStringList(2, u"El resumen no tiene productos que imprimir."_s));
+        QCOMPARE(ui.shown.first().icon, platform::Icon::Exclamation);
+        QVERIFY(journal_.items.isEmpty() && ui.filters.isEmpty());
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("guide_pages");
+        QTest::addColumn<QString>("outcome");  // done, cancel or fail
+        QTest::addColumn<int>("sheets");       // on the recording printer; the least in a PDF
+        QTest::addColumn<QString>("told");     // after the question
+        const QString pdf = QDir::toNativeSeparators(u"/proc/vexo/resumen.pdf"_s);
+        const QString saved = u"El resumen se guardó como documento PDF en:\n"_s + pdf;
+        // Seven guide sheets and two distances pages of two sheets each follow
+        // the three of the summary.
+        QTest::newRow("printed") << false << false << "done" << 3 << "";
+        QTest::newRow("printed with the guide pages") << false << true << "done" << 14 << "";
+        QTest::newRow("print cancelled") << false << false << "cancel" << 0 << "";
+        QTest::newRow("printer out of paper") << false << false << "fail" << 1 << "No se pudo imprimir el resumen.";
+        QTest::newRow("saved") << true << false << "done" << 1 << saved;
+        QTest::newRow("saved with the guide pages") << true << true << "done" << 10 << saved;
+        QTest::newRow("save cancelled") << true << true << "cancel" << 0 << "";
+        QTest::newRow("folder that cannot be written")
+            << true << false << "fail" << 0 << u"No se pudo guardar el resumen en:\n"_s + pdf;
+    }
+
+    void commands()
+    {
+        QFETCH(bool, save);
+        QFETCH(bool, guide_pages);
+        QFETCH(QString, outcome);
+        QFETCH(int, sheets);
+        QFETCH(QString, told);
+        QTemporaryDir folder;
+        // A fresh file for each row, named as the message names it.
+        const QString file = outcome == QLatin1String("fail") ? u"/proc/vexo/resumen"_s
+                                                              : folder.filePath(u"resumen"_s);
+        told.replace(QDir::toNativeSeparators(u"/proc/vexo/resumen"_s), QDir::toNativeSeparators(file));
+        test::Scripted_platform ui;
+        ui.answers = {guide_pages ? platform::Answer::Yes : platform::Answer::No};
+        if (outcome != QLatin1String("cancel"))
+            ui.files = {file};
+        QStringList documents;
+        platform::Install_printer_chooser([&](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
+            documents << name;
+            if (outcome == QLatin1String("cancel"))
+                return nullptr;
+            auto printer = std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
+            printer->fail_at_new_page = outcome == QLatin1String("fail") ? 1 : 0;
+            return printer;
+        });
+        save ? Save_summary_report() : Print_summary_report();
+
+        QCOMPARE(ui.shown.size(), told.isEmpty() ? 1 : 2);
+        QCOMPARE(ui.shown[0].icon, platform::Icon::Question);
+        QVERIFY(ui.shown[0].text.contains(u"página de la guía de cada producto"_s));
+        QCOMPARE(ui.shown.last().text, told.isEmpty() ? ui.shown[0].text : told);
+        QCOMPARE(journal_.ended, !save && outcome == QLatin1String("done"));
+        QCOMPARE(journal_.aborted, !save && outcome == QLatin1String("fail"));
+        if (!save) {
+            QCOMPARE(documents, QStringList{u"Resumen del incidente"_s});
+            QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
+            if (guide_pages)
+                QCOMPARE(journal_.words(4)[0].left(4), u"GUÍA"_s);
+            return;
+        }
+        // The dialog offers a name for this minute in the documents folder.
+        QVERIFY(documents.isEmpty());
+        QCOMPARE(ui.proposed.size(), 1);
+        QVERIFY2(QRegularExpression(u"^%1/Resumen_\\d{4}-\\d\\d-\\d\\d_\\d{4}\\.pdf$"_s
+                                        .arg(QRegularExpression::escape(platform::Documents_folder())))
+                     .match(ui.proposed[0])
+                     .hasMatch(),
+                 qPrintable(ui.proposed[0]));
+        QCOMPARE(QFileInfo::exists(file + u".pdf"_s), outcome == QLatin1String("done"));
+        const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
+        if (outcome != QLatin1String("done") || pdfinfo.isEmpty())
+            return;
+        QProcess info;
+        info.start(pdfinfo, {file + u".pdf"_s});
+        QVERIFY(info.waitForFinished());
+        const QString pages = QRegularExpression(u"Pages: +(\\d+)"_s)
+                                  .match(QString::fromUtf8(info.readAllStandardOutput()))
+                                  .captured(1);
+        QVERIFY2(pages.toInt() >= sheets, qPrintable(pages));
+    }
+
+    // The default database's summary written to a PDF file reads back with every
+    // product in order.
+    void default_database_summary_as_pdf()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(u"guide2ks.mdb"_s);
+        QVERIFY(QFile::copy(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"), copy));
+        Main_database = Database::Open(copy);
+        Clear_summary();
+        const QStringList ids{"1754", "1050", "1830", "1005", "2810", "1090", "2209"};
+        for (const QString& id : ids) {
+            auto entry = Main_database->OpenRecordset(
+                u"SELECT Name_of_material FROM Yellow WHERE ID = '%1'"_s.arg(id));
+            QVERIFY2(!entry->Empty(), qPrintable(id));
+            entry->MoveFirst();
+            Add_to_summary(entry->Field(u"Name_of_material"_s), id, "0", "1");
+        }
+        const QString pdf = folder.filePath(u"resumen.pdf"_s);
+        {
+            test::Scripted_platform ui;
+            ui.files = {pdf};
+            Save_summary_report();
+        }
+        Main_database.reset();
+        QProcess text;
+        text.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
+        QVERIFY(text.waitForFinished());
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        qsizetype at = 0;
+        for (const QString& id : ids) {
+            at = read.indexOf(QRegularExpression(u"\\b%1\\s+\\p{Lu}"_s.arg(id)), at);
+            QVERIFY2(at >= 0, qPrintable(id));
+        }
+        QVERIFY(read.contains(u"Resumen del incidente"_s));
+        // Ammonia's large spills go on with its Table 3 rows, the nurse tank among them.
+        const qsizetype ammonia = read.indexOf(QRegularExpression(u"\\b1005\\s+[A-Z]"_s));
+        QVERIFY(ammonia >= 0);
+        QVERIFY(read.indexOf(u"Tanque nodriza agrícola"_s, ammonia) > ammonia);
+    }
 
 private:
     void Print();
@@ -73,35 +303,6 @@ private:
     QTemporaryDir dir_;
     test::Print_journal journal_;
 };
-
-void tst_Summary_print::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    // Guide pages show their distances button only where the box can open.
-    frmGuidePage::Distances_box_opener = [] {};
-    const QString path = dir_.filePath(QStringLiteral("lookup.mdb"));
-    test::Make_database(path, QString::fromUtf8(test::kIndex_rows));
-    Main_database = Database::Open(path);
-}
-
-void tst_Summary_print::init()
-{
-    journal_ = {};
-    Clear_summary();
-    for (const auto& row : kCollected)
-        Add_to_summary(QString::fromUtf8(row[0]), row[1], row[2], row[3]);
-    Summary_empty = false;
-}
-
-void tst_Summary_print::cleanup()
-{
-    platform::Install_printer_chooser({});
-}
-
-void tst_Summary_print::cleanupTestCase()
-{
-    Main_database.reset();
-}
 
 void tst_Summary_print::Print()
 {
@@ -126,214 +327,6 @@ QList<Body_line> tst_Summary_print::Body() const
         y = p.y;
     }
     return lines;
-}
-
-void tst_Summary_print::each_product_with_its_marks_and_distances_data()
-{
-    QTest::addColumn<QStringList>("block");
-    const QString rit = QStringLiteral("RIT: Substancia tóxica por inhalación");
-    const QString distances = QStringLiteral("Distancias de aislamiento inicial y acción protectora");
-    const QString gas = QStringLiteral("gas producido por un derrame en el agua");
-    QTest::newRow("spilled in water") << (QStringList{
-        "1754   Chlorosulfonic acid", "Guía 139   SUSTANCIAS QUE REACCIONAN CON AGUA", rit,
-        "MRA: Materiales peligrosos reactivos al agua que producen gases toxicos", "derramado en el agua",
-        distances + " (cuando es derramado en el agua)"}
-        + Spill("DERRAMES PEQUEÑOS", "30 metros, 100 pies", "0.1 kilómetros, 0.1 millas",
-                "0.2 kilómetros, 0.1 millas")
-        + Spill("DERRAMES GRANDES", "30 metros, 100 pies", "0.3 kilómetros, 0.2 millas",
-                "1.1 kilómetros, 0.7 millas"));
-    QTest::newRow("its gas, whose distances are missing")
-        << QStringList{"1050   Hydrogen chloride, anhydrous", "Guía 124   GASES TÓXICOS Y/O CORROSIVOS", rit, gas,
-                       distances, "Sus distancias no se encuentran en la base de datos."};
-    QTest::newRow("its second gas, unmarked")
-        << QStringList{"1830   Sulfuric acid", "Guía 153   SUSTANCIAS TÓXICAS", gas};
-    QTest::newRow("agent") << (QStringList{"2810   Sarin", "Guía 153   SUSTANCIAS TÓXICAS", rit,
-                                           "Q/B: Agente Químico y/o biológico",
-                                           distances + " (cuando es utilizado como una arma)"}
-        + Spill("DERRAMES PEQUEÑOS", "60 metros, 200 pies", "0.4 kilómetros, 0.3 millas",
-                "1.1 kilómetros, 0.7 millas")
-        + Spill("DERRAMES GRANDES", "400 metros, 1250 pies", "2.1 kilómetros, 1.3 millas",
-                "4.9 kilómetros, 3.0 millas"));
-    QTest::newRow("no distances") << QStringList{"1090   Acetone", "Guía 128   LÍQUIDOS INFLAMABLES"};
-    QTest::newRow("polymerizes")
-        << QStringList{"2209   Formaldehyde solution", "Guía 128P   LÍQUIDOS INFLAMABLES", "P: puede polimerizar"};
-    QTest::newRow("quotes in the name") << QStringList{"2222   Shell 5\" caliber", "Guía 128   LÍQUIDOS INFLAMABLES"};
-}
-
-void tst_Summary_print::each_product_with_its_marks_and_distances()
-{
-    QFETCH(QStringList, block);
-    Print();
-    const QList<Body_line> body = Body();
-    QStringList firsts;
-    for (const auto& row : kCollected)
-        firsts << QString::fromLatin1(row[1]) + QStringLiteral("   ") + QString::fromUtf8(row[0]);
-    const auto start = std::find_if(body.begin(), body.end(), [&](const Body_line& l) { return l.text == block[0]; });
-    QVERIFY(start != body.end());
-    QStringList printed;
-    for (auto it = start; it != body.end() && (it == start || !firsts.contains(it->text)); ++it) {
-        printed << it->text;
-        QCOMPARE(it->sheet, start->sheet);  // never split over a sheet break
-    }
-    QCOMPARE(printed, block);
-    // Every product, in the order it was collected.
-    QStringList order;
-    for (const Body_line& l : body)
-        if (firsts.contains(l.text))
-            order << l.text;
-    QCOMPARE(order, firsts);
-}
-
-void tst_Summary_print::sheets_are_framed_and_blocks_kept_whole()
-{
-    Print();
-    // 19 lines on the first sheet; the next gas starts the second; the
-    // polymerizing product would not fit whole under the third block there.
-    QCOMPARE(journal_.sheets, 3);
-    QCOMPARE(journal_.texts(3)[2].text, QStringLiteral("2209   Formaldehyde solution"));
-    for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
-        const QList<Printed> texts = journal_.texts(sheet);
-        QCOMPARE(texts[0].text, QStringLiteral("Resumen del incidente"));
-        QCOMPARE(texts[0].size, 16.0);
-        QVERIFY(texts[0].bold);
-        QCOMPARE(texts[1].text, QStringLiteral("miércoles, 15 de marzo de 2000, 14:05"));
-        QCOMPARE(texts[1].y, 320.0);
-        const QStringList words = journal_.words(sheet);
-        QCOMPARE(words.filter(QRegularExpression(QStringLiteral("^Página "))),
-                 QStringList{QStringLiteral("Página %1").arg(sheet)});
-        QCOMPARE(words.count(QStringLiteral("MARDOVI VEXO")), 1);
-        // Nothing printed runs into the footer's rule.
-        for (const Printed& p : texts)
-            QVERIFY2(p.y + 240 <= kHeight - 240 - 10 || p.y == kHeight - 240, qPrintable(p.text));
-        const QList<Printed> lines = journal_.lines(sheet);
-        QCOMPARE(std::count_if(lines.begin(), lines.end(), [](const Printed& l) { return l.x == l.x2; }), 2);
-    }
-}
-
-void tst_Summary_print::commands_data()
-{
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<bool>("guide_pages");
-    QTest::addColumn<QString>("outcome");  // done, cancel or fail
-    QTest::addColumn<int>("sheets");       // on the recording printer; the least in a PDF
-    QTest::addColumn<QString>("told");     // after the question
-    const QString pdf = QDir::toNativeSeparators(QStringLiteral("/proc/vexo/resumen.pdf"));
-    const QString saved = QStringLiteral("El resumen se guardó como documento PDF en:\n") + pdf;
-    // Seven guide sheets and two distances pages of two sheets each follow
-    // the three of the summary.
-    QTest::newRow("printed") << false << false << "done" << 3 << "";
-    QTest::newRow("printed with the guide pages") << false << true << "done" << 14 << "";
-    QTest::newRow("print cancelled") << false << false << "cancel" << 0 << "";
-    QTest::newRow("printer out of paper") << false << false << "fail" << 1 << "No se pudo imprimir el resumen.";
-    QTest::newRow("saved") << true << false << "done" << 1 << saved;
-    QTest::newRow("saved with the guide pages") << true << true << "done" << 10 << saved;
-    QTest::newRow("save cancelled") << true << true << "cancel" << 0 << "";
-    QTest::newRow("folder that cannot be written")
-        << true << false << "fail" << 0 << QStringLiteral("No se pudo guardar el resumen en:\n") + pdf;
-}
-
-void tst_Summary_print::commands()
-{
-    QFETCH(bool, save);
-    QFETCH(bool, guide_pages);
-    QFETCH(QString, outcome);
-    QFETCH(int, sheets);
-    QFETCH(QString, told);
-    QTemporaryDir folder;
-    // A fresh file for each row, named as the message names it.
-    const QString file = outcome == QLatin1String("fail") ? QStringLiteral("/proc/vexo/resumen")
-                                                          : folder.filePath(QStringLiteral("resumen"));
-    told.replace(QDir::toNativeSeparators(QStringLiteral("/proc/vexo/resumen")), QDir::toNativeSeparators(file));
-    test::Scripted_platform ui;
-    ui.answers = {guide_pages ? platform::Answer::Yes : platform::Answer::No};
-    if (outcome != QLatin1String("cancel"))
-        ui.files = {file};
-    QStringList documents;
-    platform::Install_printer_chooser([&](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
-        documents << name;
-        if (outcome == QLatin1String("cancel"))
-            return nullptr;
-        auto printer = std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
-        printer->fail_at_new_page = outcome == QLatin1String("fail") ? 1 : 0;
-        return printer;
-    });
-    save ? Save_summary_report() : Print_summary_report();
-
-    QCOMPARE(ui.shown.size(), told.isEmpty() ? 1 : 2);
-    QCOMPARE(ui.shown[0].icon, platform::Icon::Question);
-    QVERIFY(ui.shown[0].text.contains(QStringLiteral("página de la guía de cada producto")));
-    QCOMPARE(ui.shown.last().text, told.isEmpty() ? ui.shown[0].text : told);
-    QCOMPARE(journal_.ended, !save && outcome == QLatin1String("done"));
-    QCOMPARE(journal_.aborted, !save && outcome == QLatin1String("fail"));
-    if (!save) {
-        QCOMPARE(documents, QStringList{QStringLiteral("Resumen del incidente")});
-        QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
-        if (guide_pages)
-            QCOMPARE(journal_.words(4)[0].left(4), QStringLiteral("GUÍA"));
-        return;
-    }
-    // The dialog offers a name for this minute in the documents folder.
-    QVERIFY(documents.isEmpty());
-    QCOMPARE(ui.proposed.size(), 1);
-    QVERIFY2(QRegularExpression(QStringLiteral("^%1/Resumen_\\d{4}-\\d\\d-\\d\\d_\\d{4}\\.pdf$")
-                                    .arg(QRegularExpression::escape(platform::Documents_folder())))
-                 .match(ui.proposed[0])
-                 .hasMatch(),
-             qPrintable(ui.proposed[0]));
-    QCOMPARE(QFileInfo::exists(file + QStringLiteral(".pdf")), outcome == QLatin1String("done"));
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (outcome != QLatin1String("done") || pdfinfo.isEmpty())
-        return;
-    QProcess info;
-    info.start(pdfinfo, {file + QStringLiteral(".pdf")});
-    QVERIFY(info.waitForFinished());
-    const QString pages = QRegularExpression(QStringLiteral("Pages: +(\\d+)"))
-                              .match(QString::fromUtf8(info.readAllStandardOutput()))
-                              .captured(1);
-    QVERIFY2(pages.toInt() >= sheets, qPrintable(pages));
-}
-
-// The default database's summary written to a PDF file reads back with every
-// product in order.
-void tst_Summary_print::default_database_summary_as_pdf()
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        QSKIP("pdftotext is not installed");
-    QTemporaryDir folder;
-    const QString copy = folder.filePath(QStringLiteral("guide2ks.mdb"));
-    QVERIFY(QFile::copy(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"), copy));
-    Main_database = Database::Open(copy);
-    Clear_summary();
-    const QStringList ids{"1754", "1050", "1830", "1005", "2810", "1090", "2209"};
-    for (const QString& id : ids) {
-        auto entry = Main_database->OpenRecordset(
-            QStringLiteral("SELECT Name_of_material FROM Yellow WHERE ID = '%1'").arg(id));
-        QVERIFY2(!entry->Empty(), qPrintable(id));
-        entry->MoveFirst();
-        Add_to_summary(entry->Field(QStringLiteral("Name_of_material")), id, "0", "1");
-    }
-    const QString pdf = folder.filePath(QStringLiteral("resumen.pdf"));
-    {
-        test::Scripted_platform ui;
-        ui.files = {pdf};
-        Save_summary_report();
-    }
-    Main_database.reset();
-    QProcess text;
-    text.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished());
-    const QString read = QString::fromUtf8(text.readAllStandardOutput());
-    qsizetype at = 0;
-    for (const QString& id : ids) {
-        at = read.indexOf(QRegularExpression(QStringLiteral("\\b%1\\s+\\p{Lu}").arg(id)), at);
-        QVERIFY2(at >= 0, qPrintable(id));
-    }
-    QVERIFY(read.contains(QStringLiteral("Resumen del incidente")));
-    // Ammonia's large spills go on with its Table 3 rows, the nurse tank among them.
-    const qsizetype ammonia = read.indexOf(QRegularExpression(QStringLiteral("\\b1005\\s+[A-Z]")));
-    QVERIFY(ammonia >= 0);
-    QVERIFY(read.indexOf(QStringLiteral("Tanque nodriza agrícola"), ammonia) > ammonia);
 }
 
 QTEST_MAIN(tst_Summary_print)

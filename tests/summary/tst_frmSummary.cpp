@@ -22,6 +22,7 @@
 #include <QtTest>
 
 using namespace vexo;
+using namespace Qt::StringLiterals;
 using test::Child;
 
 namespace {
@@ -86,226 +87,206 @@ bool Closed()
 class tst_frmSummary : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void each_product_with_its_guide_marks_and_type();
-    void coming_back_shows_the_store_now();
-    void a_tick_never_moves_to_another_product_data();
-    void a_tick_never_moves_to_another_product();
-    void deleting_and_clearing_data();
-    void deleting_and_clearing();
-    void guide_button_hands_over_the_distances_data();
-    void guide_button_hands_over_the_distances();
-    void index_buttons_open_the_indexes();
+    void init()
+    {
+        world_ = std::make_unique<test::Lookup_world>();
+    }
+
+    void cleanup()
+    {
+        world_.reset();
+    }
+
+    void each_product_with_its_guide_marks_and_type()
+    {
+        Add_to_summary("Chlorosulfonic acid", "1754", "1", "1");
+        Add_to_summary("Hydrogen chloride, anhydrous", "1050", "1", "0");
+        Add_to_summary("Chlorine", "1017", "0", "1");
+        Add_to_summary("Chlorine", "1050", "0", "1");       // no index entry with this ID and name
+        Add_to_summary("Orphan material", "9999", "0", "1"); // its guide has no title
+        Add_to_summary("formaldehyde SOLUTION", "2209", "0", "1");
+        Add_to_summary("Sarin", "2810", "0", "1");
+        frmSummary* summary = Open();
+        QVERIFY(summary);
+        QCOMPARE(Rows(summary), (QStringList{"Chlorosulfonic acid|139|MRA RIT|bold|green",
+                                             "Hydrogen chloride, anhydrous|124|RIT|regular|green",
+                                             "Chlorine|124|RIT|bold|white", "formaldehyde SOLUTION|128P||bold|white",
+                                             "Sarin|153|Q/B RIT|bold|white"}));
+        QCOMPARE(Child<QPushButton>(summary, "cmdGuide", 0)->toolTip(), u"SUSTANCIAS QUE REACCIONAN CON AGUA"_s);
+        QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
+
+        // The summary on paper: both buttons ask about the guide pages, then for
+        // the printer or the file (both cancelled here).
+        int printers_asked = 0;
+        platform::Install_printer_chooser([&](const QString&) {
+            ++printers_asked;
+            return nullptr;
+        });
+        Click(summary, "cmdPrintSummary");
+        Click(summary, "cmdSavePdf");
+        platform::Install_printer_chooser({});
+        QCOMPARE(world_->ui.shown.size(), 2);
+        QCOMPARE(printers_asked, 1);
+        QCOMPARE(world_->ui.proposed.size(), 1);
+    }
+
+    void coming_back_shows_the_store_now()
+    {
+        Collect(3);
+        frmSummary* summary = Open();
+        const QFrame* data = Child<QFrame>(summary, "frmData");
+        QVERIFY(Bar(summary)->isHidden());
+        const int short_height = data->height();
+        QCOMPARE(Child<QFrame>(summary, "frmDelete")->y(), data->geometry().bottom() + 1 + twips(15));
+        // A full page needs no scroll bar yet: the rows' frame grows to hold it.
+        Collect(12);
+        summary->Form_Activate();
+        QCOMPARE(Rows(summary).size(), 15);
+        QVERIFY(Bar(summary)->isHidden());
+        QVERIFY(data->height() > short_height);
+        // Past a page: scrolled away, then back to the window, it starts at the top.
+        Collect(1);
+        summary->Form_Activate();
+        QVERIFY(!Bar(summary)->isHidden());
+        Bar(summary)->setValue(1);
+        Add_to_summary("Xylenes", "1307", "0", "1");
+        summary->Form_Activate();
+        QCOMPARE(Bar(summary)->value(), 0);
+        QCOMPARE(Bar(summary)->maximum(), 2);
+        QCOMPARE(Rows(summary).first(), u"Methanol|128||bold|white"_s);
+        Bar(summary)->setValue(2);
+        QCOMPARE(Rows(summary).last(), u"Xylenes|128||bold|white"_s);
+    }
+
+    void a_tick_never_moves_to_another_product_data()
+    {
+        QTest::addColumn<bool>("come_back"); // rows reloaded on return, else scrolled
+        QTest::newRow("scrolled") << false;
+        QTest::newRow("reloaded on coming back") << true;
+    }
+
+    void a_tick_never_moves_to_another_product()
+    {
+        QFETCH(bool, come_back);
+        Collect(17);
+        Add_to_summary("Xylenes", "1307", "0", "1");
+        frmSummary* summary = Open();
+        Bar(summary)->setValue(Bar(summary)->maximum());
+        Click(summary, "chkDelete", 14);
+        QVERIFY(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
+        if (come_back)
+            summary->Form_Activate();  // a guide page was opened in between
+        else
+            Bar(summary)->setValue(1);
+        for (const QCheckBox* box : summary->findChildren<QCheckBox*>())
+            QVERIFY(!box->isChecked());
+        QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
+        Click(summary, "cmdDeleteItem");
+        QCOMPARE(Stored_rows(), 18);
+    }
+
+    void deleting_and_clearing_data()
+    {
+        QTest::addColumn<QList<int>>("ticks");  // rows clicked in turn; "clear" when empty
+        QTest::addColumn<bool>("yes");          // the answer to the clearing question
+        QTest::addColumn<QStringList>("left");  // empty: the window closes, the summary is empty
+        const QStringList all{"Chlorine|124|RIT|bold|white", "O'Brien's mix|128||bold|white",
+                              "Shell 5\" caliber|128||bold|white"};
+        QTest::newRow("ticked rows, one ticked twice") << QList<int>{1, 2, 2, 2} << false << all.mid(0, 1);
+        QTest::newRow("every row") << QList<int>{0, 1, 2} << false << QStringList();
+        QTest::newRow("clearing answered No") << QList<int>{} << false << all;
+        QTest::newRow("clearing answered Yes") << QList<int>{} << true << QStringList();
+    }
+
+    void deleting_and_clearing()
+    {
+        QFETCH(QList<int>, ticks);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, left);
+        Add_to_summary("Chlorine", "1017", "0", "1");
+        Add_to_summary("O'Brien's mix", "1111", "0", "1");
+        Add_to_summary("Shell 5\" caliber", "2222", "0", "1");
+        frmSummary* summary = Open();
+        for (int row : ticks)
+            Click(summary, "chkDelete", row);
+        QCOMPARE(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled(), !ticks.isEmpty());
+        world_->ui.answers = {yes ? platform::Answer::Yes : platform::Answer::No};
+        Click(summary, ticks.isEmpty() ? "cmdClearSum" : "cmdDeleteItem");
+        if (ticks.isEmpty()) {
+            QCOMPARE(world_->ui.texts(), QStringList{"Estas seguro que quieres borrar todos los productos del Resúmen?"});
+            QCOMPARE(world_->ui.shown.first().buttons, platform::Buttons::YesNo);
+        }
+        QCOMPARE(Stored_rows(), left.size());
+        QCOMPARE(Summary_empty, left.isEmpty());
+        QCOMPARE(Closed(), left.isEmpty());
+        if (!left.isEmpty()) {
+            QCOMPARE(Rows(summary), left);
+            QVERIFY(!Child<QCheckBox>(summary, "chkDelete", 0)->isChecked());
+        }
+        // The index pages then offer no summary.
+        Open_index_by_number();
+        QCOMPARE(Find_child<frmPages>()->cmdReport->isEnabled(), !left.isEmpty());
+    }
+
+    void guide_button_hands_over_the_distances_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("green");
+        QTest::addColumn<QString>("distances");  // the Green name found; "" for no button
+
+        QTest::newRow("inhalation hazard") << "Chlorine" << "1017" << "0" << "Chlorine ";
+        QTest::newRow("agent") << "Sarin" << "2810" << "0" << "Sarin (cuando es utilizado como una arma)";
+        QTest::newRow("toxic and water-reactive, in water")
+            << "Chlorosulfonic acid" << "1754" << "1" << "Chlorosulfonic acid (cuando es derramado en el agua)";
+        QTest::newRow("toxic and water-reactive, on land")
+            << "Chlorosulfonic acid" << "1754" << "0" << "Chlorosulfonic acid (cuando es derramado sobre la tierra)";
+        QTest::newRow("water-reactive, in water") << "Chlorosilanes, water-reactive" << "2988" << "1"
+                                                  << "Chlorosilanes, water-reactive (cuando es derramado en el agua)";
+        QTest::newRow("water-reactive, on land") << "Chlorosilanes, water-reactive" << "2988" << "0" << "";
+        QTest::newRow("no mark") << "Acetone" << "1090" << "0" << "";
+    }
+
+    void guide_button_hands_over_the_distances()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, id);
+        QFETCH(QString, green);
+        QFETCH(QString, distances);
+        Add_to_summary(name, id, green, "1");
+        frmSummary* summary = Open();
+        Child<QLineEdit>(summary, "txtMat", 0)->clear(); // what the box shows does not count: the row does
+        Click(summary, "cmdGuide", 0);
+        frmGuidePage* page = Find_child<frmGuidePage>();
+        QVERIFY(page);
+        QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
+        // Nothing more is collected from here.
+        QCOMPARE(Stored_rows(), 1);
+        if (distances.isEmpty()) {
+            QCOMPARE(Tag(page->cmdIIPAD), QString());
+            return;
+        }
+        auto found = Main_database->OpenRecordset(Tag(page->cmdIIPAD));
+        QCOMPARE(found->RecordCount(), 1);
+        QCOMPARE(found->Field("Name_of_material"), distances);
+        QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
+    }
+
+    void index_buttons_open_the_indexes()
+    {
+        Collect(1);
+        frmSummary* summary = Open();
+        for (const auto& [button, title] : {std::pair{"cmdChemWeap", "Indice de Arma Quimica"},
+                                            {"cmdMaterial", "Indice alfabético"}, {"cmdIDNumber", "Indice numérico"}}) {
+            Click(summary, button);
+            QCOMPARE(Find_child<frmPages>()->windowTitle(), QString::fromUtf8(title));
+        }
+        QVERIFY(Find_child<frmSummary>());
+    }
 
 private:
     std::unique_ptr<test::Lookup_world> world_;
 };
-
-void tst_frmSummary::init()
-{
-    world_ = std::make_unique<test::Lookup_world>();
-}
-
-void tst_frmSummary::cleanup()
-{
-    world_.reset();
-}
-
-void tst_frmSummary::each_product_with_its_guide_marks_and_type()
-{
-    Add_to_summary("Chlorosulfonic acid", "1754", "1", "1");
-    Add_to_summary("Hydrogen chloride, anhydrous", "1050", "1", "0");
-    Add_to_summary("Chlorine", "1017", "0", "1");
-    Add_to_summary("Chlorine", "1050", "0", "1");       // no index entry with this ID and name
-    Add_to_summary("Orphan material", "9999", "0", "1"); // its guide has no title
-    Add_to_summary("formaldehyde SOLUTION", "2209", "0", "1");
-    Add_to_summary("Sarin", "2810", "0", "1");
-    frmSummary* summary = Open();
-    QVERIFY(summary);
-    QCOMPARE(summary->windowTitle(), QStringLiteral("Resumen"));
-    QCOMPARE(Rows(summary), QStringList({
-                                "Chlorosulfonic acid|139|MRA RIT|bold|green",
-                                "Hydrogen chloride, anhydrous|124|RIT|regular|green",
-                                "Chlorine|124|RIT|bold|white",
-                                "formaldehyde SOLUTION|128P||bold|white",
-                                "Sarin|153|Q/B RIT|bold|white",
-                            }));
-    QCOMPARE(Child<QPushButton>(summary, "cmdGuide", 0)->toolTip(), QStringLiteral("SUSTANCIAS QUE REACCIONAN CON AGUA"));
-    QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
-
-    // The summary on paper: both buttons ask about the guide pages, then for
-    // the printer or the file (both cancelled here).
-    QCOMPARE(Child<QPushButton>(summary, "cmdPrintSummary")->text(), QStringLiteral("Im&primir resumen"));
-    QCOMPARE(Child<QPushButton>(summary, "cmdSavePdf")->text(), QStringLiteral("&Guardar como PDF"));
-    int printers_asked = 0;
-    platform::Install_printer_chooser([&](const QString&) {
-        ++printers_asked;
-        return nullptr;
-    });
-    Click(summary, "cmdPrintSummary");
-    Click(summary, "cmdSavePdf");
-    platform::Install_printer_chooser({});
-    QCOMPARE(world_->ui.shown.size(), 2);
-    QCOMPARE(printers_asked, 1);
-    QCOMPARE(world_->ui.proposed.size(), 1);
-}
-
-void tst_frmSummary::coming_back_shows_the_store_now()
-{
-    Collect(3);
-    frmSummary* summary = Open();
-    const QFrame* data = Child<QFrame>(summary, "frmData");
-    QVERIFY(Bar(summary)->isHidden());
-    const int short_height = data->height();
-    QCOMPARE(Child<QFrame>(summary, "frmDelete")->y(), data->geometry().bottom() + 1 + twips(15));
-    // A full page needs no scroll bar yet: the rows' frame grows to hold it.
-    Collect(12);
-    summary->Form_Activate();
-    QCOMPARE(Rows(summary).size(), 15);
-    QVERIFY(Bar(summary)->isHidden());
-    QVERIFY(data->height() > short_height);
-    // Past a page: scrolled away, then back to the window, it starts at the top.
-    Collect(1);
-    summary->Form_Activate();
-    QVERIFY(!Bar(summary)->isHidden());
-    Bar(summary)->setValue(1);
-    Add_to_summary("Xylenes", "1307", "0", "1");
-    summary->Form_Activate();
-    QCOMPARE(Bar(summary)->value(), 0);
-    QCOMPARE(Bar(summary)->maximum(), 2);
-    QCOMPARE(Rows(summary).first(), QStringLiteral("Methanol|128||bold|white"));
-    Bar(summary)->setValue(2);
-    QCOMPARE(Rows(summary).last(), QStringLiteral("Xylenes|128||bold|white"));
-}
-
-void tst_frmSummary::a_tick_never_moves_to_another_product_data()
-{
-    QTest::addColumn<bool>("come_back"); // rows reloaded on return, else scrolled
-    QTest::newRow("scrolled") << false;
-    QTest::newRow("reloaded on coming back") << true;
-}
-
-void tst_frmSummary::a_tick_never_moves_to_another_product()
-{
-    QFETCH(bool, come_back);
-    Collect(17);
-    Add_to_summary("Xylenes", "1307", "0", "1");
-    frmSummary* summary = Open();
-    Bar(summary)->setValue(Bar(summary)->maximum());
-    Click(summary, "chkDelete", 14);
-    QVERIFY(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
-    if (come_back)
-        summary->Form_Activate();  // a guide page was opened in between
-    else
-        Bar(summary)->setValue(1);
-    for (const QCheckBox* box : summary->findChildren<QCheckBox*>())
-        QVERIFY(!box->isChecked());
-    QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
-    Click(summary, "cmdDeleteItem");
-    QCOMPARE(Stored_rows(), 18);
-}
-
-void tst_frmSummary::deleting_and_clearing_data()
-{
-    QTest::addColumn<QList<int>>("ticks");  // rows clicked in turn; "clear" when empty
-    QTest::addColumn<bool>("yes");          // the answer to the clearing question
-    QTest::addColumn<QStringList>("left");  // empty: the window closes, the summary is empty
-    const QStringList all{"Chlorine|124|RIT|bold|white", "O'Brien's mix|128||bold|white",
-                          "Shell 5\" caliber|128||bold|white"};
-    QTest::newRow("ticked rows, one ticked twice") << QList<int>{1, 2, 2, 2} << false << all.mid(0, 1);
-    QTest::newRow("every row") << QList<int>{0, 1, 2} << false << QStringList();
-    QTest::newRow("clearing answered No") << QList<int>{} << false << all;
-    QTest::newRow("clearing answered Yes") << QList<int>{} << true << QStringList();
-}
-
-void tst_frmSummary::deleting_and_clearing()
-{
-    QFETCH(QList<int>, ticks);
-    QFETCH(bool, yes);
-    QFETCH(QStringList, left);
-    Add_to_summary("Chlorine", "1017", "0", "1");
-    Add_to_summary("O'Brien's mix", "1111", "0", "1");
-    Add_to_summary("Shell 5\" caliber", "2222", "0", "1");
-    frmSummary* summary = Open();
-    for (int row : ticks)
-        Click(summary, "chkDelete", row);
-    QCOMPARE(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled(), !ticks.isEmpty());
-    world_->ui.answers = {yes ? platform::Answer::Yes : platform::Answer::No};
-    Click(summary, ticks.isEmpty() ? "cmdClearSum" : "cmdDeleteItem");
-    if (ticks.isEmpty()) {
-        QCOMPARE(world_->ui.texts(), QStringList{"Estas seguro que quieres borrar todos los productos del Resúmen?"});
-        QCOMPARE(world_->ui.shown.first().buttons, platform::Buttons::YesNo);
-    }
-    QCOMPARE(Stored_rows(), left.size());
-    QCOMPARE(Summary_empty, left.isEmpty());
-    QCOMPARE(Closed(), left.isEmpty());
-    if (!left.isEmpty()) {
-        QCOMPARE(Rows(summary), left);
-        QVERIFY(!Child<QCheckBox>(summary, "chkDelete", 0)->isChecked());
-    }
-    // The index pages then offer no summary.
-    Open_index_by_number();
-    QCOMPARE(Find_child<frmPages>()->cmdReport->isEnabled(), !left.isEmpty());
-}
-
-void tst_frmSummary::guide_button_hands_over_the_distances_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("green");
-    QTest::addColumn<QString>("distances");  // the Green name found; "" for no button
-
-    QTest::newRow("inhalation hazard") << "Chlorine" << "1017" << "0" << "Chlorine ";
-    QTest::newRow("agent") << "Sarin" << "2810" << "0" << "Sarin (cuando es utilizado como una arma)";
-    QTest::newRow("toxic and water-reactive, in water")
-        << "Chlorosulfonic acid" << "1754" << "1" << "Chlorosulfonic acid (cuando es derramado en el agua)";
-    QTest::newRow("toxic and water-reactive, on land")
-        << "Chlorosulfonic acid" << "1754" << "0" << "Chlorosulfonic acid (cuando es derramado sobre la tierra)";
-    QTest::newRow("water-reactive, in water") << "Chlorosilanes, water-reactive" << "2988" << "1"
-                                              << "Chlorosilanes, water-reactive (cuando es derramado en el agua)";
-    QTest::newRow("water-reactive, on land") << "Chlorosilanes, water-reactive" << "2988" << "0" << "";
-    QTest::newRow("no mark") << "Acetone" << "1090" << "0" << "";
-}
-
-void tst_frmSummary::guide_button_hands_over_the_distances()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, id);
-    QFETCH(QString, green);
-    QFETCH(QString, distances);
-    Add_to_summary(name, id, green, "1");
-    frmSummary* summary = Open();
-    Child<QLineEdit>(summary, "txtMat", 0)->clear(); // what the box shows does not count: the row does
-    Click(summary, "cmdGuide", 0);
-    frmGuidePage* page = Find_child<frmGuidePage>();
-    QVERIFY(page);
-    QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
-    // Nothing more is collected from here.
-    QCOMPARE(Stored_rows(), 1);
-    if (distances.isEmpty()) {
-        QCOMPARE(Tag(page->cmdIIPAD), QString());
-        return;
-    }
-    auto found = Main_database->OpenRecordset(Tag(page->cmdIIPAD));
-    QCOMPARE(found->RecordCount(), 1);
-    QCOMPARE(found->Field("Name_of_material"), distances);
-    QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
-}
-
-
-void tst_frmSummary::index_buttons_open_the_indexes()
-{
-    Collect(1);
-    frmSummary* summary = Open();
-    Click(summary, "cmdChemWeap");
-    QCOMPARE(Find_child<frmPages>()->windowTitle(), QStringLiteral("Indice de Arma Quimica"));
-    Click(summary, "cmdMaterial");
-    QCOMPARE(Find_child<frmPages>()->windowTitle(), QStringLiteral("Indice alfabético"));
-    Click(summary, "cmdIDNumber");
-    QCOMPARE(Find_child<frmPages>()->windowTitle(), QStringLiteral("Indice numérico"));
-    QVERIFY(Find_child<frmSummary>());
-}
 
 QTEST_MAIN(tst_frmSummary)
 #include "tst_frmSummary.moc"

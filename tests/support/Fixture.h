@@ -1,6 +1,8 @@
 // Small databases made by a test from SQL text, so each test shows its data.
 #pragma once
 
+#include "data/Database.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,6 +35,18 @@ private:
 QByteArray Read_file(const QString& path);
 // Writes `bytes` as the whole file; fails the test when it cannot.
 void Write_file(const QString& path, const QByteArray& bytes);
+
+// The error number `action` fails with, 0 when it does not fail.
+template <class Action>
+int Error_number(Action&& action)
+{
+    try {
+        action();
+        return 0;
+    } catch (const Db_error& e) {
+        return e.number();
+    }
+}
 
 // Gives everyone rights to `path` (0777, or 0666 for a file).
 void Open_to_everyone(const QString& path);

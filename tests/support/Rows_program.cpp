@@ -1,4 +1,5 @@
 #include "support/Rows_program.h"
+#include "support/Loaded_program.h"
 
 #include "app/General.h"
 #include "app/frmMain.h"
@@ -6,7 +7,9 @@
 #include "support/Fixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMdiArea>
+#include <QSettings>
 
 namespace vexo::test {
 
@@ -20,7 +23,10 @@ Rows_program::Rows_program(const QString& inserts)
 std::unique_ptr<Rows_program> Rows_program::On_file(const QString& path)
 {
     std::unique_ptr<Rows_program> program(new Rows_program);
-    program->Start(path);
+    const QString copy = program->dir_.filePath(QStringLiteral("copy.mdb"));
+    if (!QFile::copy(path, copy))
+        qFatal("cannot copy the database %s", qPrintable(path));
+    program->Start(copy);
     return program;
 }
 
@@ -43,13 +49,48 @@ Rows_program::~Rows_program()
     main_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Main_form = nullptr;
+    for (auto* records : {&Index_records, &Summary_records, &Guide_records, &Guide_page_records, &Green_records,
+                          &Water_records})
+        records->reset();
     Main_database.reset();
-    Index_records.reset();
-    Summary_records.reset();
+    frmGuidePage::Distances_box_opener = nullptr;
+    for (QString* text : {&Product_label, &Box_SQL, &Green_SQL, &Water_SQL, &Index_SQL})
+        text->clear();
+    Summary_empty = false;
+}
+
+Loaded_program::Loaded_program(const QString& database)
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath(QStringLiteral("settings")));
+    platform::Set_app_path(dir_.path());
+    if (!QFile::copy(database, dir_.filePath(QStringLiteral("guide2ks.mdb"))))
+        qFatal("cannot copy the fixture database %s", qPrintable(database));
+    Main_database.reset();
+    Database_path.clear();
+    main_ = std::make_unique<frmMain>();
+    Main_form = main_.get();
+    main_->Load();
+}
+
+Loaded_program::~Loaded_program()
+{
+    main_.reset();
+    Main_form = nullptr;
+    Main_database.reset();
     Guide_records.reset();
-    Guide_page_records.reset();
-    Product_label.clear();
-    Box_SQL.clear();
+}
+
+QStringList Rows_of(const QString& jet_sql, const QStringList& fields)
+{
+    QStringList rows;
+    auto records = Main_database->OpenRecordset(jet_sql);
+    for (records->MoveFirst(); !records->Eof(); records->MoveNext()) {
+        QStringList values;
+        for (const QString& field : fields)
+            values << records->Field(field);
+        rows << values.join(u'|');
+    }
+    return rows;
 }
 
 } // namespace vexo::test

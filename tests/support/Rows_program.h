@@ -1,6 +1,6 @@
 // The program as a window test meets it: a main window over a database made
-// from SQL rows (or over a database file), with scripted boxes; the shared
-// globals go back as they were when it ends.
+// from SQL rows (or over a copy of a database file), with scripted boxes;
+// the shared globals go back as they were when it ends.
 #pragma once
 
 #include "support/Scripted_platform.h"
@@ -19,6 +19,7 @@ namespace vexo::test {
 class Rows_program {
 public:
     explicit Rows_program(const QString& inserts);
+    // Over a copy of `path`, which the test may write to.
     static std::unique_ptr<Rows_program> On_file(const QString& path);
     ~Rows_program();
     Rows_program(const Rows_program&) = delete;
@@ -35,5 +36,9 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<frmMain> main_;
 };
+
+// The rows of a query, the fields joined by "|" per row: what a test
+// compares with what a window shows.
+QStringList Rows_of(const QString& jet_sql, const QStringList& fields);
 
 } // namespace vexo::test

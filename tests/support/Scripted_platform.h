@@ -16,16 +16,36 @@ struct Program_ended {};
 
 class Scripted_platform final : public platform::Backend {
 public:
-    Scripted_platform();  // installs itself
-    ~Scripted_platform() override;
+    Scripted_platform() { platform::Install(this); }
+    ~Scripted_platform() override { platform::Install(nullptr); }
 
     platform::Answer Show(const platform::Message& message) override;
-    std::optional<QString> Open_file(const QString& filter, const QString& start_folder) override;
-    std::optional<QString> Save_file(const QString& filter, const QString& proposed) override;
-    void Beep() override;
-    void End_program() override;
-    QString Find_program(const QString& name) override;
-    bool Start_program(const QString& path) override;
+    std::optional<QString> Open_file(const QString& filter, const QString&) override
+    {
+        filters << filter;
+        return files.isEmpty() ? std::nullopt : files.takeFirst();
+    }
+    std::optional<QString> Save_file(const QString& filter, const QString& offered) override
+    {
+        proposed << offered;
+        return Open_file(filter, offered);
+    }
+    void Beep() override { ++beeps; }
+    void End_program() override
+    {
+        ended = true;
+        throw Program_ended{};
+    }
+    QString Find_program(const QString& name) override
+    {
+        return programs.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+    }
+    bool Start_program(const QString& path) override
+    {
+        if (!start_fails)
+            started << path;
+        return !start_fails;
+    }
 
     // Script: answers to Yes/No questions (No when none is left) and files
     // picked in the open or save dialog (nullopt or none left: the user
