@@ -1,12 +1,28 @@
-// Finding the database at start-up: the ini file, every kind of unusable
-// file, the file dialog and the end when the user gives up.
+// Start-up as the user meets it: the database named by the ini file, every
+// kind of unusable file, the file dialog and the end when the user gives up;
+// where an installed program keeps the user's files and how the user's copy
+// follows a newer installed database; the placement kept between runs, the
+// first start, the fatal box and the splash.
+#include "app/Child_windows.h"
+#include "app/First_start.h"
 #include "app/General.h"
 #include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "app/frmWelcome.h"
+#include "data/Data_version.h"
+#include "data/Database_builder.h"
+#include "data/RecordSet.h"
 #include "data/Validation.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
+#include "platform/Twips.h"
 #include "support/Fixture.h"
 #include "support/Scripted_platform.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace vexo;
@@ -19,6 +35,35 @@ const QString kInvalidPath = QStringLiteral("Unidad no válida. Por favor buscar
 const QString kUnknownFormat = QStringLiteral("Base de datos desconocida '%1'. Por favor buscar un producto válido en la base de datos.");
 const QString kNotValid = QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida.");
 const QString kGiveUp = QStringLiteral("Este programa no podrá  funcionar sin una base de datos válida.");
+
+// The ini file that names `database`, as the program writes it.
+QByteArray Ini(const QString& database)
+{
+    return "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n";
+}
+
+// A database as the builder leaves it: `extra` rows, the checksums of its
+// reference tables and a data version.
+QString Good_database(const QString& path, const QString& extra = {}, int version = 0)
+{
+    test::Make_database(path, test::Minimal_rows() + extra + QStringLiteral("PRAGMA user_version = %1;").arg(version));
+    validation::Write_checksums(*Database::Open(path));
+    return path;
+}
+
+// The rows of a query on the file at `path`, fields joined by "|".
+QStringList Rows(const QString& path, const QString& sql)
+{
+    auto rs = Database::Open(path)->OpenRecordset(sql);
+    QStringList rows;
+    for (; !rs->Eof(); rs->MoveNext()) {
+        QStringList fields;
+        for (const QString& name : rs->Field_names())
+            fields << rs->Field(name);
+        rows << fields.join(u'|');
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -39,25 +84,30 @@ class tst_frmMain_database : public QObject {
         }
     }
 
-    QString Good_database(const QString& name = QStringLiteral("good.mdb"), const QString& extra = {})
-    {
-        const QString path = dir_->filePath(name);
-        test::Make_database(path, test::Minimal_rows() + extra);
-        // As the builder leaves it: with the checksums of its reference tables.
-        validation::Write_checksums(*Database::Open(path));
-        return path;
-    }
+    QString At(const QString& name) const { return dir_->filePath(name); }
+    void Write_ini(const QString& database) { test::Write_file(At("vexo.ini"), Ini(database)); }
 
-    void Write_ini(const QString& path)
+    // The program as installed: its folder usr/bin with the data folder
+    // beside it, the user's files under XDG_DATA_HOME.
+    QString Bin() const { return At("usr/bin"); }
+    QString Installed() const { return QDir(Bin()).filePath(VEXO_DATA_FROM_PROGRAM "/guide2ks.mdb"); }
+    QString User(const QString& name) const
     {
-        test::Write_file(dir_->filePath("vexo.ini"), "[base de datos]\r\nGRENA=" + path.toUtf8() + "\r\n");
+        return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(name);
+    }
+    void Install()
+    {
+        QVERIFY(QDir().mkpath(Bin()) && QDir().mkpath(QFileInfo(Installed()).path() + "/Content/espanol"));
+        platform::Set_app_path(Bin());
     }
 
 private Q_SLOTS:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_->filePath("settings"));
+        test::Open_to_everyone(dir_->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, At("settings"));
+        qputenv("XDG_DATA_HOME", At("home/.local/share").toUtf8());
         platform::Set_app_path(dir_->path());
         ui_ = std::make_unique<test::Scripted_platform>();
         Main_database.reset();
@@ -97,14 +147,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, ini);
         QFETCH(QStringList, messages);
         QFETCH(QString, database);
-        const QString good = Good_database();
-        QVERIFY(QFile::copy(good, dir_->filePath("a,b.mdb")));
+        const QString good = Good_database(At("good.mdb"));
+        QVERIFY(QFile::copy(good, At("a,b.mdb")));
         if (ini.isNull())
-            Good_database(QStringLiteral("guide2ks.mdb"));
+            Good_database(At("guide2ks.mdb"));
         else if (ini == "folder")
             QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
         else
-            test::Write_file(dir_->filePath("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
+            test::Write_file(At("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
         ui_->files << good;
         QCOMPARE(Load(), !database.isEmpty());
         QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", dir_->path()));
@@ -114,12 +164,12 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(ui_->beeps, messages.size());
-        QCOMPARE(Database_path, dir_->filePath(database));
+        QCOMPARE(Database_path, At(database));
         QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
         if (!messages.isEmpty())
             QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
         if (!messages.isEmpty() || ini.isNull())
-            QCOMPARE(test::Read_file(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + Database_path.toUtf8() + "\r\n");
+            QCOMPARE(test::Read_file(At("vexo.ini")), Ini(Database_path));
     }
 
     void unusable_files_data()
@@ -148,22 +198,21 @@ private Q_SLOTS:
         QTest::newRow("a table without its checksum") << "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)" << kNotValid;
         QTest::newRow("a checksum lost") << "DELETE FROM Content_checksums WHERE Table_name = 'Water'" << kNotValid;
     }
-
     void unusable_files()
     {
         QFETCH(QString, kind);
         QFETCH(QString, message);
-        QString path = dir_->filePath("bad.mdb");
+        QString path = At("bad.mdb");
         if (kind == "no folder") {
-            path = dir_->filePath("no/such/folder/bad.mdb");
+            path = At("no/such/folder/bad.mdb");
         } else if (kind == "text") {
             test::Write_file(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
         } else if (kind != "missing") {
-            Good_database("bad.mdb");
+            Good_database(path);
             Database::Open(path)->Execute_native(kind);
         }
         Write_ini(path);
-        const QString good = Good_database();
+        const QString good = Good_database(At("good.mdb"));
         ui_->files << good;
         QVERIFY(Load());
         QCOMPARE(ui_->texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
@@ -172,39 +221,32 @@ private Q_SLOTS:
         const bool beep = message != kNotValid;
         QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
         QCOMPARE(ui_->beeps, beep ? 1 : 0);
-        QCOMPARE(test::Read_file(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + good.toUtf8() + "\r\n");
+        QCOMPARE(test::Read_file(At("vexo.ini")), Ini(good));
         QCOMPARE(Main_database->path(), good);
     }
 
-    void cancel_ends_with_the_message()
-    {
-        Write_ini(dir_->filePath("missing.mdb"));
-        QVERIFY(!Load());
-        QCOMPARE(ui_->texts().last(), kGiveUp);
-        QCOMPARE(ui_->shown.last().icon, platform::Icon::Critical);
-        QVERIFY(ui_->ended);
-    }
-
-    void chosen_file_is_remembered_before_it_is_opened()
+    void a_refused_choice_is_remembered_and_giving_up_ends()
     {
         // A text file is chosen, refused, and the user then gives up: the ini
         // file already names the refused file.
-        const QString text = dir_->filePath("notes.mdb");
+        const QString text = At("notes.mdb");
         test::Write_file(text, QByteArray("texto\n").repeated(500));
-        Write_ini(dir_->filePath("missing.mdb"));
+        Write_ini(At("missing.mdb"));
         ui_->files << text;
         QVERIFY(!Load());
-        QCOMPARE(ui_->texts(), QStringList({kNotFound.arg(dir_->filePath("missing.mdb")), kUnknownFormat.arg(text), kGiveUp}));
+        QCOMPARE(ui_->texts(), QStringList({kNotFound.arg(At("missing.mdb")), kUnknownFormat.arg(text), kGiveUp}));
+        QCOMPARE(ui_->shown.last().icon, platform::Icon::Critical);
+        QVERIFY(ui_->ended);
         QCOMPARE(ui_->beeps, 2);
-        QCOMPARE(test::Read_file(dir_->filePath("vexo.ini")), "[base de datos]\r\nGRENA=" + text.toUtf8() + "\r\n");
+        QCOMPARE(test::Read_file(At("vexo.ini")), Ini(text));
     }
 
     void summary_rows_decide_summary_empty()
     {
-        Write_ini(Good_database());
+        Write_ini(Good_database(At("good.mdb")));
         QVERIFY(Load());
         QVERIFY(Summary_empty);
-        Write_ini(Good_database("full.mdb", "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);"));
+        Write_ini(Good_database(At("full.mdb"), "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);"));
         main_->Load_from_ini_file();
         main_->Load_database();
         QVERIFY(main_->valid_database());
@@ -217,15 +259,14 @@ private Q_SLOTS:
         QTest::newRow("no ini file: kept in the user's data folder, with a copy of the database") << false;
         QTest::newRow("an ini file that can be written: rewritten in place") << true;
     }
-
     void a_read_only_program_folder_goes_on()
     {
         QFETCH(bool, ini_there);
-        Good_database(QStringLiteral("guide2ks.mdb"));
-        const QString chosen = Good_database(QStringLiteral("chosen.mdb"));
+        Good_database(At("guide2ks.mdb"));
+        const QString chosen = Good_database(At("chosen.mdb"));
         if (ini_there) {
-            Write_ini(dir_->filePath("missing.mdb"));
-            test::Open_to_everyone(dir_->filePath("vexo.ini"));
+            Write_ini(At("missing.mdb"));
+            test::Open_to_everyone(At("vexo.ini"));
             ui_->files << chosen;
         }
         QTemporaryDir user_data;
@@ -240,16 +281,200 @@ private Q_SLOTS:
             own.setPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         }
         QFile::setPermissions(dir_->path(), QFileDevice::Permissions(0x7777));
-        const QString ini = ini_there ? dir_->filePath("vexo.ini") : own.filePath("vexo.ini");
+        const QString ini = ini_there ? At("vexo.ini") : own.filePath("vexo.ini");
         const QString database = ini_there ? chosen : own.filePath("guide2ks.mdb");
         QCOMPARE(Ini_file_path, ini);
-        QCOMPARE(test::Read_file(ini), "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n");
+        QCOMPARE(test::Read_file(ini), Ini(database));
         QCOMPARE(Main_database->path(), database);
         // Nothing was made beside the program.
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), before);
     }
-};
 
+    void an_installed_program_keeps_the_users_files_data()
+    {
+        QTest::addColumn<bool>("per_user");
+        QTest::newRow("installed, first start: the user's ini file and copy") << true;
+        QTest::newRow("installed with an ini file beside the program: used as written") << false;
+    }
+    void an_installed_program_keeps_the_users_files()
+    {
+        QFETCH(bool, per_user);
+        Install();
+        const QString database = Good_database(Installed(), {}, 3);
+        if (!per_user)
+            test::Write_file(QDir(Bin()).filePath("vexo.ini"), Ini(database));
+        const QStringList before = QDir(Bin()).entryList(QDir::Files);
+        QVERIFY(Load());
+        QVERIFY(ui_->shown.isEmpty());
+        const QString expected = per_user ? User("guide2ks.mdb") : database;
+        QCOMPARE(Ini_file_path, per_user ? User("vexo.ini") : QDir(Bin()).filePath("vexo.ini"));
+        QCOMPARE(test::Read_file(Ini_file_path), Ini(expected));
+        QCOMPARE(Main_database->path(), expected);
+        QCOMPARE(QFileInfo::exists(User("guide2ks.mdb")), per_user);
+        if (per_user)
+            QCOMPARE(test::Read_file(User("guide2ks.mdb")), test::Read_file(database));
+        QCOMPARE(QDir(Bin()).entryList(QDir::Files), before);
+    }
+
+    void the_user_copy_follows_a_newer_installed_database_data()
+    {
+        QTest::addColumn<int>("installed");
+        QTest::addColumn<int>("copy");
+        QTest::newRow("newer installed data replaces the reference tables") << 20261207 << 20261206;
+        QTest::newRow("the same version leaves the copy alone") << 20261206 << 20261206;
+        QTest::newRow("older installed data leaves the copy alone") << 20261205 << 20261206;
+    }
+    void the_user_copy_follows_a_newer_installed_database()
+    {
+        QFETCH(int, installed);
+        QFETCH(int, copy);
+        const bool updated = installed > copy;
+        Install();
+        Good_database(Installed(), "INSERT INTO Yellow VALUES ('9999', 'Nuevo', 128, 30, 30, NULL, NULL, NULL, NULL, NULL);",
+                      installed);
+        QVERIFY(QDir().mkpath(User("")));
+        Good_database(User("guide2ks.mdb"),
+                      "INSERT INTO Summary VALUES (4, '1017', 'Chlorine', 0, 1), (9, '1203', 'Gasoline', 1, 0);", copy);
+        const QByteArray before = test::Read_file(User("guide2ks.mdb"));
+
+        QVERIFY(Load());
+        QVERIFY(ui_->shown.isEmpty());
+        QCOMPARE(Main_database->path(), User("guide2ks.mdb"));
+        Main_database.reset();
+        QCOMPARE(Rows(User("guide2ks.mdb"), "SELECT * FROM Summary ORDER BY Key"),
+                 (QStringList{"4|1017|Chlorine|0|1", "9|1203|Gasoline|1|0"}));
+        QCOMPARE(Rows(User("guide2ks.mdb"), "SELECT Name_of_material FROM Yellow WHERE ID = '9999'"),
+                 updated ? QStringList{"Nuevo"} : QStringList{});
+        QCOMPARE(data_version::Read(User("guide2ks.mdb")), std::max(installed, copy));
+        if (!updated)
+            QCOMPARE(test::Read_file(User("guide2ks.mdb")), before);
+    }
+
+    // A damaged copy is never opened quietly nor replaced: the user is told.
+    void a_damaged_user_copy_is_reported_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a database") << "bytes" << kUnknownFormat;
+        QTest::newRow("a reference table dropped") << "DROP TABLE Green;" << kNotValid;
+    }
+    void a_damaged_user_copy_is_reported()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        Install();
+        Good_database(Installed(), {}, 2);
+        QVERIFY(QDir().mkpath(User("")));
+        const QString copy = User("guide2ks.mdb");
+        if (damage == "bytes") {
+            test::Write_file(copy, QByteArray(4096, 'x'));
+        } else {
+            Good_database(copy, {}, 2);
+            Database::Open(copy)->Execute_native(damage);
+        }
+        const QByteArray before = test::Read_file(copy);
+        QVERIFY(!Load());
+        QCOMPARE(ui_->texts(), (QStringList{QString(message).replace("%1", copy), kGiveUp}));
+        QCOMPARE(test::Read_file(copy), before);
+    }
+
+    void the_builder_stamps_the_data_version_data()
+    {
+        QTest::addColumn<QByteArray>("version_file"); // empty: no file
+        QTest::addColumn<int>("stamped");             // -1: the build is refused
+        QTest::newRow("the version of the sources") << QByteArray("2026120701\n") << 2026120701;
+        QTest::newRow("sources without a version") << QByteArray() << 0;
+        QTest::newRow("a version that is not a number") << QByteArray("v2\n") << -1;
+    }
+    void the_builder_stamps_the_data_version()
+    {
+        QFETCH(QByteArray, version_file);
+        QFETCH(int, stamped);
+        const QString sources = At("csv");
+        QVERIFY(QDir().mkpath(sources));
+        const QDir committed(QStringLiteral(VEXO_SOURCE_DIR "/resources/database"));
+        for (const QString& name : committed.entryList({"*.csv"}, QDir::Files))
+            QVERIFY(QFile::copy(committed.filePath(name), QDir(sources).filePath(name)));
+        if (!version_file.isEmpty())
+            test::Write_file(QDir(sources).filePath(data_version::kSource_file), version_file);
+        const QString output = At("built.mdb");
+        const QString error = Build_database(sources, output);
+        if (stamped < 0) {
+            QCOMPARE(error, "data_version.txt: la versión de los datos debe ser un número entero positivo.");
+            QVERIFY(!QFileInfo::exists(output));
+            return;
+        }
+        QCOMPARE(error, QString());
+        QCOMPARE(data_version::Read(output), stamped);
+        QVERIFY(validation::Validate(*Database::Open(output)).valid);
+    }
+
+    // Placement is read in twips, a value that is not a number taking the
+    // default, as on the first run.
+    void placement_is_restored_from_the_store_data()
+    {
+        QTest::addColumn<QStringList>("stored");  // left, top, width, height
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("first run") << QStringList() << QRect(twips(1000), twips(1000), twips(6500), twips(6500));
+        QTest::newRow("stored") << QStringList{"1500", "750.5", "9000", "not a number"}
+                                << QRect(twips(1500), twips(750.5), twips(9000), twips(6500));
+    }
+    void placement_is_restored_from_the_store()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QRect, placed);
+        const char* keys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < stored.size(); ++i)
+            platform::Save_setting("Settings", keys[i], stored[i]);
+        main_->Restore_placement();
+        QCOMPARE(QRect(main_->pos(), main_->size()), placed);
+    }
+
+    void first_start_shows_the_whole_welcome_page_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::newRow("1024x768") << QRect(0, 0, 1024, 768);
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080);
+        QTest::newRow("1920x1080 beside a panel") << QRect(64, 0, 1856, 1040);
+    }
+    void first_start_shows_the_whole_welcome_page()
+    {
+        QFETCH(QRect, screen);
+        QVERIFY(First_start());
+        frmMain& window = *main_;
+        window.Toolbar_small();
+        QMdiSubWindow* welcome = Show_child(new frmWelcome);
+        const bool maximised = Fit_first_start(window, welcome->size(), screen);
+        QCOMPARE(window.windowState().testFlag(Qt::WindowMaximized), maximised);
+        if (maximised) {
+            // What a window manager leaves of the screen to a maximised window.
+            window.setWindowState(Qt::WindowNoState);
+            window.setGeometry(screen.adjusted(twips(120), twips(450), -twips(120), -twips(120)));
+        } else {
+            QVERIFY(window.width() >= screen.width() * 0.8 && window.height() >= screen.height() * 0.8);
+            QVERIFY(std::abs(window.geometry().center().x() - screen.center().x()) <= twips(120));
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.Work_area()->viewport()->rect().contains(welcome->geometry()));
+        QVERIFY(!window.Work_area()->verticalScrollBar()->isVisible());
+        QVERIFY(window.findChild<QLineEdit*>("txtLookup")->isVisible());
+        window.Save_placement();
+        QVERIFY(!First_start());
+    }
+
+    void fatal_box_and_splash_read_as_written()
+    {
+        QVERIFY_THROWS_EXCEPTION(Program_ended, Unknown_error(1, 3051));
+        QCOMPARE(ui_->texts(), QStringList{"Error desconocido 3051#1. El programa finalizará su sesión."});
+        QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
+        QCOMPARE(ui_->shown.first().buttons, platform::Buttons::Ok);
+        QCOMPARE(ui_->shown.first().title, QStringLiteral("MARDOVI VEXO"));
+        frmSplash splash;
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Versión 2.00"));
+        QCOMPARE(splash.findChild<QLabel*>(QStringLiteral("lblPlatform"))->text(), QStringLiteral("Windows 95/NT"));
+    }
+};
 
 QTEST_MAIN(tst_frmMain_database)
 #include "tst_frmMain_database.moc"
