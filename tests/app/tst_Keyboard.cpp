@@ -109,142 +109,133 @@ QWidget* Active_window()
 
 class tst_Keyboard : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void page_keys_move_the_list_data();
-    void page_keys_move_the_list();
-    void enter_opens_a_guide_and_escape_goes_back();
-    void escape_closes_child_windows_but_not_the_welcome_page();
-
-private:
     QTemporaryDir dir_;
     QString fixture_;
     std::unique_ptr<test::Loaded_program> program_;
-};
 
-void tst_Keyboard::initTestCase()
-{
-    fixture_ = dir_.filePath(QStringLiteral("keys.mdb"));
-    test::Make_database(fixture_, Rows());
-}
-
-void tst_Keyboard::init()
-{
-    program_ = std::make_unique<test::Loaded_program>(fixture_);
-    Main_form->resize(1024, 740);
-    Main_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(Main_form));
-}
-
-void tst_Keyboard::cleanup()
-{
-    program_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void tst_Keyboard::page_keys_move_the_list_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("place");
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<int>("first_row");  // offset of the page's first row
-
-    using K = QList<int>;
-    const int last_page = kEntries - 15;
-    for (const char* window : {"index pages", "distances table", "water list", "summary"}) {
-        const QString w = QString::fromLatin1(window);
-        QTest::addRow("%s: Page Down", window) << w << "window" << K{Qt::Key_PageDown} << 15;
-        QTest::addRow("%s: Page Down past the end", window)
-            << w << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown} << last_page;
-        QTest::addRow("%s: End, then Page Up", window) << w << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last_page - 15;
-        QTest::addRow("%s: End, then Home", window) << w << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
-        QTest::addRow("%s: Down three times, Up once", window)
-            << w << "window" << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 2;
+private Q_SLOTS:
+    void initTestCase()
+    {
+        fixture_ = dir_.filePath(QStringLiteral("keys.mdb"));
+        test::Make_database(fixture_, Rows());
     }
-    // A name box would move its caret, an option button would change the
-    // index: in a row the keys still page the list.
-    QTest::newRow("index pages: End in a name") << "index pages" << "name" << K{Qt::Key_End} << last_page;
-    QTest::newRow("index pages: Down on a guide button") << "index pages" << "guide" << K{Qt::Key_Down} << 1;
-    QTest::newRow("index pages: Down on an option") << "index pages" << "option" << K{Qt::Key_Down} << 1;
-    QTest::newRow("water list: Page Down in a name") << "water list" << "name" << K{Qt::Key_PageDown} << 15;
-    QTest::newRow("summary: End in a name") << "summary" << "name" << K{Qt::Key_End} << last_page;
-}
 
-void tst_Keyboard::page_keys_move_the_list()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, place);
-    QFETCH(QList<int>, keys);
-    QFETCH(int, first_row);
-    const Paged_window paged = Window_named(window);
-    paged.open();
-    QCOMPARE(paged.first_id(), "5001");
-    for (int key : keys)
-        QTest::keyClick(paged.place(place), static_cast<Qt::Key>(key));
-    QCOMPARE(paged.first_id(), QString::number(5001 + first_row));
-    if (window == QLatin1String("index pages"))
-        QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
-}
+    void init()
+    {
+        program_ = std::make_unique<test::Loaded_program>(fixture_);
+        Main_form->resize(1024, 740);
+        Main_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(Main_form));
+    }
 
-void tst_Keyboard::enter_opens_a_guide_and_escape_goes_back()
-{
-    Open_index_by_number();
-    auto* pages = Find_child<frmPages>();
-    QTest::keyClick(pages->txtMaterial[1], Qt::Key_Return);
-    auto* page = Find_child<frmGuidePage>();
-    QVERIFY(page);
-    QCOMPARE(page->lblNameProduct->text(), "Material 02, Número de identificación 5002");
+    void cleanup()
+    {
+        program_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
-    // The page scrolls with the keys, and Tab comes to the distances first.
-    QVERIFY(page->vsGuide->isVisible());
-    const int sheet_top = page->frmWhite->y();
-    QTest::keyClick(page, Qt::Key_PageDown);
-    QVERIFY(page->frmWhite->y() < sheet_top);
-    QTest::keyClick(page->cmdPrint, Qt::Key_End);
-    QCOMPARE(page->vsGuide->value(), page->vsGuide->maximum());
-    page->setFocus();
-    QTest::keyClick(page, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), page->cmdIIPAD);
+    void page_keys_move_the_list_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("first_row");  // offset of the page's first row
 
-    // Enter on the focused button opens the box; Esc gives the page back.
-    QTest::keyClick(page->cmdIIPAD, Qt::Key_Return);
-    auto* box = Find_child<frmGreenBox>();
-    QVERIFY(box);
-    QTRY_COMPARE(Active_window(), box);
-    box->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Find_child<frmGreenBox>());
-    QCOMPARE(Active_window(), page);
-    page->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Find_child<frmGuidePage>());
-    QCOMPARE(Active_window(), pages);
-}
+        using K = QList<int>;
+        const int last_page = kEntries - 15;
+        for (const char* window : {"index pages", "distances table", "water list", "summary"}) {
+            const QString w = QString::fromLatin1(window);
+            QTest::addRow("%s: Page Down", window) << w << "window" << K{Qt::Key_PageDown} << 15;
+            QTest::addRow("%s: Page Down past the end", window)
+                << w << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown} << last_page;
+            QTest::addRow("%s: End, then Page Up", window) << w << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last_page - 15;
+            QTest::addRow("%s: End, then Home", window) << w << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
+            QTest::addRow("%s: Down three times, Up once", window)
+                << w << "window" << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 2;
+        }
+        // A name box would move its caret, an option button would change the
+        // index: in a row the keys still page the list.
+        QTest::newRow("index pages: End in a name") << "index pages" << "name" << K{Qt::Key_End} << last_page;
+        QTest::newRow("index pages: Down on a guide button") << "index pages" << "guide" << K{Qt::Key_Down} << 1;
+        QTest::newRow("index pages: Down on an option") << "index pages" << "option" << K{Qt::Key_Down} << 1;
+        QTest::newRow("water list: Page Down in a name") << "water list" << "name" << K{Qt::Key_PageDown} << 15;
+        QTest::newRow("summary: End in a name") << "summary" << "name" << K{Qt::Key_End} << last_page;
+    }
 
-void tst_Keyboard::escape_closes_child_windows_but_not_the_welcome_page()
-{
-    for (const QString& name : {QStringLiteral("index pages"), QStringLiteral("distances table"),
-                                QStringLiteral("water list"), QStringLiteral("summary")}) {
-        Window_named(name).open();
-        QWidget* window = Active_window();
-        QVERIFY2(window, qPrintable(name));
-        window->setFocus();
+    void page_keys_move_the_list()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, place);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, first_row);
+        const Paged_window paged = Window_named(window);
+        paged.open();
+        QCOMPARE(paged.first_id(), "5001");
+        for (int key : keys)
+            QTest::keyClick(paged.place(place), static_cast<Qt::Key>(key));
+        QCOMPARE(paged.first_id(), QString::number(5001 + first_row));
+        if (window == QLatin1String("index pages"))
+            QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
+    }
+
+    void enter_opens_a_guide_and_escape_goes_back()
+    {
+        Open_index_by_number();
+        auto* pages = Find_child<frmPages>();
+        QTest::keyClick(pages->txtMaterial[1], Qt::Key_Return);
+        auto* page = Find_child<frmGuidePage>();
+        QVERIFY(page);
+        QCOMPARE(page->lblNameProduct->text(), "Material 02, Número de identificación 5002");
+
+        // The page scrolls with the keys, and Tab comes to the distances first.
+        QVERIFY(page->vsGuide->isVisible());
+        const int sheet_top = page->frmWhite->y();
+        QTest::keyClick(page, Qt::Key_PageDown);
+        QVERIFY(page->frmWhite->y() < sheet_top);
+        QTest::keyClick(page->cmdPrint, Qt::Key_End);
+        QCOMPARE(page->vsGuide->value(), page->vsGuide->maximum());
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), page->cmdIIPAD);
+
+        // Enter on the focused button opens the box; Esc gives the page back.
+        QTest::keyClick(page->cmdIIPAD, Qt::Key_Return);
+        auto* box = Find_child<frmGreenBox>();
+        QVERIFY(box);
+        QTRY_COMPARE(Active_window(), box);
+        box->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(Work_area()->subWindowList().size() == 1, qPrintable(name));
+        QVERIFY(!Find_child<frmGreenBox>());
+        QCOMPARE(Active_window(), page);
+        page->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Find_child<frmGuidePage>());
+        QCOMPARE(Active_window(), pages);
     }
-    QWidget* welcome = Active_window();
-    QCOMPARE(welcome->windowTitle(), "Bienvenido");
-    welcome->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(Work_area()->subWindowList().size(), 1);
-    QVERIFY(program_->ui().shown.isEmpty());
-}
+
+    void escape_closes_child_windows_but_not_the_welcome_page()
+    {
+        for (const QString& name : {QStringLiteral("index pages"), QStringLiteral("distances table"),
+                                    QStringLiteral("water list"), QStringLiteral("summary")}) {
+            Window_named(name).open();
+            QWidget* window = Active_window();
+            QVERIFY2(window, qPrintable(name));
+            window->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(Work_area()->subWindowList().size() == 1, qPrintable(name));
+        }
+        QWidget* welcome = Active_window();
+        QCOMPARE(welcome->windowTitle(), "Bienvenido");
+        welcome->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Work_area()->subWindowList().size(), 1);
+        QVERIFY(program_->ui().shown.isEmpty());
+    }
+};
 
 QTEST_MAIN(tst_Keyboard)
 #include "tst_Keyboard.moc"

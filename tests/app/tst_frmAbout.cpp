@@ -1,5 +1,6 @@
 // The About box: its texts, a layout where nothing covers anything, and the
-// system information button, which never closes the box.
+// system information button, which never closes the box. Opening it from
+// the menu and closing it are tested with the main window's commands.
 #include "app/General.h"
 #include "app/frmAbout.h"
 #include "platform/Twips.h"
@@ -7,113 +8,87 @@
 
 #include <QtTest>
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 using namespace vexo;
 
-namespace {
-const QString kNoSysinfo = QStringLiteral("La información del Sistema no está disponible en este momento");
-}
-
 class tst_frmAbout : public QObject {
     Q_OBJECT
+    frmAbout about_;
+
+    QWidget* Part(const char* name) const { return about_.findChild<QWidget*>(QLatin1String(name)); }
+    QString Text(const char* name) const { return about_.findChild<QLabel*>(QLatin1String(name))->text(); }
+    static int Bottom(const QWidget* w) { return w->y() + w->height(); }
+
 private Q_SLOTS:
-    void texts();
-    void layout();
-    void system_information_data();
-    void system_information();
-    void ok_closes_the_box();
+    void texts()
+    {
+        QCOMPARE(Text("lblTitle"), QStringLiteral("MARDOVI VEXO"));
+        QCOMPARE(Text("lblVersion"), QStringLiteral("Versión %1.%2%3").arg(VEXO_VERSION_MAJOR).arg(VEXO_VERSION_MINOR)
+                                         .arg(VEXO_VERSION_PATCH));
+        QCOMPARE(static_cast<QPushButton*>(Part("cmdOK"))->text(), QStringLiteral("&Aceptar"));
+        QCOMPARE(static_cast<QPushButton*>(Part("cmdSysInfo"))->text(), QStringLiteral("&Información"));
+        // The disclaimer names the edition and sends the reader to the printed book.
+        QVERIFY(Text("lblDisclaimer").contains(QStringLiteral("GRE2024")) && Text("lblDisclaimer").contains("guía impresa"));
+        QVERIFY(Text("lblThanks").contains(QStringLiteral("Complemento Carta Porte del SAT")));
+        for (const char* credit : {"lblLeader", "lblProgram", "lblCopyright"})
+            QVERIFY2(!Text(credit).isEmpty(), credit);
+    }
+
+    void layout()
+    {
+        about_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about_));
+        const char* names[] = {"ImgGuide",  "lblTitle",  "lblVersion", "lblDescription", "lblLeader",  "lblProgram",
+                               "lblThanks", "lblCopyright", "lneRule", "lblDisclaimer",  "cmdSysInfo", "cmdOK"};
+        for (size_t i = 0; i < std::size(names); ++i) {
+            QVERIFY2(about_.rect().contains(Part(names[i])->geometry()), names[i]);
+            for (size_t j = i + 1; j < std::size(names); ++j)
+                QVERIFY2(!Part(names[i])->geometry().intersects(Part(names[j])->geometry()), names[j]);
+        }
+        // Each wrapped text has the height its lines need.
+        for (const char* name : {"lblDescription", "lblThanks", "lblDisclaimer"}) {
+            const auto* label = static_cast<QLabel*>(Part(name));
+            QCOMPARE(label->height(), label->heightForWidth(label->width()));
+        }
+        QVERIFY(Part("lneRule")->y() > Bottom(Part("lblCopyright")));
+        QVERIFY(Part("cmdSysInfo")->y() < Part("cmdOK")->y());
+        QVERIFY(Part("lblDisclaimer")->x() + Part("lblDisclaimer")->width() < Part("cmdSysInfo")->x());
+        QCOMPARE(about_.height(), std::max(Bottom(Part("lblDisclaimer")), Bottom(Part("cmdOK"))) + twips(360));
+    }
+
+    void system_information_data()
+    {
+        QTest::addColumn<QStringList>("on_path");
+        QTest::addColumn<bool>("start_fails");
+        QTest::addColumn<QString>("started");  // "": the box says there is none
+        QTest::newRow("none on the system") << QStringList{} << false << "";
+        QTest::newRow("one found") << QStringList{"kinfocenter"} << false << "/usr/bin/kinfocenter";
+        QTest::newRow("the first of the list wins") << QStringList{"lshw-gtk", "hardinfo"} << false << "/usr/bin/hardinfo";
+        QTest::newRow("found but does not start") << QStringList{"hardinfo"} << true << "";
+        QTest::newRow("an unknown program is not used") << QStringList{"top"} << false << "";
+    }
+    void system_information()
+    {
+        QFETCH(QStringList, on_path);
+        QFETCH(bool, start_fails);
+        QFETCH(QString, started);
+        test::Scripted_platform ui;
+        ui.programs = on_path;
+        ui.start_fails = start_fails;
+        about_.show();
+        static_cast<QPushButton*>(Part("cmdSysInfo"))->click();
+        QCOMPARE(ui.started, started.isEmpty() ? QStringList() : QStringList{started});
+        QCOMPARE(ui.texts(), started.isEmpty() ? QStringList{"La información del Sistema no está disponible en este momento"}
+                                               : QStringList());
+        if (started.isEmpty()) {
+            QCOMPARE(ui.shown.first().buttons, platform::Buttons::Ok);
+            QCOMPARE(ui.shown.first().title, QStringLiteral("MARDOVI VEXO"));
+        }
+        QVERIFY(about_.isVisible());
+    }
 };
-
-void tst_frmAbout::texts()
-{
-    frmAbout about;
-    QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de la MARDOVI VEXO"));
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("MARDOVI VEXO"));
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Versión %1.%2%3").arg(VEXO_VERSION_MAJOR).arg(VEXO_VERSION_MINOR).arg(VEXO_VERSION_PATCH));
-    QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("&Aceptar"));
-    QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("&Información"));
-    QVERIFY(about.isModal());
-    // The disclaimer names the edition and sends the reader to the printed book.
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text().contains(QStringLiteral("GRE2024")));
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->text().contains(QStringLiteral("guía impresa")));
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblThanks"))->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
-    for (QLabel* credit : {about.findChild<QLabel*>(QStringLiteral("lblLeader")), about.findChild<QLabel*>(QStringLiteral("lblProgram")), about.findChild<QLabel*>(QStringLiteral("lblThanks")), about.findChild<QLabel*>(QStringLiteral("lblCopyright"))})
-        QVERIFY(!credit->text().isEmpty());
-}
-
-void tst_frmAbout::layout()
-{
-    frmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const QList<QWidget*> parts{about.findChild<QLabel*>(QStringLiteral("ImgGuide")),   about.findChild<QLabel*>(QStringLiteral("lblTitle")),      about.findChild<QLabel*>(QStringLiteral("lblVersion")), about.findChild<QLabel*>(QStringLiteral("lblDescription")),
-                                about.findChild<QLabel*>(QStringLiteral("lblLeader")),  about.findChild<QLabel*>(QStringLiteral("lblProgram")),    about.findChild<QLabel*>(QStringLiteral("lblThanks")),  about.findChild<QLabel*>(QStringLiteral("lblCopyright")),
-                                about.findChild<QFrame*>(QStringLiteral("lneRule")),    about.findChild<QLabel*>(QStringLiteral("lblDisclaimer")), about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), about.findChild<QPushButton*>(QStringLiteral("cmdOK"))};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        QVERIFY2(about.rect().contains(parts[i]->geometry()), qPrintable(parts[i]->objectName()));
-        for (qsizetype j = i + 1; j < parts.size(); ++j)
-            QVERIFY2(!parts[i]->geometry().intersects(parts[j]->geometry()),
-                     qPrintable(QStringLiteral("%1 and %2 meet").arg(i).arg(j)));
-    }
-    // Each wrapped text has the height its lines need.
-    for (QLabel* label : {about.findChild<QLabel*>(QStringLiteral("lblDescription")), about.findChild<QLabel*>(QStringLiteral("lblThanks")), about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))})
-        QCOMPARE(label->height(), label->heightForWidth(label->width()));
-    QVERIFY(about.findChild<QFrame*>(QStringLiteral("lneRule"))->y() > about.findChild<QLabel*>(QStringLiteral("lblCopyright"))->y() + about.findChild<QLabel*>(QStringLiteral("lblCopyright"))->height());
-    QVERIFY(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->y() < about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->y());
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->x() + about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->width() < about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->x());
-    const int bottom = std::max(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->y() + about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))->height(), about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->y() + about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->height());
-    QCOMPARE(about.height(), bottom + twips(360));
-}
-
-void tst_frmAbout::system_information_data()
-{
-    QTest::addColumn<QStringList>("on_path");
-    QTest::addColumn<bool>("start_fails");
-    QTest::addColumn<QStringList>("started");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("none on the system") << QStringList{} << false << QStringList{} << QStringList{kNoSysinfo};
-    QTest::newRow("one found") << QStringList{"kinfocenter"} << false << QStringList{"/usr/bin/kinfocenter"}
-                               << QStringList{};
-    QTest::newRow("the first of the list wins") << QStringList{"lshw-gtk", "hardinfo"} << false
-                                                << QStringList{"/usr/bin/hardinfo"} << QStringList{};
-    QTest::newRow("found but does not start") << QStringList{"hardinfo"} << true << QStringList{}
-                                              << QStringList{kNoSysinfo};
-    QTest::newRow("an unknown program is not used") << QStringList{"top"} << false << QStringList{}
-                                                    << QStringList{kNoSysinfo};
-}
-
-void tst_frmAbout::system_information()
-{
-    QFETCH(QStringList, on_path);
-    QFETCH(bool, start_fails);
-    QFETCH(QStringList, started);
-    QFETCH(QStringList, messages);
-    test::Scripted_platform ui;
-    ui.programs = on_path;
-    ui.start_fails = start_fails;
-    frmAbout about;
-    about.show();
-    about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
-    QCOMPARE(ui.started, started);
-    QCOMPARE(ui.texts(), messages);
-    if (!messages.isEmpty()) {
-        QCOMPARE(ui.shown.first().buttons, platform::Buttons::Ok);
-        QCOMPARE(ui.shown.first().title, QStringLiteral("MARDOVI VEXO"));
-    }
-    QVERIFY(about.isVisible());
-}
-
-void tst_frmAbout::ok_closes_the_box()
-{
-    frmAbout about;
-    about.show();
-    about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    QVERIFY(!about.isVisible());
-    QCOMPARE(about.result(), int(QDialog::Accepted));
-}
 
 QTEST_MAIN(tst_frmAbout)
 #include "tst_frmAbout.moc"
