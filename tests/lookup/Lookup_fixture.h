@@ -8,6 +8,12 @@
 #include "data/Database.h"
 #include "support/Fixture.h"
 #include "support/Rows_program.h"
+#include "data/RecordSet.h"
+#include "lookup/frmPages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 
 #include <QTemporaryDir>
 
@@ -65,6 +71,38 @@ public:
 inline std::unique_ptr<Rows_program> Lookup_program(const char* rows = kIndex_rows)
 {
     return std::make_unique<Rows_program>(QString::fromUtf8(rows));
+}
+
+// The IDs the index pages show, top to bottom.
+inline QStringList Ids(const frmPages* pages)
+{
+    QStringList ids;
+    for (int i = 0; i < frmPages::kRows && !pages->frmData->isHidden(); ++i)
+        if (!pages->lblID[i]->isHidden())
+            ids << pages->lblID[i]->text();
+    return ids;
+}
+
+// Scrolls one row at a time until the entry ("ID|name") is on the page; its row.
+inline int Show_entry(frmPages* pages, const QString& entry)
+{
+    for (int value = 0; value <= pages->vscData->maximum(); ++value) {
+        pages->vscData->setValue(value);
+        for (int i = 0; i < frmPages::kRows; ++i)
+            if (pages->lblID[i]->text() + u'|' + pages->txtMaterial[i]->text() == entry)
+                return i;
+    }
+    return -1;
+}
+
+// The summary's rows, "name|ID|high green|bold".
+inline QStringList Summary_rows()
+{
+    QStringList rows;
+    auto rs = Main_database->OpenRecordset(QStringLiteral("SELECT * FROM Summary ORDER BY Key"));
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+        rows << QStringList{rs->Field("Name"), rs->Field("ID"), rs->Field("High_green"), rs->Field("Bold")}.join(u'|');
+    return rows;
 }
 
 } // namespace vexo::test

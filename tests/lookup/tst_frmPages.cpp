@@ -20,17 +20,11 @@
 
 using namespace vexo;
 using platform::Answer;
+using test::Ids;
+using test::Show_entry;
+using test::Summary_rows;
 
 namespace {
-
-QStringList Ids(const frmPages* pages)
-{
-    QStringList ids;
-    for (int i = 0; i < frmPages::kRows; ++i)
-        if (!pages->lblID[i]->isHidden())
-            ids << pages->lblID[i]->text();
-    return ids;
-}
 
 // "RIT|MRA" for a row with both marks, "|" for a row with none.
 QStringList Marks(const frmPages* pages)
@@ -41,27 +35,6 @@ QStringList Marks(const frmPages* pages)
             marks << (pages->lblReaction[i]->isHidden() ? QString() : pages->lblReaction[i]->text()) + u'|'
                          + (pages->lblDWRM[i]->isHidden() ? QString() : pages->lblDWRM[i]->text());
     return marks;
-}
-
-// Scrolls until the entry is on the page; its row.
-int Show_entry(frmPages* pages, const QString& id, const QString& name)
-{
-    for (int value = 0; value <= pages->vscData->maximum(); ++value) {
-        pages->vscData->setValue(value);
-        for (int i = 0; i < frmPages::kRows; ++i)
-            if (pages->lblID[i]->text() == id && pages->txtMaterial[i]->text() == name)
-                return i;
-    }
-    return -1;
-}
-
-QStringList Summary_rows()
-{
-    QStringList rows;
-    auto rs = Main_database->OpenRecordset("SELECT * FROM Summary ORDER BY Key");
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        rows << rs->Field("Name") + u'|' + rs->Field("ID") + u'|' + rs->Field("High_green") + u'|' + rs->Field("Bold");
-    return rows;
 }
 
 const QString kWarning_two_gases = QStringLiteral(
@@ -200,7 +173,7 @@ private Q_SLOTS:
         world->ui.answers = answers;
         Open_index_by_number();
         frmPages* pages = Find_child<frmPages>();
-        const int row = Show_entry(pages, id, name);
+        const int row = Show_entry(pages, id + u'|' + name);
         QVERIFY(row >= 0);
         QVERIFY(!pages->cmdReport->isEnabled());
 
@@ -232,7 +205,7 @@ private Q_SLOTS:
         world->ui.answers = {Answer::Yes, Answer::Yes};
         Open_index_by_number();
         frmPages* pages = Find_child<frmPages>();
-        pages->cmdGuide[Show_entry(pages, "1754", "Chlorosulfonic acid")]->click();
+        pages->cmdGuide[Show_entry(pages, "1754|Chlorosulfonic acid")]->click();
         frmSummary* summary = Find_child<frmSummary>();
         QVERIFY(summary);
         QCOMPARE(summary->findChild<QLineEdit*>("txtMat_0")->text(), QStringLiteral("Chlorosulfonic acid"));
@@ -245,7 +218,7 @@ private Q_SLOTS:
         auto world = test::Lookup_program();
         Open_index_by_name();
         frmPages* pages = Find_child<frmPages>();
-        const int row = Show_entry(pages, "1005", "Ammonia, anhydrous");
+        const int row = Show_entry(pages, "1005|Ammonia, anhydrous");
         pages->cmdGuide[row]->click();
         pages->cmdGuide[row]->click();
         QCOMPARE(Summary_rows(), QStringList({"Ammonia, anhydrous|1005|0|1", "Ammonia, anhydrous|1005|0|1"}));
@@ -280,7 +253,6 @@ private Q_SLOTS:
         QVERIFY(pages->lblID[0]->x() < pages->txtMaterial[0]->x());
     }
 };
-
 
 QTEST_MAIN(tst_frmPages)
 #include "tst_frmPages.moc"
