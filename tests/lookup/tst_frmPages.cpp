@@ -3,6 +3,7 @@
 #include "Lookup_fixture.h"
 
 #include "app/Child_windows.h"
+#include "app/frmMain.h"
 #include "app/Row_cells.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
@@ -11,6 +12,8 @@
 #include "lookup/frmPages.h"
 #include "summary/frmSummary.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -236,6 +239,23 @@ private Q_SLOTS:
         QVERIFY(pages->vscData->isHidden());
         // In name order the name comes first.
         QVERIFY(pages->txtMaterial[0]->x() < pages->lblID[0]->x());
+    }
+
+    // A name box shows the database: Cut and Paste leave it alone, Copy
+    // takes its selection.
+    void the_edit_commands_never_change_a_name()
+    {
+        auto world = test::Lookup_program();
+        Open_index_by_number();
+        QLineEdit* name = Find_child<frmPages>()->txtMaterial[1];
+        name->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
+        for (const char* item : {"mnuEditCut", "mnuEditPaste", "mnuEditCopy"}) {
+            name->selectAll();
+            Main_form->findChild<QAction*>(QLatin1String(item))->trigger();
+            QCOMPARE(name->text(), QStringLiteral("Ammonia, anhydrous"));
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ammonia, anhydrous"));
     }
 
     void options_switch_the_index_in_place()
