@@ -11,39 +11,30 @@ class tst_Safety_rules : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The flags PIH, chemical warfare, water-reactive and polymerization of a
+    // guide 128 row, and what is read: "RIT" when toxic by inhalation, the
+    // mark and the guide code.
     void marks_data()
     {
-        QTest::addColumn<QString>("pih");
-        QTest::addColumn<QString>("chemical_warfare");
-        QTest::addColumn<QString>("water_reactive");
-        QTest::addColumn<QString>("polymerization");
-        QTest::addColumn<bool>("rit");
-        QTest::addColumn<QString>("mark");
-        QTest::addColumn<QString>("guide");
-        QTest::newRow("every flag") << "1" << "Z" << "W" << "P" << true << "Q/B" << "128P";
-        QTest::newRow("toxic agent") << "1" << "Z" << "" << "" << true << "Q/B" << "128";
-        QTest::newRow("toxic and water-reactive") << "1" << "" << "W" << "" << true << "MRA" << "128";
-        QTest::newRow("toxic only, PIH padded") << " 1 " << "" << "" << "" << true << "" << "128";
-        QTest::newRow("agent and water-reactive") << "" << "Z" << "W" << "" << false << "Q/B" << "128";
-        QTest::newRow("agent") << "" << "Z" << "" << "" << false << "Q/B" << "128";
-        QTest::newRow("water-reactive, polymerizes") << "" << "" << "W" << "P" << false << "MRA" << "128P";
-        QTest::newRow("no flag") << "" << "" << "" << "" << false << "" << "128";
-        QTest::newRow("other values are no flag") << "0" << "z" << "w" << "p" << false << "" << "128";
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("every flag") << QStringList{"1", "Z", "W", "P"} << "RIT Q/B 128P";
+        QTest::newRow("toxic agent") << QStringList{"1", "Z", "", ""} << "RIT Q/B 128";
+        QTest::newRow("toxic and water-reactive") << QStringList{"1", "", "W", ""} << "RIT MRA 128";
+        QTest::newRow("toxic only, PIH padded") << QStringList{" 1 ", "", "", ""} << "RIT 128";
+        QTest::newRow("agent and water-reactive") << QStringList{"", "Z", "W", ""} << "Q/B 128";
+        QTest::newRow("agent") << QStringList{"", "Z", "", ""} << "Q/B 128";
+        QTest::newRow("water-reactive, polymerizes") << QStringList{"", "", "W", "P"} << "MRA 128P";
+        QTest::newRow("no flag") << QStringList{"", "", "", ""} << "128";
+        QTest::newRow("other values are no flag") << QStringList{"0", "z", "w", "p"} << "128";
     }
-
     void marks()
     {
-        QFETCH(QString, pih);
-        QFETCH(QString, chemical_warfare);
-        QFETCH(QString, water_reactive);
-        QFETCH(QString, polymerization);
-        QFETCH(bool, rit);
-        QFETCH(QString, mark);
-        QFETCH(QString, guide);
-        const Product_marks marks = Marks_of(pih, chemical_warfare, water_reactive);
-        QCOMPARE(marks.inhalation, rit);
-        QCOMPARE(Mark_text(marks), mark);
-        QCOMPARE(Guide_code(QStringLiteral("128"), polymerization), guide);
+        QFETCH(QStringList, flags);
+        QFETCH(QString, read);
+        const Product_marks marks = Marks_of(flags[0], flags[1], flags[2]);
+        const QStringList seen{marks.inhalation ? "RIT" : "", Mark_text(marks), Guide_code(QStringLiteral("128"), flags[3])};
+        QCOMPARE(seen.join(u' ').simplified(), read);
     }
 
     void distances_row_data()

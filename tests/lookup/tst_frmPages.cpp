@@ -40,6 +40,26 @@ QStringList Marks(const frmPages* pages)
     return marks;
 }
 
+// An index as it opens and as its last page reads.
+struct Index_case {
+    int mode;
+    bool chemical;
+    QString caption;
+    QColor highlight;
+    QString count;
+    QStringList last_ids, last_marks, last_guides;
+};
+
+// An entry's guide button: the answers given, the messages shown, the
+// Green name the distances button finds ("" no button) and the summary.
+struct Guide_case {
+    QString id, name;
+    QList<Answer> answers;
+    QStringList messages;
+    QString distances;
+    QStringList stored;
+};
+
 const QString kWarning_two_gases = QStringLiteral(
     "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosulfonic acid, Número de identificación 1754, crea "
     "grandes cantidades de vapores tóxicos de Cloruro de hidrógeno (HCl) y Ácido sulfúrico (H2SO4) cuando se derrama "
@@ -53,45 +73,24 @@ class tst_frmPages : public QObject {
 private Q_SLOTS:
     void each_index_down_to_its_last_page_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("chemical");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QColor>("highlight");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QStringList>("last_ids");
-        QTest::addColumn<QStringList>("last_marks");
-        QTest::addColumn<QStringList>("last_guides");
-
-        QTest::newRow("numeric") << 0 << false << "Indice numérico" << QColor(255, 255, 0) << "19 similares"
-            << QStringList{"1090", "1111", "1203", "1230", "1294", "1754", "1830", "1993", "2209", "2222", "2810",
-                           "2810", "2988", "3048", "1307"}
-            << QStringList{"|", "|", "|", "|", "|", "RIT|MRA", "|", "|", "|", "|", "RIT|Q/B", "RIT|Q/B", "|MRA",
-                           "|Q/B", "|"}
-            << QStringList{"128", "128", "128", "128", "128", "139", "153", "128", "128P", "128", "153", "153", "139",
-                           "153", "128"};
-        QTest::newRow("alphabetical") << 1 << false << "Indice alfabético" << QColor(0, 255, 255) << "19 similares"
-            << QStringList{"1017", "2988", "1754", "1993", "----", "2209", "1203", "1050", "1230", "1111", "2810",
-                           "2222", "1830", "1294", "1307"}
-            << QStringList{"RIT|", "|MRA", "RIT|MRA", "|", "|", "|", "|", "RIT|", "|", "|", "RIT|Q/B", "|", "|", "|",
-                           "|"}
-            << QStringList{"124", "139", "139", "128", "128", "128P", "128", "124", "128", "128", "153", "128", "153",
-                           "128", "128"};
+        QTest::addColumn<Index_case>("index");
+        QTest::newRow("numeric") << Index_case{0, false, "Indice numérico", QColor(255, 255, 0), "19 similares",
+            {"1090", "1111", "1203", "1230", "1294", "1754", "1830", "1993", "2209", "2222", "2810", "2810", "2988", "3048", "1307"},
+            {"|", "|", "|", "|", "|", "RIT|MRA", "|", "|", "|", "|", "RIT|Q/B", "RIT|Q/B", "|MRA", "|Q/B", "|"},
+            {"128", "128", "128", "128", "128", "139", "153", "128", "128P", "128", "153", "153", "139", "153", "128"}};
+        QTest::newRow("alphabetical") << Index_case{1, false, "Indice alfabético", QColor(0, 255, 255), "19 similares",
+            {"1017", "2988", "1754", "1993", "----", "2209", "1203", "1050", "1230", "1111", "2810", "2222", "1830", "1294", "1307"},
+            {"RIT|", "|MRA", "RIT|MRA", "|", "|", "|", "|", "RIT|", "|", "|", "RIT|Q/B", "|", "|", "|", "|"},
+            {"124", "139", "139", "128", "128", "128P", "128", "124", "128", "128", "153", "128", "153", "128", "128"}};
         // Fewer than a page: the last page is the first, with no scroll bar.
-        QTest::newRow("chemical agents") << 0 << true << "Indice de Arma Quimica" << QColor(255, 255, 0) << "3 similares"
-            << QStringList{"2810", "2810", "3048"} << QStringList{"RIT|Q/B", "RIT|Q/B", "|Q/B"}
-            << QStringList{"153", "153", "153"};
+        QTest::newRow("chemical agents") << Index_case{0, true, "Indice de Arma Quimica", QColor(255, 255, 0), "3 similares",
+            {"2810", "2810", "3048"}, {"RIT|Q/B", "RIT|Q/B", "|Q/B"}, {"153", "153", "153"}};
     }
 
     void each_index_down_to_its_last_page()
     {
-        QFETCH(int, mode);
-        QFETCH(bool, chemical);
-        QFETCH(QString, caption);
-        QFETCH(QColor, highlight);
-        QFETCH(QString, count);
-        QFETCH(QStringList, last_ids);
-        QFETCH(QStringList, last_marks);
-        QFETCH(QStringList, last_guides);
+        QFETCH(Index_case, index);
+        const auto& [mode, chemical, caption, highlight, count, last_ids, last_marks, last_guides] = index;
         auto world = test::Lookup_program();
         Index_mode = static_cast<qint16>(mode);
         Chemical_agents_only = chemical;
@@ -125,53 +124,40 @@ private Q_SLOTS:
 
     void guide_button_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QString>("distances");  // the Green name the button finds; "" for no button
-        QTest::addColumn<QStringList>("stored");
-
+        QTest::addColumn<Guide_case>("guide");
         const QString question = QStringLiteral("El producto se derramó en el agua?");
-        QTest::newRow("inhalation hazard") << "1017" << "Chlorine" << QList<Answer>{} << QStringList{} << "Chlorine "
-                                           << QStringList{"Chlorine|1017|0|1"};
-        QTest::newRow("agent") << "2810" << "Sarin" << QList<Answer>{} << QStringList{}
-                               << "Sarin (cuando es utilizado como una arma)" << QStringList{"Sarin|2810|0|1"};
-        QTest::newRow("no mark") << "1090" << "Acetone" << QList<Answer>{} << QStringList{} << ""
-                                 << QStringList{"Acetone|1090|0|1"};
+        const QString land = QStringLiteral(" (cuando es derramado sobre la tierra)");
+        const QString water = QStringLiteral(" (cuando es derramado en el agua)");
+        const QString acid = QStringLiteral("Chlorosulfonic acid"), silanes = QStringLiteral("Chlorosilanes, water-reactive");
+        const QString gas = QStringLiteral("Hydrogen chloride, anhydrous|1050|1|0");
+        QTest::newRow("inhalation hazard") << Guide_case{"1017", "Chlorine", {}, {}, "Chlorine ", {"Chlorine|1017|0|1"}};
+        QTest::newRow("agent") << Guide_case{"2810", "Sarin", {}, {}, "Sarin (cuando es utilizado como una arma)",
+                                             {"Sarin|2810|0|1"}};
+        QTest::newRow("no mark") << Guide_case{"1090", "Acetone", {}, {}, "", {"Acetone|1090|0|1"}};
         QTest::newRow("water-reactive and toxic, on land")
-            << "1754" << "Chlorosulfonic acid" << QList<Answer>{Answer::No} << QStringList{question}
-            << "Chlorosulfonic acid (cuando es derramado sobre la tierra)" << QStringList{"Chlorosulfonic acid|1754|0|1"};
+            << Guide_case{"1754", acid, {Answer::No}, {question}, acid + land, {acid + "|1754|0|1"}};
         QTest::newRow("water-reactive and toxic, in water")
-            << "1754" << "Chlorosulfonic acid" << QList<Answer>{Answer::Yes, Answer::No}
-            << QStringList{question, kWarning_two_gases} << "Chlorosulfonic acid (cuando es derramado en el agua)"
-            << QStringList{"Chlorosulfonic acid|1754|1|1", "Hydrogen chloride, anhydrous|1050|1|0", "Sulfuric acid|1830|1|0"};
+            << Guide_case{"1754", acid, {Answer::Yes, Answer::No}, {question, kWarning_two_gases}, acid + water,
+                          {acid + "|1754|1|1", gas, "Sulfuric acid|1830|1|0"}};
         QTest::newRow("water-reactive only, on land")
-            << "2988" << "Chlorosilanes, water-reactive" << QList<Answer>{Answer::No} << QStringList{question} << ""
-            << QStringList{"Chlorosilanes, water-reactive|2988|0|1"};
+            << Guide_case{"2988", silanes, {Answer::No}, {question}, "", {silanes + "|2988|0|1"}};
         QTest::newRow("water-reactive only, in water, one gas")
-            << "2988" << "Chlorosilanes, water-reactive" << QList<Answer>{Answer::Yes, Answer::No}
-            << QStringList{question,
-                           "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosilanes, water-reactive, Número de "
-                           "identificación 2988, crea grandes cantidades de vapores tóxicos de Cloruro de hidrógeno (HCl) "
-                           "cuando se derrama en agua.\n\nLa información pertinente para aquellos materiales está "
-                           "accesible en el resumen del informe. quiere abrir el informe?"}
-            << "Chlorosilanes, water-reactive (cuando es derramado en el agua)"
-            << QStringList{"Chlorosilanes, water-reactive|2988|1|1", "Hydrogen chloride, anhydrous|1050|1|0"};
+            << Guide_case{"2988", silanes, {Answer::Yes, Answer::No},
+                          {question, "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosilanes, water-reactive, "
+                                     "Número de identificación 2988, crea grandes cantidades de vapores tóxicos de Cloruro "
+                                     "de hidrógeno (HCl) cuando se derrama en agua.\n\nLa información pertinente para "
+                                     "aquellos materiales está accesible en el resumen del informe. quiere abrir el informe?"},
+                          silanes + water, {silanes + "|2988|1|1", gas}};
         QTest::newRow("polymerization")
-            << "2209" << "Formaldehyde solution" << QList<Answer>{}
-            << QStringList{"ADVERTENCIA: Este material tiende a presentar peligro de polimerización."} << ""
-            << QStringList{"Formaldehyde solution|2209|0|1"};
+            << Guide_case{"2209", "Formaldehyde solution", {},
+                          {"ADVERTENCIA: Este material tiende a presentar peligro de polimerización."}, "",
+                          {"Formaldehyde solution|2209|0|1"}};
     }
 
     void guide_button()
     {
-        QFETCH(QString, id);
-        QFETCH(QString, name);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(QStringList, messages);
-        QFETCH(QString, distances);
-        QFETCH(QStringList, stored);
+        QFETCH(Guide_case, guide);
+        const auto& [id, name, answers, messages, distances, stored] = guide;
         auto world = test::Lookup_program();
         world->ui.answers = answers;
         Open_index_by_number();
