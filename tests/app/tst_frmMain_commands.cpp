@@ -199,6 +199,23 @@ private Q_SLOTS:
         QCOMPARE(state(main_->imlIcons), QStringList{"1 0 16"} + buttons);
     }
 
+    // Every button of the welcome page, "caption: tip".
+    void captions_and_tips()
+    {
+        QCOMPARE(Find_child<frmWelcome>()->windowTitle(), QStringLiteral("Bienvenido"));
+        QStringList seen;
+        for (const char* name : {"cmdIDNumber", "cmdMaterial", "cmdGuide", "cmdPlacards", "cmdTrailer", "cmdTanks",
+                                 "cmdDistances", "cmdWater", "cmdChemWeap", "cmdContents", "cmdSummary"}) {
+            const auto* b = Find_child<frmWelcome>()->findChild<QPushButton*>(QLatin1String(name));
+            seen << b->text() + QStringLiteral(": ") + b->toolTip();
+        }
+        QCOMPARE(seen, (QStringList{"&Indice numérico: ", "Indice a&lfabético: ", "Guías: Guias de Repuesta a Emergencias",
+                                    "&Carteles: ", "Tabla de remolques: ", "Tabla de carros tanque: ",
+                                    "TDAIAP: Tabla de distancias de aislamiento inicial y acción protectora",
+                                    "LMPRA: Lista de materiales peligrosos reactivos al agua que producen gases toxicos",
+                                    "Agentes Q/B: Agentes Químicos y/o biológicos", "T&abla de Contenido: ", "&Resúmen: "}));
+    }
+
     void image_lists_hold_the_same_pictures()
     {
         QCOMPARE(main_->imlIcons.size, QSize(16, 16));
@@ -212,6 +229,21 @@ private Q_SLOTS:
             distinct.insert(QByteArray(reinterpret_cast<const char*>(small.constBits()), small.sizeInBytes()));
         }
         QCOMPARE(distinct.size(), main_->imlIcons.images.size()); // no picture stands for two images
+    }
+
+    void the_welcome_summary_button_follows_activation()
+    {
+        // The fixture's Summary table is empty.
+        QVERIFY(Summary_empty);
+        const auto* summary = Find_child<frmWelcome>()->findChild<QPushButton*>(QStringLiteral("cmdSummary"));
+        QVERIFY(!summary->isEnabled());
+        Summary_empty = false; // a product was added elsewhere
+        QVERIFY(!summary->isEnabled());
+        QMdiSubWindow* frame = main_->Work_area()->addSubWindow(new QLabel(QStringLiteral("otra")));
+        frame->show();
+        main_->Work_area()->setActiveSubWindow(frame);
+        main_->findChild<QAction*>(QStringLiteral("mnuViewWelcome"))->trigger();
+        QVERIFY(summary->isEnabled());
     }
 
     // --- sections ------------------------------------------------------------------

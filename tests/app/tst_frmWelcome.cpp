@@ -1,78 +1,23 @@
-// The welcome page: its captions and tips, the two size classes, a layout
-// where nothing is cut off or covered and the summary button's guard. What
-// its buttons open is tested with the main window's commands.
-#include "app/Child_windows.h"
-#include "app/General.h"
-#include "app/frmMain.h"
+// The welcome page built alone: the two size classes and a layout where
+// nothing is cut off or covered. Its captions, what its buttons open and the
+// summary button's guard are tested with the main window's commands.
 #include "app/frmWelcome.h"
 #include "platform/Twips.h"
-#include "support/Fixture.h"
-#include "support/Loaded_program.h"
-#include "support/Scripted_platform.h"
 
 #include <QtTest>
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 using namespace vexo;
 
 class tst_frmWelcome : public QObject {
     Q_OBJECT
-    frmWelcome* Page() const { return Find_child<frmWelcome>(); }
     template <class T>
     static T* Part(const QWidget& page, const char* name) { return page.findChild<T*>(QLatin1String(name)); }
 
-    QTemporaryDir template_; // the fixture database, made once and copied for each test
-    std::unique_ptr<test::Loaded_program> program_;
-    test::Scripted_platform* ui_ = nullptr;
-    frmMain* main_ = nullptr;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        test::Make_database(template_.filePath(QStringLiteral("guide2ks.mdb")), test::Minimal_rows());
-    }
-
-    void init()
-    {
-        program_ = std::make_unique<test::Loaded_program>(template_.filePath(QStringLiteral("guide2ks.mdb")));
-        ui_ = &program_->ui();
-        main_ = program_->main();
-        // Every section gets a window that only says it was built.
-        auto nothing = [] {};
-        main_->openers = {nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing, nothing};
-        main_->Enable_built_commands();
-        main_->resize(1000, 800);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_));
-    }
-
-    void cleanup()
-    {
-        program_.reset();
-    }
-
-    // Every button of the page, "caption: tip".
-    void captions_and_tips()
-    {
-        QCOMPARE(Page()->windowTitle(), QStringLiteral("Bienvenido"));
-        QStringList seen;
-        for (const char* name : {"cmdIDNumber", "cmdMaterial", "cmdGuide", "cmdPlacards", "cmdTrailer", "cmdTanks",
-                                 "cmdDistances", "cmdWater", "cmdChemWeap", "cmdContents", "cmdSummary"}) {
-            const auto* b = Part<QPushButton>(*Page(), name);
-            seen << b->text() + QStringLiteral(": ") + b->toolTip();
-        }
-        QCOMPARE(seen, (QStringList{"&Indice numérico: ", "Indice a&lfabético: ", "Guías: Guias de Repuesta a Emergencias",
-                                    "&Carteles: ", "Tabla de remolques: ", "Tabla de carros tanque: ",
-                                    "TDAIAP: Tabla de distancias de aislamiento inicial y acción protectora",
-                                    "LMPRA: Lista de materiales peligrosos reactivos al agua que producen gases toxicos",
-                                    "Agentes Q/B: Agentes Químicos y/o biológicos", "T&abla de Contenido: ", "&Resúmen: "}));
-    }
-
     // Below 800 pixels of screen the page is built smaller: font, then button,
     // menu and map widths in twips.
     void size_classes_data()
@@ -149,21 +94,6 @@ private Q_SLOTS:
                 QVERIFY2(button->fontMetrics().horizontalAdvance(caption) + 8 < button->width(), qPrintable(caption));
             }
         }
-    }
-
-    void summary_button_follows_activation()
-    {
-        // The fixture's Summary table is empty.
-        QVERIFY(Summary_empty);
-        const auto* summary = Part<QPushButton>(*Page(), "cmdSummary");
-        QVERIFY(!summary->isEnabled());
-        Summary_empty = false; // a product was added elsewhere
-        QVERIFY(!summary->isEnabled());
-        QMdiSubWindow* frame = main_->Work_area()->addSubWindow(new QLabel(QStringLiteral("otra")));
-        frame->show();
-        main_->Work_area()->setActiveSubWindow(frame);
-        main_->findChild<QAction*>(QStringLiteral("mnuViewWelcome"))->trigger();
-        QVERIFY(summary->isEnabled());
     }
 };
 
