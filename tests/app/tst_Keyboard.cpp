@@ -24,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace vexo;
@@ -61,48 +60,37 @@ QString Rows()
     return sql;
 }
 
-// A paged window as the test drives it: how to open it, the widget that has
-// the focus when the key is pressed, and the ID its first row shows.
-struct Paged_window {
-    std::function<void()> open;
-    std::function<QWidget*(const QString& place)> place;
-    std::function<QString()> first_id;
-};
-
-Paged_window Window_named(const QString& name)
-{
-    if (name == QLatin1String("index pages"))
-        return {&Open_index_by_number,
-                [](const QString& place) -> QWidget* {
-                    auto* w = Find_child<frmPages>();
-                    return place == QLatin1String("name") ? static_cast<QWidget*>(w->txtMaterial[2])
-                         : place == QLatin1String("option") ? static_cast<QWidget*>(w->optYellow)
-                         : place == QLatin1String("guide") ? static_cast<QWidget*>(w->cmdGuide[4])
-                                                           : w;
-                },
-                [] { return Find_child<frmPages>()->lblID[0]->text(); }};
-    if (name == QLatin1String("distances table"))
-        return {&Open_distances_table, [](const QString&) -> QWidget* { return Find_child<frmGreen>(); },
-                [] { return test::Child<QLabel>(Find_child<frmGreen>(), "lblID", 0)->text(); }};
-    if (name == QLatin1String("water list"))
-        return {&Open_water_list,
-                [](const QString& place) -> QWidget* {
-                    auto* w = Find_child<frmWater>();
-                    return place == QLatin1String("name") ? test::Child(w, "txtMat", 0) : w;
-                },
-                [] { return test::Child<QLabel>(Find_child<frmWater>(), "lblID", 0)->text(); }};
-    return {&Open_summary,
-            [](const QString& place) -> QWidget* {
-                auto* w = Find_child<frmSummary>();
-                return place == QLatin1String("name") ? test::Child(w, "txtMat", 0) : w;
-            },
-            [] { return test::Child<QLabel>(Find_child<frmSummary>(), "lblID", 0)->text(); }};
-}
-
 QWidget* Active_window()
 {
     QMdiSubWindow* frame = Work_area()->activeSubWindow();
     return frame ? frame->widget() : nullptr;
+}
+
+// Opens a paged window as its command does.
+void Open(const QString& window)
+{
+    window == "index pages" ? Open_index_by_number() : window == "distances table" ? Open_distances_table()
+        : window == "water list" ? Open_water_list() : Open_summary();
+}
+
+// The widget of the active window that has the focus when a key is pressed.
+QWidget* Place(const QString& place)
+{
+    QWidget* window = Active_window();
+    auto* pages = qobject_cast<frmPages*>(window);
+    if (place == "name")
+        return pages ? pages->txtMaterial[2] : test::Child(window, "txtMat", 0);
+    if (place == "option")
+        return pages->optYellow;
+    if (place == "guide")
+        return pages->cmdGuide[4];
+    return window;
+}
+
+QString First_id()
+{
+    auto* pages = qobject_cast<frmPages*>(Active_window());
+    return pages ? pages->lblID[0]->text() : test::Child<QLabel>(Active_window(), "lblID", 0)->text();
 }
 
 } // namespace
@@ -168,12 +156,11 @@ private Q_SLOTS:
         QFETCH(QString, place);
         QFETCH(QList<int>, keys);
         QFETCH(int, first_row);
-        const Paged_window paged = Window_named(window);
-        paged.open();
-        QCOMPARE(paged.first_id(), "5001");
+        Open(window);
+        QCOMPARE(First_id(), "5001");
         for (int key : keys)
-            QTest::keyClick(paged.place(place), static_cast<Qt::Key>(key));
-        QCOMPARE(paged.first_id(), QString::number(5001 + first_row));
+            QTest::keyClick(Place(place), static_cast<Qt::Key>(key));
+        QCOMPARE(First_id(), QString::number(5001 + first_row));
         if (window == QLatin1String("index pages"))
             QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
     }
@@ -219,7 +206,7 @@ private Q_SLOTS:
     {
         for (const QString& name : {QStringLiteral("index pages"), QStringLiteral("distances table"),
                                     QStringLiteral("water list"), QStringLiteral("summary")}) {
-            Window_named(name).open();
+            Open(name);
             QWidget* window = Active_window();
             QVERIFY2(window, qPrintable(name));
             window->setFocus();
