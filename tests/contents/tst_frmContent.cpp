@@ -42,6 +42,13 @@ QTextEdit* Text(const frmText1* viewer)
     return viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
 }
 
+// The sections an entry opens through the main window, by the name a test records.
+std::array<std::pair<std::function<void()> Window_openers::*, const char*>, 4> Openers()
+{
+    return {{{&Window_openers::pages, "pages"}, {&Window_openers::water, "water"}, {&Window_openers::guide, "guide"},
+             {&Window_openers::green, "green"}}};
+}
+
 } // namespace
 
 class tst_frmContent : public QObject {
@@ -69,10 +76,8 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(ours.filePath(name), content_ + u'/' + name));
         // The windows behind the sections, as the main window would open them.
         opened_.clear();
-        Main_form->openers.pages = [this] { opened_ << QStringLiteral("pages"); };
-        Main_form->openers.water = [this] { opened_ << QStringLiteral("water"); };
-        Main_form->openers.guide = [this] { opened_ << QStringLiteral("guide"); };
-        Main_form->openers.green = [this] { opened_ << QStringLiteral("green"); };
+        for (const auto& [opener, name] : Openers())
+            Main_form->openers.*opener = [this, name] { opened_ << QLatin1String(name); };
         Index_mode = 5;
         Chemical_agents_only = true;
     }
@@ -213,10 +218,8 @@ private Q_SLOTS:
 
     void sections_without_their_window_are_disabled()
     {
-        Main_form->openers.pages = nullptr;
-        Main_form->openers.water = nullptr;
-        Main_form->openers.guide = nullptr;
-        Main_form->openers.green = nullptr;
+        for (const auto& [opener, name] : Openers())
+            Main_form->openers.*opener = nullptr;
         frmContent* contents = Open_contents();
         for (int index : {17, 18, 19, 26, 27}) {
             QVERIFY(!Entry(contents, index)->isEnabled());
@@ -275,12 +278,9 @@ private Q_SLOTS:
         QFETCH(qint64, size);
         QFETCH(QString, reason);
         QString path = program_->folder() + QStringLiteral("/costly.rtf");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(rtf);
+        test::Write_file(path, rtf);
         if (size > 0)
-            QVERIFY(file.resize(size));  // sparse: no real data written
-        file.close();
+            QVERIFY(QFile::resize(path, size));  // sparse: no real data written
         QString caption = QStringLiteral("Glosario");
         QElapsedTimer timer;
         timer.start();
