@@ -116,7 +116,8 @@ private Q_SLOTS:
         QFETCH(int, block);
         QFETCH(QString, look);
         const QLabel* label = Open_guide_page("128")->lblText[block];
-        QStringList seen{Tag(label), label->alignment() & Qt::AlignHCenter ? "centre" : "left",
+        const int align = label->alignment() & Qt::AlignHorizontal_Mask;
+        QStringList seen{Tag(label), align == Qt::AlignHCenter ? "centre" : align == Qt::AlignLeft ? "left" : "other",
                          label->palette().color(QPalette::Window).name(), label->palette().color(QPalette::WindowText).name()};
         if (label->font().bold())
             seen << "bold";
