@@ -363,6 +363,16 @@ private Q_SLOTS:
         QCOMPARE(enabled(), controls);
     }
 
+    // A toolbar button with a key no command has does nothing.
+    void unknown_toolbar_key_does_nothing()
+    {
+        Install_fakes();
+        QAction* stray = Named<QToolBar>(QStringLiteral("tbToolBar"))->addAction(QStringLiteral("?"));
+        stray->setData(QStringLiteral("Print"));
+        stray->trigger();
+        QVERIFY(built_.isEmpty() && ui_->shown.isEmpty());
+    }
+
     void a_failed_query_is_reported_and_the_opener_given_back_data()
     {
         QTest::addColumn<QString>("control");

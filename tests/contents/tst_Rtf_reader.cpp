@@ -1,9 +1,11 @@
-// The RTF reader on small hand-made documents: text and formats as the viewer
-// shows them, and broken ones read without a crash or a hang (random input is
-// the fuzz target's).
+// The RTF reader on small hand-made documents (text and formats as the viewer
+// shows them) and on thousands of random and broken ones (no crash, no hang,
+// bounded output).
 #include "contents/Rtf_reader.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -30,6 +32,18 @@ QString Text_of(const QByteArray& rtf)
     Read_rtf(rtf, document);
     // Raw text keeps the no-break spaces; paragraphs read as line ends.
     return document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+QList<QByteArray> Own_documents()
+{
+    QList<QByteArray> documents;
+    const QDir folder(QStringLiteral(VEXO_SOURCE_DIR "/resources/content/espanol"));
+    for (const QString& name : folder.entryList({QStringLiteral("*.rtf")}, QDir::Files)) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            documents << file.readAll();
+    }
+    return documents;
 }
 
 } // namespace
@@ -180,6 +194,53 @@ private Q_SLOTS:
         timer.start();
         QCOMPARE(Text_of(rtf), shown);
         QVERIFY(timer.elapsed() < 5000);
+    }
+
+    // Our documents cut and sprinkled, and random pieces: no crash, no hang,
+    // never more text than the file (the fuzz target goes further, outside the suite).
+    void random_and_mutated_documents()
+    {
+        const QList<QByteArray> seeds = Own_documents();
+        QCOMPARE(seeds.size(), 19);
+        // Pieces that steer the reader into its corners.
+        const QByteArray pieces[] = {"{", "}", "\\", "\\'", "\\u", "\\uc", "\\bin", "\\*", "\\par", "\\fonttbl",
+                                     "\\colortbl", "\\red", ";", "\\f", "\\fs", "\\cf", "-", "9999999999", "\\pict",
+                                     "{\\rtf1", "\\b", "\\qc", "\\'ff", "\\u-1", " ", "\r\n"};
+        QRandomGenerator random(20240601);
+        QElapsedTimer timer;
+        timer.start();
+        const int rounds = 3000;
+        for (int round = 0; round < rounds; ++round) {
+            QByteArray data;
+            if (round % 3 == 0) {
+                // Random bytes and pieces after an RTF header.
+                data = "{\\rtf1 ";
+                const int length = random.bounded(2000);
+                while (data.size() < length)
+                    data += random.bounded(3) == 0 ? pieces[random.bounded(int(std::size(pieces)))]
+                                                   : QByteArray(1, char(random.bounded(256)));
+            } else {
+                // One of our documents, cut, spliced and sprinkled with pieces.
+                data = seeds[random.bounded(int(seeds.size()))];
+                const int edits = 1 + random.bounded(20);
+                for (int e = 0; e < edits && !data.isEmpty(); ++e) {
+                    const int at = random.bounded(int(data.size()));
+                    switch (random.bounded(4)) {
+                    case 0: data.insert(at, pieces[random.bounded(int(std::size(pieces)))]); break;
+                    case 1: data.remove(at, random.bounded(50)); break;
+                    case 2: data[at] = char(random.bounded(256)); break;
+                    case 3: data.truncate(at); break;
+                    }
+                }
+            }
+            QTextDocument document;
+            Read_rtf(data, document);
+            // Never more text than the file could hold.
+            QVERIFY(document.characterCount() <= data.size() + 2);
+        }
+        // Bounded time, also under the sanitizers.
+        QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
+        qInfo("%d documents in %lld ms", rounds, timer.elapsed());
     }
 };
 

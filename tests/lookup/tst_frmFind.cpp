@@ -228,6 +228,20 @@ private Q_SLOTS:
         QCOMPARE(Ids(pages_).size(), frmPages::kRows);  // the index shown is left alone
     }
 
+    // The find command without index pages opens the index by number first.
+    void find_routing_opens_the_index_first()
+    {
+        Close_child<frmPages>();
+        find_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Index_mode = 1;
+        Find_in_index();
+        frmPages* pages = Find_child<frmPages>();
+        QVERIFY(pages);
+        QCOMPARE(pages->windowTitle(), QStringLiteral("Indice numérico"));
+        QVERIFY(Open_find()->isVisible());
+    }
+
     void a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there_data()
     {
         QTest::addColumn<int>("clicked"); // -1 none, 0..6 an ID box, 7 the name box, 8 the guide box
