@@ -185,11 +185,13 @@ void Add_lookup_index(Database& db)
     db.Execute_native(schema::Create_lookup_index_sql());
     sqlite::Statement document(db.handle(), QStringLiteral("INSERT INTO %1 (rowid, Terms) VALUES (?1, ?2)")
                                                 .arg(schema::kLookup_terms));
-    sqlite::Statement entry(db.handle(), QStringLiteral("INSERT INTO %1 VALUES (?1, ?2, ?3)").arg(schema::kLookup_entries));
+    sqlite::Statement entry(db.handle(),
+                            QStringLiteral("INSERT INTO %1 VALUES (?1, ?2, ?3)").arg(schema::kLookup_entries));
     qint64 rank = 0;
     // Names first, in the order they are listed, then IDs in theirs.
     for (const bool by_number : {false, true}) {
-        sqlite::Statement rows(db.handle(), db.Translate(by_number ? sql::Index_by_number_SQL() : sql::Index_by_name_SQL()));
+        sqlite::Statement rows(db.handle(),
+                               db.Translate(by_number ? sql::Index_by_number_SQL() : sql::Index_by_name_SQL()));
         int blue = -1, yellow = -1, text = -1;
         for (int c = 0; c < rows.Columns(); ++c) {
             const QString name = rows.Name(c);

@@ -254,11 +254,12 @@ QString Lookup_first_SQL(const QString& typed, int rows)
     // The keys of the first documents, in the index's order; the rows of
     // those keys still meet the condition of Lookup_SQL, so nothing the scan
     // would not list is listed.
-    return Index_start_SQL() + Lookup_filter(text) + QStringLiteral(" AND (Yellow.Blue_Key, Yellow.Yellow_Key) IN (SELECT ")
-         + schema::kLookup_entries + QStringLiteral(".Blue_Key, ") + schema::kLookup_entries
-         + QStringLiteral(".Yellow_Key FROM ") + schema::kLookup_entries + QStringLiteral(" WHERE ")
-         + schema::kLookup_entries + QStringLiteral(".Rank IN (SELECT rowid") + Matching_documents(match)
-         + QStringLiteral(" ORDER BY rowid LIMIT %1))").arg(rows) + Lookup_order(text);
+    const QString& entries = schema::kLookup_entries;
+    return Index_start_SQL() + Lookup_filter(text)
+         + QStringLiteral(" AND (Yellow.Blue_Key, Yellow.Yellow_Key) IN (SELECT %1.Blue_Key, %1.Yellow_Key FROM %1 "
+                          "WHERE %1.Rank IN (SELECT rowid")
+               .arg(entries)
+         + Matching_documents(match) + QStringLiteral(" ORDER BY rowid LIMIT %1))").arg(rows) + Lookup_order(text);
 }
 
 QString Lookup_count_SQL(const QString& typed)

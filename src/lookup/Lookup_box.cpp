@@ -91,9 +91,10 @@ void Lookup_box::Search()
                                 ? QString()
                                 : sql::Lookup_first_SQL(typed, kShown + 1);
         auto rs = Main_database->OpenRecordset(first.isEmpty() ? sql : first);
-        matches_ = first.isEmpty()
-                     ? rs->RecordCount()
-                     : Main_database->OpenRecordset(sql::Lookup_count_SQL(typed))->Field(QStringLiteral("Matches")).toInt();
+        matches_ = first.isEmpty() ? rs->RecordCount()
+                                   : Main_database->OpenRecordset(sql::Lookup_count_SQL(typed))
+                                         ->Field(QStringLiteral("Matches"))
+                                         .toInt();
         const QString id = typed.trimmed();
         QString first_key;
         alike_ = matches_ > 0;
@@ -113,7 +114,8 @@ void Lookup_box::Search()
         // The first rows were alike but more match: they are alike when they
         // are all the entries of the ID and all read alike.
         if (alike_ && read < matches_) {
-            auto all = Main_database->OpenRecordset(sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_ID_term(id), true));
+            auto all = Main_database->OpenRecordset(
+                sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_ID_term(id), true));
             alike_ = all->RecordCount() == matches_;
             for (all->MoveFirst(); alike_ && !all->Eof(); all->MoveNext())
                 alike_ = Page_key(*all) == first_key;
