@@ -638,6 +638,7 @@ void Make_synthetic_database(const QString& path, int scale)
             Write(*db, r, entries, distances, water_numbers, guides);
             Add_folded_names(*db);
             db->Execute_native(schema::Create_indexes_sql());
+            Add_lookup_index(*db);
             db->Execute_native(QStringLiteral("COMMIT; PRAGMA journal_mode=DELETE; PRAGMA user_version=%1;")
                                    .arg(Generator_version));
         }

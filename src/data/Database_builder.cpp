@@ -5,6 +5,7 @@
 #include "data/Data_version.h"
 #include "data/Database.h"
 #include "data/Jet_dialect.h"
+#include "data/Queries.h"
 #include "data/RecordSet.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryFile>
 
 #include <filesystem>
+#include <sqlite3.h>
 
 namespace vexo {
 
@@ -178,6 +180,55 @@ void Add_folded_names(Database& db)
     db.Execute_native(sql);
 }
 
+void Add_lookup_index(Database& db)
+{
+    db.Execute_native(schema::Create_lookup_index_sql());
+    sqlite::Statement document(db.handle(), QStringLiteral("INSERT INTO %1 (rowid, Terms) VALUES (?1, ?2)")
+                                                .arg(schema::kLookup_terms));
+    sqlite::Statement entry(db.handle(),
+                            QStringLiteral("INSERT INTO %1 VALUES (?1, ?2, ?3)").arg(schema::kLookup_entries));
+    qint64 rank = 0;
+    // Names first, in the order they are listed, then IDs in theirs.
+    for (const bool by_number : {false, true}) {
+        sqlite::Statement rows(db.handle(),
+                               db.Translate(by_number ? sql::Index_by_number_SQL() : sql::Index_by_name_SQL()));
+        int blue = -1, yellow = -1, text = -1;
+        for (int c = 0; c < rows.Columns(); ++c) {
+            const QString name = rows.Name(c);
+            if (name == QLatin1String("Blue_Key"))
+                blue = c;
+            else if (name == QLatin1String("Yellow_Key"))
+                yellow = c;
+            else if (name == (by_number ? QLatin1String("ID") : QLatin1String("Name_of_material")))
+                text = c;
+        }
+        while (rows.Step()) {
+            if (rows.Is_null(blue) || rows.Is_null(yellow)) {
+                db.Execute_native(QStringLiteral("DROP TABLE %1; DROP TABLE %2;")
+                                      .arg(schema::kLookup_terms, schema::kLookup_entries));
+                return;
+            }
+            int length = 0;
+            const char* bytes = rows.Is_null(text) ? "" : rows.Bytes(text, &length);
+            const QString value = jet::Text(bytes, length);
+            document.Reset();
+            document.Bind(1, ++rank);
+            document.Bind(2, (by_number ? schema::Lookup_id_document(value)
+                                        : schema::Lookup_name_document(jet::Fold(value)))
+                                 .toUtf8());
+            document.Step();
+            // The keys exactly as stored (a key may be fractional).
+            entry.Reset();
+            entry.Bind(1, rank);
+            sqlite3_bind_value(entry.get(), 2, sqlite3_column_value(rows.get(), blue));
+            sqlite3_bind_value(entry.get(), 3, sqlite3_column_value(rows.get(), yellow));
+            entry.Step();
+        }
+    }
+    // Merged into one segment, which is read fastest.
+    db.Execute_native(QStringLiteral("INSERT INTO %1 (%1) VALUES ('optimize');").arg(schema::kLookup_terms));
+}
+
 QString Build_database(const QString& csv_folder, const QString& output_path)
 {
     if (!QDir(csv_folder).exists())
@@ -200,6 +251,10 @@ QString Build_database(const QString& csv_folder, const QString& output_path)
             Load_table(*db, table, csv_folder);
         Add_folded_names(*db);
         db->Execute_native(schema::Create_indexes_sql());
+        Add_lookup_index(*db);
+        // The full-text table writes its last record when its transaction
+        // ends: the checksums read the table as it is then.
+        db->Execute_native(QStringLiteral("COMMIT; BEGIN;"));
         validation::Write_checksums(*db);
         if (const QString error = data_version::Stamp(*db, csv_folder); !error.isEmpty())
             throw Build_error{error};

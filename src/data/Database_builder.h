@@ -18,5 +18,9 @@ class Database;
 // name use, so that plain SQL on the file compares names as the program
 // does. Runs on a connection of the program, whose fold function it uses.
 void Add_folded_names(Database& db);
+// Writes the lookup index of the search box (see schema) from the index as
+// the program lists it; none when an entry lacks one of its two keys (the
+// search box then scans the names, with the same results).
+void Add_lookup_index(Database& db);
 
 } // namespace vexo

@@ -371,8 +371,9 @@ QString Translate(const QString& jet_sql, const Folded_columns* folded)
         if (inner_joins)
             p.text.replace(left_join, QStringLiteral("JOIN"));
         if (sort_matches) {
-            // Only the ORDER BY clause: the field list may name the same keys.
-            const qsizetype order = p.text.indexOf(order_by);
+            // Only the last ORDER BY clause, the whole query's: the field list
+            // may name the same keys, and a subquery's order keeps its index.
+            const qsizetype order = p.text.lastIndexOf(order_by);
             if (order >= 0) {
                 QString terms = p.text.mid(order);
                 terms.replace(order_by, QStringLiteral("ORDER BY +\\1"));

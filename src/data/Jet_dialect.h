@@ -9,8 +9,9 @@
 // - "DELETE * FROM" becomes "DELETE FROM".
 // - Lists that keep only rows reaching a guide title ("WHERE Sentences.Code =
 //   2" first in the where clause) run their LEFT JOINs as inner joins, which
-//   give the same rows, and prefix their ORDER BY terms with "+" so that
-//   SQLite sorts the result instead of walking an index entry by entry.
+//   give the same rows, and prefix the terms of their last ORDER BY (the
+//   whole query's, not a subquery's) with "+" so that SQLite sorts the
+//   result instead of walking an index entry by entry.
 // - Names, when the database is given (Folded_columns): a name column (see
 //   schema::Is_name_column) compared with "=", "<>", "<", ">", "<=", ">=" or
 //   like, joined ("=") to another name column, or sorted on, is read through its

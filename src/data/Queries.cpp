@@ -1,6 +1,9 @@
 // Query texts in the program's dialect (see Jet_dialect for how they run).
 #include "data/Queries.h"
 
+#include "data/Jet_dialect.h"
+#include "data/Schema.h"
+
 #include <QRegularExpression>
 
 namespace vexo::sql {
@@ -156,29 +159,115 @@ bool Lookup_by_number(const QString& typed)
     return digits.match(typed.trimmed()).hasMatch();
 }
 
-QString Lookup_SQL(const QString& typed)
+namespace {
+
+// The typed words, each once, in the order typed.
+QStringList Lookup_words(const QString& text)
 {
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
-    const QString text = typed.trimmed();
-    if (text.isEmpty())
-        return QString();
+    QStringList words = text.split(spaces, Qt::SkipEmptyParts);
+    words.removeDuplicates();
+    return words;
+}
+
+// The search box's matches: the condition and the order of Lookup_SQL. By
+// number the keys are the index's by number, by name its by name, so the
+// lookup index (numbered in that order) gives the same first rows.
+QString Lookup_filter(const QString& text)
+{
     if (Lookup_by_number(text)) {
         // The range of IDs that start with the digits lets the ID index find
         // the few candidates; like keeps the match exactly what it was.
         QString next = text;
         next.back() = QChar(next.back().unicode() + 1);
-        return Find_result_SQL(QStringLiteral(" AND Yellow.ID >= '") + text + QStringLiteral("' AND Yellow.ID < '")
-                                   + next + QStringLiteral("' AND Yellow.ID like '") + Like_text(text)
-                                   + QStringLiteral("*'"),
-                               true);
+        return QStringLiteral(" AND Yellow.ID >= '") + text + QStringLiteral("' AND Yellow.ID < '") + next
+             + QStringLiteral("' AND Yellow.ID like '") + Like_text(text) + QStringLiteral("*'");
     }
-    QStringList words = text.split(spaces, Qt::SkipEmptyParts);
-    words.removeDuplicates();
+    const QStringList words = Lookup_words(text);
     QStringList terms;
     terms.reserve(words.size());
-    for (const QString& word : std::as_const(words))
+    for (const QString& word : words)
         terms << Find_contains_term(word);
-    return Find_result_SQL(QStringLiteral(" AND ") + All_of(terms, 0, terms.size()), false);
+    return QStringLiteral(" AND ") + All_of(terms, 0, terms.size());
+}
+
+QString Lookup_order(const QString& text)
+{
+    return Lookup_by_number(text) ? QStringLiteral(" ORDER BY Yellow.Yellow_Key, Yellow.Blue_Key")
+                                  : QStringLiteral(" ORDER BY Yellow.Blue_Key, Yellow.Yellow_Key");
+}
+
+// More words or longer ones than anyone types to find a name: the scan
+// serves them, as it serves a file without the lookup index.
+constexpr qsizetype kMost_indexed_words = 32;
+constexpr qsizetype kLongest_indexed_word = 200;
+
+// The full-text query for the typed text: every word (folded as names are)
+// in the name, or the digits at the start of the ID. "" when the text is
+// not one the index serves.
+QString Lookup_match(const QString& text)
+{
+    if (text.isEmpty())
+        return QString();
+    if (Lookup_by_number(text))
+        return schema::Lookup_id_query(text);
+    const QStringList words = Lookup_words(text);
+    if (words.size() > kMost_indexed_words)
+        return QString();
+    QStringList phrases;
+    for (const QString& word : words) {
+        if (word.size() > kLongest_indexed_word)
+            return QString();
+        phrases << schema::Lookup_word_query(jet::Fold(Typed_text(word)));
+    }
+    return phrases.join(u' ');
+}
+
+QString Matching_documents(const QString& match)
+{
+    return QStringLiteral(" FROM ") + schema::kLookup_terms + QStringLiteral(" WHERE ") + schema::kLookup_terms
+         + QStringLiteral(" MATCH '") + Quoted(match, u'\'') + u'\'';
+}
+
+} // namespace
+
+QString Lookup_SQL(const QString& typed)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return QString();
+    return Index_start_SQL() + Lookup_filter(text) + Lookup_order(text);
+}
+
+QString Lookup_index_SQL()
+{
+    return QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = '") + schema::kLookup_terms
+         + u'\'';
+}
+
+QString Lookup_first_SQL(const QString& typed, int rows)
+{
+    const QString text = typed.trimmed();
+    const QString match = Lookup_match(text);
+    if (match.isEmpty())
+        return QString();
+    // The keys of the first documents, in the index's order; the rows of
+    // those keys still meet the condition of Lookup_SQL, so nothing the scan
+    // would not list is listed.
+    const QString& entries = schema::kLookup_entries;
+    return Index_start_SQL() + Lookup_filter(text)
+         + QStringLiteral(" AND (Yellow.Blue_Key, Yellow.Yellow_Key) IN (SELECT %1.Blue_Key, %1.Yellow_Key FROM %1 "
+                          "WHERE %1.Rank IN (SELECT rowid")
+               .arg(entries)
+         + Matching_documents(match) + QStringLiteral(" ORDER BY rowid LIMIT %1))").arg(rows) + Lookup_order(text);
+}
+
+QString Lookup_count_SQL(const QString& typed)
+{
+    const QString match = Lookup_match(typed.trimmed());
+    if (match.isEmpty())
+        return QString();
+    return QStringLiteral("SELECT count(*) AS Matches") + Matching_documents(match);
 }
 
 QString Guide_list_SQL()

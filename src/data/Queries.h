@@ -43,6 +43,16 @@ QString Index_guide_range_SQL();
 QString Lookup_SQL(const QString& typed);
 // True when Lookup_SQL reads the text as the start of an ID.
 bool Lookup_by_number(const QString& typed);
+// A row when the file carries the builder's lookup index (see
+// Add_lookup_index), which answers the two texts below.
+QString Lookup_index_SQL();
+// The first `rows` rows of Lookup_SQL (more where an entry has several rows
+// of the same keys), found through the lookup index; "" when the text
+// cannot use it (nothing typed, hundreds of words): Lookup_SQL serves then.
+QString Lookup_first_SQL(const QString& typed, int rows);
+// The number of rows of Lookup_SQL (field Matches), from the lookup index
+// alone; "" when Lookup_first_SQL is.
+QString Lookup_count_SQL(const QString& typed);
 
 // Guides.
 QString Guide_list_SQL();

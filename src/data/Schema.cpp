@@ -112,4 +112,79 @@ QString Create_indexes_sql()
         "INSERT INTO sqlite_stat1 VALUES ('Summary', 'Summary_id_name', '20 1 1');\n");
 }
 
+namespace {
+
+// Between the characters of a name's pieces, and before an ID: never typed
+// (typed text loses its control characters), never in a piece.
+constexpr char32_t kPiece = 0x01;
+constexpr char32_t kId = 0x02;
+
+bool Is_control(char32_t c) { return c < 0x20 || c == 0x7F; }
+
+// A full-text phrase: the text between double quotes, its own doubled.
+QString Phrase(const std::u32string& text)
+{
+    return u'"' + QString::fromStdU32String(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace
+
+QString Create_lookup_index_sql()
+{
+    return QStringLiteral("CREATE VIRTUAL TABLE %1 USING fts5(Terms, tokenize = 'trigram case_sensitive 1', "
+                          "content = '', columnsize = 0);\n"
+                          "CREATE TABLE %2 (Rank INTEGER PRIMARY KEY, Blue_Key INTEGER, Yellow_Key INTEGER);\n")
+        .arg(kLookup_terms, kLookup_entries);
+}
+
+QString Lookup_name_document(const QString& folded_name)
+{
+    // The name, a control character standing as two markers, so that no
+    // token holds a single marker between two letters; then every run of
+    // the name without control characters as "\1a\1b\1c\1", whose tokens are
+    // "\1a\1" for each letter and "a\1b" for each pair.
+    const std::u32string name = folded_name.toStdU32String();
+    std::u32string text;
+    text.reserve(name.size() * 4 + 4);
+    for (const char32_t c : name) {
+        if (Is_control(c))
+            text += {kPiece, kPiece};
+        else
+            text += c;
+    }
+    text += {kPiece, kPiece};
+    for (const char32_t c : name) {
+        if (Is_control(c)) {
+            text += kPiece;
+            continue;
+        }
+        text += c;
+        text += kPiece;
+    }
+    return QString::fromStdU32String(text);
+}
+
+QString Lookup_id_document(const QString& id)
+{
+    std::u32string text = {kId, kId};
+    for (const char32_t c : id.toStdU32String())
+        text += Is_control(c) ? kPiece : c;
+    return QString::fromStdU32String(text);
+}
+
+QString Lookup_word_query(const QString& folded_word)
+{
+    const std::u32string word = folded_word.toStdU32String();
+    if (word.size() == 1)
+        return Phrase({kPiece, word[0], kPiece});
+    if (word.size() == 2)
+        return Phrase({word[0], kPiece, word[1]});
+    return Phrase(word);
+}
+
+QString Lookup_id_query(const QString& digits)
+{
+    return Phrase(std::u32string{kId, kId} + digits.toStdU32String());
+}
+
 } // namespace vexo::schema

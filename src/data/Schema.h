@@ -44,4 +44,26 @@ QString Create_table_sql(const Table& table);
 // the rows are in, which is faster.
 QString Create_indexes_sql();
 
+// The lookup index, which the builder writes for the toolbar's search box:
+// a full-text table (SQLite's FTS5, trigram tokens, no stored content) with
+// one document per row of the whole index, and the keys of that row by the
+// document's number. Documents are numbered in the order the search box
+// lists them (by name, then by number), so the first matches are the first
+// documents found, and the count of matches is the count of documents.
+// Names are documents twice: the folded name, whose three-letter tokens find
+// every word of three letters or more, and its one- and two-letter pieces,
+// which find the shorter words; an ID is a document of its own. Every piece
+// is marked by control characters that no typed text holds, so a token of
+// one kind never matches text of another.
+inline const QString kLookup_terms = QStringLiteral("Lookup_terms");
+inline const QString kLookup_entries = QStringLiteral("Lookup_entries");
+QString Create_lookup_index_sql();
+// The document of a folded name, and of an ID.
+QString Lookup_name_document(const QString& folded_name);
+QString Lookup_id_document(const QString& id);
+// The full-text query for one folded word (the name holds it), and for the
+// digits an ID starts with.
+QString Lookup_word_query(const QString& folded_word);
+QString Lookup_id_query(const QString& digits);
+
 } // namespace vexo::schema

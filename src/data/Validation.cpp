@@ -74,11 +74,13 @@ QString Table_checksum(sqlite3* db, const QString& table, const QString& definit
 
 // The tables a checksum covers: every one present except Summary, the
 // checksum table itself and SQLite's own (statistics, the Summary counter).
+// A full-text table is covered by the tables that hold its index.
 QMap<QString, QString> Reference_tables(sqlite3* db)
 {
     QMap<QString, QString> tables;
     Statement list(db, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND "
                                       "lower(substr(name, 1, 7)) <> 'sqlite_' AND lower(name) <> 'summary' AND "
+                                      "sql NOT GLOB 'CREATE VIRTUAL TABLE *' AND "
                                       "lower(name) <> lower('%1')")
                            .arg(Checksum_table));
     while (list.Step())

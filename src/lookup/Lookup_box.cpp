@@ -77,28 +77,48 @@ void Lookup_box::Search()
     matches_ = 0;
     chosen_ = -1;
     alike_ = false;
-    const QString sql = sql::Lookup_SQL(text());
+    const QString typed = text();
+    const QString sql = sql::Lookup_SQL(typed);
     if (sql.isEmpty() || !Main_database) {
         Hide_list();
         return;
     }
     QString note;
     try {
-        auto rs = Main_database->OpenRecordset(sql);
-        matches_ = rs->RecordCount();
-        const QString id = text().trimmed();
+        // Through the lookup index when the file has one: the first rows and
+        // the count, whatever the number of matches; else every match.
+        const QString first = Main_database->OpenRecordset(sql::Lookup_index_SQL())->Empty()
+                                ? QString()
+                                : sql::Lookup_first_SQL(typed, kShown + 1);
+        auto rs = Main_database->OpenRecordset(first.isEmpty() ? sql : first);
+        matches_ = first.isEmpty() ? rs->RecordCount()
+                                   : Main_database->OpenRecordset(sql::Lookup_count_SQL(typed))
+                                         ->Field(QStringLiteral("Matches"))
+                                         .toInt();
+        const QString id = typed.trimmed();
         QString first_key;
         alike_ = matches_ > 0;
+        int read = 0;
         // Only an ID's entries (a few) are compared; a name fails at its first row.
         for (rs->MoveFirst(); !rs->Eof() && (entries_.size() < kShown || alike_); rs->MoveNext()) {
             if (entries_.size() < kShown)
                 entries_ << Index_entry_of(*rs);
+            ++read;
             if (!alike_)
                 continue;
             const QString key = Page_key(*rs);
             if (first_key.isNull())
                 first_key = key;
             alike_ = rs->Field(QStringLiteral("ID")) == id && key == first_key;
+        }
+        // The first rows were alike but more match: they are alike when they
+        // are all the entries of the ID and all read alike.
+        if (alike_ && read < matches_) {
+            auto all = Main_database->OpenRecordset(
+                sql::Find_result_SQL(QStringLiteral(" AND ") + sql::Find_ID_term(id), true));
+            alike_ = all->RecordCount() == matches_;
+            for (all->MoveFirst(); alike_ && !all->Eof(); all->MoveNext())
+                alike_ = Page_key(*all) == first_key;
         }
         if (matches_ == 0)
             note = QStringLiteral("Ningún material coincide con el texto");

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void catalogue_runs_in_sqlite3();
     void names_match_with_or_without_folded_copies_data();
     void names_match_with_or_without_folded_copies();
+    void lookup_index_finds_what_the_scan_finds_data();
+    void lookup_index_finds_what_the_scan_finds();
 
 private:
     QTemporaryDir dir_;
@@ -88,7 +90,12 @@ void tst_Name_matching::initTestCase()
           "ID,Name_of_material,Guide_Number,Yellow_Key,Blue_Key,PIH,Water_reactive,Chemical_Warfare,Polymerization,"
           "Supp_text\n1005,\"Amoniaco, anhidro\",125,1,3,1,,,,\n1017,Chlorine,124,2,4,1,,,,\n"
           "1789,ÁCIDO CLORHÍDRICO,157,3,1,1,W,,,\n2031,A\u0301cido nítrico,157,4,2,,,,,\n"
-          "2000,Piñón tostado,125,5,5,,,,,\n");
+          "2000,Piñón tostado,125,5,5,,,,,\n"
+          // For the search box: IDs with a common start, odd characters,
+          // words of one and two letters, a tab inside a name.
+          "1010,\"O'Brien's \"\"mix\"\" 50% [x]_y*\",124,6,10,,,,,\n1011,Butano,125,7,9,,,,,\n"
+          "1012,Butileno,125,8,8,,,,,\n1018,\"Gas\tlicuado, de petróleo\",125,9,7,,,,,\n"
+          "1019,\"Sosa, solución\",125,10,6,,,,,\n");
     Write(csv + "/Green.csv",
           "ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,SP_Protect_Day_km,SP_Protect_Day_miles,"
           "SP_Protect_Night_km,SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,LP_Protect_Day_km,"
@@ -117,6 +124,7 @@ void tst_Name_matching::initTestCase()
          !column->Eof(); column->MoveNext())
         drop += "ALTER TABLE " + column->Field("t") + " DROP COLUMN " + column->Field("c") + ";";
     QVERIFY(drop.contains("Name_of_material_folded"));
+    drop += "DROP TABLE Lookup_terms; DROP TABLE Lookup_entries;";
     db->Execute_native(drop);
 }
 
@@ -142,6 +150,8 @@ void tst_Name_matching::catalogue_runs_in_sqlite3_data()
     QTest::newRow("guide range") << sql::Index_guide_range_SQL() << false;
     QTest::newRow("lookup words") << sql::Lookup_SQL("anhydrous AMMONIA") << false;
     QTest::newRow("lookup number") << sql::Lookup_SQL("101") << false;
+    QTest::newRow("lookup's first rows") << sql::Lookup_first_SQL("Amoníaco a", 15) << false;
+    QTest::newRow("lookup's count") << sql::Lookup_count_SQL("amoniaco ANHIDRO") << false;
     QTest::newRow("guide list") << sql::Guide_list_SQL() << false;
     QTest::newRow("guide page") << sql::Guide_page_SQL("124") << false;
     QTest::newRow("distances table") << sql::Distances_table_SQL() << false;
@@ -219,6 +229,42 @@ void tst_Name_matching::names_match_with_or_without_folded_copies()
     auto folded = Database::Open(folded_);
     auto unfolded = Database::Open(unfolded_);
     QCOMPARE(Program_rows(*folded, jet_sql), Program_rows(*unfolded, jet_sql));
+}
+
+void tst_Name_matching::lookup_index_finds_what_the_scan_finds_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("matches");
+    for (const auto& [typed, matches] : std::initializer_list<std::pair<const char*, int>>{
+             {"1", 8}, {"10", 7}, {"101", 6}, {"1017", 1}, {"2", 2}, {"3", 0}, {"a", 7}, {"N", 8}, {"ñ", 8},
+             {"e\u0301", 4}, {"ab", 0}, {"an", 2}, {"de", 1}, {"o", 10}, {"ACIDO", 2}, {"amoniaco ANHIDRO", 1},
+             {"anhidro amoníaco", 1}, {"an an", 2}, {"u o", 4}, {"o'brien", 1}, {"\"mix\"", 1}, {"50%", 1},
+             {"%", 1}, {"_", 1}, {"[x]", 1}, {"*", 1}, {"x]_y*", 1}, {"gas licuado", 1}, {"s\tl", 2},
+             {"petroleo gas", 1}, {"tostado piñon", 1}, {"zzz", 0}})
+        QTest::newRow(typed) << QString::fromUtf8(typed) << matches;
+    QTest::newRow("a word of 10,000 letters") << QString(10000, u'x') << 0;
+    QTest::newRow("a hundred words") << QStringLiteral("o a ").repeated(50) + "z" << 0;
+}
+
+void tst_Name_matching::lookup_index_finds_what_the_scan_finds()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, matches);
+    auto indexed = Database::Open(folded_);
+    auto plain = Database::Open(unfolded_);
+    QVERIFY(!indexed->OpenRecordset(sql::Lookup_index_SQL())->Empty());
+    QVERIFY(plain->OpenRecordset(sql::Lookup_index_SQL())->Empty());
+    const QStringList all = Program_rows(*plain, sql::Lookup_SQL(typed));
+    QCOMPARE(all.size(), matches);
+    QCOMPARE(Program_rows(*indexed, sql::Lookup_SQL(typed)), all);
+    // Through the index: the same first rows, in the same order, and the
+    // same count, or the scan when the text is beyond what the index serves.
+    const QString first = sql::Lookup_first_SQL(typed, 3);
+    QCOMPARE(first.isEmpty(), typed.size() > 1000);
+    if (first.isEmpty())
+        return;
+    QCOMPARE(Program_rows(*indexed, first), all.mid(0, 3));
+    QCOMPARE(indexed->OpenRecordset(sql::Lookup_count_SQL(typed))->Field("Matches").toInt(), matches);
 }
 
 QTEST_GUILESS_MAIN(tst_Name_matching)

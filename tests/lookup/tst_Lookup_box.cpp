@@ -4,6 +4,7 @@
 
 #include "app/Child_windows.h"
 #include "app/Row_cells.h"
+#include "data/Database_builder.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "lookup/Lookup_box.h"
@@ -20,13 +21,35 @@ using platform::Answer;
 
 namespace {
 
-// An ID whose two entries differ in their marks, so neither may be guessed.
+// An ID whose two entries differ in their marks, so neither may be guessed;
+// two IDs of more entries than the list shows, alike but for the last of 3334.
 const std::string kRows = std::string(test::kIndex_rows) + R"sql(
 INSERT INTO Yellow VALUES
   ('1613', 'Hydrocyanic acid, aqueous solution', 153, 9.5, 11.5, 1, NULL, NULL, NULL, NULL),
   ('1613', 'Hydrogen cyanide, aqueous solution', 153, 9.6, 12.5, NULL, NULL, NULL, NULL, NULL),
   ('1011', 'Butane', 128, 2.5, 3.5, NULL, NULL, NULL, NULL, NULL);
+INSERT INTO Yellow WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 17)
+  SELECT id, 'Polvo ' || i, 128, k + i, k + 50 + i, CASE WHEN id = '3334' AND i = 17 THEN 1 END, NULL, NULL, NULL,
+  NULL FROM n, (SELECT '3333' AS id, 100 AS k UNION ALL SELECT '3334', 200);
 )sql";
+
+// The program over kRows; `indexed` adds to its file what the builder
+// writes: the folded names and the search box's lookup index.
+std::unique_ptr<test::Rows_program> Program(bool indexed)
+{
+    auto world = test::Lookup_program(kRows.c_str());
+    if (indexed) {
+        Add_folded_names(*Main_database);
+        Add_lookup_index(*Main_database);
+    }
+    return world;
+}
+
+// A row of test data, for the scan or for the lookup index.
+QTestData& Row(const char* name, bool indexed)
+{
+    return QTest::newRow((QByteArray(name) + (indexed ? " (lookup index)" : "")).constData()) << indexed;
+}
 
 Lookup_box* Box()
 {
@@ -53,32 +76,37 @@ class tst_Lookup_box : public QObject {
 private Q_SLOTS:
     void typed_text_lists_entries_data()
     {
+        QTest::addColumn<bool>("indexed");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("digits: IDs from their start, in ID order")
-            << "101" << QStringList{"1011 Butane", "1017 Chlorine"};
-        QTest::newRow("a name anywhere, any case") << "AMMONIA" << QStringList{"1005 Ammonia, anhydrous"};
-        QTest::newRow("words in any order") << "anhydrous ammonia" << QStringList{"1005 Ammonia, anhydrous"};
-        QTest::newRow("words, listed by name")
-            << "  acid  " << QStringList{"3048 Ácido ñandú 100% [x]_y*", "1754 Chlorosulfonic acid",
-                                         "1613 Hydrocyanic acid, aqueous solution", "1830 Sulfuric acid"};
-        QTest::newRow("accents ignored") << "acido nandu" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-        QTest::newRow("a quote") << "O'Brien" << QStringList{"1111 O'Brien's mix"};
-        QTest::newRow("a double quote") << "5\"" << QStringList{"2222 Shell 5\" caliber"};
-        QTest::newRow("percent is itself") << "0%" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-        QTest::newRow("brackets are themselves") << "[x]" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-        QTest::newRow("underscore and star are themselves") << "_y*" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-        QTest::newRow("no match") << "50%" << QStringList{};
-        QTest::newRow("empty") << "" << QStringList{};
-        QTest::newRow("very long") << QString(10000, u'x') << QStringList{};
-        QTest::newRow("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << QStringList{};
+        for (const bool indexed : {false, true}) {
+            const auto row = [indexed](const char* name) -> QTestData& { return Row(name, indexed); };
+            row("digits: IDs from their start, in ID order")
+                << "101" << QStringList{"1011 Butane", "1017 Chlorine"};
+            row("a name anywhere, any case") << "AMMONIA" << QStringList{"1005 Ammonia, anhydrous"};
+            row("words in any order") << "anhydrous ammonia" << QStringList{"1005 Ammonia, anhydrous"};
+            row("words, listed by name")
+                << "  acid  " << QStringList{"3048 Ácido ñandú 100% [x]_y*", "1754 Chlorosulfonic acid",
+                                             "1613 Hydrocyanic acid, aqueous solution", "1830 Sulfuric acid"};
+            row("accents ignored") << "acido nandu" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+            row("a quote") << "O'Brien" << QStringList{"1111 O'Brien's mix"};
+            row("a double quote") << "5\"" << QStringList{"2222 Shell 5\" caliber"};
+            row("percent is itself") << "0%" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+            row("brackets are themselves") << "[x]" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+            row("underscore and star are themselves") << "_y*" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
+            row("no match") << "50%" << QStringList{};
+            row("empty") << "" << QStringList{};
+            row("very long") << QString(10000, u'x') << QStringList{};
+            row("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << QStringList{};
+        }
     }
 
     void typed_text_lists_entries()
     {
+        QFETCH(bool, indexed);
         QFETCH(QString, typed);
         QFETCH(QStringList, listed);
-        auto world = test::Lookup_program(kRows.c_str());
+        auto world = Program(indexed);
         Lookup_box* box = Box();
         box->setText(typed);
         QCOMPARE(Listed(box), listed);
@@ -86,9 +114,17 @@ private Q_SLOTS:
         QCOMPARE(List()->isHidden(), typed.isEmpty());
     }
 
+    void list_shows_marks_and_how_many_more_data()
+    {
+        QTest::addColumn<bool>("indexed");
+        QTest::newRow("scan") << false;
+        QTest::newRow("lookup index") << true;
+    }
+
     void list_shows_marks_and_how_many_more()
     {
-        auto world = test::Lookup_program(kRows.c_str());
+        QFETCH(bool, indexed);
+        auto world = Program(indexed);
         Lookup_box* box = Box();
         QTreeWidget* list = List();
         box->setText("e");
@@ -143,17 +179,23 @@ private Q_SLOTS:
 
     void enter_on_an_id_of_unlike_entries_waits_for_a_choice_data()
     {
+        QTest::addColumn<bool>("indexed");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("downs");
         QTest::addColumn<int>("ups");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("1613, no move") << "1613" << 0 << 0 << "";
-        QTest::newRow("1613, down") << "1613" << 1 << 0 << "Hydrocyanic acid, aqueous solution";
-        QTest::newRow("1613, down twice") << "1613" << 2 << 0 << "Hydrogen cyanide, aqueous solution";
-        QTest::newRow("1613, past the end") << "1613" << 5 << 0 << "Hydrogen cyanide, aqueous solution";
-        QTest::newRow("1613, down and up again") << "1613" << 1 << 1 << "";
-        QTest::newRow("a prefix, no move") << "101" << 0 << 0 << "";
-        QTest::newRow("a name of one entry") << "butane" << 0 << 0 << "Butane";
+        for (const bool indexed : {false, true}) {
+            const auto row = [indexed](const char* name) -> QTestData& { return Row(name, indexed); };
+            row("1613, no move") << "1613" << 0 << 0 << "";
+            row("1613, down") << "1613" << 1 << 0 << "Hydrocyanic acid, aqueous solution";
+            row("1613, down twice") << "1613" << 2 << 0 << "Hydrogen cyanide, aqueous solution";
+            row("1613, past the end") << "1613" << 5 << 0 << "Hydrogen cyanide, aqueous solution";
+            row("1613, down and up again") << "1613" << 1 << 1 << "";
+            row("a prefix, no move") << "101" << 0 << 0 << "";
+            row("a name of one entry") << "butane" << 0 << 0 << "Butane";
+            row("17 entries alike") << "3333" << 0 << 0 << "Polvo 1";
+            row("17 entries, the last unlike") << "3334" << 0 << 0 << "";
+        }
     }
 
     void enter_on_an_id_of_unlike_entries_waits_for_a_choice()
@@ -162,7 +204,8 @@ private Q_SLOTS:
         QFETCH(int, downs);
         QFETCH(int, ups);
         QFETCH(QString, opened);
-        auto world = test::Lookup_program(kRows.c_str());
+        QFETCH(bool, indexed);
+        auto world = Program(indexed);
         Lookup_box* box = Box();
         QTest::keyClicks(box, typed);
         for (int i = 0; i < downs; ++i)
