@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     QTextStream err(stderr);
-    const QRegularExpression spec(QStringLiteral("^(icon)?(\\d+)x(\\d+)$"));
+    const QRegularExpression size_word(QStringLiteral("^(icon)?(\\d+)x(\\d+)$"));
     if (args.size() < 4) {
         err << "Uso: vexo_prerender_pictures DIBUJO.svg CARPETA [icon]ANCHOxALTO...\n";
         return 2;
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     }
     QDir().mkpath(args.at(2));
     for (qsizetype i = 3; i < args.size(); ++i) {
-        const QRegularExpressionMatch m = spec.match(args.at(i));
+        const QRegularExpressionMatch m = size_word.match(args.at(i));
         const QSize size(m.captured(2).toInt(), m.captured(3).toInt());
         if (!m.hasMatch() || size.isEmpty()) {
             err << "vexo_prerender_pictures: tamaño no válido " << args.at(i) << "\n";
