@@ -6,6 +6,7 @@
 #include "platform/File_locations.h"
 #include "platform/Ini_file.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,10 @@ namespace vexo {
 namespace {
 
 const QString kKey = QStringLiteral("GRENA");
+// The digest of the last database file found valid: the same bytes at the
+// next start need not be read through again.
+const QString kSection = QStringLiteral("Settings");
+const QString kVerified = QStringLiteral("VerifiedDatabase");
 
 void Open_failure_box(const QString& text)
 {
@@ -103,13 +108,17 @@ bool frmMain::Open_database_manual()
 
 bool frmMain::valid_database()
 {
-    const validation::Result checked = Main_database ? validation::Validate(*Main_database) : validation::Result{};
+    const QString verified = platform::Get_setting(kSection, kVerified, {});
+    const validation::Result checked =
+        Main_database ? validation::Validate(*Main_database, verified) : validation::Result{};
     if (!checked.valid) {
         platform::MsgBox(QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida."),
                          platform::Icon::Critical);
         return false;
     }
     Summary_empty = checked.summary_empty;
+    if (!checked.digest.isEmpty() && checked.digest != verified)
+        platform::Save_setting(kSection, kVerified, checked.digest);
     return true;
 }
 

@@ -17,10 +17,19 @@ inline const QString Checksum_table = QStringLiteral("Content_checksums");
 struct Result {
     bool valid = false;
     bool summary_empty = true;
+    // When valid: the file's digest, to be given back at the next start.
+    QString digest;
 };
 
-// Every check below, failures included, without throwing.
-Result Validate(Database& db);
+// Every check below, failures included, without throwing. `verified` is the
+// digest of a file found valid before: a file that still has it holds the
+// very bytes checked then, so SQLite's check and the checksums are not run
+// again (the fields still are: they also tell whether Summary is empty).
+Result Validate(Database& db, const QString& verified = {});
+
+// The size and a 128-bit hash of every byte of the file, as text; empty when
+// it cannot be read. Any byte changed changes it.
+QString File_digest(const QString& path);
 
 // Reads one row of each table and every field of it that the program uses;
 // a reference table without rows fails. Throws Db_error. Returns whether

@@ -225,6 +225,43 @@ private Q_SLOTS:
         QCOMPARE(Main_database->path(), good);
     }
 
+    // A file found valid once is trusted at the next start only while every
+    // byte of it is the same: any change is checked in full and refused.
+    void a_file_verified_once_is_checked_again_when_changed_data()
+    {
+        QTest::addColumn<QString>("damage"); // SQL, or "letter": one letter of a name changed in the file's bytes
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("unchanged") << "" << QStringList();
+        QTest::newRow("a distance changed") << "UPDATE Green SET SP_Isolate_meters = '69'" << QStringList{kNotValid};
+        QTest::newRow("a letter of a name changed in place") << "letter" << QStringList{kNotValid};
+        QTest::newRow("a table added") << "CREATE TABLE Extra (x)" << QStringList{kNotValid};
+    }
+    void a_file_verified_once_is_checked_again_when_changed()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QStringList, messages);
+        const QString path = Good_database(At("good.mdb"));
+        Write_ini(path);
+        QVERIFY(Load());
+        const QString verified = platform::Get_setting("Settings", "VerifiedDatabase", {});
+        QVERIFY(!verified.isEmpty());
+        Main_database.reset();
+        if (damage == "letter") {
+            QByteArray bytes = test::Read_file(path);
+            const qsizetype at = bytes.indexOf("Gasoline");
+            QVERIFY(at > 0);
+            bytes[at + 7] = 'f';
+            test::Write_file(path, bytes);
+        } else if (!damage.isEmpty()) {
+            Database::Open(path)->Execute_native(damage);
+        }
+        main_->Load_from_ini_file();
+        main_->Load_database();
+        QCOMPARE(main_->valid_database(), messages.isEmpty());
+        QCOMPARE(ui_->texts(), messages);
+        QCOMPARE(platform::Get_setting("Settings", "VerifiedDatabase", {}), verified);
+    }
+
     void a_refused_choice_is_remembered_and_giving_up_ends()
     {
         // A text file is chosen, refused, and the user then gives up: the ini

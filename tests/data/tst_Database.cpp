@@ -124,6 +124,10 @@ private Q_SLOTS:
         QVERIFY(make.waitForFinished(240000));
         QCOMPARE(make.exitCode(), 0);
         const QString expected = Dump(*Database::Open(original));
+        // As at a start after the original was found valid: a damaged copy
+        // differs from it and is checked in full.
+        const QString verified = validation::Validate(*Database::Open(original)).digest;
+        QVERIFY(!verified.isEmpty());
 
         QStringList read_wrongly;
         int refused = 0, changed_values_refused = 0;
@@ -131,7 +135,7 @@ private Q_SLOTS:
         QCOMPARE(files.size(), 120);
         for (const QString& name : files) {
             std::unique_ptr<Database> db;
-            if (Error_number([&] { db = Database::Open(QDir(corpus).filePath(name)); }) || !validation::Validate(*db).valid) {
+            if (Error_number([&] { db = Database::Open(QDir(corpus).filePath(name)); }) || !validation::Validate(*db, verified).valid) {
                 ++refused;
                 changed_values_refused += db && name.contains("value");
                 continue;
