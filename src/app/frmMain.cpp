@@ -5,6 +5,7 @@
 #include "app/Child_windows.h"
 #include "app/First_start.h"
 #include "app/General.h"
+#include "app/Verified_database.h"
 #include "app/Pictures.h"
 #include "app/frmWelcome.h"
 #include "distances/Distances.h"
@@ -365,8 +366,12 @@ void frmMain::closeEvent(QCloseEvent* event)
     // Saved before the question, so the placement survives even a No.
     if (!isMinimized())
         Save_placement();
-    if (Confirm_exit())
+    if (Confirm_exit()) {
+        // The same check as at a start; a file this session's writes left
+        // unsound is not remembered, and the next start refuses it.
+        (void)Validate_main_database();
         platform::End_program();
+    }
     event->ignore();
 }
 

@@ -2,11 +2,10 @@
 #include "app/frmMain.h"
 
 #include "app/General.h"
-#include "data/Validation.h"
+#include "app/Verified_database.h"
 #include "platform/File_locations.h"
 #include "platform/Ini_file.h"
 #include "platform/Platform.h"
-#include "platform/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,10 +15,6 @@ namespace vexo {
 namespace {
 
 const QString kKey = QStringLiteral("GRENA");
-// The digest of the last database file found valid: the same bytes at the
-// next start need not be read through again.
-const QString kSection = QStringLiteral("Settings");
-const QString kVerified = QStringLiteral("VerifiedDatabase");
 
 void Open_failure_box(const QString& text)
 {
@@ -108,17 +103,13 @@ bool frmMain::Open_database_manual()
 
 bool frmMain::valid_database()
 {
-    const QString verified = platform::Get_setting(kSection, kVerified, {});
-    const validation::Result checked =
-        Main_database ? validation::Validate(*Main_database, verified) : validation::Result{};
+    const Validation_outcome checked = Validate_main_database();
     if (!checked.valid) {
         platform::MsgBox(QStringLiteral("Este no es un base de datos válida.  Por favor especificar una base de datos válida."),
                          platform::Icon::Critical);
         return false;
     }
     Summary_empty = checked.summary_empty;
-    if (!checked.digest.isEmpty() && checked.digest != verified)
-        platform::Save_setting(kSection, kVerified, checked.digest);
     return true;
 }
 

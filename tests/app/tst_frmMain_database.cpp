@@ -262,6 +262,22 @@ private Q_SLOTS:
         QCOMPARE(platform::Get_setting("Settings", "VerifiedDatabase", {}), verified);
     }
 
+    // The summary written in a session changes the file; leaving checks it,
+    // so the next start finds it remembered.
+    void a_file_written_in_a_session_is_remembered_on_leaving()
+    {
+        const QString path = Good_database(At("good.mdb"));
+        Write_ini(path);
+        QVERIFY(Load());
+        const QString first = platform::Get_setting("Settings", "VerifiedDatabase", {});
+        Main_database->Execute("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1)");
+        ui_->answers << platform::Answer::Yes;
+        QVERIFY_THROWS_EXCEPTION(Program_ended, main_->close());
+        const QString kept = platform::Get_setting("Settings", "VerifiedDatabase", {});
+        QVERIFY(kept != first);
+        QCOMPARE(kept, validation::File_digest(path));
+    }
+
     void a_refused_choice_is_remembered_and_giving_up_ends()
     {
         // A text file is chosen, refused, and the user then gives up: the ini
