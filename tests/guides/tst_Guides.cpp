@@ -1,0 +1,441 @@
+// The guides as the responder reads them: the chooser with one button per
+// guide in flowing rows; a page's header and text blocks with their look; the
+// warnings and messages of opening one; the sheet laid out and scrolled at
+// any window size; its two buttons; and every page of the default database.
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/Row_cells.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuide.h"
+#include "guides/frmGuidePage.h"
+#include "platform/Twips.h"
+#include "support/Rows_program.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace vexo;
+
+namespace {
+
+// Page 128 holds one sentence of every code, stored out of key order, with
+// its title in the middle, two sub-headings, a slot without a sentence and a
+// code the program does not know. Page 141 holds bold words, well marked and
+// not. Page 124 has a title that wraps; page 121 a single block; page 131 a
+// heading and 80 long sentences with a sub-heading every tenth slot, far
+// taller than any window.
+QString Rows()
+{
+    QString sql = QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 128', 5), (2, 'Líquidos Inflamables (no mezclables con agua)', 2),
+  (3, 'PELIGROS POTENCIALES', 3), (4, 'INCENDIO O EXPLOSIÓN', 4), (5, '• ALTAMENTE INFLAMABLE.', 1),
+  (6, '• Los vapores pueden formar mezclas explosivas con el aire.', 0), (7, 'Derrame Grande', 6),
+  (8, 'A LA SALUD', 4), (9, 'Texto de código desconocido', 9),
+  (20, 'GUÍA 124', 5), (21, 'Sustancias - Tóxicas y/o Corrosivas (inflamables / susceptibles al agua)', 2),
+  (22, '• Mantener alejado al personal no autorizado.', 0),
+  (30, 'GUÍA 121', 5), (31, 'Intencionalmente dejada en blanco', 2),
+  (32, 'No hay materiales que hagan referencia a esta guía.', 0),
+  (40, 'GUÍA 141', 5), (41, '• <b>TÓXICO</b>; evite el contacto & <b>NO LO TOQUE</b>.', 0),
+  (42, '• <b>EXCEPTO para UN1384', 0), (43, '• NO</b> LO <b>TOQUE', 1), (44, '<b>Derrame Grande</b>', 1),
+  (50, 'GUÍA 131', 5), (51, 'Líquidos Inflamables - Tóxicos', 2),
+  (52, '• Los vapores pueden causar mareos o asfixia, especialmente en lugares cerrados o espacios confinados, y pueden viajar a una fuente de encendido y regresar en llamas hasta el origen del derrame.', 0);
+INSERT INTO Guides_pages VALUES (16, 128, 7), (10, 128, 1), (11, 128, 3), (12, 128, 4), (13, 128, 5),
+  (14, 128, 2), (15, 128, 6), (17, 128, 8), (18, 128, 99), (19, 128, 9),
+  (20, 124, 20), (21, 124, 21), (22, 124, 3), (23, 124, 4), (24, 124, 22),
+  (30, 121, 30), (31, 121, 31), (32, 121, 32),
+  (40, 141, 40), (41, 141, 41), (42, 141, 42), (43, 141, 43), (44, 141, 44),
+  (100, 131, 50), (101, 131, 51), (102, 131, 3))sql");
+    for (int key = 103; key < 183; ++key)
+        sql += QStringLiteral(", (%1, 131, %2)").arg(key).arg(key % 10 == 0 ? 4 : 52);
+    return sql + ";\n";
+}
+
+// `count` guides from 111 on, each with its number, its title "Título nnn"
+// and one body sentence.
+QString Guides(int count)
+{
+    QString sql;
+    for (int i = 0, key = 1; i < count; ++i, key += 3)
+        sql += QStringLiteral("INSERT INTO Sentences VALUES (%1, 'GUÍA %2', 5), (%3, 'Título %2', 2), "
+                              "(%4, 'Texto de la guía %2.', 0);\nINSERT INTO Guides_pages VALUES "
+                              "(%1, %2, %1), (%3, %2, %3), (%4, %2, %4);\n")
+                   .arg(key).arg(111 + i).arg(key + 1).arg(key + 2);
+    return sql;
+}
+
+QString Explanation(int guides)
+{
+    return QStringLiteral("Esta sección es esencialmente la más importante de la Guía porque proporciona las "
+                          "recomendaciones de seguridad, que conforman un total de %1 Guías que contienen la "
+                          "información de respuesta a emergencias para protegerte")
+        .arg(guides);
+}
+
+QList<QPushButton*> Open_chooser()
+{
+    Open_guide_chooser();
+    return Find_child<frmGuide>()->findChildren<QPushButton*>(QStringLiteral("cmdGuide"));
+}
+
+QStringList Texts(const frmGuidePage* page)
+{
+    QStringList texts;
+    for (qint16 i = 0; i <= page->Last_block(); ++i)
+        texts << page->lblText[i]->text();
+    return texts;
+}
+
+// A block as "tag alignment background text-colour [bold] [wrap] [rich]|text";
+// "-|text" for a block left unfilled.
+QString Block(const QLabel* label)
+{
+    if (!label->autoFillBackground())
+        return "-|" + label->text();
+    const int align = label->alignment() & Qt::AlignHorizontal_Mask;
+    QStringList look{Tag(label), align == Qt::AlignHCenter ? "centre" : align == Qt::AlignLeft ? "left" : "other",
+                     label->palette().color(QPalette::Window).name(), label->palette().color(QPalette::WindowText).name()};
+    if (label->font().bold())
+        look << "bold";
+    if (label->wordWrap())
+        look << "wrap";
+    if (label->textFormat() == Qt::RichText)
+        look << "rich";
+    if (label->font().pointSizeF() != 9.75)
+        look << QString::number(label->font().pointSizeF());
+    return look.join(u' ') + u'|' + label->text();
+}
+
+int Bottom(const QWidget* w)
+{
+    return w->y() + w->height();
+}
+
+template <class Window>
+int Open_count()
+{
+    int count = 0;
+    for (const QMdiSubWindow* frame : Work_area()->subWindowList())
+        count += qobject_cast<Window*>(frame->widget()) != nullptr;
+    return count;
+}
+
+} // namespace
+
+class tst_Guides : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::Rows_program> program_;
+
+    void Start(const QString& rows)
+    {
+        program_.reset();
+        program_ = std::make_unique<test::Rows_program>(rows);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        Start(Rows());
+        // The stand-ins a test needs replace the program's box and printing.
+        frmGuidePage::Distances_box_opener = nullptr;
+        frmGuidePage::Page_printer = nullptr;
+    }
+    void cleanup() { program_.reset(); }
+
+    // One button per guide, numbered and titled, in rows that break only when
+    // a button would not fit; as opened, every button is in the window.
+    void chooser_data()
+    {
+        QTest::addColumn<int>("guides");
+        QTest::addColumn<int>("width");  // 0: as opened
+        QTest::newRow("the 62 guides of the book") << 62 << 0;
+        QTest::newRow("a short list") << 5 << 0;
+        QTest::newRow("a newer book, wide") << 64 << 900;
+        QTest::newRow("a newer book, narrow") << 64 << 350;
+        QTest::newRow("no guide at all") << 0 << 0;
+    }
+    void chooser()
+    {
+        QFETCH(int, guides);
+        QFETCH(int, width);
+        Start(Guides(guides));
+        Open_chooser();
+        const QList<QPushButton*> buttons = Open_chooser();  // opening again replaces it
+        QCOMPARE(Open_count<frmGuide>(), 1);
+        QVERIFY(!Guide_records);
+        const frmGuide* chooser = Find_child<frmGuide>();
+        QCOMPARE(chooser->windowTitle(), QStringLiteral("Guías de Respuesta de Emergencia"));
+        QCOMPARE(chooser->findChild<QLabel*>("lblRes")->text(), QStringLiteral("Guías de Respuesta de Emergencia"));
+        const QLabel* title = chooser->findChild<QLabel*>("lblTitle");
+        QCOMPARE(title->text(), Explanation(guides));
+        QCOMPARE(buttons.size(), guides);
+        if (width) {
+            Child_frame<frmGuide>()->resize(width, 700);
+            QCoreApplication::processEvents();
+        }
+        const QFrame* panel = chooser->findChild<QFrame*>("frmButton");
+        QVERIFY(panel->y() > Bottom(title));
+        const int gap = twips(120);
+        for (int i = 0; i < guides; ++i) {
+            const QPushButton* button = buttons[i];
+            QCOMPARE(button->text(), QString::number(111 + i));
+            QCOMPARE(button->toolTip(), QStringLiteral("Título %1").arg(111 + i));
+            QVERIFY(button->isVisible() && button->x() + button->width() <= panel->width());
+            const QPushButton* previous = i ? buttons[i - 1] : nullptr;
+            if (!previous) {
+                QCOMPARE(button->pos(), QPoint(0, 0));
+            } else if (button->y() == previous->y()) {
+                QCOMPARE(button->x(), previous->x() + previous->width() + gap);
+            } else {
+                QVERIFY(previous->x() + previous->width() + gap + button->width() > panel->width());
+                QCOMPARE(button->pos(), QPoint(0, Bottom(previous) + gap));
+            }
+        }
+        if (!width && guides) {
+            QVERIFY(Bottom(buttons.back()) <= panel->height());
+            QVERIFY(chooser->rect().contains(panel->geometry()));
+        }
+    }
+
+    // The book's guides 111 to 172 and the two of its 2024 edition, each
+    // opening from its button with its number, title and text, and without
+    // the product an earlier opener left; the chooser stays behind.
+    void every_guide_of_the_default_database_opens()
+    {
+        program_.reset();
+        program_ = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        const QList<QPushButton*> buttons = Open_chooser();
+        QCOMPARE(buttons.size(), 64);
+        QCOMPARE(buttons[121 - 111]->toolTip(), QStringLiteral("Intencionalmente dejada en blanco"));
+        QCOMPARE(buttons[173 - 111]->toolTip(), QStringLiteral("Gases Adsorbidos - Tóxico*"));
+        QCOMPARE(Find_child<frmGuide>()->findChild<QLabel*>("lblTitle")->text(), Explanation(64));
+        for (int i = 0; i < buttons.size(); ++i) {
+            const QString number = QString::number(111 + i);
+            QCOMPARE(buttons[i]->text(), number);
+            Product_label = QStringLiteral("Gasoline, Número de identificación 1203");
+            QTest::mouseClick(buttons[i], Qt::LeftButton);
+            const frmGuidePage* page = Find_child<frmGuidePage>();
+            QVERIFY2(page, qPrintable(number));
+            QCOMPARE(page->lblGuide->text(), "GUÍA " + number);
+            QCOMPARE(page->lblProduct->text(), buttons[i]->toolTip());
+            QVERIFY(page->lblNameProduct->isHidden() && page->cmdIIPAD->isHidden());
+            QVERIFY2(page->Last_block() >= 0 && page->frmWhite->isVisible(), qPrintable(number));
+            for (qint16 b = 0; b <= page->Last_block(); ++b) {
+                const QLabel* block = page->lblText[b];
+                QVERIFY2(!block->text().isEmpty() && !Tag(block).isEmpty() && block->height() > 0,
+                         qPrintable(QStringLiteral("guide %1 block %2").arg(number).arg(b)));
+            }
+        }
+        QVERIFY(Find_child<frmGuide>());
+        QVERIFY(program_->ui.shown.isEmpty());
+    }
+
+    // The number and the title go to the header; the blocks follow the key
+    // order and close the gap, each code with its look, every block in 9.75
+    // points; the empty slot and the unknown code stay empty, untagged. Bold
+    // marks show as bold words only when they pair up.
+    void header_and_blocks_data()
+    {
+        QTest::addColumn<QString>("guide");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("blocks");
+        QTest::newRow("every code") << "128" << "Líquidos Inflamables (no mezclables con agua)"
+            << QStringList{"3 centre #000000 #ffffff bold wrap|PELIGROS POTENCIALES",
+                           "4 left #c0c0c0 #000000 bold|INCENDIO O EXPLOSIÓN",
+                           "1 left #ffffff #000000 bold wrap|• ALTAMENTE INFLAMABLE.",
+                           "0 left #ffffff #000000 wrap|• Los vapores pueden formar mezclas explosivas con el aire.",
+                           "6 left #ffffff #000000 wrap|Derrame Grande", "4 left #c0c0c0 #000000 bold|A LA SALUD",
+                           "-|", "-|"};
+        QTest::newRow("bold marks") << "141" << ""
+            << QStringList{"0 left #ffffff #000000 wrap rich|• <b>TÓXICO</b>; evite el contacto &amp; <b>NO LO TOQUE</b>.",
+                           "0 left #ffffff #000000 wrap|• <b>EXCEPTO para UN1384",
+                           "1 left #ffffff #000000 bold wrap|• NO</b> LO <b>TOQUE",
+                           "1 left #ffffff #000000 bold wrap rich|<b>Derrame Grande</b>"};
+    }
+    void header_and_blocks()
+    {
+        QFETCH(QString, guide);
+        QFETCH(QString, title);
+        QFETCH(QStringList, blocks);
+        frmGuidePage* page = Open_guide_page(guide);
+        QVERIFY(page);
+        QCOMPARE(page->lblGuide->text(), "GUÍA " + guide);
+        QCOMPARE(page->windowTitle(), "GUÍA " + guide);
+        QCOMPARE(page->lblProduct->text(), title);
+        QStringList seen;
+        for (qint16 i = 0; i <= page->Last_block(); ++i)
+            seen << Block(page->lblText[i]);
+        QCOMPARE(seen, blocks);
+        QVERIFY(!Guide_page_records);
+    }
+
+    void code_and_product_line_choose_what_opens_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("guide");  // the page shown; "" none
+        QTest::addColumn<QString>("message");
+        const QString poly = "ADVERTENCIA: Este material tiende a presentar peligro de polimerización.";
+        QTest::newRow("plain") << "128" << "" << "GUÍA 128" << "";
+        QTest::newRow("polymerizes: warns, then the same page")
+            << "128P" << "Gasoline, Número de identificación 1203" << "GUÍA 128" << poly;
+        QTest::newRow("long code: its first three characters") << "1285" << "" << "GUÍA 128" << "";
+        QTest::newRow("number without rows") << "150" << "Chlorine, Número de identificación 1017" << ""
+                                             << "La guía 150 no se encuentra en la base de datos.";
+        QTest::newRow("not a number") << "1a5" << "" << "" << "La guía 1a5 no se encuentra en la base de datos.";
+        QTest::newRow("empty code") << "" << "" << "" << "La guía  no se encuentra en la base de datos.";
+    }
+    void code_and_product_line_choose_what_opens()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, product);
+        QFETCH(QString, guide);
+        QFETCH(QString, message);
+        auto* opener = new QWidget;
+        Show_child(opener);
+        const QStringList plain = Texts(Open_guide_page("128"));
+        Work_area()->setActiveSubWindow(Work_area()->subWindowList().first());
+        Product_label = product;
+        frmGuidePage* page = Open_guide_page(code);
+        QCOMPARE(program_->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) {
+            const platform::Message& shown = program_->ui.shown.first();
+            QCOMPARE(shown.icon, platform::Icon::Exclamation);
+            QCOMPARE(shown.buttons, platform::Buttons::Ok);
+            if (code.endsWith(u'P'))
+                QCOMPARE(shown.title, QStringLiteral("Peligro de polimerización"));
+        }
+        // One page at a time: the earlier page never stands in for one the
+        // database does not hold, and the product line goes with the call.
+        QCOMPARE(Open_count<frmGuidePage>(), guide.isEmpty() ? 0 : 1);
+        QCOMPARE(page != nullptr, !guide.isEmpty());
+        if (page) {
+            QCOMPARE(page->lblGuide->text(), guide);
+            QCOMPARE(page->lblNameProduct->isVisible(), !product.isEmpty());
+            QCOMPARE(page->lblNameProduct->text(), product);
+            QCOMPARE(Texts(page), plain);
+            QVERIFY(Guide_page_SQL.endsWith(QStringLiteral(" = 128 ORDER BY Guides_pages.Key")));
+        }
+        QCOMPARE(Product_label, QString());
+        QVERIFY(!Guide_page_records);
+        // The window that asked is usable again.
+        QVERIFY(opener->isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void buttons_print_and_hand_over_the_distances()
+    {
+        const QString lookup = QStringLiteral(
+            "SELECT * FROM Green WHERE ID = 1230 AND Name_of_material = \"Methanol\" ORDER BY ID, Name_of_material");
+        frmGuidePage* page = Open_guide_page("124");
+        QCOMPARE(QStringList({page->cmdPrint->text(), page->cmdPrint->toolTip(), page->cmdIIPAD->text(),
+                              page->cmdIIPAD->toolTip()}),
+                 QStringList({"&Imprimir", "Imprimir esta página de la guía", "DAIAP",
+                              "Distancias de aislamiento inicial y acción protectora"}));
+        // Without printing or a distances box in the program: shown but
+        // disabled, and hidden even with a lookup.
+        QVERIFY(page->cmdPrint->isVisible() && !page->cmdPrint->isEnabled());
+        page->Show_distances(lookup);
+        QVERIFY(page->cmdIIPAD->isHidden());
+
+        static frmGuidePage* printed = nullptr;
+        static int boxes = 0;
+        frmGuidePage::Page_printer = [](frmGuidePage* p) { printed = p; };
+        frmGuidePage::Distances_box_opener = [] { ++boxes; };
+        page = Open_guide_page("124");
+        QVERIFY(page->cmdIIPAD->isHidden());  // until the opener hands over a lookup
+        page->Show_distances(lookup);
+        QVERIFY(page->cmdIIPAD->isVisible());
+        QTest::mouseClick(page->cmdIIPAD, Qt::LeftButton);
+        QCOMPARE(Box_SQL, lookup);
+        QCOMPARE(boxes, 1);
+        QTest::mouseClick(page->cmdPrint, Qt::LeftButton);
+        QCOMPARE(printed, page);
+    }
+
+    // At every size the header shows its whole title beside the buttons, the
+    // blocks stand on the sheet edge to edge, and the scroll bar reaches
+    // exactly the sheet's end, even past the 16-bit twips a long page needs.
+    void sheet_is_laid_out_at_any_size_data()
+    {
+        QTest::addColumn<QString>("guide");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QSize>("frame");  // empty: as opened
+        QTest::addColumn<int>("scrolls");  // 1 yes, 0 no, -1 either
+        QTest::newRow("long, as opened") << "131" << "" << QSize() << 1;
+        QTest::newRow("long, narrow") << "131" << "Methanol, Número de identificación 1230" << QSize(450, 500) << 1;
+        QTest::newRow("long, wide") << "131" << "" << QSize(990, 500) << 1;
+        QTest::newRow("long, smallest") << "131" << "" << QSize(1, 1) << 1;
+        QTest::newRow("short, roomy") << "124" << "" << QSize(700, 600) << 0;
+        QTest::newRow("short, title wraps beside the buttons")
+            << "124" << "Sodium hydrosulfide, Número de identificación 2922" << QSize(50, 600) << -1;
+        QTest::newRow("one block, low") << "121" << "" << QSize(400, 200) << -1;
+    }
+    void sheet_is_laid_out_at_any_size()
+    {
+        QFETCH(QString, guide);
+        QFETCH(QString, product);
+        QFETCH(QSize, frame);
+        QFETCH(int, scrolls);
+        frmGuidePage::Distances_box_opener = [] {};
+        Product_label = product;
+        frmGuidePage* page = Open_guide_page(guide);
+        page->Show_distances(QStringLiteral("SELECT * FROM Green WHERE ID = 2922"));
+        if (frame.isValid()) {
+            Child_frame<frmGuidePage>()->resize(frame);
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(page->width() >= twips(5000) && page->height() >= twips(2085));
+        QVERIFY(Child_frame<frmGuidePage>()->contentsRect().width() >= page->width());
+
+        const QLabel* title = page->lblProduct;
+        QVERIFY(title->height() >= title->heightForWidth(title->width()));
+        QVERIFY(title->x() + title->width() <= page->frmHeader->width());
+        for (const QPushButton* button : {page->cmdPrint, page->cmdIIPAD})
+            QVERIFY(!button->geometry().intersects(title->geometry()));
+        QCOMPARE(page->lblNameProduct->isVisible(), !product.isEmpty());
+        QVERIFY(Bottom(page->lblNameProduct) <= page->frmHeader->height() || product.isEmpty());
+        QCOMPARE(page->frmHeader->width(), page->width());
+
+        const int sheet = page->frmWhite->width();
+        int lines = 0;
+        for (qint16 i = 0; i <= page->Last_block(); ++i) {
+            const QLabel* block = page->lblText[i];
+            QCOMPARE(block->pos(), QPoint(0, i == 0 ? 0 : Bottom(page->lblText[i - 1])));
+            QVERIFY(block->height() >= block->heightForWidth(block->width()));
+            if (Tag(block) == "4")  // a sub-heading has a rule line across the sheet
+                QCOMPARE(page->lnLine[lines++]->geometry(), QRect(0, block->y(), sheet, 1));
+            else
+                QCOMPARE(block->width(), sheet);
+        }
+        QCOMPARE(lines, guide == "131" ? 8 : guide == "124" ? 1 : 0);
+        QCOMPARE(page->lnLine[0]->isVisible(), lines > 0);
+        QCOMPARE(page->frmWhite->height(), Bottom(page->lblText[page->Last_block()]));
+        if (frame == QSize(1, 1))  // the scroll offset passes what 16 bits of twips hold
+            QVERIFY(to_twips(page->frmWhite->height()) > 32767);
+
+        if (scrolls >= 0)
+            QCOMPARE(page->vsGuide->isVisible(), scrolls == 1);
+        QCOMPARE(page->vsGuide->y(), Bottom(page->frmHeader));
+        QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
+        if (!page->vsGuide->isVisible()) {
+            QCOMPARE(page->vsGuide->maximum(), 0);
+            return;
+        }
+        // At the end the sheet stops 240 twips above the window's bottom,
+        // within half a scroll unit of `last block` twips.
+        page->vsGuide->setValue(page->vsGuide->maximum());
+        const int expected = page->height() - twips(240);
+        QVERIFY2(std::abs(Bottom(page->frmWhite) - expected) <= twips(page->Last_block()) + 1,
+                 qPrintable(QStringLiteral("sheet ends at %1, not %2").arg(Bottom(page->frmWhite)).arg(expected)));
+        page->vsGuide->setValue(0);
+        QCOMPARE(page->frmWhite->y(), Bottom(page->frmHeader) + twips(120));
+    }
+};
+
+QTEST_MAIN(tst_Guides)
+#include "tst_Guides.moc"
