@@ -230,55 +230,38 @@ private Q_SLOTS:
         QVERIFY(Entry(contents, 1)->isEnabled() && Entry(contents, 12)->isEnabled());
     }
 
-    void a_missing_document_is_reported_data()
-    {
-        QTest::addColumn<bool>("folder_instead");
-        QTest::newRow("file removed") << false;
-        QTest::newRow("a folder of that name") << true;
-    }
-    void a_missing_document_is_reported()
-    {
-        QFETCH(bool, folder_instead);
-        const QString file = content_ + QStringLiteral("/Glossary.rtf");
-        QVERIFY(QFile::remove(file));
-        if (folder_instead)
-            QVERIFY(QDir().mkdir(file));
-        frmContent* contents = Open_contents();
-        Click(contents, 5);
-        QCOMPARE(program_->ui.texts(),
-                 QStringList{QStringLiteral("El archivo \"%1\" no se encuentra o no puede ser accesado.")
-                                 .arg(Content_folder() + QStringLiteral("Glossary.rtf"))});
-        QCOMPARE(program_->ui.shown.first().icon, platform::Icon::Critical);
-        QCOMPARE(program_->ui.shown.first().title, QStringLiteral("MARDOVI VEXO"));
-        QVERIFY(!Find_child<frmText1>());
-        // The contents stay usable.
-        Click(contents, 3);
-        QVERIFY(Find_child<frmText1>());
-    }
-
-    void documents_too_costly_to_show_are_refused_data()
+    // A document missing, a folder in its place, or one too costly to lay
+    // out: its message, no viewer, and the next document still opens.
+    void documents_that_cannot_be_shown_data()
     {
         QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<qint64>("size");  // a sparse file of this size when not 0
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("50 MB") << QByteArray() << qint64(50) * 1024 * 1024 << "es demasiado grande (50 MB)";
+        QTest::addColumn<qint64>("size");  // -2 no file, -1 a folder, 0 the rtf, else a sparse file of this size
+        QTest::addColumn<QString>("message");
+        const QString missing = QStringLiteral("El archivo \"%1\" no se encuentra o no puede ser accesado.");
+        const QString costly = QStringLiteral("El documento \"%1\" no se puede mostrar porque ");
+        QTest::newRow("no file") << QByteArray() << qint64(-2) << missing;
+        QTest::newRow("a folder of that name") << QByteArray() << qint64(-1) << missing;
+        QTest::newRow("50 MB") << QByteArray() << qint64(50) * 1024 * 1024 << costly + "es demasiado grande (50 MB).";
         QTest::newRow("thousands of tabs in a line") << "{\\rtf1 a" + QByteArray("\\tab ").repeated(5000) + "b}"
-                                                     << qint64(0) << "tiene una línea con demasiadas tabulaciones";
+                                                     << qint64(0) << costly + "tiene una línea con demasiadas tabulaciones.";
         QTest::newRow("a word of 100,000 characters") << "{\\rtf1 " + QByteArray(100000, 'x') + "}" << qint64(0)
-                                                      << "tiene una palabra demasiado larga";
+                                                      << costly + "tiene una palabra demasiado larga.";
         QTest::newRow("a paragraph of 5,000 bold and plain runs")
             << "{\\rtf1 " + QByteArray("\\b a\\b0 b").repeated(2500) + "}" << qint64(0)
-            << "tiene un párrafo con demasiados cambios de formato";
+            << costly + "tiene un párrafo con demasiados cambios de formato.";
         QTest::newRow("plain text of 5,000,000 characters") << QByteArray("Texto llano. ").repeated(400000)
-                                                            << qint64(0) << "tiene demasiado texto";
+                                                            << qint64(0) << costly + "tiene demasiado texto.";
     }
-    void documents_too_costly_to_show_are_refused()
+    void documents_that_cannot_be_shown()
     {
         QFETCH(QByteArray, rtf);
         QFETCH(qint64, size);
-        QFETCH(QString, reason);
-        QString path = program_->folder() + QStringLiteral("/costly.rtf");
-        test::Write_file(path, rtf);
+        QFETCH(QString, message);
+        QString path = content_ + QStringLiteral("/Glosario.rtf");
+        if (size == -1)
+            QVERIFY(QDir().mkdir(path));
+        if (size >= 0)
+            test::Write_file(path, rtf);
         if (size > 0)
             QVERIFY(QFile::resize(path, size));  // sparse: no real data written
         QString caption = QStringLiteral("Glosario");
@@ -286,11 +269,11 @@ private Q_SLOTS:
         timer.start();
         Call_frmText1(path, caption);
         QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(program_->ui.texts(),
-                 QStringList{QStringLiteral("El documento \"%1\" no se puede mostrar porque %2.").arg(path, reason)});
-        QCOMPARE(program_->ui.shown.first().icon, platform::Icon::Exclamation);
+        QCOMPARE(program_->ui.texts(), QStringList{message.arg(path)});
+        QCOMPARE(program_->ui.shown.first().icon, size < 0 ? platform::Icon::Critical : platform::Icon::Exclamation);
+        QCOMPARE(program_->ui.shown.first().title, QStringLiteral("MARDOVI VEXO"));
         QVERIFY(!Find_child<frmText1>());
-        Click(Open_contents(), 3);  // the program goes on: the next document opens
+        Click(Open_contents(), 3);
         QVERIFY(Find_child<frmText1>());
     }
 
