@@ -1,0 +1,532 @@
+// The index pages and the find dialog over them, on a small index: each
+// index down to its last page, the marks and colours of the rows, what a
+// row's guide button does; every way of searching, what the dialog refuses,
+// how typing ticks the criteria, and the input kept while it is closed.
+#include "Lookup_fixture.h"
+
+#include "app/Child_windows.h"
+#include "app/frmMain.h"
+#include "app/Row_cells.h"
+#include "data/Queries.h"
+#include "data/RecordSet.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "lookup/frmFind.h"
+#include "lookup/frmPages.h"
+#include "summary/frmSummary.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace vexo;
+using platform::Answer;
+using test::Ids;
+using test::Show_entry;
+using test::Summary_rows;
+
+namespace {
+// "RIT|MRA" for a row with both marks, "|" for a row with none.
+QStringList Marks(const frmPages* pages)
+{
+    QStringList marks;
+    for (int i = 0; i < frmPages::kRows; ++i)
+        if (!pages->lblID[i]->isHidden())
+            marks << (pages->lblReaction[i]->isHidden() ? QString() : pages->lblReaction[i]->text()) + u'|'
+                         + (pages->lblDWRM[i]->isHidden() ? QString() : pages->lblDWRM[i]->text());
+    return marks;
+}
+
+// An index as it opens and as its last page reads.
+struct Index_case {
+    int mode;
+    bool chemical;
+    QString caption;
+    QColor highlight;
+    QString count;
+    QStringList last_ids, last_marks, last_guides;
+};
+
+// An entry's guide button, clicked `clicks` times: the answers given, the
+// messages shown, the Green name the distances button finds ("" no button)
+// and the summary, opened when the warning is answered yes.
+struct Guide_case {
+    QString id, name;
+    QList<Answer> answers;
+    QStringList messages;
+    QString distances;
+    QStringList stored;
+    int clicks = 1;
+};
+
+const QString kWarning_two_gases = QStringLiteral(
+    "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosulfonic acid, Número de identificación 1754, crea "
+    "grandes cantidades de vapores tóxicos de Cloruro de hidrógeno (HCl) y Ácido sulfúrico (H2SO4) cuando se derrama "
+    "en agua.\n\nLa información pertinente para aquellos materiales está accesible en el resumen del informe. quiere "
+    "abrir el informe?");
+
+// The guides the fixture's entries refer to run from 124 to 153.
+const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 124 a la 153.");
+
+// The count as both windows write it.
+QString Count_text(qsizetype found)
+{
+    return found == 0 ? QStringLiteral("Nada similar encontrado")
+        : found == 1  ? QStringLiteral("1 similar")
+                      : QStringLiteral("%1 similares").arg(found);
+}
+
+} // namespace
+
+class tst_Index_pages : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::Rows_program> world_;
+    frmPages* pages_ = nullptr;
+    frmFind* find_ = nullptr;
+
+    // The index by number with the find dialog over it.
+    void Open_both()
+    {
+        Open_index_by_number();
+        pages_ = Find_child<frmPages>();
+        find_ = Open_find();
+    }
+
+private Q_SLOTS:
+    void init() { world_ = test::Lookup_program(); }
+    void cleanup() { world_.reset(); }
+
+    void each_index_down_to_its_last_page_data()
+    {
+        QTest::addColumn<Index_case>("index");
+        QTest::newRow("numeric") << Index_case{0, false, "Indice numérico", QColor(255, 255, 0), "19 similares",
+            {"1090", "1111", "1203", "1230", "1294", "1754", "1830", "1993", "2209", "2222", "2810", "2810", "2988", "3048", "1307"},
+            {"|", "|", "|", "|", "|", "RIT|MRA", "|", "|", "|", "|", "RIT|Q/B", "RIT|Q/B", "|MRA", "|Q/B", "|"},
+            {"128", "128", "128", "128", "128", "139", "153", "128", "128P", "128", "153", "153", "139", "153", "128"}};
+        QTest::newRow("alphabetical") << Index_case{1, false, "Indice alfabético", QColor(0, 255, 255), "19 similares",
+            {"1017", "2988", "1754", "1993", "----", "2209", "1203", "1050", "1230", "1111", "2810", "2222", "1830", "1294", "1307"},
+            {"RIT|", "|MRA", "RIT|MRA", "|", "|", "|", "|", "RIT|", "|", "|", "RIT|Q/B", "|", "|", "|", "|"},
+            {"124", "139", "139", "128", "128", "128P", "128", "124", "128", "128", "153", "128", "153", "128", "128"}};
+        // Fewer than a page: the last page is the first, with no scroll bar.
+        QTest::newRow("chemical agents") << Index_case{0, true, "Indice de Arma Quimica", QColor(255, 255, 0), "3 similares",
+            {"2810", "2810", "3048"}, {"RIT|Q/B", "RIT|Q/B", "|Q/B"}, {"153", "153", "153"}};
+    }
+
+    void each_index_down_to_its_last_page()
+    {
+        QFETCH(Index_case, index);
+        const auto& [mode, chemical, caption, highlight, count, last_ids, last_marks, last_guides] = index;
+        Index_mode = static_cast<qint16>(mode);
+        Chemical_agents_only = chemical;
+        Open_pages();
+        frmPages* pages = Find_child<frmPages>();
+        QVERIFY(pages);
+        QCOMPARE(pages->windowTitle(), caption);
+        QCOMPARE(pages->lblNbrMatch->text(), count);
+        QVERIFY(!pages->cmdFirst->isEnabled());
+
+        const bool paged = last_ids.size() == frmPages::kRows;
+        QCOMPARE(pages->vscData->isHidden(), !paged);
+        pages->vscData->setValue(pages->vscData->maximum());
+        QCOMPARE(Ids(pages), last_ids);
+        QCOMPARE(Marks(pages), last_marks);
+        QCOMPARE(pages->cmdFirst->isEnabled(), paged);
+        for (int i = 0; i < last_ids.size(); ++i) {
+            QCOMPARE(pages->cmdGuide[i]->text(), last_guides[i]);
+            const QColor expected = last_marks[i] == u'|' ? White : highlight;
+            QCOMPARE(Background(pages->lblID[i]), expected);
+            QCOMPARE(Background(pages->txtMaterial[i]), expected);
+        }
+        for (int i = last_ids.size(); i < frmPages::kRows; ++i)
+            QVERIFY(pages->txtMaterial[i]->isHidden() && pages->cmdGuide[i]->isHidden() && pages->lblDWRM[i]->isHidden());
+
+        pages->cmdFirst_Click();
+        QCOMPARE(pages->vscData->value(), 0);
+        QVERIFY(!pages->cmdFirst->isEnabled());
+        QCOMPARE(Ids(pages).first(), chemical ? "2810" : mode == 0 ? "----" : "1090");
+    }
+
+    void guide_button_data()
+    {
+        QTest::addColumn<Guide_case>("guide");
+        const QString question = QStringLiteral("El producto se derramó en el agua?");
+        const QString land = QStringLiteral(" (cuando es derramado sobre la tierra)");
+        const QString water = QStringLiteral(" (cuando es derramado en el agua)");
+        const QString acid = QStringLiteral("Chlorosulfonic acid"), silanes = QStringLiteral("Chlorosilanes, water-reactive");
+        const QString gas = QStringLiteral("Hydrogen chloride, anhydrous|1050|1|0");
+        QTest::newRow("inhalation hazard") << Guide_case{"1017", "Chlorine", {}, {}, "Chlorine ", {"Chlorine|1017|0|1"}};
+        QTest::newRow("agent") << Guide_case{"2810", "Sarin", {}, {}, "Sarin (cuando es utilizado como una arma)",
+                                             {"Sarin|2810|0|1"}};
+        QTest::newRow("no mark") << Guide_case{"1090", "Acetone", {}, {}, "", {"Acetone|1090|0|1"}};
+        QTest::newRow("the same row twice is stored twice")
+            << Guide_case{"1005", "Ammonia, anhydrous", {}, {}, "Ammonia, anhydrous ",
+                          {"Ammonia, anhydrous|1005|0|1", "Ammonia, anhydrous|1005|0|1"}, 2};
+        QTest::newRow("water-reactive and toxic, on land")
+            << Guide_case{"1754", acid, {Answer::No}, {question}, acid + land, {acid + "|1754|0|1"}};
+        QTest::newRow("water-reactive and toxic, in water")
+            << Guide_case{"1754", acid, {Answer::Yes, Answer::No}, {question, kWarning_two_gases}, acid + water,
+                          {acid + "|1754|1|1", gas, "Sulfuric acid|1830|1|0"}};
+        QTest::newRow("in water, the summary opened")
+            << Guide_case{"1754", acid, {Answer::Yes, Answer::Yes}, {question, kWarning_two_gases}, acid + water,
+                          {acid + "|1754|1|1", gas, "Sulfuric acid|1830|1|0"}};
+        QTest::newRow("water-reactive only, on land")
+            << Guide_case{"2988", silanes, {Answer::No}, {question}, "", {silanes + "|2988|0|1"}};
+        QTest::newRow("water-reactive only, in water, one gas")
+            << Guide_case{"2988", silanes, {Answer::Yes, Answer::No},
+                          {question, "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosilanes, water-reactive, "
+                                     "Número de identificación 2988, crea grandes cantidades de vapores tóxicos de Cloruro "
+                                     "de hidrógeno (HCl) cuando se derrama en agua.\n\nLa información pertinente para "
+                                     "aquellos materiales está accesible en el resumen del informe. quiere abrir el informe?"},
+                          silanes + water, {silanes + "|2988|1|1", gas}};
+        QTest::newRow("polymerization")
+            << Guide_case{"2209", "Formaldehyde solution", {},
+                          {"ADVERTENCIA: Este material tiende a presentar peligro de polimerización."}, "",
+                          {"Formaldehyde solution|2209|0|1"}};
+    }
+
+    void guide_button()
+    {
+        QFETCH(Guide_case, guide);
+        const auto& [id, name, answers, messages, distances, stored, clicks] = guide;
+        world_->ui.answers = answers;
+        Open_index_by_number();
+        frmPages* pages = Find_child<frmPages>();
+        const int row = Show_entry(pages, id + u'|' + name);
+        QVERIFY(row >= 0);
+        QVERIFY(!pages->cmdReport->isEnabled());
+
+        pages->txtMaterial[row]->clear(); // what the box shows does not count: the row does
+        for (int i = 0; i < clicks; ++i)
+            pages->cmdGuide[row]->click();
+        QCOMPARE(world_->ui.texts(), messages);
+        QCOMPARE(Summary_rows(), stored);
+        const frmSummary* summary = Find_child<frmSummary>();
+        QCOMPARE(summary != nullptr, answers.size() == 2 && answers[1] == Answer::Yes);
+        if (summary) {
+            QCOMPARE(summary->findChild<QLineEdit*>("txtMat_0")->text(), name);
+            QVERIFY(!summary->findChild<QLineEdit*>("txtMat_2")->isHidden());
+            QVERIFY(summary->findChild<QLineEdit*>("txtMat_3")->isHidden());
+        }
+        QVERIFY(!Summary_empty);
+        QVERIFY(pages->cmdReport->isEnabled());
+
+        frmGuidePage* page = Find_child<frmGuidePage>();
+        QVERIFY(page);
+        QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
+        const QString lookup = Tag(page->cmdIIPAD);
+        if (distances.isEmpty()) {
+            QCOMPARE(lookup, QString());
+            QCOMPARE(Tag(page->cmdPrint), QString());
+            return;
+        }
+        auto row_found = Main_database->OpenRecordset(lookup);
+        QCOMPARE(row_found->RecordCount(), 1);
+        QCOMPARE(row_found->Field("Name_of_material"), distances);
+        QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
+    }
+
+    void a_callers_query_is_shown_with_its_count()
+    {
+        Open_index_query(sql::Gas_index_SQL({"chlorine"}), Cyan_highlight);
+        frmPages* pages = Find_child<frmPages>();
+        QCOMPARE(Ids(pages), QStringList{"1017"});
+        QCOMPARE(pages->lblNbrMatch->text(), QStringLiteral("1 similar"));
+        QCOMPARE(Background(pages->lblID[0]), Cyan_highlight);
+        QVERIFY(!pages->optYellow->isChecked() && !pages->optBlue->isChecked() && !pages->optChem->isChecked());
+        QVERIFY(pages->vscData->isHidden());
+        // In name order the name comes first.
+        QVERIFY(pages->txtMaterial[0]->x() < pages->lblID[0]->x());
+    }
+
+    // A name box shows the database: Cut and Paste leave it alone, Copy
+    // takes its selection.
+    void the_edit_commands_never_change_a_name()
+    {
+        Open_index_by_number();
+        QLineEdit* name = Find_child<frmPages>()->txtMaterial[1];
+        name->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
+        for (const char* item : {"mnuEditCut", "mnuEditPaste", "mnuEditCopy"}) {
+            name->selectAll();
+            Main_form->findChild<QAction*>(QLatin1String(item))->trigger();
+            QCOMPARE(name->text(), QStringLiteral("Ammonia, anhydrous"));
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ammonia, anhydrous"));
+    }
+
+    void options_switch_the_index_in_place()
+    {
+        Open_index_by_number();
+        frmPages* pages = Find_child<frmPages>();
+        pages->vscData->setValue(3);
+        pages->optBlue->click();
+        QCOMPARE(pages->windowTitle(), QStringLiteral("Indice alfabético"));
+        QCOMPARE(pages->vscData->value(), 0);
+        QCOMPARE(Ids(pages).mid(0, 3), QStringList({"1090", "3048", "1005"}));
+        pages->optChem->click();
+        QCOMPARE(Ids(pages), QStringList({"2810", "2810", "3048"}));
+        QVERIFY(pages->lblID[0]->x() < pages->txtMaterial[0]->x());
+    }
+
+    void every_way_of_searching_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("match");  // 0 contains, 1 is, 2 starts with
+        QTest::addColumn<int>("order");  // 0 by ID, 1 by name
+        QTest::addColumn<QStringList>("found");
+        const auto row = [](const char* what, QStringList ids, QString name, int match, int order, QStringList found) {
+            QTest::newRow(what) << ids << name << match << order << found;
+        };
+        row("two IDs", {"1005", "1017"}, "", 0, 0, {"1005", "1017"});
+        row("IDs in any box, no number skipped", {"", "----", "1017", "", "", "", "1005"}, "", 0, 1, {"1005", "1017"});
+        row("ID or name starting with", {"1017"}, "gaso", 2, 0, {"1017", "1203"});
+        row("contains, by number", {}, "ACID", 0, 0, {"1754", "1830", "3048"});
+        row("contains, by name", {}, "acid", 0, 1, {"3048", "1754", "1830"});
+        row("accents ignored", {}, "ACIDO NANDU", 0, 0, {"3048"});
+        row("is, whole name only", {}, "chlorine", 1, 0, {"1017"});
+        row("is, part of a name", {}, "chlor", 1, 0, {});
+        row("starts with", {}, "chlor", 2, 1, {"1017", "2988", "1754"});
+        row("apostrophe", {}, "o'brien's", 0, 0, {"1111"});
+        row("double quote", {}, "Shell 5\"", 2, 0, {"2222"});
+        row("underscore is an underscore", {}, "_", 0, 0, {"3048"});
+        row("digits in a name", {}, "1.4", 0, 0, {"----"});
+        row("entry without guide title", {"9999"}, "", 0, 0, {});
+    }
+
+    void every_way_of_searching()
+    {
+        Open_both();
+        QFETCH(QStringList, ids);
+        QFETCH(QString, name);
+        QFETCH(int, match);
+        QFETCH(int, order);
+        QFETCH(QStringList, found);
+        const QString count = Count_text(found.size());
+        for (int i = 0; i < ids.size(); ++i)
+            find_->txtFindID[i]->setText(ids[i]);
+        find_->chkID->setChecked(!ids.isEmpty());
+        find_->txtFindMat->setText(name);
+        find_->chkMaterial->setChecked(!name.isEmpty());
+        find_->cboMatch->setCurrentIndex(match);
+        find_->cboOrder->setCurrentIndex(order);
+
+        // The same search with the index pages open, then with them closed: the
+        // index they open first never stands in for the result.
+        for (const bool pages_open : {true, false}) {
+            if (!pages_open)
+                Close_child<frmPages>();
+            world_->ui.beeps = 0;
+            find_->cmdFindIt_Click();
+            const frmPages* pages = Find_child<frmPages>();
+            QVERIFY(pages);
+            QCOMPARE(Ids(pages), found);
+            QCOMPARE(find_->lblNbrMatch->text(), count);
+            QCOMPARE(pages->lblNbrMatch->text(), count);
+            QVERIFY(world_->ui.shown.isEmpty());
+            QCOMPARE(world_->ui.beeps, found.isEmpty() ? 1 : 0);
+            if (!found.isEmpty()) {
+                QCOMPARE(Index_highlight, order == 0 ? Yellow_highlight : Cyan_highlight);
+                QCOMPARE(pages->txtMaterial[0]->x() < pages->lblID[0]->x(), order == 1);  // the order's columns
+                QVERIFY(pages->vscData->isHidden());
+            }
+        }
+    }
+
+    // A guide out of the book's range is refused and nothing is searched.
+    void guide_numbers_out_of_the_book_are_refused_data()
+    {
+        QTest::addColumn<QString>("guide");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("111") << "111" << "La guía 111 solo se utiliza para cargas mixtas y cargas no identificadas.  No "
+                                         "hay materiales que se refieran a esta guía. " + kRange << QStringList{};
+        for (const char* refused : {"123", "154", "1x4", "'"})
+            QTest::newRow(refused) << refused << kRange << QStringList{};
+        QTest::newRow("the first") << "124" << "" << QStringList{"1005", "1017", "1050"};
+        QTest::newRow("the last") << "153" << "" << QStringList{"1830", "2810", "2810", "3048"};
+        QTest::newRow("within, no entry") << "140" << "" << QStringList{};
+    }
+    void guide_numbers_out_of_the_book_are_refused()
+    {
+        Open_both();
+        QFETCH(QString, guide);
+        QFETCH(QString, message);
+        QFETCH(QStringList, found);
+        const QStringList before = Ids(pages_);
+        QTest::keyClicks(find_->txtFindGuide, guide);
+        QVERIFY(find_->chkGuide->isChecked());
+        find_->cmdFindIt_Click();
+        QCOMPARE(world_->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(world_->ui.shown.first().title, QStringLiteral("MARDOVI VEXO"));
+        QCOMPARE(Ids(pages_), message.isEmpty() ? found : before);
+    }
+
+    void letters_in_the_id_boxes_search_nothing()
+    {
+        Open_both();
+        const QStringList before = Ids(pages_);
+        QTest::keyClicks(find_->txtFindID[0], "1O17");
+        QVERIFY(find_->chkID->isChecked());
+        find_->cmdFindIt_Click();
+        QVERIFY(!find_->chkID->isChecked());
+        QCOMPARE(Ids(pages_), before);
+        QVERIFY(world_->ui.shown.isEmpty());
+        QCOMPARE(pages_->lblNbrMatch->text(), QStringLiteral("19 similares"));
+    }
+
+    void typing_ticks_the_criteria_and_moves_on()
+    {
+        Open_both();
+        find_->chkGuide->setChecked(true);
+        QTest::keyClicks(find_->txtFindID[0], "1005");
+        QVERIFY(find_->chkID->isChecked());
+        QVERIFY(!find_->chkGuide->isChecked());
+        QCOMPARE(find_->txtFindID[0]->text(), QStringLiteral("1005"));
+        QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
+
+        QTest::keyClicks(find_->txtFindID[1], "101");
+        QTest::keyClick(find_->txtFindID[1], Qt::Key_Backspace);
+        QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
+        QTest::keyClicks(find_->txtFindID[1], "17");
+        QCOMPARE(find_->txtFindID[1]->text(), QStringLiteral("1017"));
+        QCOMPARE(find_->focusWidget(), find_->txtFindID[2]);
+
+        QTest::keyClick(find_->txtFindID[2], Qt::Key_Return);
+        QCOMPARE(Ids(pages_), QStringList({"1005", "1017"}));
+
+        // The guide box unticks the other two; Enter in an empty name box does nothing.
+        QTest::keyClicks(find_->txtFindGuide, "1");
+        QVERIFY(find_->chkGuide->isChecked() && !find_->chkID->isChecked() && !find_->chkMaterial->isChecked());
+        QTest::keyClick(find_->txtFindMat, Qt::Key_Return);
+        QVERIFY(find_->chkMaterial->isChecked() && !find_->chkGuide->isChecked());
+        QCOMPARE(Ids(pages_), QStringList({"1005", "1017"}));
+        QTest::keyClicks(find_->txtFindMat, "toluene");
+        QTest::keyClick(find_->txtFindMat, Qt::Key_Enter);
+        QCOMPARE(Ids(pages_), QStringList({"1294"}));
+        QCOMPARE(find_->lblNbrMatch->text(), QStringLiteral("1 similar"));
+    }
+
+    void input_is_kept_while_the_dialog_is_closed()
+    {
+        Open_both();
+        find_->txtFindID[3]->setText("1017");
+        find_->txtFindMat->setText("O'Brien");
+        find_->cboMatch->setCurrentIndex(2);
+        find_->txtFindGuide->setText("128");
+        find_->cmdClose_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        pages_->optBlue->click();
+        frmFind* again = Open_find();
+        QVERIFY(again);
+        QCOMPARE(again->txtFindID[3]->text(), QStringLiteral("1017"));
+        QCOMPARE(again->txtFindMat->text(), QStringLiteral("O'Brien"));
+        QCOMPARE(again->cboMatch->currentText(), QStringLiteral("que empieza con"));
+        QCOMPARE(again->txtFindGuide->text(), QStringLiteral("128"));
+        // The order follows the index shown.
+        QCOMPARE(again->cboOrder->currentText(), QStringLiteral("Nombre del Material"));
+        // Clear empties every box, the order following the index shown, and
+        // leaves that index alone.
+        again->chkID->setChecked(true);
+        again->cmdClear_Click();
+        QCOMPARE(QStringList({QString::number(again->chkID->isChecked() + again->chkMaterial->isChecked()
+                                              + again->chkGuide->isChecked()),
+                              again->txtFindID[3]->text(), again->txtFindMat->text(), again->cboMatch->currentText(),
+                              again->cboOrder->currentText()}),
+                 QStringList({"0", "", "", "que contiene", "Nombre del Material"}));
+        QCOMPARE(Ids(pages_).size(), frmPages::kRows);
+        pages_->optYellow->click();
+        again->cboOrder->setCurrentIndex(1);
+        again->cmdClear_Click();
+        QCOMPARE(again->cboOrder->currentText(), QStringLiteral("ID Number"));
+    }
+
+    // The find command without index pages opens the index by number first.
+    void find_routing_opens_the_index_first()
+    {
+        Open_both();
+        Close_child<frmPages>();
+        find_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Index_mode = 1;
+        Find_in_index();
+        frmPages* pages = Find_child<frmPages>();
+        QVERIFY(pages);
+        QCOMPARE(pages->windowTitle(), QStringLiteral("Indice numérico"));
+        QVERIFY(Open_find()->isVisible());
+    }
+
+    void a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there_data()
+    {
+        QTest::addColumn<int>("clicked"); // -1 none, 0..6 an ID box, 7 the name box, 8 the guide box
+        QTest::addColumn<bool>("by_name"); // the index shows the alphabetical order
+        QTest::addColumn<int>("caret");
+        QTest::newRow("no click, numeric index: first ID box") << -1 << false << 0;
+        QTest::newRow("no click, alphabetical index: name box") << -1 << true << 7;
+        QTest::newRow("name box clicked") << 7 << false << 7;
+        QTest::newRow("guide box clicked") << 8 << false << 8;
+        QTest::newRow("third ID box clicked") << 2 << true << 2;
+    }
+
+    void a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there()
+    {
+        Open_both();
+        QFETCH(int, clicked);
+        QFETCH(bool, by_name);
+        QFETCH(int, caret);
+        const auto box = [this](int index) -> QLineEdit* {
+            return index < frmFind::kID_boxes ? find_->txtFindID[index] : index == 7 ? find_->txtFindMat : find_->txtFindGuide;
+        };
+        if (by_name)
+            pages_->optBlue->click();
+        Main_form->show();
+        Main_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Main_form));
+        QVERIFY(QApplication::activeWindow() != find_);
+
+        if (clicked >= 0)
+            QTest::mouseClick(box(clicked), Qt::LeftButton);
+        find_->windowHandle()->requestActivate();  // as the window manager does on a click
+        QTRY_COMPARE(QApplication::activeWindow(), find_);
+        QCOMPARE(QApplication::focusWidget(), box(caret));
+        QTest::keyClicks(nullptr, QStringLiteral("12"));
+        QCOMPARE(box(caret)->text(), QStringLiteral("12"));
+    }
+
+    void count_changes_move_no_button()
+    {
+        Open_both();
+        QVERIFY(QTest::qWaitForWindowExposed(find_));
+        const auto places = [this] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QList<QRect> rects{find_->rect()};
+            for (const QWidget* button : {find_->cmdFindIt, find_->cmdClear, find_->cmdClose})
+                rects << QRect(button->mapTo(find_, QPoint()), button->size());
+            return rects;
+        };
+        const QList<QRect> before = places();
+        // Nothing found empties the page; the next search that finds something shows it again.
+        const std::pair<const char*, QStringList> searches[] = {
+            {"zzz", {}}, {"sarin", {"2810"}}, {"zzz", {}}, {"a", {"1005", "1050", "1090"}}};
+        for (const auto& [name, first_found] : searches) {
+            find_->txtFindMat->setText(QLatin1String(name));
+            find_->chkMaterial->setChecked(true);
+            find_->cmdFindIt_Click();
+            QCOMPARE(Ids(pages_).mid(0, 3), first_found);
+            QCOMPARE(places(), before);
+        }
+        QCOMPARE(find_->lblNbrMatch->text(), QStringLiteral("12 similares"));
+    }
+};
+
+QTEST_MAIN(tst_Index_pages)
+#include "tst_Index_pages.moc"
