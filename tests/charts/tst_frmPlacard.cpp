@@ -1,6 +1,6 @@
-// The chart window as a responder uses it: every picture drawn, named and
-// leading to its guide; the three charts in one window; the enlarged picture
-// on the right button staying inside the window.
+// The chart window as a responder uses it: every picture drawn, named,
+// enlarged inside the window on the right button and leading to its guide by
+// click or key; the three charts in one window.
 #include "app/Child_windows.h"
 #include "app/frmMain.h"
 #include "app/General.h"
@@ -59,6 +59,27 @@ Svg_picture* Picture(int index)
     return Chart()->findChild<Svg_picture*>(QStringLiteral("imgSmall_%1").arg(index));
 }
 
+// The pixels of `area` a reader sees as ink.
+int Ink(const QImage& image, const QRect& area)
+{
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += image.pixelColor(x, y).alpha() > 128 && image.pixelColor(x, y).lightness() < 100;
+    return ink;
+}
+
+// "blank", or whether ink is in the lower right corner a placard leaves to
+// its guide number, "number" or "plain".
+QString Drawn(Svg_picture* picture)
+{
+    const QImage drawn = picture->grab().toImage();
+    const int w = drawn.width(), h = drawn.height();
+    if (Ink(drawn, drawn.rect()) == 0)
+        return QStringLiteral("blank");
+    return Ink(drawn, QRect(w * 86 / 100, h * 86 / 100, w / 10, h / 10)) ? QStringLiteral("number") : QStringLiteral("plain");
+}
+
 QLabel* Label(const char* name)
 {
     return Chart()->findChild<QLabel*>(QLatin1String(name));
@@ -87,6 +108,8 @@ private Q_SLOTS:
     void init()
     {
         Main_form->resize(1100, 800);
+        Main_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Main_form));
         program_->ui.shown.clear();
     }
     void cleanup()
@@ -139,16 +162,48 @@ private Q_SLOTS:
         // The number printed on the picture is the guide its click opens, and
         // every vehicle carries its caption in the drawing.
         QCOMPARE(picture->guide(), guide);
-        if (index > kPlacards_range.last) {
+        const bool placard = index <= kPlacards_range.last;
+        if (placard) {
+            QCOMPARE(Drawn(picture), guide.isEmpty() ? "plain" : "number");
+        } else {
+            QVERIFY(Drawn(picture) != "blank");
             QFile drawing(picture->file());
             QVERIFY(drawing.open(QIODevice::ReadOnly));
             QVERIFY2(drawing.readAll().contains("</text>"), qPrintable(picture->file()));
         }
-        QTest::mouseClick(picture, Qt::LeftButton);
-        auto* page = Find_child<frmGuidePage>();
-        QCOMPARE(page != nullptr, !guide.isEmpty());
-        if (page)
-            QCOMPARE(page->lblGuide->text(), QStringLiteral("GUÍA %1").arg(guide));
+
+        // Held, the right button shows it enlarged with its number, inside
+        // the window wherever it is pressed; it opens nothing.
+        auto* zoom = Chart()->findChild<Svg_picture*>(QStringLiteral("imgZoom"));
+        const QPoint near_corner(picture->width() - 2, picture->height() - 2);
+        QTest::mousePress(picture, Qt::RightButton, {}, near_corner);
+        QVERIFY(zoom->isVisible() && zoom->width() > 2 * picture->width());
+        QCOMPARE(zoom->file(), Chart_picture_file(index));
+        QCOMPARE(zoom->guide(), guide);
+        if (placard)
+            QCOMPARE(Drawn(zoom), guide.isEmpty() ? "plain" : "number");
+        QVERIFY(Chart()->rect().contains(zoom->geometry()));
+        QTest::mouseRelease(picture, Qt::RightButton, {}, near_corner);
+        QVERIFY(!zoom->isVisible());
+        QTest::mouseClick(picture, Qt::MiddleButton);
+        QVERIFY(!Find_child<frmGuidePage>());
+
+        // A click, or Enter or the space bar on the picture reached with Tab
+        // (boxed in the highlight colour), opens its guide.
+        picture->setFocus();
+        QTRY_VERIFY(picture->hasFocus());
+        QCOMPARE(picture->grab().toImage().pixelColor(1, 1), picture->palette().color(QPalette::Highlight));
+        for (const int key : {0, int(Qt::Key_Return), int(Qt::Key_Space)}) {
+            Close_child<frmGuidePage>();
+            if (key)
+                QTest::keyClick(picture, Qt::Key(key));
+            else
+                QTest::mouseClick(picture, Qt::LeftButton);
+            auto* page = Find_child<frmGuidePage>();
+            QCOMPARE(page != nullptr, !guide.isEmpty());
+            if (page)
+                QCOMPARE(page->lblGuide->text(), QStringLiteral("GUÍA %1").arg(guide));
+        }
         QVERIFY(program_->ui.shown.isEmpty());
     }
 
@@ -226,31 +281,6 @@ private Q_SLOTS:
         QVERIFY(rows() > wide);
         for (int i : Range(kPlacards_range))
             QVERIFY(Picture(i)->geometry().right() < Chart()->width());
-    }
-
-    void right_button_enlarges_inside_the_window_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("first placard") << 0;
-        QTest::newRow("last placard, bottom right") << 25;
-        QTest::newRow("rail markings, bottom") << 39;
-    }
-    void right_button_enlarges_inside_the_window()
-    {
-        QFETCH(int, index);
-        Load(Chart_of(index));
-        Svg_picture* picture = Picture(index);
-        auto* zoom = Chart()->findChild<Svg_picture*>(QStringLiteral("imgZoom"));
-        const QPoint near_corner(picture->width() - 2, picture->height() - 2);
-        QTest::mousePress(picture, Qt::RightButton, {}, near_corner);
-        QVERIFY(zoom->isVisible());
-        QCOMPARE(zoom->file(), Chart_picture_file(index));
-        QCOMPARE(zoom->guide(), picture->guide());
-        QVERIFY(zoom->width() > 2 * picture->width());
-        QVERIFY(Chart()->rect().contains(zoom->geometry()));
-        QTest::mouseRelease(picture, Qt::RightButton, {}, near_corner);
-        QVERIFY(!zoom->isVisible());
-        QVERIFY(!Find_child<frmGuidePage>());  // the right button opens nothing
     }
 };
 
