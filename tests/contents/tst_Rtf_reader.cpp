@@ -54,8 +54,12 @@ private Q_SLOTS:
         QTest::newRow("named characters") << QByteArray("{\\rtf1 \\bullet\\emdash\\ldblquote x\\rdblquote}")
                                           << QString::fromUtf8("•—“x”");
         QTest::newRow("nonbreaking space") << QByteArray("{\\rtf1 a\\~b}") << QString::fromUtf8("a\u00A0b");
+        QTest::newRow("rarer words and symbols")
+            << QByteArray("{\\rtf1 \\'C1\\'aB\\_x\\line y\\endash\\lquote\\rquote\\u-99999?\\sect z\\page w\\-v\\\r\nu\tt}")
+            << QString::fromUtf8("Á«\u2011x\u2028y–‘’\uFFFD\nz\nw") + "v\nu\tt";
+        QTest::newRow("line ends before the header") << QByteArray("\r\n{\\rtf1 A}") << "A";
         QTest::newRow("tables, information and unknown destinations not shown")
-            << QByteArray("{\\rtf1{\\info{\\title T\\'edtulo}{\\author Yo}}{\\*\\generator Riched20;}{\\*\\foo {bar}}"
+            << QByteArray("{\\rtf1{\\info{\\title T\\'edtulo}\\par{\\author Yo}}{\\*\\generator Riched20;}{\\*\\foo {bar}}"
                           "{\\stylesheet{\\s0 Normal;}}{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}"
                           "{\\colortbl;\\red255\\green0\\blue0;}Texto}")
             << "Texto";
@@ -64,6 +68,7 @@ private Q_SLOTS:
         QTest::newRow("table cells separated")
             << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row\\trowd\\intbl c\\cell d\\cell\\row fin}")
             << "a\tb\nc\td\nfin";
+        QTest::newRow("nested table cells") << QByteArray("{\\rtf1 a\\nestcell b\\nestrow c}") << "a\tb\nc";
         QTest::newRow("numbers of a numbered list kept")
             << QByteArray("{\\rtf1{\\listtext\\pard\\plain 1.\\tab}Uno\\par{\\listtext\\pard\\plain 2.\\tab}Dos}")
             << "1.\tUno\n2.\tDos";
@@ -94,6 +99,7 @@ private Q_SLOTS:
                                                 << "x";
         QTest::newRow("a paragraph of alternating bold") << QByteArray("{\\rtf1 ") + QByteArray("\\b a\\b0 b").repeated(20000) + "}"
                                                          << QString("ab").repeated(20000);
+        QTest::newRow("text in the colour table") << QByteArray("{\\rtf1{\\colortbl;\\red9\\ctint5 x;}\\cf1 y}") << "y";
         QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << "ab";
     }
 
@@ -114,15 +120,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("look");
         const QByteArray runs = "{\\rtf1 normal \\b negrita\\b0  \\i cursiva\\i0  \\ul subrayada\\ulnone  "
-                                "{\\b\\fs40 grande} \\fs16 chica \\b x\\plain llana}";
+                                "{\\b\\fs40 grande} \\fs16 chica \\b x\\plain llana \\fs32\\fs media}";
         QTest::newRow("normal") << runs << "normal" << "400 12";
         QTest::newRow("bold") << runs << "negrita" << "700 12";
         QTest::newRow("italic") << runs << "cursiva" << "400 italic 12";
         QTest::newRow("underlined") << runs << "subrayada" << "400 underline 12";
         QTest::newRow("bold and large in a group") << runs << "grande" << "700 20";
         QTest::newRow("the group ends: bold and size go back") << runs << "chica" << "400 8";
+        QTest::newRow("a size without a number") << runs << "media" << "400 12";
         QTest::newRow("plain resets") << runs << "llana" << "400 12";
-        const QByteArray tables = "{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New;}}"
+        const QByteArray tables = "{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New}}"
                                   "{\\colortbl;\\red200\\green0\\blue0;\\red0\\green0\\blue255;}"
                                   "base \\f1 mono\\f0  \\cf1 rojo\\cf2  azul\\cf0  auto}";
         QTest::newRow("default font") << tables << "base" << "400 12 Arial";
@@ -131,11 +138,12 @@ private Q_SLOTS:
         QTest::newRow("second colour") << tables << "azul" << "400 12 Arial #0000ff";
         QTest::newRow("automatic colour") << tables << "auto" << "400 12 Arial";
         const QByteArray paragraphs = "{\\rtf1\\pard\\qc Centro\\par\\pard Izquierda\\par\\pard\\qr Derecha\\par"
-                                      "\\pard\\qj\\li720 Justo}";
+                                      "\\pard\\qj\\li720 Justo\\par\\pard\\fi-360\\li720\\ri200 Colgado}";
         QTest::newRow("centred") << paragraphs << "Centro" << "400 12 centre";
         QTest::newRow("left after centred") << paragraphs << "Izquierda" << "400 12";
         QTest::newRow("right") << paragraphs << "Derecha" << "400 12 right";
         QTest::newRow("justified and indented") << paragraphs << "Justo" << "400 12 justify indent";
+        QTest::newRow("hanging indent: a tab stop at the indent") << paragraphs << "Colgado" << "400 12 indent tab";
     }
     void formats()
     {
@@ -159,6 +167,8 @@ private Q_SLOTS:
             seen << (align == Qt::AlignHCenter ? "centre" : align == Qt::AlignRight ? "right" : "justify");
         if (block.leftMargin() > 0)
             seen << "indent";
+        if (!block.tabPositions().isEmpty())
+            seen << "tab";
         QCOMPARE(seen.join(u' '), look);
     }
 };

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace vexo;
@@ -271,6 +272,12 @@ private Q_SLOTS:
         auto* sheet = contents->findChild<QWidget*>(QStringLiteral("frmData"));
         Child_frame<frmContent>()->resize(Child_frame<frmContent>()->width(), 200);
         QVERIFY(bar->isVisible() && bar->maximum() > 0);
+        // The wheel over an entry scrolls them, as the bar does.
+        QLabel* entry = Entry(contents, 1);
+        QWheelEvent wheel(QPointF(5, 5), entry->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(entry, &wheel);
+        QVERIFY(bar->value() > 0);
         bar->setValue(bar->maximum());
         QCOMPARE(sheet->y(), -twips(27.0 * bar->maximum()));
         // At the end of the scroll the last entry is in the window.
