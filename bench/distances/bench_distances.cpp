@@ -82,6 +82,24 @@ int main(int argc, char** argv)
     Main_database = Database::Open(path);
     Shown_main_window window(1280, 900);
 
+    // A file's counts are taken once (see File_memo): the first open of each
+    // list after the file is opened, and the opens after it.
+    Figure first_green{QStringLiteral("open distances table, first in the file"), 20, {}};
+    Figure first_water{QStringLiteral("open water list, first in the file"), 20, {}};
+    for (int run = 0; run < runs; ++run) {
+        qDeleteAll(Work_area()->subWindowList());
+        Green_records.reset();
+        Water_records.reset();
+        Main_database = Database::Open(path);
+        Time(first_green, [] {
+            Open_distances_table();
+            Find_child<frmGreen>()->repaint();
+        });
+        Time(first_water, [] {
+            Open_water_list();
+            Find_child<frmWater>()->repaint();
+        });
+    }
     Figure open_green{QStringLiteral("open distances table (Open_distances_table, painted)"), 20, {}};
     Figure open_water{QStringLiteral("open water list (Open_water_list, painted)"), 20, {}};
     Figure page_green{QStringLiteral("page move, distances table (refill + repaint)"), 2, {}};
@@ -103,7 +121,7 @@ int main(int argc, char** argv)
         << Water_records->RecordCount() << " water-reactive rows), " << runs << " runs\n\n";
     out << "| measure | median ms | max ms | CPU median ms | target (x1) |\n|---|--:|--:|--:|--:|\n";
     bool met = true;
-    for (const Figure* f : {&open_green, &open_water, &page_green, &page_water}) {
+    for (const Figure* f : {&first_green, &first_water, &open_green, &open_water, &page_green, &page_water}) {
         const double cpu = Median_ms(f->times.cpu);
         met = met && cpu < f->target_ms;
         out << "| " << f->label << " | " << QString::number(Median_ms(f->times.wall), 'f', 3) << " | "
