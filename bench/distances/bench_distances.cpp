@@ -86,34 +86,29 @@ int main(int argc, char** argv)
     // list after the file is opened, and the opens after it.
     Figure first_green{QStringLiteral("open distances table, first in the file"), 20, {}};
     Figure first_water{QStringLiteral("open water list, first in the file"), 20, {}};
+    Figure open_green{QStringLiteral("open distances table (Open_distances_table, painted)"), 20, {}};
+    Figure open_water{QStringLiteral("open water list (Open_water_list, painted)"), 20, {}};
+    Figure page_green{QStringLiteral("page move, distances table (refill + repaint)"), 2, {}};
+    Figure page_water{QStringLiteral("page move, water list (refill + repaint)"), 2, {}};
+    const auto open_both = [](Figure& green, Figure& water) {
+        Time(green, [] {
+            Open_distances_table();
+            Find_child<frmGreen>()->repaint();
+        });
+        Time(water, [] {
+            Open_water_list();
+            Find_child<frmWater>()->repaint();
+        });
+    };
     for (int run = 0; run < runs; ++run) {
         qDeleteAll(Work_area()->subWindowList());
         Green_records.reset();
         Water_records.reset();
         Main_database = Database::Open(path);
-        Time(first_green, [] {
-            Open_distances_table();
-            Find_child<frmGreen>()->repaint();
-        });
-        Time(first_water, [] {
-            Open_water_list();
-            Find_child<frmWater>()->repaint();
-        });
+        open_both(first_green, first_water);
     }
-    Figure open_green{QStringLiteral("open distances table (Open_distances_table, painted)"), 20, {}};
-    Figure open_water{QStringLiteral("open water list (Open_water_list, painted)"), 20, {}};
-    Figure page_green{QStringLiteral("page move, distances table (refill + repaint)"), 2, {}};
-    Figure page_water{QStringLiteral("page move, water list (refill + repaint)"), 2, {}};
-    for (int run = 0; run < runs; ++run) {
-        Time(open_green, [] {
-            Open_distances_table();
-            Find_child<frmGreen>()->repaint();
-        });
-        Time(open_water, [] {
-            Open_water_list();
-            Find_child<frmWater>()->repaint();
-        });
-    }
+    for (int run = 0; run < runs; ++run)
+        open_both(open_green, open_water);
     Page_moves(page_green, Find_child<frmGreen>(), runs);
     Page_moves(page_water, Find_child<frmWater>(), runs);
 

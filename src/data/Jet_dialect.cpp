@@ -373,11 +373,11 @@ QString Translate(const QString& jet_sql, const Folded_columns* folded)
     for (const Piece& p : pieces)
         all_code += p.literal ? QStringLiteral(" ") : p.text;
     const bool inner_joins = Needs_title(all_code);
-    // A condition beside the title's (a find, the chemical agents) keeps a
-    // subset: sorting the matches is far cheaper than reading the entries in
-    // index order and joining each to its guide's slots, so "+" keeps the
-    // order's meaning but not its index. A whole index or list is read in
-    // the order of its index, a window at a time.
+    // A condition beside the title's (a find) keeps a subset: sorting the
+    // matches is far cheaper than reading the entries in index order and
+    // joining each to its guide's slots, so "+" keeps the order's meaning but
+    // not its index. A whole index or list, and the exceptions of
+    // Read_in_order, are read in the order of their index, a window at a time.
     static const QRegularExpression condition(QStringLiteral("\\bWHERE\\b.*\\b(AND|OR)\\b"),
                                               QRegularExpression::CaseInsensitiveOption
                                                   | QRegularExpression::DotMatchesEverythingOption);

@@ -210,13 +210,8 @@ QString Find_through_lookup_index(Database& db, const QString& filter, const QSt
     const QString count_sql = sql::Find_contains_count_SQL(typed);
     if (count_sql.isEmpty() || !db.Memo().Has_lookup_index())
         return QString();
-    qint64 rows = 0;
-    {
-        sqlite::Statement count(db.handle(), count_sql);
-        rows = count.Step() ? count.Integer(0) : 0;
-    }
     QString from;
-    if (!by_number && rows > 0) {
+    if (!by_number) {
         // The first key as stored, whole or fractional, written exactly.
         sqlite::Statement first(db.handle(), sql::Find_contains_first_SQL(typed));
         if (first.Step()) {
@@ -230,7 +225,11 @@ QString Find_through_lookup_index(Database& db, const QString& filter, const QSt
     const QString find_sql =
         sql::Find_result_SQL(filter + (from.isEmpty() ? QString() : QStringLiteral(" AND Yellow.Blue_Key >= ") + from),
                              by_number);
-    db.Memo().Remember_count(Count_sql(db.Translate(find_sql), find_sql), rows);
+    const QString find_count = Count_sql(db.Translate(find_sql), find_sql);
+    if (!db.Memo().Count(find_count)) {
+        sqlite::Statement count(db.handle(), count_sql);
+        db.Memo().Remember_count(find_count, count.Step() ? count.Integer(0) : 0);
+    }
     return find_sql;
 }
 
