@@ -18,7 +18,7 @@ constexpr int Slots_per_guide = 60;
 
 // Kept in the file's user_version, so a benchmark reuses only a file that
 // this generator made.
-constexpr int Generator_version = 4;
+constexpr int Generator_version = 5;
 
 // Writes a complete database (six tables, indexes, Summary empty) at `path`,
 // replacing any file there only once the new one is complete. The content

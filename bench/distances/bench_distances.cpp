@@ -82,20 +82,33 @@ int main(int argc, char** argv)
     Main_database = Database::Open(path);
     Shown_main_window window(1280, 900);
 
+    // A file's counts are taken once (see File_memo): the first open of each
+    // list after the file is opened, and the opens after it.
+    Figure first_green{QStringLiteral("open distances table, first in the file"), 20, {}};
+    Figure first_water{QStringLiteral("open water list, first in the file"), 20, {}};
     Figure open_green{QStringLiteral("open distances table (Open_distances_table, painted)"), 20, {}};
     Figure open_water{QStringLiteral("open water list (Open_water_list, painted)"), 20, {}};
     Figure page_green{QStringLiteral("page move, distances table (refill + repaint)"), 2, {}};
     Figure page_water{QStringLiteral("page move, water list (refill + repaint)"), 2, {}};
-    for (int run = 0; run < runs; ++run) {
-        Time(open_green, [] {
+    const auto open_both = [](Figure& green, Figure& water) {
+        Time(green, [] {
             Open_distances_table();
             Find_child<frmGreen>()->repaint();
         });
-        Time(open_water, [] {
+        Time(water, [] {
             Open_water_list();
             Find_child<frmWater>()->repaint();
         });
+    };
+    for (int run = 0; run < runs; ++run) {
+        qDeleteAll(Work_area()->subWindowList());
+        Green_records.reset();
+        Water_records.reset();
+        Main_database = Database::Open(path);
+        open_both(first_green, first_water);
     }
+    for (int run = 0; run < runs; ++run)
+        open_both(open_green, open_water);
     Page_moves(page_green, Find_child<frmGreen>(), runs);
     Page_moves(page_water, Find_child<frmWater>(), runs);
 
@@ -103,7 +116,7 @@ int main(int argc, char** argv)
         << Water_records->RecordCount() << " water-reactive rows), " << runs << " runs\n\n";
     out << "| measure | median ms | max ms | CPU median ms | target (x1) |\n|---|--:|--:|--:|--:|\n";
     bool met = true;
-    for (const Figure* f : {&open_green, &open_water, &page_green, &page_water}) {
+    for (const Figure* f : {&first_green, &first_water, &open_green, &open_water, &page_green, &page_water}) {
         const double cpu = Median_ms(f->times.cpu);
         met = met && cpu < f->target_ms;
         out << "| " << f->label << " | " << QString::number(Median_ms(f->times.wall), 'f', 3) << " | "

@@ -66,7 +66,7 @@ struct Result {
 
 void Print(const Result& r)
 {
-    out << "| " << r.what.leftJustified(30) << " | " << QStringLiteral("x%1").arg(r.scale).rightJustified(5) << " | "
+    out << "| " << r.what.leftJustified(36) << " | " << QStringLiteral("x%1").arg(r.scale).rightJustified(5) << " | "
         << QString::number(r.rows).rightJustified(7) << " | "
         << QString::number(Median_ms(r.times.wall), 'f', 2).rightJustified(9) << " | "
         << QString::number(Max_ms(r.times.wall), 'f', 2).rightJustified(7) << " | "
@@ -113,9 +113,33 @@ int main(int argc, char** argv)
         // The query alone, to tell the data layer's share from the window's.
         auto query = Timed(open_runs, [&](int) { Main_database->OpenRecordset(sql::Index_by_number_SQL()); });
         results.push_back({QStringLiteral("index query alone (by number)"), scale, 0, query, kOpen_target_ms});
+        // A file's counts are taken once (see File_memo): the first open of
+        // each list after the file is opened, and the opens after it.
+        const auto first_in_file = [&](const std::function<void()>& open,
+                                       const std::function<void()>& prepare = [] {}) {
+            Times times;
+            for (int run = 0; run < open_runs; ++run) {
+                Close_child<frmPages>();
+                Close_child<frmFind>();
+                QApplication::processEvents();
+                Main_database = Database::Open(path);
+                prepare();
+                QApplication::processEvents();
+                Stopwatch t;
+                t.start();
+                open();
+                times.Add(t);
+                QApplication::processEvents();
+            }
+            return times;
+        };
         for (const auto& [what, open] : indexes) {
+            auto first = first_in_file(open);
+            results.push_back({what + QStringLiteral(", first"), scale, Index_records->RecordCount(), first,
+                               kOpen_target_ms});
             auto ns = Timed(open_runs, [&](int) { open(); });
-            results.push_back({what, scale, Index_records->RecordCount(), ns, kOpen_target_ms});
+            results.push_back({what + QStringLiteral(", again"), scale, Index_records->RecordCount(), ns,
+                               kOpen_target_ms});
         }
 
         Open_index_by_name();
@@ -128,24 +152,36 @@ int main(int argc, char** argv)
         results.push_back({QStringLiteral("page move (15 rows updated)"), scale, Index_records->RecordCount(), moves,
                            kMove_target_ms});
 
-        frmFind* find = Open_find();
-        find->cmdClear_Click();
-        find->txtFindMat->setText(kFind_text);
-        find->chkMaterial->setChecked(true);
-        find->cboMatch->setCurrentIndex(0);
-        auto finds = Timed(open_runs, [&](int) { find->cmdFindIt_Click(); });
-        results.push_back({QStringLiteral("find name contains \"") + kFind_text + u'"', scale,
+        const auto find_window = [] {
+            frmFind* find = Find_child<frmFind>();
+            if (!find) {
+                find = Open_find();
+                find->cmdClear_Click();
+                find->txtFindMat->setText(kFind_text);
+                find->chkMaterial->setChecked(true);
+                find->cboMatch->setCurrentIndex(0);
+            }
+            return find;
+        };
+        auto first_finds = first_in_file([&] { find_window()->cmdFindIt_Click(); }, [&] {
+            Open_index_by_name();
+            find_window();
+        });
+        results.push_back({QStringLiteral("find name contains \"") + kFind_text + QStringLiteral("\", first"), scale,
+                           Index_records->RecordCount(), first_finds, kFind_target_ms});
+        auto finds = Timed(open_runs, [&](int) { find_window()->cmdFindIt_Click(); });
+        results.push_back({QStringLiteral("find name contains \"") + kFind_text + QStringLiteral("\", again"), scale,
                            Index_records->RecordCount(), finds, kFind_target_ms});
-        find->close();
+        Close_child<frmFind>();
         Close_child<frmPages>();
         QApplication::processEvents();
         Main_database.reset();
     }
 
     out << "Synthetic databases, " << runs << " runs (page moves: " << runs * 10 << ")\n\n";
-    out << "| " << QStringLiteral("lookup").leftJustified(30)
+    out << "| " << QStringLiteral("lookup").leftJustified(36)
         << " | scale |    rows | median ms | max ms  | CPU median ms | target |\n";
-    out << "|" << QString(32, u'-') << "|------:|--------:|----------:|--------:|--------------:|-------:|\n";
+    out << "|" << QString(38, u'-') << "|------:|--------:|----------:|--------:|--------------:|-------:|\n";
     for (const Result& r : results) {
         Print(r);
         if (r.scale == 1 && Median_ms(r.times.cpu) >= r.target_ms)

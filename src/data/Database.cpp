@@ -1,6 +1,7 @@
 // SQLite behind the program's database operations.
 #include "data/Database.h"
 
+#include "data/File_memo.h"
 #include "data/Jet_dialect.h"
 #include "data/RecordSet.h"
 #include "data/Statement.h"
@@ -41,7 +42,10 @@ jet::Folded_columns Folded_columns_of(sqlite3* db)
 
 } // namespace
 
-Database::Database(sqlite3* db, const QString& path) : db_(db), path_(path) {}
+Database::Database(sqlite3* db, const QString& path)
+    : db_(db), path_(path), memo_(std::make_unique<File_memo>(db))
+{
+}
 
 Database::~Database()
 {

@@ -14,6 +14,7 @@ struct sqlite3;
 
 namespace vexo {
 
+class File_memo;
 class RecordSet;
 
 // Error numbers the program tells apart.
@@ -64,6 +65,8 @@ public:
 
     QString path() const { return path_; }
     sqlite3* handle() const { return db_; }
+    // Counts and facts of this file learnt once (see File_memo).
+    File_memo& Memo() const { return *memo_; }
 
 private:
     Database(sqlite3* db, const QString& path);
@@ -73,6 +76,7 @@ private:
     // The program runs the same few texts again and again (every open,
     // requery and window of a list): each is rewritten once per file.
     mutable QHash<QString, QString> translated_;
+    std::unique_ptr<File_memo> memo_;
 };
 
 } // namespace vexo

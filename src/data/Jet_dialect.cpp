@@ -301,6 +301,38 @@ QString Sqlite_literal(const QString& value)
     return u'(' + parts.join(QStringLiteral("||")) + u')';
 }
 
+// The exceptions to sorting the matches beside a title: one index column
+// equal to a value (the chemical agents, which a partial index lists in
+// order) or a name containing a text (a find whose first page lies a few
+// hundred entries into the index, and whose count the lookup index gives).
+// Read in the order of their index, a window holds only what it shows; when
+// few entries match, SQLite still chooses to sort, from its statistics.
+bool Read_in_order(const std::vector<Piece>& pieces)
+{
+    static const QRegularExpression before(
+        QStringLiteral("\\bWHERE\\s*\\(?\\s*Sentences\\.Code\\s*=\\s*2\\s+AND\\s*\\(?\\s*(?:vexo_fold\\()?Yellow\\.\\w+\\)?\\s+(=|like|glob)\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    // The term may be followed by where the entries that match start.
+    static const QRegularExpression after(
+        QStringLiteral("^[\\s)]*(AND\\s+Yellow\\.\\w+\\s*>=\\s*[-+.0-9eE]+\\s+)?"
+                       "ORDER\\s+BY\\s+Yellow\\.\\w+(\\s*,\\s*Yellow\\.\\w+)*\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    qsizetype literal = -1;
+    for (qsizetype i = 0; i < static_cast<qsizetype>(pieces.size()); ++i)
+        if (pieces[static_cast<size_t>(i)].literal) {
+            if (literal >= 0)
+                return false;
+            literal = i;
+        }
+    if (literal < 1 || literal + 1 >= static_cast<qsizetype>(pieces.size()))
+        return false;
+    const Piece& value = pieces[static_cast<size_t>(literal)];
+    const QRegularExpressionMatch term = before.match(pieces[static_cast<size_t>(literal - 1)].text);
+    if (!value.closed || !term.hasMatch() || !after.match(pieces[static_cast<size_t>(literal + 1)].text).hasMatch())
+        return false;
+    return term.captured(1) == QLatin1String("=") || value.text.startsWith(u'*');
+}
+
 QString Translate(const QString& jet_sql, const Folded_columns* folded)
 {
     // Split the text into code and literals; a literal's quote doubled inside
@@ -341,15 +373,15 @@ QString Translate(const QString& jet_sql, const Folded_columns* folded)
     for (const Piece& p : pieces)
         all_code += p.literal ? QStringLiteral(" ") : p.text;
     const bool inner_joins = Needs_title(all_code);
-    // A condition beside the title's (a find, the chemical agents) keeps a
-    // subset: sorting the matches is far cheaper than reading the entries in
-    // index order and joining each to its guide's slots, so "+" keeps the
-    // order's meaning but not its index. A whole index or list is read in
-    // the order of its index, a window at a time.
+    // A condition beside the title's (a find) keeps a subset: sorting the
+    // matches is far cheaper than reading the entries in index order and
+    // joining each to its guide's slots, so "+" keeps the order's meaning but
+    // not its index. A whole index or list, and the exceptions of
+    // Read_in_order, are read in the order of their index, a window at a time.
     static const QRegularExpression condition(QStringLiteral("\\bWHERE\\b.*\\b(AND|OR)\\b"),
                                               QRegularExpression::CaseInsensitiveOption
                                                   | QRegularExpression::DotMatchesEverythingOption);
-    const bool sort_matches = inner_joins && condition.match(all_code).hasMatch();
+    const bool sort_matches = inner_joins && condition.match(all_code).hasMatch() && !Read_in_order(pieces);
 
     static const QRegularExpression delete_star(QStringLiteral("\\bDELETE\\s+\\*\\s+FROM\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);

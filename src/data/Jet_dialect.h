@@ -11,7 +11,10 @@
 //   2" first in the where clause) run their LEFT JOINs as inner joins, which
 //   give the same rows, and prefix the terms of their last ORDER BY (the
 //   whole query's, not a subquery's) with "+" so that SQLite sorts the
-//   result instead of walking an index entry by entry.
+//   result instead of walking an index entry by entry; not when their one
+//   other condition is an entry's column equal to a value or like a pattern
+//   that starts with "*" (the chemical agents, a find "contains"), which
+//   are read in the order of their index.
 // - Names, when the database is given (Folded_columns): a name column (see
 //   schema::Is_name_column) compared with "=", "<>", "<", ">", "<=", ">=" or
 //   like, joined ("=") to another name column, or sorted on, is read through its

@@ -270,6 +270,36 @@ QString Lookup_count_SQL(const QString& typed)
     return QStringLiteral("SELECT count(*) AS Matches") + Matching_documents(match);
 }
 
+namespace {
+
+// The name documents that hold the typed text as one piece, spaces and all,
+// as the like term takes it; "" when the index does not serve the text.
+QString Matching_names(const QString& typed)
+{
+    const QString folded = jet::Fold(Typed_text(typed));
+    if (folded.isEmpty() || folded.size() > kLongest_indexed_word)
+        return QString();
+    // Names are the first half of the documents (see schema), IDs the second.
+    return Matching_documents(schema::Lookup_word_query(folded))
+         + QStringLiteral(" AND rowid <= (SELECT max(Rank) FROM %1) / 2").arg(schema::kLookup_entries);
+}
+
+} // namespace
+
+QString Find_contains_count_SQL(const QString& typed)
+{
+    const QString names = Matching_names(typed);
+    return names.isEmpty() ? QString() : QStringLiteral("SELECT count(*) AS Matches") + names;
+}
+
+QString Find_contains_first_SQL(const QString& typed)
+{
+    const QString names = Matching_names(typed);
+    return names.isEmpty() ? QString()
+                           : QStringLiteral("SELECT Blue_Key FROM %1 WHERE Rank = (SELECT rowid").arg(schema::kLookup_entries)
+                                 + names + QStringLiteral(" ORDER BY rowid LIMIT 1)");
+}
+
 QString Guide_list_SQL()
 {
     return QStringLiteral(

@@ -53,6 +53,13 @@ QString Lookup_first_SQL(const QString& typed, int rows);
 // The number of rows of Lookup_SQL (field Matches), from the lookup index
 // alone; "" when Lookup_first_SQL is.
 QString Lookup_count_SQL(const QString& typed);
+// The number of index entries whose name contains the typed text (as
+// Find_contains_term matches it), from the lookup index alone; "" when the
+// text is not one it serves.
+QString Find_contains_count_SQL(const QString& typed);
+// The name order's keys (Blue_Key) of the first index entry whose name
+// contains the typed text, from the lookup index; "" as above.
+QString Find_contains_first_SQL(const QString& typed);
 
 // Guides.
 QString Guide_list_SQL();

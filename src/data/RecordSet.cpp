@@ -141,10 +141,8 @@ void RecordSet::Run()
     }
     rows_ = kFirst_window; // an upper bound until the first read tells
     Read_window(0, kFirst_window);
-    if (held_ == kFirst_window) {
-        sqlite::Statement count(db_->handle(), window_sql::Count_sql(sql, sql_), sql_);
-        rows_ = count.Step() ? count.Integer(0) : 0;
-    }
+    if (held_ == kFirst_window)
+        rows_ = window_sql::Count(*db_, sql, sql_);
     rows_ = std::max(rows_, held_);
     next_read_ = kFirst_window;
 }

@@ -2,7 +2,14 @@
 // outside literals and parentheses so a typed value can never move a clause.
 #include "data/RecordSet_query.h"
 
+#include "data/Database.h"
+#include "data/File_memo.h"
+#include "data/Queries.h"
+#include "data/Statement.h"
+
 #include <QRegularExpression>
+
+#include <sqlite3.h>
 
 #include <vector>
 
@@ -145,9 +152,85 @@ QString Count_sql(const QString& sqlite_sql, const QString& jet_sql)
                                              QRegularExpression::CaseInsensitiveOption);
     QString sql = sqlite_sql;
     sql.remove(order_by);
-    if (Scan(jet_sql).star_selected)
-        sql.replace(distinct, QStringLiteral("SELECT"));
+    if (!Scan(jet_sql).star_selected)
+        return QStringLiteral("SELECT count(*) FROM (") + sql + u')';
+    sql.replace(distinct, QStringLiteral("SELECT"));
+    // A list whose rows reach their guide's title through the guide's slots
+    // (the index, the water list): the titled slots, a few dozen, are listed
+    // once, so each row finds its title at once instead of through every
+    // slot of its guide. The same rows, so the same count.
+    static const QString index_joins = QStringLiteral(
+        "(Yellow JOIN Guides_pages ON Yellow.Guide_Number = Guides_pages.Guide_page) JOIN Sentences ON "
+        "Guides_pages.Sentences_key = Sentences.Key");
+    static const QString slot_joins =
+        QStringLiteral("(Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key)");
+    static const QString titles = QStringLiteral(
+        "(SELECT Guides_pages.Guide_page FROM Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = "
+        "Sentences.Key WHERE Sentences.Code = 2 LIMIT -1) AS Guides_pages");
+    static const QRegularExpression title(QStringLiteral("\\bWHERE\\s*\\(?\\s*(Sentences\\.Code\\s*=\\s*2)\\b"));
+    const std::vector<Word> words = Scan(sql).words;
+    const Word* from = Find(words, "FROM");
+    QString joins = from ? sql.mid(from->at) : QString();
+    const QRegularExpressionMatch where = title.match(joins);
+    const bool by_index = joins.count(index_joins) == 1;
+    if (where.hasMatch() && (by_index || joins.count(slot_joins) == 1)) {
+        joins.replace(where.capturedStart(1), where.capturedLength(1), QStringLiteral("1"));
+        // Nothing else may read the slots or their sentences: only the titled
+        // guides' numbers are left.
+        QString rest = joins;
+        rest.remove(by_index ? index_joins : slot_joins);
+        rest.remove(QStringLiteral("Guides_pages.Guide_page"));
+        if (!rest.contains(QLatin1String("Sentences.")) && !rest.contains(QLatin1String("Guides_pages."))) {
+            if (by_index)
+                joins.replace(index_joins,
+                              QStringLiteral("Yellow JOIN ") + titles
+                                  + QStringLiteral(" ON Yellow.Guide_Number = Guides_pages.Guide_page"));
+            else
+                joins.replace(slot_joins, titles);
+            return QStringLiteral("SELECT count(*) ") + joins;
+        }
+    }
     return QStringLiteral("SELECT count(*) FROM (") + sql + u')';
+}
+
+qint64 Count(Database& db, const QString& sqlite_sql, const QString& jet_sql)
+{
+    const QString count_sql = Count_sql(sqlite_sql, jet_sql);
+    if (const std::optional<qint64> rows = db.Memo().Count(count_sql))
+        return *rows;
+    sqlite::Statement count(db.handle(), count_sql, jet_sql);
+    const qint64 rows = count.Step() ? count.Integer(0) : 0;
+    count.Reset();
+    db.Memo().Remember_count(count_sql, rows);
+    return rows;
+}
+
+QString Find_through_lookup_index(Database& db, const QString& filter, const QString& typed, bool by_number)
+{
+    const QString count_sql = sql::Find_contains_count_SQL(typed);
+    if (count_sql.isEmpty() || !db.Memo().Has_lookup_index())
+        return QString();
+    QString from;
+    if (!by_number) {
+        // The first key as stored, whole or fractional, written exactly.
+        sqlite::Statement first(db.handle(), sql::Find_contains_first_SQL(typed));
+        if (first.Step()) {
+            const int type = sqlite3_column_type(first.get(), 0);
+            if (type == SQLITE_INTEGER)
+                from = QString::number(first.Integer(0));
+            else if (type == SQLITE_FLOAT)
+                from = QString::number(sqlite3_column_double(first.get(), 0), 'g', 17);
+        }
+    }
+    const QString find_sql =
+        sql::Find_result_SQL(filter + (from.isEmpty() ? QString() : QStringLiteral(" AND Yellow.Blue_Key >= ") + from),
+                             by_number);
+    const QString find_count = Count_sql(db.Translate(find_sql), find_sql);
+    if (!db.Memo().Count(find_count)) {
+        sqlite::Statement count(db.handle(), count_sql);
+        db.Memo().Remember_count(find_count, count.Step() ? count.Integer(0) : 0);
+    }
+    return find_sql;
 }
 
 } // namespace vexo::window_sql

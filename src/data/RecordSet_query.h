@@ -6,6 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace vexo {
+class Database;
+}
+
 namespace vexo::window_sql {
 
 // A select ordered by plain columns that its rows carry, rewritten for
@@ -37,5 +41,19 @@ Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields);
 // (a test checks it on the book's data): counting distinct rows would make
 // SQLite keep every row to compare.
 QString Count_sql(const QString& sqlite_sql, const QString& jet_sql);
+
+// The rows of a text by its count text, counted once while the file stays
+// as it is (see File_memo): reopening a list does not count it again.
+qint64 Count(Database& db, const QString& sqlite_sql, const QString& jet_sql);
+
+// A find whose one condition is a name containing `typed` (`filter` is
+// " AND (" + Find_contains_term(typed) + ")"), through the lookup index when
+// the file has it: the text to open, which lists the rows of
+// Find_result_SQL(filter, by_number) in their order, and whose count is
+// taken from the index (a few documents read instead of every name). By
+// name it starts at the first entry that matches, which the index gives,
+// rather than walking the names before it. "" when the file or the text
+// cannot be served that way: the find's own text then serves.
+QString Find_through_lookup_index(Database& db, const QString& filter, const QString& typed, bool by_number);
 
 } // namespace vexo::window_sql

@@ -4,6 +4,7 @@
 
 #include "app/General.h"
 #include "data/Database.h"
+#include "data/File_memo.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
 
@@ -87,9 +88,8 @@ void Lookup_box::Search()
     try {
         // Through the lookup index when the file has one: the first rows and
         // the count, whatever the number of matches; else every match.
-        const QString first = Main_database->OpenRecordset(sql::Lookup_index_SQL())->Empty()
-                                ? QString()
-                                : sql::Lookup_first_SQL(typed, kShown + 1);
+        const QString first =
+            Main_database->Memo().Has_lookup_index() ? sql::Lookup_first_SQL(typed, kShown + 1) : QString();
         auto rs = Main_database->OpenRecordset(first.isEmpty() ? sql : first);
         matches_ = first.isEmpty() ? rs->RecordCount()
                                    : Main_database->OpenRecordset(sql::Lookup_count_SQL(typed))

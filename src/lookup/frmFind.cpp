@@ -8,6 +8,7 @@
 #include "data/Database.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
+#include "data/RecordSet_query.h"
 #include "lookup/frmPages.h"
 #include "platform/Busy_pointer.h"
 #include "platform/Platform.h"
@@ -235,12 +236,16 @@ void frmFind::cmdFindIt_Click()
 void frmFind::Find_Guide_with_sql()
 {
     QString name_term;
+    bool contains = false;
     if (chkMaterial->isChecked()) {
         const QString typed = txtFindMat->text();
         switch (cboMatch->currentIndex()) {
         case 1: name_term = sql::Find_is_term(typed); break;
         case 2: name_term = sql::Find_starts_term(typed); break;
-        default: name_term = sql::Find_contains_term(typed); break;
+        default:
+            name_term = sql::Find_contains_term(typed);
+            contains = true;
+            break;
         }
     }
     QStringList id_terms;
@@ -279,7 +284,13 @@ void frmFind::Find_Guide_with_sql()
         return;  // nothing to search: the whole index is composed, not opened
 
     try {
-        Index_records = Main_database->OpenRecordset(Index_SQL);
+        // A name alone, contained: counted from the lookup index where the
+        // file has one, so only the rows of the page are read.
+        const QString through_index = contains && !chkID->isChecked() && !chkGuide->isChecked()
+                                        ? window_sql::Find_through_lookup_index(*Main_database, filter,
+                                                                                 txtFindMat->text(), by_number)
+                                        : QString();
+        Index_records = Main_database->OpenRecordset(through_index.isEmpty() ? Index_SQL : through_index);
     } catch (const Db_error&) {
         Index_records.reset();
         if (pages)

@@ -6,6 +6,7 @@
 #include "data/Database_builder.h"
 #include "data/Queries.h"
 #include "data/RecordSet.h"
+#include "data/RecordSet_query.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void names_match_with_or_without_folded_copies();
     void lookup_index_finds_what_the_scan_finds_data();
     void lookup_index_finds_what_the_scan_finds();
+    void finds_through_the_lookup_index_data();
+    void finds_through_the_lookup_index();
 
 private:
     QTemporaryDir dir_;
@@ -265,6 +268,48 @@ void tst_Name_matching::lookup_index_finds_what_the_scan_finds()
         return;
     QCOMPARE(Program_rows(*indexed, first), all.mid(0, 3));
     QCOMPARE(indexed->OpenRecordset(sql::Lookup_count_SQL(typed))->Field("Matches").toInt(), matches);
+
+    // The find dialog's "contains", the text as one piece: counted from the
+    // index, read a window at a time, it lists what the scan lists.
+    for (const bool by_number : {true, false}) {
+        const QString filter = " AND (" + sql::Find_contains_term(typed) + ")";
+        const QStringList found = Program_rows(*plain, sql::Find_result_SQL(filter, by_number));
+        QVERIFY(window_sql::Find_through_lookup_index(*plain, filter, typed, by_number).isEmpty());
+        const QString through = window_sql::Find_through_lookup_index(*indexed, filter, typed, by_number);
+        QCOMPARE(through.isEmpty(), typed.size() > 200);
+        if (through.isEmpty())
+            continue;
+        QCOMPARE(indexed->OpenRecordset(through)->RecordCount(), found.size());
+        QCOMPARE(Program_rows(*indexed, through), found);
+    }
+}
+
+void tst_Name_matching::finds_through_the_lookup_index_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("by_number");
+    for (const char* typed : {"cloruro", "ÁCIDO", "o", "de", "n ", "101", "zzz"})
+        for (const bool by_number : {true, false})
+            QTest::newRow((QByteArray(typed) + (by_number ? " by number" : " by name")).constData())
+                << QString::fromUtf8(typed) << by_number;
+}
+
+// On the default database, where a find lists more than a window holds: the
+// count at open and every row, in order, as the find's own text gives them
+// on a connection that has not counted it.
+void tst_Name_matching::finds_through_the_lookup_index()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, by_number);
+    const QString filter = " AND (" + sql::Find_contains_term(typed) + ")";
+    auto own = Database::Open(guidebook_);
+    auto indexed = Database::Open(guidebook_);
+    auto expected = own->OpenRecordset(sql::Find_result_SQL(filter, by_number));
+    const int count = expected->RecordCount();
+    const QString through = window_sql::Find_through_lookup_index(*indexed, filter, typed, by_number);
+    QVERIFY(!through.isEmpty());
+    QCOMPARE(indexed->OpenRecordset(through)->RecordCount(), count);
+    QCOMPARE(Program_rows(*indexed, through), Program_rows(*own, sql::Find_result_SQL(filter, by_number)));
 }
 
 QTEST_GUILESS_MAIN(tst_Name_matching)

@@ -65,6 +65,8 @@ private Q_SLOTS:
     void summary_add_view_delete_clear();
     void values_read_find_their_rows_data();
     void values_read_find_their_rows();
+    void counts_follow_changes_of_the_file_data();
+    void counts_follow_changes_of_the_file();
 
 private:
     QStringList Ids(const QString& sql);
@@ -348,6 +350,37 @@ void tst_Queries::values_read_find_their_rows()
     QCOMPARE(summary->RecordCount(), 1);
     QCOMPARE(summary->Field("Name"), shown);
     QCOMPARE(summary->Field("Guide_Number"), QStringLiteral("124"));
+}
+
+void tst_Queries::counts_follow_changes_of_the_file_data()
+{
+    QTest::addColumn<bool>("other_program");
+    QTest::newRow("written by the program") << false;
+    QTest::newRow("written by another program") << true;
+}
+
+// A list's count is taken once per file, and again once rows change,
+// whoever changed them.
+void tst_Queries::counts_follow_changes_of_the_file()
+{
+    QFETCH(bool, other_program);
+    const QString path = dir_.filePath(QStringLiteral("counts.mdb"));
+    test::Make_database(path, QString::fromUtf8(kRows)
+                                  + "INSERT INTO Yellow WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                    "WHERE i < 100) SELECT '3000', 'Polvo ' || i, 124, 100 + i, 100 + i, NULL, NULL, "
+                                    "NULL, NULL, NULL FROM n;");
+    auto db = Database::Open(path);
+    const int before = db->OpenRecordset(sql::Index_by_number_SQL())->RecordCount();
+    QCOMPARE(db->OpenRecordset(sql::Index_by_number_SQL())->RecordCount(), before);
+    // Polvo 1, 10 to 19 and 100.
+    const QString remove = QStringLiteral("DELETE FROM Yellow WHERE Name_of_material GLOB 'Polvo 1*'");
+    if (other_program)
+        Database::Open(path)->Execute_native(remove);
+    else
+        db->Execute_native(remove);
+    auto index = db->OpenRecordset(sql::Index_by_number_SQL());
+    QCOMPARE(index->RecordCount(), before - 12);
+    QCOMPARE(Column(*index, QStringLiteral("Name_of_material")).last(), QStringLiteral("Polvo 99"));
 }
 
 QTEST_GUILESS_MAIN(tst_Queries)
