@@ -21,6 +21,8 @@
 //   last page shows the last 15 rows.
 #pragma once
 
+#include "data/Statement.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,10 +36,7 @@ struct sqlite3_value;
 namespace vexo {
 
 class Database;
-
-namespace sqlite {
-class Statement;
-}
+struct Read_plan;
 
 class RecordSet {
 public:
@@ -85,8 +84,10 @@ public:
 
 private:
     int Column(const QString& name) const;
+    std::shared_ptr<Read_plan> Make_plan() const;
     void Run();
-    bool Open_keyed(const QString& sqlite_sql);
+    void Open();
+    bool Open_keyed(const Read_plan& plan);
     // Reads `count` rows from row number `first` into the window.
     void Read_window(qsizetype first, qsizetype count) const;
     void Read_keyed(qsizetype first, qsizetype count) const;
@@ -97,11 +98,12 @@ private:
     QStringList names_;
     // The query with a row limit and offset to bind; none for a text that
     // cannot take them (a pragma, a text with its own limit): read whole.
-    std::unique_ptr<sqlite::Statement> window_query_;
+    // The statements are the database's, lent while the set is open.
+    sqlite::Lent_statement window_query_;
     QString window_sql_;
     // Keyset reading: from the lowest key, and from a remembered one.
-    std::unique_ptr<sqlite::Statement> start_query_;
-    std::unique_ptr<sqlite::Statement> resume_query_;
+    sqlite::Lent_statement start_query_;
+    sqlite::Lent_statement resume_query_;
     int keys_ = 0;
     bool distinct_ = false; // repeats are removed here, among the rows of one key
     bool text_keys_ = false; // the first key's lowest value is '' rather than a number
