@@ -118,7 +118,7 @@ struct Read_plan {
     Way other_way = Way::Undecided;
     QString window_sql; // the text with a row limit and offset to bind
     QString count_sql;
-    // The last open gave fewer rows than a first window holds: the next
+    // The last open gave no more rows than a first window holds: the next
     // reads the text whole, at once, as a window's keys and count would cost
     // more than the rows (a guide page, a lookup of one name). An open that
     // then gives more goes back to windows.
@@ -210,7 +210,7 @@ void RecordSet::Open()
             Append_row(*whole);
         }
         rows_ = held_;
-        plan->few_rows = rows_ < kFirst_window;
+        plan->few_rows = rows_ <= kFirst_window;
         return;
     }
     rows_ = kFirst_window; // an upper bound until the first read tells
@@ -221,7 +221,7 @@ void RecordSet::Open()
     }
     rows_ = std::max(rows_, held_);
     next_read_ = kFirst_window;
-    plan->few_rows = rows_ < kFirst_window;
+    plan->few_rows = rows_ <= kFirst_window;
 }
 
 bool RecordSet::Open_keyed(const Read_plan& plan)
@@ -382,10 +382,23 @@ void RecordSet::Hold_current() const
 {
     if (pos_ < 0 || pos_ >= rows_ || (pos_ >= first_held_ && pos_ < first_held_ + held_))
         return;
-    // Reading on from the window's end grows the next read; a jump starts small again.
-    next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kJump_window;
+    const bool reading_on = pos_ == first_held_ + held_;
+    Swap_spare();
+    if (pos_ >= first_held_ && pos_ < first_held_ + held_)
+        return;
+    // Reading on from the window's end grows the next read; a jump starts
+    // small again. The window left becomes the spare.
+    next_read_ = reading_on ? std::min(next_read_ * 2, kLargest_window) : kJump_window;
     const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
     Read_window(first, pos_ - first + next_read_);
+}
+
+void RecordSet::Swap_spare() const
+{
+    std::swap(bytes_, spare_.bytes);
+    std::swap(cells_, spare_.cells);
+    std::swap(first_held_, spare_.first);
+    std::swap(held_, spare_.held);
 }
 
 bool RecordSet::Eof() const
@@ -456,6 +469,7 @@ void RecordSet::Close()
 {
     bytes_.clear();
     cells_.clear();
+    spare_ = {};
     window_query_.reset();
     start_query_.reset();
     resume_query_.reset();

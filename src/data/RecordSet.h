@@ -9,7 +9,15 @@
 // number. A query whose rows fit in the first window, or that SQLite must
 // sort before its first row (a find, whose matches are sorted), is read
 // whole, once, like a snapshot. The count of a larger one comes from a count
-// query of its own.
+// query of its own. Besides the window, the one read before it is kept, so a
+// page moved back to after a page down is not read again.
+//
+// What the first open of a text finds out (its fields, how it is read, its
+// key and count texts) is kept by the database for the next opens of the
+// same text, and the statements are the database's, lent while the set is
+// open; whether any row lacks a first key is asked at every open. A text
+// whose last open gave no more rows than a first window is read whole at
+// the next.
 //
 // How the paged windows (index pages, water list, distances table, summary)
 // use a set, which these movements keep:
@@ -132,6 +140,16 @@ private:
     void Hold_current() const;
     mutable qsizetype first_held_ = 0; // row number of the window's first row
     mutable qsizetype held_ = 0;
+    // The window read before this one, kept: a page moved back to after the
+    // rows after it were read is there still.
+    struct Spare {
+        std::string bytes;
+        std::vector<Cell> cells;
+        qsizetype first = 0;
+        qsizetype held = 0;
+    };
+    mutable Spare spare_;
+    void Swap_spare() const;
     mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on
     mutable qsizetype rows_ = 0;
     qsizetype pos_ = 0;

@@ -84,6 +84,17 @@ QStringList Current(const RecordSet& records)
     return row;
 }
 
+// The names of the 15 rows from row `first` on, as a page shows them.
+QStringList Page(RecordSet& records, int first)
+{
+    QStringList names;
+    records.MoveFirst();
+    records.Move(first, records.bookmark());
+    for (int i = 0; i < 15; ++i, records.MoveNext())
+        names << records.Field(QStringLiteral("Name_of_material"));
+    return names;
+}
+
 Rows Read_all(RecordSet& records)
 {
     Rows rows;
@@ -221,6 +232,12 @@ private Q_SLOTS:
             QVERIFY2(records->Rows_read() - read_before <= 160,
                      qPrintable(QString::number(records->Rows_read() - read_before)));
         }
+        // A page down past the window and back up: the page left is still held.
+        const QStringList pages[] = {Page(*records, 300), Page(*records, 345)};
+        const qsizetype read_before = records->Rows_read();
+        QCOMPARE(Page(*records, 300), pages[0]);
+        QCOMPARE(Page(*records, 345), pages[1]);
+        QCOMPARE(records->Rows_read(), read_before);
     }
 
     // Two title slots of one guide repeat its entries, two titles give two
