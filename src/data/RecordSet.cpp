@@ -382,12 +382,15 @@ void RecordSet::Hold_current() const
 {
     if (pos_ < 0 || pos_ >= rows_ || (pos_ >= first_held_ && pos_ < first_held_ + held_))
         return;
+    // Reading on from the window's end grows the next read, which keeps the
+    // rows just passed. A jump starts small again, and the window it leaves
+    // becomes the spare.
     const bool reading_on = pos_ == first_held_ + held_;
-    Swap_spare();
-    if (pos_ >= first_held_ && pos_ < first_held_ + held_)
-        return;
-    // Reading on from the window's end grows the next read; a jump starts
-    // small again. The window left becomes the spare.
+    if (!reading_on) {
+        Swap_spare();
+        if (pos_ >= first_held_ && pos_ < first_held_ + held_)
+            return;
+    }
     next_read_ = reading_on ? std::min(next_read_ * 2, kLargest_window) : kJump_window;
     const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
     Read_window(first, pos_ - first + next_read_);
