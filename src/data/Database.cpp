@@ -43,12 +43,16 @@ jet::Folded_columns Folded_columns_of(sqlite3* db)
 } // namespace
 
 Database::Database(sqlite3* db, const QString& path)
-    : db_(db), path_(path), memo_(std::make_unique<File_memo>(db))
+    : db_(db), path_(path), statements_(std::make_shared<sqlite::Statement_pool>(db)),
+      memo_(std::make_unique<File_memo>(db))
 {
 }
 
 Database::~Database()
 {
+    // Statements still lent to record sets are finalized when those go.
+    statements_.reset();
+    schema_version_query_.reset();
     sqlite3_close_v2(db_);
 }
 
@@ -113,7 +117,9 @@ std::unique_ptr<RecordSet> Database::OpenRecordset(const QString& jet_sql)
 
 void Database::Execute(const QString& jet_sql)
 {
-    Execute_native(Translate(jet_sql));
+    // An action text of the program writes rows; were it to change the
+    // schema, the version read at the next open would tell.
+    Run_native(Translate(jet_sql));
 }
 
 QString Database::Translate(const QString& jet_sql) const
@@ -127,7 +133,75 @@ QString Database::Translate(const QString& jet_sql) const
     return *translated_.insert(jet_sql, jet::To_sqlite(jet_sql, folded_));
 }
 
+std::shared_ptr<Read_plan> Database::Read_plan_of(const QString& jet_sql)
+{
+    if (plans_.isEmpty())
+        return nullptr;
+    // The schema's version is read only when the file changed at all: the
+    // data version costs no read of the file, the schema's a transaction.
+    if (Data_version() != data_version_) {
+        const qint64 schema = Schema_version();
+        data_version_ = Data_version();
+        if (schema != schema_version_) {
+            Forget_schema();
+            // SQLite prepares from the schema it read last until a statement
+            // that reads a table finds it changed: a new text's fields would
+            // be the old ones.
+            Run_native(QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 0"));
+            return nullptr;
+        }
+    }
+    return plans_.value(jet_sql);
+}
+
+void Database::Keep_read_plan(const QString& jet_sql, std::shared_ptr<Read_plan> plan)
+{
+    if (plans_.isEmpty()) {
+        schema_version_ = Schema_version();
+        data_version_ = Data_version();
+    }
+    // Typed finds make new texts without end; a full memo starts over.
+    constexpr qsizetype kKept_plans = 256;
+    if (plans_.size() >= kKept_plans)
+        plans_.clear();
+    plans_.insert(jet_sql, std::move(plan));
+}
+
+unsigned Database::Data_version() const
+{
+    unsigned version = 0;
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return version;
+}
+
+sqlite::Lent_statement Database::Borrow(const QString& sqlite_sql, const QString& context)
+{
+    return statements_->Borrow(sqlite_sql, context);
+}
+
+qint64 Database::Schema_version()
+{
+    if (!schema_version_query_)
+        schema_version_query_ = std::make_unique<sqlite::Statement>(db_, QStringLiteral("PRAGMA schema_version"));
+    const qint64 version = schema_version_query_->Step() ? schema_version_query_->Integer(0) : -1;
+    schema_version_query_->Reset();
+    return version;
+}
+
+void Database::Forget_schema()
+{
+    plans_.clear();
+    statements_->Clear();
+    schema_version_ = -1;
+}
+
 void Database::Execute_native(const QString& sql)
+{
+    Forget_schema();
+    Run_native(sql);
+}
+
+void Database::Run_native(const QString& sql)
 {
     char* error = nullptr;
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error);

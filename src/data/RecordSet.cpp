@@ -104,6 +104,27 @@ bool Text_affinity(const QString& declared)
 
 } // namespace
 
+// What the first open of a text found out, kept by the database for the
+// next opens of the same text on the same file. Nothing of it depends on
+// the rows: whether a row lacks a first key is asked at every open.
+struct Read_plan {
+    QString sqlite_sql;
+    QStringList names;
+    // Empty `start` when the text is not read from a key.
+    window_sql::Keyset keyset;
+    bool text_keys = false;
+    // How the text is read when not from a key: decided when first needed.
+    enum class Way { Undecided, Window, Whole };
+    Way other_way = Way::Undecided;
+    QString window_sql; // the text with a row limit and offset to bind
+    QString count_sql;
+    // The last open gave no more rows than a first window holds: the next
+    // reads the text whole, at once, as a window's keys and count would cost
+    // more than the rows (a guide page, a lookup of one name). An open that
+    // then gives more goes back to windows.
+    bool few_rows = false;
+};
+
 RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_sql)
 {
     Run();
@@ -111,62 +132,110 @@ RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_
 
 RecordSet::~RecordSet() = default;
 
-void RecordSet::Run()
+std::shared_ptr<Read_plan> RecordSet::Make_plan() const
 {
-    Close();
-    names_.clear();
-    const QString sql = db_->Translate(sql_);
+    auto plan = std::make_shared<Read_plan>();
+    const QString sql = plan->sqlite_sql = db_->Translate(sql_);
     // The fields' names, from the text as it is: it runs only if it compiles.
     {
-        sqlite::Statement fields(db_->handle(), sql, sql_);
-        for (int c = 0; c < fields.Columns(); ++c)
-            names_.append(fields.Name(c));
+        const sqlite::Lent_statement fields = db_->Borrow(sql, sql_);
+        for (int c = 0; c < fields->Columns(); ++c)
+            plan->names.append(fields->Name(c));
     }
-    if (Windowable(sql) && !Open_keyed(sql) && !Sorted(*db_, sql, sql_)) {
-        window_sql_ = sql + QStringLiteral(" LIMIT ?1 OFFSET ?2");
-        window_query_ = std::make_unique<sqlite::Statement>(db_->handle(), window_sql_, sql_);
-        // A text that ends early (a comment) leaves the limit out: read it whole.
-        if (window_query_->Parameters() != 2)
-            window_query_.reset();
+    plan->count_sql = window_sql::Count_sql(sql, sql_);
+    if (!Windowable(sql))
+        return plan;
+    const window_sql::Keyset keyset = window_sql::Keyset_of(sql, plan->names);
+    if (keyset.start.isEmpty() || Sorted(*db_, keyset.start, sql_))
+        return plan;
+    const sqlite::Lent_statement start = db_->Borrow(keyset.start, sql_);
+    const sqlite::Lent_statement resume = db_->Borrow(keyset.resume, sql_);
+    // A text that ends early (a comment) hides the key condition: it is read
+    // by row number.
+    if (start->Parameters() != 1 || resume->Parameters() != keyset.keys)
+        return plan;
+    plan->keyset = keyset;
+    plan->text_keys = Text_affinity(start->Declared_type(static_cast<int>(plan->names.size())));
+    return plan;
+}
+
+void RecordSet::Run()
+{
+    // A plan kept from before another program changed the file's schema
+    // reads it with the old fields, or fails: the file seen to change while
+    // opening, the set is opened again, and the schema's version checked.
+    const unsigned version = db_->Data_version();
+    try {
+        Open();
+    } catch (const Db_error&) {
+        if (db_->Data_version() == version)
+            throw;
+    }
+    if (db_->Data_version() != version)
+        Open();
+}
+
+void RecordSet::Open()
+{
+    Close();
+    std::shared_ptr<Read_plan> plan = db_->Read_plan_of(sql_);
+    if (!plan) {
+        plan = Make_plan();
+        db_->Keep_read_plan(sql_, plan);
+    }
+    names_ = plan->names;
+    const QString& sql = plan->sqlite_sql;
+    if (!plan->few_rows && !Open_keyed(*plan)) {
+        if (plan->other_way == Read_plan::Way::Undecided) {
+            plan->other_way = Read_plan::Way::Whole;
+            if (Windowable(sql) && !Sorted(*db_, sql, sql_)) {
+                const QString window_sql = sql + QStringLiteral(" LIMIT ?1 OFFSET ?2");
+                // A text that ends early (a comment) leaves the limit out: read it whole.
+                if (db_->Borrow(window_sql, sql_)->Parameters() == 2) {
+                    plan->other_way = Read_plan::Way::Window;
+                    plan->window_sql = window_sql;
+                }
+            }
+        }
+        if (plan->other_way == Read_plan::Way::Window) {
+            window_sql_ = plan->window_sql;
+            window_query_ = db_->Borrow(window_sql_, sql_);
+        }
     }
     if (!window_query_ && !start_query_) {
         window_sql_ = sql;
-        sqlite::Statement whole(db_->handle(), sql, sql_);
-        while (whole.Step()) {
+        const sqlite::Lent_statement whole = db_->Borrow(sql, sql_);
+        while (whole->Step()) {
             ++rows_read_;
-            Append_row(whole);
+            Append_row(*whole);
         }
         rows_ = held_;
+        plan->few_rows = rows_ <= kFirst_window;
         return;
     }
     rows_ = kFirst_window; // an upper bound until the first read tells
     Read_window(0, kFirst_window);
     if (held_ == kFirst_window)
-        rows_ = window_sql::Count(*db_, sql, sql_);
+        rows_ = window_sql::Count(*db_, plan->count_sql, sql_);
     rows_ = std::max(rows_, held_);
     next_read_ = kFirst_window;
+    plan->few_rows = rows_ <= kFirst_window;
 }
 
-bool RecordSet::Open_keyed(const QString& sqlite_sql)
+bool RecordSet::Open_keyed(const Read_plan& plan)
 {
-    const window_sql::Keyset keyset = window_sql::Keyset_of(sqlite_sql, names_);
-    if (keyset.start.isEmpty() || Sorted(*db_, keyset.start, sql_))
+    const window_sql::Keyset& keyset = plan.keyset;
+    if (keyset.start.isEmpty())
         return false;
-    auto start = std::make_unique<sqlite::Statement>(db_->handle(), keyset.start, sql_);
-    auto resume = std::make_unique<sqlite::Statement>(db_->handle(), keyset.resume, sql_);
-    // A text that ends early (a comment) hides the key condition; rows
-    // without a first key come before the lowest one and the condition
-    // would pass them over: either way the text is read by row number.
-    if (start->Parameters() != 1 || resume->Parameters() != keyset.keys)
-        return false;
-    sqlite::Statement no_key(db_->handle(), keyset.no_first_key, sql_);
-    if (no_key.Step())
+    // Rows without a first key come before the lowest one and the key
+    // condition would pass them over: the text is then read by row number.
+    if (db_->Borrow(keyset.no_first_key, sql_)->Step())
         return false;
     keys_ = static_cast<int>(keyset.keys);
     distinct_ = keyset.distinct;
-    text_keys_ = Text_affinity(start->Declared_type(static_cast<int>(names_.size())));
-    start_query_ = std::move(start);
-    resume_query_ = std::move(resume);
+    text_keys_ = plan.text_keys;
+    start_query_ = db_->Borrow(keyset.start, sql_);
+    resume_query_ = db_->Borrow(keyset.resume, sql_);
     window_sql_ = keyset.start;
     return true;
 }
@@ -311,10 +380,26 @@ void RecordSet::Hold_current() const
 {
     if (pos_ < 0 || pos_ >= rows_ || (pos_ >= first_held_ && pos_ < first_held_ + held_))
         return;
-    // Reading on from the window's end grows the next read; a jump starts small again.
-    next_read_ = pos_ == first_held_ + held_ ? std::min(next_read_ * 2, kLargest_window) : kJump_window;
+    // Reading on from the window's end grows the next read, which keeps the
+    // rows just passed. A jump starts small again, and the window it leaves
+    // becomes the spare.
+    const bool reading_on = pos_ == first_held_ + held_;
+    if (!reading_on) {
+        Swap_spare();
+        if (pos_ >= first_held_ && pos_ < first_held_ + held_)
+            return;
+    }
+    next_read_ = reading_on ? std::min(next_read_ * 2, kLargest_window) : kJump_window;
     const qsizetype first = std::max<qsizetype>(0, pos_ - kBehind);
     Read_window(first, pos_ - first + next_read_);
+}
+
+void RecordSet::Swap_spare() const
+{
+    std::swap(bytes_, spare_.bytes);
+    std::swap(cells_, spare_.cells);
+    std::swap(first_held_, spare_.first);
+    std::swap(held_, spare_.held);
 }
 
 bool RecordSet::Eof() const
@@ -385,6 +470,7 @@ void RecordSet::Close()
 {
     bytes_.clear();
     cells_.clear();
+    spare_ = {};
     window_query_.reset();
     start_query_.reset();
     resume_query_.reset();

@@ -9,7 +9,15 @@
 // number. A query whose rows fit in the first window, or that SQLite must
 // sort before its first row (a find, whose matches are sorted), is read
 // whole, once, like a snapshot. The count of a larger one comes from a count
-// query of its own.
+// query of its own. Besides the window, the one read before it is kept, so a
+// page moved back to after a page down is not read again.
+//
+// What the first open of a text finds out (its fields, how it is read, its
+// key and count texts) is kept by the database for the next opens of the
+// same text, and the statements are the database's, lent while the set is
+// open; whether any row lacks a first key is asked at every open. A text
+// whose last open gave no more rows than a first window is read whole at
+// the next.
 //
 // How the paged windows (index pages, water list, distances table, summary)
 // use a set, which these movements keep:
@@ -20,6 +28,8 @@
 // - the scroll maximum is RecordCount() - 15 (0 for a short set), so the
 //   last page shows the last 15 rows.
 #pragma once
+
+#include "data/Statement.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,10 +44,7 @@ struct sqlite3_value;
 namespace vexo {
 
 class Database;
-
-namespace sqlite {
-class Statement;
-}
+struct Read_plan;
 
 class RecordSet {
 public:
@@ -85,8 +92,10 @@ public:
 
 private:
     int Column(const QString& name) const;
+    std::shared_ptr<Read_plan> Make_plan() const;
     void Run();
-    bool Open_keyed(const QString& sqlite_sql);
+    void Open();
+    bool Open_keyed(const Read_plan& plan);
     // Reads `count` rows from row number `first` into the window.
     void Read_window(qsizetype first, qsizetype count) const;
     void Read_keyed(qsizetype first, qsizetype count) const;
@@ -97,11 +106,12 @@ private:
     QStringList names_;
     // The query with a row limit and offset to bind; none for a text that
     // cannot take them (a pragma, a text with its own limit): read whole.
-    std::unique_ptr<sqlite::Statement> window_query_;
+    // The statements are the database's, lent while the set is open.
+    sqlite::Lent_statement window_query_;
     QString window_sql_;
     // Keyset reading: from the lowest key, and from a remembered one.
-    std::unique_ptr<sqlite::Statement> start_query_;
-    std::unique_ptr<sqlite::Statement> resume_query_;
+    sqlite::Lent_statement start_query_;
+    sqlite::Lent_statement resume_query_;
     int keys_ = 0;
     bool distinct_ = false; // repeats are removed here, among the rows of one key
     bool text_keys_ = false; // the first key's lowest value is '' rather than a number
@@ -130,6 +140,16 @@ private:
     void Hold_current() const;
     mutable qsizetype first_held_ = 0; // row number of the window's first row
     mutable qsizetype held_ = 0;
+    // The window read before this one, kept: a page moved back to after the
+    // rows after it were read is there still.
+    struct Spare {
+        std::string bytes;
+        std::vector<Cell> cells;
+        qsizetype first = 0;
+        qsizetype held = 0;
+    };
+    mutable Spare spare_;
+    void Swap_spare() const;
     mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on
     mutable qsizetype rows_ = 0;
     qsizetype pos_ = 0;

@@ -193,14 +193,15 @@ QString Count_sql(const QString& sqlite_sql, const QString& jet_sql)
     return QStringLiteral("SELECT count(*) FROM (") + sql + u')';
 }
 
-qint64 Count(Database& db, const QString& sqlite_sql, const QString& jet_sql)
+qint64 Count(Database& db, const QString& count_sql, const QString& jet_sql)
 {
-    const QString count_sql = Count_sql(sqlite_sql, jet_sql);
     if (const std::optional<qint64> rows = db.Memo().Count(count_sql))
         return *rows;
-    sqlite::Statement count(db.handle(), count_sql, jet_sql);
-    const qint64 rows = count.Step() ? count.Integer(0) : 0;
-    count.Reset();
+    qint64 rows = 0;
+    {
+        const sqlite::Lent_statement count = db.Borrow(count_sql, jet_sql);
+        rows = count->Step() ? count->Integer(0) : 0;
+    }
     db.Memo().Remember_count(count_sql, rows);
     return rows;
 }

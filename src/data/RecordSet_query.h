@@ -42,9 +42,9 @@ Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields);
 // SQLite keep every row to compare.
 QString Count_sql(const QString& sqlite_sql, const QString& jet_sql);
 
-// The rows of a text by its count text, counted once while the file stays
-// as it is (see File_memo): reopening a list does not count it again.
-qint64 Count(Database& db, const QString& sqlite_sql, const QString& jet_sql);
+// The rows a count text (Count_sql's) gives, counted once while the file
+// stays as it is (see File_memo): reopening a list does not count it again.
+qint64 Count(Database& db, const QString& count_sql, const QString& jet_sql);
 
 // A find whose one condition is a name containing `typed` (`filter` is
 // " AND (" + Find_contains_term(typed) + ")"), through the lookup index when

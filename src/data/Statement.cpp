@@ -159,4 +159,47 @@ QString Statement::Text(int column) const
     return QString::fromUtf8(bytes, length);
 }
 
+Lent_statement Statement_pool::Borrow(const QString& sql, const QString& context)
+{
+    Give_back back{weak_from_this(), sql, generation_};
+    if (const auto found = kept_.find(sql); found != kept_.end()) {
+        std::unique_ptr<Statement> statement = std::move(found->second.statement);
+        kept_.erase(found);
+        statement->Set_context(context);
+        return Lent_statement(statement.release(), std::move(back));
+    }
+    return Lent_statement(new Statement(db_, sql, context), std::move(back));
+}
+
+void Statement_pool::Clear()
+{
+    kept_.clear();
+    ++generation_;
+}
+
+void Statement_pool::Take_back(const QString& sql, quint64 generation, std::unique_ptr<Statement> statement)
+{
+    // The program runs a few dozen texts; typed finds make new ones without end.
+    constexpr qsizetype kKept_statements = 48;
+    if (generation != generation_ || kept_.count(sql) > 0)
+        return;
+    sqlite3_reset(statement->get());
+    sqlite3_clear_bindings(statement->get());
+    if (kept_.size() >= kKept_statements) {
+        auto oldest = kept_.begin();
+        for (auto it = kept_.begin(); it != kept_.end(); ++it)
+            if (it->second.last_use < oldest->second.last_use)
+                oldest = it;
+        kept_.erase(oldest);
+    }
+    kept_.emplace(sql, Kept{std::move(statement), ++uses_});
+}
+
+void Give_back::operator()(Statement* statement) const
+{
+    std::unique_ptr<Statement> owned(statement);
+    if (const std::shared_ptr<Statement_pool> to = pool.lock())
+        to->Take_back(sql, generation, std::move(owned));
+}
+
 } // namespace vexo::sqlite

@@ -3,7 +3,11 @@
 // locked or damaged file is reported alike wherever it is met.
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
+
+#include <memory>
+#include <unordered_map>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -55,11 +59,50 @@ public:
     // The value as UTF-8 text.
     QString Text(int column) const;
     sqlite3_stmt* get() const { return stmt_; }
+    // The text a failure names, for a kept statement lent to another caller.
+    void Set_context(const QString& context) { context_ = context; }
 
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
     QString context_;
+};
+
+class Statement_pool;
+
+// Gives a lent statement back to its pool, or finalizes it when the pool
+// is gone (its database closed) or was cleared since it was lent.
+struct Give_back {
+    std::weak_ptr<Statement_pool> pool;
+    QString sql;
+    quint64 generation = 0;
+    void operator()(Statement* statement) const;
+};
+using Lent_statement = std::unique_ptr<Statement, Give_back>;
+
+// Statements prepared for texts the program runs again and again (every
+// open of a list, every window it reads): preparing costs more than running
+// a short query. A statement is lent to one caller at a time; a text already
+// lent is prepared anew, and the statement that comes back last stays.
+class Statement_pool : public std::enable_shared_from_this<Statement_pool> {
+public:
+    explicit Statement_pool(sqlite3* db) : db_(db) {}
+    Lent_statement Borrow(const QString& sql, const QString& context);
+    // Forgets every kept statement (the schema may have changed); those lent
+    // now are finalized when they come back.
+    void Clear();
+
+private:
+    friend struct Give_back;
+    void Take_back(const QString& sql, quint64 generation, std::unique_ptr<Statement> statement);
+    struct Kept {
+        std::unique_ptr<Statement> statement;
+        quint64 last_use = 0;
+    };
+    sqlite3* db_;
+    std::unordered_map<QString, Kept> kept_;
+    quint64 generation_ = 0;
+    quint64 uses_ = 0;
 };
 
 } // namespace vexo::sqlite

@@ -7,6 +7,7 @@
 #include "data/RecordSet.h"
 #include "support/Fixture.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,6 +82,25 @@ QStringList Current(const RecordSet& records)
     for (const QString& name : records.Field_names())
         row << records.Field(name);
     return row;
+}
+
+// The names of the 15 rows from row `first` on, as a page shows them.
+QStringList Page(RecordSet& records, int first)
+{
+    QStringList names;
+    records.MoveFirst();
+    records.Move(first, records.bookmark());
+    for (int i = 0; i < 15; ++i, records.MoveNext())
+        names << records.Field(QStringLiteral("Name_of_material"));
+    return names;
+}
+
+Rows Read_all(RecordSet& records)
+{
+    Rows rows;
+    for (records.MoveFirst(); !records.Eof(); records.MoveNext())
+        rows << Current(records);
+    return rows;
 }
 
 struct Catalogue_query {
@@ -212,6 +232,12 @@ private Q_SLOTS:
             QVERIFY2(records->Rows_read() - read_before <= 160,
                      qPrintable(QString::number(records->Rows_read() - read_before)));
         }
+        // A page down past the window and back up: the page left is still held.
+        const QStringList pages[] = {Page(*records, 300), Page(*records, 345)};
+        const qsizetype read_before = records->Rows_read();
+        QCOMPARE(Page(*records, 300), pages[0]);
+        QCOMPARE(Page(*records, 345), pages[1]);
+        QCOMPARE(records->Rows_read(), read_before);
     }
 
     // Two title slots of one guide repeat its entries, two titles give two
@@ -254,6 +280,53 @@ private Q_SLOTS:
         QCOMPARE(records->RecordCount(), 80);
         records->MoveLast();
         QCOMPARE(records->Field(QStringLiteral("Key")), QStringLiteral("80"));
+    }
+
+    // What an open learnt about a text is kept for the next opens of it on
+    // the same file: they must still read the rows and fields there are now,
+    // and sets of one text open at once must each read their own rows.
+    void opens_of_one_text_read_the_file_as_it_is_then()
+    {
+        const QString path = dir_.filePath(QStringLiteral("again.mdb"));
+        auto db = Database::Create(path);
+        db->Execute_native(QStringLiteral("CREATE TABLE T (k TEXT, v INTEGER); CREATE INDEX T_k ON T (k);"));
+        for (int i = 0; i < 150; ++i)
+            db->Execute(QStringLiteral("INSERT INTO T VALUES ('k%1', %2)").arg((i * 37) % 150, 3, 10, QChar(u'0')).arg(i));
+        const QString text = QStringLiteral("SELECT * FROM T ORDER BY k");
+
+        auto first = db->OpenRecordset(text);
+        auto second = db->OpenRecordset(text);
+        first->MoveFirst();
+        first->Move(120, first->bookmark());
+        QCOMPARE(Current(*first), Whole(*db, text).at(120));
+        QCOMPARE(Read_all(*second), Whole(*db, text));
+        first->Move(-100, first->bookmark());
+        QCOMPARE(Current(*first), Whole(*db, text).at(20));
+
+        // A row without a key sorts first, where a read from the lowest key
+        // would pass it over.
+        db->Execute(QStringLiteral("INSERT INTO T VALUES (NULL, -1)"));
+        QCOMPARE(Read_all(*db->OpenRecordset(text)), Whole(*db, text));
+
+        // Another program adds a field.
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "ALTER TABLE T ADD COLUMN w TEXT; UPDATE T SET w = 'w' || v;", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(other);
+        auto widened = db->OpenRecordset(text);
+        QCOMPARE(widened->Field_names(), QStringList({"k", "v", "w"}));
+        QCOMPARE(Read_all(*widened), Whole(*db, text));
+
+        // The schema changes under an open set, which reads on and again.
+        db->Execute_native(QStringLiteral("DROP INDEX T_k; CREATE INDEX T_v ON T (v);"));
+        widened->MoveLast();
+        QCOMPARE(Current(*widened), Whole(*db, text).last());
+        widened->Requery();
+        QCOMPARE(Read_all(*widened), Whole(*db, text));
+        // A set may outlive its database.
+        db.reset();
+        widened.reset();
     }
 
     void paged_windows_read_an_index_in_their_order_data()
