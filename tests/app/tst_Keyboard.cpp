@@ -52,9 +52,11 @@ QString Rows()
                    .arg(i)
                    .arg(toxic ? QStringLiteral("1, NULL") : QStringLiteral("NULL, 'W'"));
         sql += QStringLiteral("INSERT INTO Water VALUES ('%1', 'Gas', '1050', 'Gas', '', '', '', '', '', '');\n").arg(id);
-        sql += QStringLiteral("INSERT INTO Green VALUES (%1, '%2 %3', '30', '100', "
+        // 5003 has no distances of its own: its row is a banner to the water list.
+        sql += QStringLiteral("INSERT INTO Green VALUES (%1, '%2 %3', '%4', '100', "
                               "'0.1', '0.1', '0.2', '0.1', '60', '200', '0.3', '0.2', '1.1', '0.7');\n")
-                   .arg(id, name, toxic ? QString() : QStringLiteral("(cuando es derramado en el agua)"));
+                   .arg(id, name, toxic ? QString() : QStringLiteral("(cuando es derramado en el agua)"),
+                        i == 3 ? QString() : QStringLiteral("30"));
         sql += QStringLiteral("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', '%2', 0, 1);\n").arg(id, name);
     }
     return sql;
@@ -148,6 +150,9 @@ private Q_SLOTS:
         QTest::newRow("index pages: Down on an option") << "index pages" << "option" << K{Qt::Key_Down} << 1;
         QTest::newRow("water list: Page Down in a name") << "water list" << "name" << K{Qt::Key_PageDown} << 15;
         QTest::newRow("summary: End in a name") << "summary" << "name" << K{Qt::Key_End} << last_page;
+        // With a modifier held a key is not paging.
+        QTest::newRow("index pages: Shift+Page Down") << "index pages" << "window"
+                                                     << K{(Qt::ShiftModifier | Qt::Key_PageDown).toCombined()} << 0;
     }
 
     void page_keys_move_the_list()
@@ -159,7 +164,8 @@ private Q_SLOTS:
         Open(window);
         QCOMPARE(First_id(), "5001");
         for (int key : keys)
-            QTest::keyClick(Place(place), static_cast<Qt::Key>(key));
+            QTest::keyClick(Place(place), QKeyCombination::fromCombined(key).key(),
+                            QKeyCombination::fromCombined(key).keyboardModifiers());
         QCOMPARE(First_id(), QString::number(5001 + first_row));
         if (window == QLatin1String("index pages"))
             QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
@@ -200,6 +206,24 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!Find_child<frmGuidePage>());
         QCOMPARE(Active_window(), pages);
+    }
+
+    // A banner of the distances table shows the focus and opens the water
+    // list with Space, as a click does; other keys leave it be.
+    void keys_press_a_banner()
+    {
+        Open_distances_table();
+        auto* banner = test::Child<QLabel>(Active_window(), "lblDanger", 2);
+        QVERIFY(test::Shown(banner));
+        const int unfocused = banner->frameStyle();
+        banner->setFocus();
+        QCOMPARE(banner->frameStyle(), int(QFrame::Box | QFrame::Plain));
+        QTest::keyClick(banner, Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(banner, Qt::Key_A);
+        QVERIFY(!Find_child<frmWater>());
+        QTest::keyClick(banner, Qt::Key_Space);
+        QCOMPARE(test::Child<QLabel>(Find_child<frmWater>(), "lblID", 0)->text(), "5003");
+        QCOMPARE(banner->frameStyle(), unfocused);
     }
 
     void escape_closes_child_windows_but_not_the_welcome_page()

@@ -17,6 +17,7 @@
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "support/Fixture.h"
+#include "support/Rows_program.h"
 #include "support/Scripted_platform.h"
 
 #include <QLabel>
@@ -49,20 +50,6 @@ QString Good_database(const QString& path, const QString& extra = {}, int versio
     test::Make_database(path, test::Minimal_rows() + extra + QStringLiteral("PRAGMA user_version = %1;").arg(version));
     validation::Write_checksums(*Database::Open(path));
     return path;
-}
-
-// The rows of a query on the file at `path`, fields joined by "|".
-QStringList Rows(const QString& path, const QString& sql)
-{
-    auto rs = Database::Open(path)->OpenRecordset(sql);
-    QStringList rows;
-    for (; !rs->Eof(); rs->MoveNext()) {
-        QStringList fields;
-        for (const QString& name : rs->Field_names())
-            fields << rs->Field(name);
-        rows << fields.join(u'|');
-    }
-    return rows;
 }
 
 } // namespace
@@ -393,11 +380,11 @@ private Q_SLOTS:
         QVERIFY(Load());
         QVERIFY(ui_->shown.isEmpty());
         QCOMPARE(Main_database->path(), User("guide2ks.mdb"));
-        Main_database.reset();
-        QCOMPARE(Rows(User("guide2ks.mdb"), "SELECT * FROM Summary ORDER BY Key"),
+        QCOMPARE(test::Rows_of("SELECT * FROM Summary ORDER BY Key", {"Key", "ID", "Name", "High_green", "Bold"}),
                  (QStringList{"4|1017|Chlorine|0|1", "9|1203|Gasoline|1|0"}));
-        QCOMPARE(Rows(User("guide2ks.mdb"), "SELECT Name_of_material FROM Yellow WHERE ID = '9999'"),
+        QCOMPARE(test::Rows_of("SELECT Name_of_material FROM Yellow WHERE ID = '9999'", {"Name_of_material"}),
                  updated ? QStringList{"Nuevo"} : QStringList{});
+        Main_database.reset();
         QCOMPARE(data_version::Read(User("guide2ks.mdb")), std::max(installed, copy));
         if (!updated)
             QCOMPARE(test::Read_file(User("guide2ks.mdb")), before);
@@ -463,7 +450,7 @@ private Q_SLOTS:
     }
 
     // Placement is read in twips, a value that is not a number taking the
-    // default, as on the first run.
+    // default, as on the first run; a window out of reach comes back.
     void placement_is_restored_from_the_store_data()
     {
         QTest::addColumn<QStringList>("stored");  // left, top, width, height
@@ -471,6 +458,9 @@ private Q_SLOTS:
         QTest::newRow("first run") << QStringList() << QRect(twips(1000), twips(1000), twips(6500), twips(6500));
         QTest::newRow("stored") << QStringList{"1500", "750.5", "9000", "not a number"}
                                 << QRect(twips(1500), twips(750.5), twips(9000), twips(6500));
+        // Saved on a screen no longer there, and too small to use.
+        QTest::newRow("off every screen") << QStringList{"300000", "300000", "10", "10"}
+                                          << QRect(twips(1000), twips(1000), 200, 150);
     }
     void placement_is_restored_from_the_store()
     {
