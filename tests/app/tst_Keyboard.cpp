@@ -32,35 +32,23 @@ namespace {
 
 constexpr int kEntries = 40;  // IDs 5001 to 5040, in that order everywhere
 
-// Forty entries of one guide, all but one water-reactive, each in the distances table, the
-// water list and the summary; a guide page long enough to scroll.
-QString Rows()
-{
-    QString sql = QStringLiteral(
-        "INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'SUSTANCIAS QUE REACCIONAN CON AGUA', 2);\n"
-        "INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);\n");
-    for (int i = 1; i <= kEntries; ++i) {
-        const QString id = QString::number(5000 + i);
-        const QString name = QStringLiteral("Material %1").arg(i, 2, 10, QLatin1Char('0'));
-        sql += QStringLiteral("INSERT INTO Sentences VALUES (%1, 'Frase %1 de la guía, larga como las del libro.', 0);\n"
-                              "INSERT INTO Guides_pages VALUES (%1, 139, %1);\n")
-                   .arg(i + 2);
-        // 5002 is toxic by inhalation and not water-reactive: its guide opens without a question.
-        const bool toxic = i == 2;
-        sql += QStringLiteral("INSERT INTO Yellow VALUES ('%1', '%2', 139, %3, %3, %4, NULL, NULL, NULL);\n")
-                   .arg(id, name)
-                   .arg(i)
-                   .arg(toxic ? QStringLiteral("1, NULL") : QStringLiteral("NULL, 'W'"));
-        sql += QStringLiteral("INSERT INTO Water VALUES ('%1', 'Gas', '1050', 'Gas', '', '', '', '', '', '');\n").arg(id);
-        // 5003 has no distances of its own: its row is a banner to the water list.
-        sql += QStringLiteral("INSERT INTO Green VALUES (%1, '%2 %3', '%4', '100', "
-                              "'0.1', '0.1', '0.2', '0.1', '60', '200', '0.3', '0.2', '1.1', '0.7');\n")
-                   .arg(id, name, toxic ? QString() : QStringLiteral("(cuando es derramado en el agua)"),
-                        i == 3 ? QString() : QStringLiteral("30"));
-        sql += QStringLiteral("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', '%2', 0, 1);\n").arg(id, name);
-    }
-    return sql;
-}
+// Forty entries of one guide, each in the distances table, the water list
+// and the summary; a guide page long enough to scroll. 5002 is toxic by
+// inhalation and not water-reactive, so its guide opens without a question;
+// 5003 has no distances of its own, so its row is a banner to the water list.
+const char* const kRows = R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'SUSTANCIAS QUE REACCIONAN CON AGUA', 2);
+INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);
+CREATE TEMP TABLE n AS WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 40)
+  SELECT i, CAST(5000 + i AS TEXT) AS id, printf('Material %02d', i) AS name FROM k;
+INSERT INTO Sentences SELECT i + 2, 'Frase ' || (i + 2) || ' de la guía, larga como las del libro.', 0 FROM n;
+INSERT INTO Guides_pages SELECT i + 2, 139, i + 2 FROM n;
+INSERT INTO Yellow SELECT id, name, 139, i, i, IIF(i = 2, 1, NULL), IIF(i = 2, NULL, 'W'), NULL, NULL, NULL FROM n;
+INSERT INTO Water SELECT id, 'Gas', '1050', 'Gas', '', '', '', '', '', '' FROM n;
+INSERT INTO Green SELECT id, name || IIF(i = 2, ' ', ' (cuando es derramado en el agua)'), IIF(i = 3, '', '30'), '100',
+  '0.1', '0.1', '0.2', '0.1', '60', '200', '0.3', '0.2', '1.1', '0.7' FROM n;
+INSERT INTO Summary (ID, Name, High_green, Bold) SELECT id, name, 0, 1 FROM n;
+)sql";
 
 QWidget* Active_window()
 {
@@ -107,7 +95,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         fixture_ = dir_.filePath(QStringLiteral("keys.mdb"));
-        test::Make_database(fixture_, Rows());
+        test::Make_database(fixture_, QString::fromUtf8(kRows));
     }
 
     void init()
