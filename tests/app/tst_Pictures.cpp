@@ -1,6 +1,7 @@
 // The pictures and icons of the first screen: read from the copies drawn at
 // build time for the sizes they are shown at (so start-up draws nothing),
-// with the very pixels the vector source gives; any other size is drawn.
+// with the very pixels the vector source gives; any other size is drawn, and
+// a copy that cannot be read is drawn too.
 #include "app/Picture_drawing.h"
 #include "app/Pictures.h"
 #include "app/frmSplash.h"

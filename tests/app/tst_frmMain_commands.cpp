@@ -1,7 +1,8 @@
-// The main window's menus and toolbar as the user reads them, and what each
-// command does from the menu, the toolbar and the welcome page: the window it
-// builds, the globals it sets, the busy pointer, the clipboard, the find
-// routing, the summary rule, a failed query and leaving the program.
+// The main window's menus, toolbar and welcome page as the user reads them,
+// and what each command does from each of them: the window it builds, the
+// globals it sets, the busy pointer, the clipboard, the find routing, the
+// summary rule, the Window menu, a failed query or any error that escapes a
+// command, and leaving the program.
 #include "app/Application.h"
 #include "app/Child_windows.h"
 #include "app/General.h"
