@@ -32,33 +32,23 @@ namespace {
 
 constexpr int kEntries = 40;  // IDs 5001 to 5040, in that order everywhere
 
-// Forty entries of one guide, all but one water-reactive, each in the distances table, the
-// water list and the summary; a guide page long enough to scroll.
-QString Rows()
-{
-    QString sql = QStringLiteral(
-        "INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'SUSTANCIAS QUE REACCIONAN CON AGUA', 2);\n"
-        "INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);\n");
-    for (int i = 1; i <= kEntries; ++i) {
-        const QString id = QString::number(5000 + i);
-        const QString name = QStringLiteral("Material %1").arg(i, 2, 10, QLatin1Char('0'));
-        sql += QStringLiteral("INSERT INTO Sentences VALUES (%1, 'Frase %1 de la guía, larga como las del libro.', 0);\n"
-                              "INSERT INTO Guides_pages VALUES (%1, 139, %1);\n")
-                   .arg(i + 2);
-        // 5002 is toxic by inhalation and not water-reactive: its guide opens without a question.
-        const bool toxic = i == 2;
-        sql += QStringLiteral("INSERT INTO Yellow VALUES ('%1', '%2', 139, %3, %3, %4, NULL, NULL, NULL);\n")
-                   .arg(id, name)
-                   .arg(i)
-                   .arg(toxic ? QStringLiteral("1, NULL") : QStringLiteral("NULL, 'W'"));
-        sql += QStringLiteral("INSERT INTO Water VALUES ('%1', 'Gas', '1050', 'Gas', '', '', '', '', '', '');\n").arg(id);
-        sql += QStringLiteral("INSERT INTO Green VALUES (%1, '%2 %3', '30', '100', "
-                              "'0.1', '0.1', '0.2', '0.1', '60', '200', '0.3', '0.2', '1.1', '0.7');\n")
-                   .arg(id, name, toxic ? QString() : QStringLiteral("(cuando es derramado en el agua)"));
-        sql += QStringLiteral("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', '%2', 0, 1);\n").arg(id, name);
-    }
-    return sql;
-}
+// Forty entries of one guide, each in the distances table, the water list
+// and the summary; a guide page long enough to scroll. 5002 is toxic by
+// inhalation and not water-reactive, so its guide opens without a question;
+// 5003 has no distances of its own, so its row is a banner to the water list.
+const char* const kRows = R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'SUSTANCIAS QUE REACCIONAN CON AGUA', 2);
+INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);
+CREATE TEMP TABLE n AS WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 40)
+  SELECT i, CAST(5000 + i AS TEXT) AS id, printf('Material %02d', i) AS name FROM k;
+INSERT INTO Sentences SELECT i + 2, 'Frase ' || (i + 2) || ' de la guía, larga como las del libro.', 0 FROM n;
+INSERT INTO Guides_pages SELECT i + 2, 139, i + 2 FROM n;
+INSERT INTO Yellow SELECT id, name, 139, i, i, IIF(i = 2, 1, NULL), IIF(i = 2, NULL, 'W'), NULL, NULL, NULL FROM n;
+INSERT INTO Water SELECT id, 'Gas', '1050', 'Gas', '', '', '', '', '', '' FROM n;
+INSERT INTO Green SELECT id, name || IIF(i = 2, ' ', ' (cuando es derramado en el agua)'), IIF(i = 3, '', '30'), '100',
+  '0.1', '0.1', '0.2', '0.1', '60', '200', '0.3', '0.2', '1.1', '0.7' FROM n;
+INSERT INTO Summary (ID, Name, High_green, Bold) SELECT id, name, 0, 1 FROM n;
+)sql";
 
 QWidget* Active_window()
 {
@@ -105,7 +95,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         fixture_ = dir_.filePath(QStringLiteral("keys.mdb"));
-        test::Make_database(fixture_, Rows());
+        test::Make_database(fixture_, QString::fromUtf8(kRows));
     }
 
     void init()
@@ -148,6 +138,9 @@ private Q_SLOTS:
         QTest::newRow("index pages: Down on an option") << "index pages" << "option" << K{Qt::Key_Down} << 1;
         QTest::newRow("water list: Page Down in a name") << "water list" << "name" << K{Qt::Key_PageDown} << 15;
         QTest::newRow("summary: End in a name") << "summary" << "name" << K{Qt::Key_End} << last_page;
+        // With a modifier held a key is not paging.
+        QTest::newRow("index pages: Shift+Page Down") << "index pages" << "window"
+                                                     << K{(Qt::ShiftModifier | Qt::Key_PageDown).toCombined()} << 0;
     }
 
     void page_keys_move_the_list()
@@ -159,7 +152,8 @@ private Q_SLOTS:
         Open(window);
         QCOMPARE(First_id(), "5001");
         for (int key : keys)
-            QTest::keyClick(Place(place), static_cast<Qt::Key>(key));
+            QTest::keyClick(Place(place), QKeyCombination::fromCombined(key).key(),
+                            QKeyCombination::fromCombined(key).keyboardModifiers());
         QCOMPARE(First_id(), QString::number(5001 + first_row));
         if (window == QLatin1String("index pages"))
             QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
@@ -200,6 +194,24 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!Find_child<frmGuidePage>());
         QCOMPARE(Active_window(), pages);
+    }
+
+    // A banner of the distances table shows the focus and opens the water
+    // list with Space, as a click does; other keys leave it be.
+    void keys_press_a_banner()
+    {
+        Open_distances_table();
+        auto* banner = test::Child<QLabel>(Active_window(), "lblDanger", 2);
+        QVERIFY(test::Shown(banner));
+        const int unfocused = banner->frameStyle();
+        banner->setFocus();
+        QCOMPARE(banner->frameStyle(), int(QFrame::Box | QFrame::Plain));
+        QTest::keyClick(banner, Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(banner, Qt::Key_A);
+        QVERIFY(!Find_child<frmWater>());
+        QTest::keyClick(banner, Qt::Key_Space);
+        QCOMPARE(test::Child<QLabel>(Find_child<frmWater>(), "lblID", 0)->text(), "5003");
+        QCOMPARE(banner->frameStyle(), unfocused);
     }
 
     void escape_closes_child_windows_but_not_the_welcome_page()

@@ -1,13 +1,16 @@
-// The main window's menus and toolbar as the user reads them, and what each
-// command does from the menu, the toolbar and the welcome page: the window it
-// builds, the globals it sets, the busy pointer, the clipboard, the find
-// routing, the summary rule, a failed query and leaving the program.
+// The main window's menus, toolbar and welcome page as the user reads them,
+// and what each command does from each of them: the window it builds, the
+// globals it sets, the busy pointer, the clipboard, the find routing, the
+// summary rule, the Window menu, a failed query or any error that escapes a
+// command, and leaving the program.
+#include "app/Application.h"
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmWelcome.h"
 #include "data/Queries.h"
+#include "data/Schema.h"
 #include "platform/Printer_surface.h"
 #include "platform/Twips.h"
 #include "support/Fixture.h"
@@ -54,6 +57,18 @@ class Fake_pages : public QWidget {
     Q_OBJECT
 public:
     Fake_pages() { setObjectName(QStringLiteral("frmPages")); }
+};
+
+// An object whose events fail, as a command's handler can.
+class Failing_object : public QObject {
+public:
+    bool query = false;
+    bool event(QEvent*) override
+    {
+        if (query)
+            throw Db_error(3078, QStringLiteral("No existe la tabla."));
+        throw std::runtime_error("sin memoria");
+    }
 };
 
 class tst_frmMain_commands : public QObject {
@@ -140,8 +155,8 @@ private Q_SLOTS:
 
     // --- what the user reads ---------------------------------------------------------
 
-    // Each menu, its items with their keys, separators as "-"; the Window menu
-    // lists its entries when it opens.
+    // Each menu, its items with their keys, separators as "-" (the Window menu
+    // lists its entries when it opens), and the welcome page's buttons.
     void menus_read_as_written()
     {
         QStringList menus;
@@ -162,6 +177,15 @@ private Q_SLOTS:
             "&Lista de materiales peligrosos reactivos al agua\" | Chemical and/or &Biological Agents | - | "
             "T&abla de Contenido | &Resúmen | - | &Página de Bienvenida | Tabla &3",
             "Ve&ntana", "A&yuda | A&cerca de MARDOVI VEXO"}));
+        // The welcome page's buttons, "caption: tip".
+        QStringList seen;
+        for (QPushButton* b : Find_child<frmWelcome>()->findChildren<QPushButton*>())
+            seen << b->text() + QStringLiteral(": ") + b->toolTip();
+        QCOMPARE(seen, (QStringList{"&Indice numérico: ", "Indice a&lfabético: ", "Guías: Guias de Repuesta a Emergencias",
+                                    "&Carteles: ", "Tabla de remolques: ", "Tabla de carros tanque: ",
+                                    "TDAIAP: Tabla de distancias de aislamiento inicial y acción protectora",
+                                    "LMPRA: Lista de materiales peligrosos reactivos al agua que producen gases toxicos",
+                                    "Agentes Q/B: Agentes Químicos y/o biológicos", "T&abla de Contenido: ", "&Resúmen: "}));
     }
 
     // The 22 buttons before the search box ("-" a separator), each "key picture:
@@ -197,38 +221,6 @@ private Q_SLOTS:
         QCOMPARE(state(main_->imlIconsL), QStringList{"0 1 32"} + buttons);
         small->trigger();
         QCOMPARE(state(main_->imlIcons), QStringList{"1 0 16"} + buttons);
-    }
-
-    // Every button of the welcome page, "caption: tip".
-    void captions_and_tips()
-    {
-        QCOMPARE(Find_child<frmWelcome>()->windowTitle(), QStringLiteral("Bienvenido"));
-        QStringList seen;
-        for (const char* name : {"cmdIDNumber", "cmdMaterial", "cmdGuide", "cmdPlacards", "cmdTrailer", "cmdTanks",
-                                 "cmdDistances", "cmdWater", "cmdChemWeap", "cmdContents", "cmdSummary"}) {
-            const auto* b = Find_child<frmWelcome>()->findChild<QPushButton*>(QLatin1String(name));
-            seen << b->text() + QStringLiteral(": ") + b->toolTip();
-        }
-        QCOMPARE(seen, (QStringList{"&Indice numérico: ", "Indice a&lfabético: ", "Guías: Guias de Repuesta a Emergencias",
-                                    "&Carteles: ", "Tabla de remolques: ", "Tabla de carros tanque: ",
-                                    "TDAIAP: Tabla de distancias de aislamiento inicial y acción protectora",
-                                    "LMPRA: Lista de materiales peligrosos reactivos al agua que producen gases toxicos",
-                                    "Agentes Q/B: Agentes Químicos y/o biológicos", "T&abla de Contenido: ", "&Resúmen: "}));
-    }
-
-    void image_lists_hold_the_same_pictures()
-    {
-        QCOMPARE(main_->imlIcons.size, QSize(16, 16));
-        QCOMPARE(main_->imlIconsL.size, QSize(32, 32));
-        QCOMPARE(main_->imlIconsL.images.size(), main_->imlIcons.images.size());
-        QSet<QByteArray> distinct;
-        for (int i = 1; i <= main_->imlIcons.images.size(); ++i) {
-            const QImage small = main_->imlIcons.image(i).pixmap(QSize(32, 32)).toImage();
-            QVERIFY2(!small.isNull() && !main_->imlIcons.image(i).pixmap(QSize(16, 16)).isNull(), qPrintable(QString::number(i)));
-            QCOMPARE(small, main_->imlIconsL.image(i).pixmap(QSize(32, 32)).toImage());
-            distinct.insert(QByteArray(reinterpret_cast<const char*>(small.constBits()), small.sizeInBytes()));
-        }
-        QCOMPARE(distinct.size(), main_->imlIcons.images.size()); // no picture stands for two images
     }
 
     void the_welcome_summary_button_follows_activation()
@@ -361,6 +353,43 @@ private Q_SLOTS:
         main_->openers.*opener = kept;
         main_->Enable_built_commands();
         QCOMPARE(enabled(), controls);
+    }
+
+    // "Tabla 3" shows in the View menu only over a database with the large
+    // spills' table, and opens it.
+    void table3_follows_the_database()
+    {
+        auto* item = Named(QStringLiteral("mnuViewTable3"));
+        Q_EMIT Named<QMenu>(QStringLiteral("mnuView"))->aboutToShow();
+        QVERIFY(!item->isVisible());
+        Main_database->Execute_native(schema::Create_table_sql(*schema::Find_table(QStringLiteral("Large_spills"))));
+        Q_EMIT Named<QMenu>(QStringLiteral("mnuView"))->aboutToShow();
+        QVERIFY(item->isVisible());
+        Run(QStringLiteral("mnuViewTable3"));
+        QCOMPARE(Area()->currentSubWindow()->widget()->objectName(), QStringLiteral("frmTable3"));
+    }
+
+    // The application's last net: an error no command caught is told in
+    // Spanish and the program goes on.
+    void an_escaped_error_is_reported_data()
+    {
+        QTest::addColumn<bool>("query");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a failed query") << true << "No se pudo completar la consulta en la base de datos (error 3078)."
+                                                   "\n\nNo existe la tabla.\n\nCompruebe que la base de datos es válida.";
+        QTest::newRow("any other error") << false << "No se pudo completar la operación.\n\nsin memoria";
+    }
+
+    void an_escaped_error_is_reported()
+    {
+        QFETCH(bool, query);
+        QFETCH(QString, told);
+        Failing_object receiver;
+        receiver.query = query;
+        QEvent event(QEvent::User);
+        QVERIFY(!QCoreApplication::sendEvent(&receiver, &event));
+        QCOMPARE(ui_->texts(), QStringList{told});
+        QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
     }
 
     // A toolbar button with a key no command has does nothing.
@@ -573,6 +602,8 @@ private Q_SLOTS:
             QVERIFY(Area()->currentSubWindow()->widget() != welcome);
             Run(QLatin1String(control));
             QCOMPARE(Area()->currentSubWindow()->widget(), welcome);
+            QVERIFY(!Child_frame<frmWelcome>()->isMinimized());
+            Child_frame<frmWelcome>()->showMinimized(); // and comes back whole when minimised
         }
         QCOMPARE(Find_child<frmWelcome>(), welcome); // the same page, not a new one
     }
@@ -594,6 +625,15 @@ private Q_SLOTS:
         QCOMPARE(Area()->currentSubWindow()->widget(), Find_child<frmWelcome>());
         Q_EMIT menu->aboutToShow();
         QCOMPARE(menu->actions().size(), 7);
+        // From the tenth window on, an entry has no key of its own.
+        for (int i = 3; i <= 10; ++i) {
+            auto* window = new QLabel;
+            window->setWindowTitle(QStringLiteral("Ventana %1").arg(i));
+            Show_child(window);
+        }
+        Q_EMIT menu->aboutToShow();
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("10 Ventana 10"));
+        QCOMPARE(menu->actions().at(13)->text(), QStringLiteral("&9 Ventana 9"));
     }
 
     void tiling_divides_the_work_area()
@@ -616,9 +656,18 @@ private Q_SLOTS:
         QVERIFY(tiles[0].topLeft() != tiles[1].topLeft());
         for (QMdiSubWindow* sub : Area()->subWindowList())
             sub->showMinimized();
+        const QList<QRect> minimised = frames("mnuWindowArrangeIcons");
+        QVERIFY(minimised[0].bottom() == area.bottom() && minimised[1].bottom() == area.bottom());
+        QCOMPARE(QPoint(minimised[0].left(), minimised[1].left()), QPoint(0, minimised[0].right() + 1));
+        // Nothing is tiled while every window is minimised; icons that do not
+        // fit one row go on in a row above.
+        QCOMPARE(frames("mnuWindowTileHorizontal"), minimised);
+        QCOMPARE(frames("mnuWindowTileVertical"), minimised);
+        const int per_row = area.width() / minimised[0].width();
+        while (Area()->subWindowList().size() <= per_row)
+            Show_child(new QLabel)->showMinimized();
         tiles = frames("mnuWindowArrangeIcons");
-        QVERIFY(tiles[0].bottom() == area.bottom() && tiles[1].bottom() == area.bottom());
-        QCOMPARE(QPoint(tiles[0].left(), tiles[1].left()), QPoint(0, tiles[0].right() + 1));
+        QCOMPARE(tiles[per_row].topLeft(), QPoint(0, area.bottom() + 1 - 2 * minimised[0].height()));
     }
 
     void about_box_is_modal_and_ok_closes_it()
@@ -700,5 +749,13 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_frmMain_commands)
+// Under the program's own application object, as the user runs it.
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_frmMain_commands test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_frmMain_commands.moc"

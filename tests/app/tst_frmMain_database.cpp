@@ -17,6 +17,7 @@
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "support/Fixture.h"
+#include "support/Rows_program.h"
 #include "support/Scripted_platform.h"
 
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include <QtTest>
 
 using namespace vexo;
+using namespace Qt::StringLiterals;
 using test::Program_ended;
 
 namespace {
@@ -49,20 +51,6 @@ QString Good_database(const QString& path, const QString& extra = {}, int versio
     test::Make_database(path, test::Minimal_rows() + extra + QStringLiteral("PRAGMA user_version = %1;").arg(version));
     validation::Write_checksums(*Database::Open(path));
     return path;
-}
-
-// The rows of a query on the file at `path`, fields joined by "|".
-QStringList Rows(const QString& path, const QString& sql)
-{
-    auto rs = Database::Open(path)->OpenRecordset(sql);
-    QStringList rows;
-    for (; !rs->Eof(); rs->MoveNext()) {
-        QStringList fields;
-        for (const QString& name : rs->Field_names())
-            fields << rs->Field(name);
-        rows << fields.join(u'|');
-    }
-    return rows;
 }
 
 } // namespace
@@ -124,31 +112,63 @@ private Q_SLOTS:
         ui_.reset();
     }
 
-    // What the ini file names ("%d" the program folder), what the user is
-    // told, and the database the program goes on with ("" it ends).
+    // What the ini file names ("%d" the program folder), what is wrong with
+    // that file, what the user is told, and the database the program goes
+    // on with once the user picks a good one ("" it ends).
     void the_ini_file_names_the_database_data()
     {
         QTest::addColumn<QByteArray>("ini");  // null: no ini file; "folder": a folder in its place
+        QTest::addColumn<QString>("spoil");   // "text", or SQL that spoils bad.mdb; "" none
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("database");
         const QString fatal = QStringLiteral("Error desconocido %1#2. El programa finalizará su sesión.");
-        QTest::newRow("good") << QByteArray("GRENA=%d/good.mdb") << QStringList() << "good.mdb";
-        QTest::newRow("first start writes it") << QByteArray() << QStringList() << "guide2ks.mdb";
+        QTest::newRow("good") << QByteArray("GRENA=%d/good.mdb") << "" << QStringList() << "good.mdb";
+        QTest::newRow("first start writes it") << QByteArray() << "" << QStringList() << "guide2ks.mdb";
         QTest::newRow("key in any case, the last wins")
-            << QByteArray("GRENA=%d/other.mdb\r\nother=1\r\ngrena=%d/good.mdb") << QStringList() << "good.mdb";
-        QTest::newRow("a comma cuts the path") << QByteArray("GRENA=%d/a,b.mdb") << QStringList{kNotFound.arg("%d/a")}
+            << QByteArray("GRENA=%d/other.mdb\r\nother=1\r\ngrena=%d/good.mdb") << "" << QStringList() << "good.mdb";
+        QTest::newRow("a comma cuts the path") << QByteArray("GRENA=%d/a,b.mdb") << "" << QStringList{kNotFound.arg("%d/a")}
                                                << "good.mdb";
-        QTest::newRow("no key names nothing") << QByteArray("") << QStringList{kNotFound.arg("")} << "good.mdb";
-        QTest::newRow("key alone") << QByteArray("GRENA") << QStringList{fatal.arg(5)} << "";
-        QTest::newRow("unreadable") << QByteArray("folder") << QStringList{fatal.arg(75)} << "";
+        QTest::newRow("no key names nothing") << QByteArray("") << "" << QStringList{kNotFound.arg("")} << "good.mdb";
+        QTest::newRow("key alone") << QByteArray("GRENA") << "" << QStringList{fatal.arg(5)} << "";
+        QTest::newRow("unreadable") << QByteArray("folder") << "" << QStringList{fatal.arg(75)} << "";
+        QTest::newRow("missing file") << QByteArray("GRENA=%d/bad.mdb") << "" << QStringList{kNotFound.arg("%d/bad.mdb")}
+                                      << "good.mdb";
+        QTest::newRow("folder that does not exist") << QByteArray("GRENA=%d/no/such/bad.mdb") << ""
+                                                    << QStringList{kInvalidPath} << "good.mdb";
+        const auto bad = [](const char* tag, const QString& spoil, const QString& message) {
+            QTest::newRow(tag) << QByteArray("GRENA=%d/bad.mdb") << spoil << QStringList{message} << "good.mdb";
+        };
+        bad("text file renamed .mdb", "text", kUnknownFormat.arg("%d/bad.mdb"));
+        bad("lacks a table", "DROP TABLE Water", kNotValid);
+        bad("lacks a field", "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; DROP INDEX Yellow_agents; "
+                             "ALTER TABLE Yellow DROP COLUMN Blue_Key", kNotValid);
+        for (const char* field : {"Yellow.Water_reactive", "Yellow.Chemical_Warfare", "Water.Third_product",
+                                  "Water.Third_ID", "Water.Third_name_search"}) {
+            const QStringList table_field = QString::fromLatin1(field).split(u'.');
+            bad(qPrintable(u"lacks "_s + field), "DROP INDEX Yellow_agents; ALTER TABLE " + table_field[0] + " DROP COLUMN "
+                                                     + table_field[1], kNotValid);
+        }
+        bad("empty Yellow", "DELETE FROM Yellow", kNotValid);
+        bad("empty Sentences", "DELETE FROM Sentences", kNotValid);
+        bad("a distance changed", "UPDATE Green SET SP_Isolate_meters = '69'", kNotValid);
+        bad("a sentence changed", "UPDATE Sentences SET Sentences = 'SEXURIDAD' WHERE Key = 3", kNotValid);
+        bad("a table without its checksum", "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)", kNotValid);
+        bad("a checksum lost", "DELETE FROM Content_checksums WHERE Table_name = 'Water'", kNotValid);
     }
     void the_ini_file_names_the_database()
     {
         QFETCH(QByteArray, ini);
+        QFETCH(QString, spoil);
         QFETCH(QStringList, messages);
         QFETCH(QString, database);
         const QString good = Good_database(At("good.mdb"));
         QVERIFY(QFile::copy(good, At("a,b.mdb")));
+        if (spoil == "text") {
+            test::Write_file(At("bad.mdb"), QByteArray("Esto no es una base de datos.\n").repeated(100));
+        } else if (!spoil.isEmpty()) {
+            Good_database(At("bad.mdb"));
+            Database::Open(At("bad.mdb"))->Execute_native(spoil);
+        }
         if (ini.isNull())
             Good_database(At("guide2ks.mdb"));
         else if (ini == "folder")
@@ -163,66 +183,20 @@ private Q_SLOTS:
             QCOMPARE(ui_->shown.first().title, QStringLiteral("MARDOVI VEXO"));
             return;
         }
-        QCOMPARE(ui_->beeps, messages.size());
+        // The failures to open beep and warn; a file that opens but is not
+        // valid stops with the critical icon.
+        const bool beep = !messages.contains(kNotValid);
+        QCOMPARE(ui_->beeps, beep ? messages.size() : 0);
+        if (!messages.isEmpty())
+            QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
+        QVERIFY(Summary_empty);
         QCOMPARE(Database_path, At(database));
+        QCOMPARE(Main_database->path(), At(database));
         QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
         if (!messages.isEmpty())
             QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
         if (!messages.isEmpty() || ini.isNull())
             QCOMPARE(test::Read_file(At("vexo.ini")), Ini(Database_path));
-    }
-
-    void unusable_files_data()
-    {
-        QTest::addColumn<QString>("kind"); // a kind of file, or SQL that spoils a good one
-        QTest::addColumn<QString>("message"); // %1: the path in the ini file
-        QTest::newRow("missing file") << "missing" << kNotFound;
-        QTest::newRow("folder that does not exist") << "no folder" << kInvalidPath;
-        QTest::newRow("text file renamed .mdb") << "text" << kUnknownFormat;
-        QTest::newRow("lacks a table") << "DROP TABLE Water" << kNotValid;
-        QTest::newRow("lacks a field")
-            << "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; DROP INDEX Yellow_agents; "
-               "ALTER TABLE Yellow DROP COLUMN Blue_Key"
-            << kNotValid;
-        for (const char* field : {"Yellow.Water_reactive", "Yellow.Chemical_Warfare", "Water.Third_product",
-                                  "Water.Third_ID", "Water.Third_name_search"}) {
-            const QStringList table_field = QString::fromLatin1(field).split(u'.');
-            QTest::addRow("lacks %s", field) << "DROP INDEX Yellow_agents; ALTER TABLE " + table_field[0] + " DROP COLUMN "
-                                                       + table_field[1]
-                                             << kNotValid;
-        }
-        QTest::newRow("empty Yellow") << "DELETE FROM Yellow" << kNotValid;
-        QTest::newRow("empty Sentences") << "DELETE FROM Sentences" << kNotValid;
-        QTest::newRow("a distance changed") << "UPDATE Green SET SP_Isolate_meters = '69'" << kNotValid;
-        QTest::newRow("a sentence changed") << "UPDATE Sentences SET Sentences = 'SEXURIDAD' WHERE Key = 3" << kNotValid;
-        QTest::newRow("a table without its checksum") << "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)" << kNotValid;
-        QTest::newRow("a checksum lost") << "DELETE FROM Content_checksums WHERE Table_name = 'Water'" << kNotValid;
-    }
-    void unusable_files()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QString, message);
-        QString path = At("bad.mdb");
-        if (kind == "no folder") {
-            path = At("no/such/folder/bad.mdb");
-        } else if (kind == "text") {
-            test::Write_file(path, QByteArray("Esto no es una base de datos.\n").repeated(100));
-        } else if (kind != "missing") {
-            Good_database(path);
-            Database::Open(path)->Execute_native(kind);
-        }
-        Write_ini(path);
-        const QString good = Good_database(At("good.mdb"));
-        ui_->files << good;
-        QVERIFY(Load());
-        QCOMPARE(ui_->texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
-        // The three failures to open beep and warn; a file that opens but is
-        // not valid stops with the critical icon.
-        const bool beep = message != kNotValid;
-        QCOMPARE(ui_->shown.first().icon, beep ? platform::Icon::Exclamation : platform::Icon::Critical);
-        QCOMPARE(ui_->beeps, beep ? 1 : 0);
-        QCOMPARE(test::Read_file(At("vexo.ini")), Ini(good));
-        QCOMPARE(Main_database->path(), good);
     }
 
     // A file found valid once is trusted at the next start only while every
@@ -292,18 +266,6 @@ private Q_SLOTS:
         QVERIFY(ui_->ended);
         QCOMPARE(ui_->beeps, 2);
         QCOMPARE(test::Read_file(At("vexo.ini")), Ini(text));
-    }
-
-    void summary_rows_decide_summary_empty()
-    {
-        Write_ini(Good_database(At("good.mdb")));
-        QVERIFY(Load());
-        QVERIFY(Summary_empty);
-        Write_ini(Good_database(At("full.mdb"), "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);"));
-        main_->Load_from_ini_file();
-        main_->Load_database();
-        QVERIFY(main_->valid_database());
-        QVERIFY(!Summary_empty);
     }
 
     void a_read_only_program_folder_goes_on_data()
@@ -392,12 +354,13 @@ private Q_SLOTS:
 
         QVERIFY(Load());
         QVERIFY(ui_->shown.isEmpty());
+        QVERIFY(!Summary_empty); // the products collected before are there
         QCOMPARE(Main_database->path(), User("guide2ks.mdb"));
-        Main_database.reset();
-        QCOMPARE(Rows(User("guide2ks.mdb"), "SELECT * FROM Summary ORDER BY Key"),
+        QCOMPARE(test::Rows_of("SELECT * FROM Summary ORDER BY Key", {"Key", "ID", "Name", "High_green", "Bold"}),
                  (QStringList{"4|1017|Chlorine|0|1", "9|1203|Gasoline|1|0"}));
-        QCOMPARE(Rows(User("guide2ks.mdb"), "SELECT Name_of_material FROM Yellow WHERE ID = '9999'"),
+        QCOMPARE(test::Rows_of("SELECT Name_of_material FROM Yellow WHERE ID = '9999'", {"Name_of_material"}),
                  updated ? QStringList{"Nuevo"} : QStringList{});
+        Main_database.reset();
         QCOMPARE(data_version::Read(User("guide2ks.mdb")), std::max(installed, copy));
         if (!updated)
             QCOMPARE(test::Read_file(User("guide2ks.mdb")), before);
@@ -463,7 +426,7 @@ private Q_SLOTS:
     }
 
     // Placement is read in twips, a value that is not a number taking the
-    // default, as on the first run.
+    // default, as on the first run; a window out of reach comes back.
     void placement_is_restored_from_the_store_data()
     {
         QTest::addColumn<QStringList>("stored");  // left, top, width, height
@@ -471,6 +434,9 @@ private Q_SLOTS:
         QTest::newRow("first run") << QStringList() << QRect(twips(1000), twips(1000), twips(6500), twips(6500));
         QTest::newRow("stored") << QStringList{"1500", "750.5", "9000", "not a number"}
                                 << QRect(twips(1500), twips(750.5), twips(9000), twips(6500));
+        // Saved on a screen no longer there, and too small to use.
+        QTest::newRow("off every screen") << QStringList{"300000", "300000", "10", "10"}
+                                          << QRect(twips(1000), twips(1000), 200, 150);
     }
     void placement_is_restored_from_the_store()
     {

@@ -52,22 +52,36 @@ class Recording_surface final : public platform::Printer_surface {
 public:
     // A character is FontSize × 10 twips wide (120 at 12 pt), a line
     // FontSize × 20 twips tall (240 at 12 pt).
-    Recording_surface(Print_journal& journal, double width, double height);
+    Recording_surface(Print_journal& journal, double width, double height)
+        : journal_(journal), width_(width), height_(height)
+    {
+    }
 
     double ScaleWidth() const override { return width_; }
     double ScaleHeight() const override { return height_; }
     double TextWidth(const QString& text) const override { return text.size() * FontSize() * 10; }
     double TextHeight(const QString&) const override { return FontSize() * 20; }
-    void Line(double x1, double y1, double x2, double y2) override;
-    void NewPage() override;
-    void EndDoc() override;
-    void Abort() override;
+    void Line(double x1, double y1, double x2, double y2) override
+    {
+        journal_.items << Printed{Printed::Line, journal_.sheets, x1, y1, x2, y2, {}, 0, false, {}};
+    }
+    void NewPage() override
+    {
+        if (fail_at_new_page == journal_.sheets)
+            throw platform::Print_error("out of paper");
+        ++journal_.sheets;
+    }
+    void EndDoc() override { journal_.ended = true; }
+    void Abort() override { journal_.aborted = true; }
 
     // A printer that gives up at the n-th sheet break (0: never).
     int fail_at_new_page = 0;
 
 protected:
-    void Draw_text(double x, double y, const QString& text) override;
+    void Draw_text(double x, double y, const QString& text) override
+    {
+        journal_.items << Printed{Printed::Text, journal_.sheets, x, y, 0, 0, text, FontSize(), FontBold(), Font_name()};
+    }
 
 private:
     Print_journal& journal_;

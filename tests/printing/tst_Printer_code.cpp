@@ -99,12 +99,6 @@ private Q_SLOTS:
             << QStringList{u"Use "_s, QString(79, u'A'), QString(21, u'A') + u' '};
         QTest::newRow("a word that fills the line exactly")
             << QString(79, u'A') + u" más"_s << QStringList{QString(79, u'A'), u"más "_s};
-        QTest::newRow("a long Spanish paragraph wraps at blanks") << QStringLiteral(
-            "Los recipientes pueden explotar cuando se calientan; los cilindros rotos pueden proyectarse "
-            "violentamente. Muchos gases son más pesados que el aire y se dispersan a lo largo del suelo, "
-            "acumulándose en áreas bajas o confinadas (alcantarillas, sótanos, tanques). Los vapores pueden "
-            "viajar hacia una fuente de encendido y provocar un retroceso de la llama al punto de origen.")
-                                                                  << QStringList();
     }
 
     void wrap()
@@ -115,8 +109,7 @@ private Q_SLOTS:
         const QString given = text;
         engine.Print_wrapped(text);
         const QStringList body = Body(1);
-        if (!lines.isEmpty())
-            QCOMPARE(body, lines);
+        QCOMPARE(body, lines);
         // Every word printed whole and in order, no line wider than the sheet,
         // each a line below the last from the left edge.
         QCOMPARE(body.join(QString()).remove(u' '), QString(given).remove(u' '));
