@@ -61,11 +61,6 @@ void Click(const frmSummary* summary, const char* button, int row = -1)
     (row < 0 ? Child<QAbstractButton>(summary, button) : Child<QAbstractButton>(summary, button, row))->click();
 }
 
-int Stored_rows()
-{
-    return Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount();
-}
-
 frmSummary* Open()
 {
     Summary_empty = false;
@@ -77,12 +72,6 @@ void Collect(int count)
 {
     for (int i = 0; i < count; ++i)
         Add_to_summary(i % 2 ? "Toluene" : "Methanol", i % 2 ? "1294" : "1230", "0", "1");
-}
-
-bool Closed()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return Find_child<frmSummary>() == nullptr;
 }
 
 } // namespace
@@ -192,7 +181,7 @@ private Q_SLOTS:
             QVERIFY(!box->isChecked());
         QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
         Click(summary, "cmdDeleteItem");
-        QCOMPARE(Stored_rows(), 18);
+        QCOMPARE(test::Summary_rows().size(), 18);
     }
 
     void deleting_and_clearing_data()
@@ -226,9 +215,10 @@ private Q_SLOTS:
             QCOMPARE(world_->ui.texts(), QStringList{"Estas seguro que quieres borrar todos los productos del Resúmen?"});
             QCOMPARE(world_->ui.shown.first().buttons, platform::Buttons::YesNo);
         }
-        QCOMPARE(Stored_rows(), left.size());
+        QCOMPARE(test::Summary_rows().size(), left.size());
         QCOMPARE(Summary_empty, left.isEmpty());
-        QCOMPARE(Closed(), left.isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Find_child<frmSummary>() == nullptr, left.isEmpty());
         if (!left.isEmpty()) {
             QCOMPARE(Rows(summary), left);
             QVERIFY(!Child<QCheckBox>(summary, "chkDelete", 0)->isChecked());
@@ -271,7 +261,7 @@ private Q_SLOTS:
         QVERIFY(page);
         QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
         // Nothing more is collected from here.
-        QCOMPARE(Stored_rows(), 1);
+        QCOMPARE(test::Summary_rows().size(), 1);
         if (distances.isEmpty()) {
             QCOMPARE(Tag(page->cmdIIPAD), QString());
             return;
