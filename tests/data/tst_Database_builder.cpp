@@ -37,10 +37,12 @@ private Q_SLOTS:
               "2222,\"Shell 5\"\" caliber\",128,3,3,,,,,\n");
         test::Write_file(dir_->filePath("Green.csv"),
                          kGreen_header + "1017,Chlorine ,60,200,0.3,0.2,1.1,0.7,500,1500,3.0,1.9,7.9,4.9\n");
+        // Water.csv as an editor may save it: a byte order mark, Windows line
+        // ends, no line end after the last row.
         test::Write_file(dir_->filePath("Water.csv"),
-              "ID,First_product,First_ID,First_name_search,Second_product,Second_ID,Second_name_search,Third_product,"
-              "Third_ID,Third_name_search\n"
-              "1754,Cloruro de hidrógeno (HCl),1050,Hydrogen chloride,,,,,,\n");
+              "\xEF\xBB\xBFID,First_product,First_ID,First_name_search,Second_product,Second_ID,Second_name_search,"
+              "Third_product,Third_ID,Third_name_search\r\n"
+              "1754,Cloruro de hidrógeno (HCl),1050,Hydrogen chloride,,,,,,Chlorine");
         test::Write_file(dir_->filePath("Sentences.csv"),
               "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n5,CORROSIVOS,2\n");
         test::Write_file(dir_->filePath("Guides_pages.csv"),
@@ -57,6 +59,8 @@ private Q_SLOTS:
         QCOMPARE(index->Field("Name_of_material"), QStringLiteral("Ammonia, anhydrous"));
         auto shell = db->OpenRecordset(sql::Find_result_SQL(" AND (" + sql::Find_is_term("shell 5\" CALIBER") + ")", true));
         QCOMPARE(shell->Field("ID"), QStringLiteral("2222"));
+        auto water = db->OpenRecordset("SELECT * FROM Water");
+        QCOMPARE(water->Field("ID") + u'|' + water->Field("Third_name_search"), QStringLiteral("1754|Chlorine"));
         auto sentence = db->OpenRecordset("SELECT * FROM Sentences WHERE Key = 3");
         QCOMPARE(sentence->Field("Sentences"), QStringLiteral("Línea uno,\nlínea dos"));
         // Summary.csv is optional: the table starts empty and takes rows.
