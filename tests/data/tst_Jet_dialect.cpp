@@ -1,14 +1,28 @@
 // How the old query dialect reads on SQLite: literals, wildcards, and names
-// compared the way a Spanish-speaking user expects.
+// compared the way a Spanish-speaking user expects, in a query as in memory.
+#include "data/Database.h"
 #include "data/Jet_dialect.h"
+#include "data/RecordSet.h"
+#include "support/Fixture.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vexo;
 
 class tst_Jet_dialect : public QObject {
     Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Database> db_;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        test::Make_database(dir_.filePath(QStringLiteral("like.mdb")), QString());
+        db_ = Database::Open(dir_.filePath(QStringLiteral("like.mdb")));
+    }
+
     void like_data()
     {
         QTest::addColumn<QString>("value");
@@ -46,12 +60,28 @@ private Q_SLOTS:
         QFETCH(QString, pattern);
         QFETCH(bool, matches);
         QCOMPARE(jet::Like(value, pattern), matches);
+        // The same pattern in a query finds the row exactly when it matches.
+        db_->Execute_native(QStringLiteral("DELETE FROM Yellow; INSERT INTO Yellow (ID, Name_of_material) VALUES "
+                                           "('1', '%1');").arg(QString(value).replace(u'\'', QStringLiteral("''"))));
+        const QString query = QStringLiteral("SELECT ID FROM Yellow WHERE Name_of_material LIKE \"%1\"").arg(pattern);
+        QCOMPARE(db_->OpenRecordset(query)->RecordCount(), matches ? 1 : 0);
     }
 
     void fold()
     {
         QCOMPARE(jet::Fold(QStringLiteral("ÁÉÍÓÚÜÑ áéíóúüñ")), QStringLiteral("aeiouun aeiouun"));
         QCOMPARE(jet::Fold(QStringLiteral("GUÍA 128P")), QStringLiteral("guia 128p"));
+        // Files from earlier builders declared this order on their name
+        // columns: they still open and sort, accents and case aside.
+        db_->Execute_native(QStringLiteral("CREATE TABLE Old (Name TEXT COLLATE es); CREATE INDEX Old_name ON Old "
+                                           "(Name); INSERT INTO Old VALUES ('Ñandú'), ('ácido'), ('Zinc'), ('ACIDO');"));
+        QStringList names;
+        auto old = db_->OpenRecordset(QStringLiteral("SELECT Name FROM Old WHERE Name = 'acido' OR Name > 'm' "
+                                                     "ORDER BY Name"));
+        for (old->MoveFirst(); !old->Eof(); old->MoveNext())
+            names << old->Field(QStringLiteral("Name"));
+        QCOMPARE(names.mid(0, 2), (QStringList{"ácido", "ACIDO"}));
+        QCOMPARE(names.mid(2), (QStringList{"Ñandú", "Zinc"}));
     }
 
     void literals_data()

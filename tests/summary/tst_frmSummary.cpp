@@ -1,6 +1,9 @@
 // The summary report over a small index: what each collected product looks
-// like, paging, deleting and clearing, and its guide buttons' distances.
+// like, paging, deleting and clearing, its guide buttons' distances, and a
+// database that cannot be written, where nothing is lost and the user is told
+// why for each change refused.
 #include "lookup/Lookup_fixture.h"
+#include "support/Fixture.h"
 #include "support/Widgets.h"
 
 #include "app/Child_windows.h"
@@ -58,11 +61,6 @@ void Click(const frmSummary* summary, const char* button, int row = -1)
     (row < 0 ? Child<QAbstractButton>(summary, button) : Child<QAbstractButton>(summary, button, row))->click();
 }
 
-int Stored_rows()
-{
-    return Main_database->OpenRecordset("SELECT * FROM Summary")->RecordCount();
-}
-
 frmSummary* Open()
 {
     Summary_empty = false;
@@ -74,12 +72,6 @@ void Collect(int count)
 {
     for (int i = 0; i < count; ++i)
         Add_to_summary(i % 2 ? "Toluene" : "Methanol", i % 2 ? "1294" : "1230", "0", "1");
-}
-
-bool Closed()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return Find_child<frmSummary>() == nullptr;
 }
 
 } // namespace
@@ -128,6 +120,13 @@ private Q_SLOTS:
         QCOMPARE(world_->ui.shown.size(), 2);
         QCOMPARE(printers_asked, 1);
         QCOMPARE(world_->ui.proposed.size(), 1);
+
+        for (const auto& [button, title] : {std::pair{"cmdChemWeap", "Indice de Arma Quimica"},
+                                            {"cmdMaterial", "Indice alfabético"}, {"cmdIDNumber", "Indice numérico"}}) {
+            Click(summary, button);
+            QCOMPARE(Find_child<frmPages>()->windowTitle(), QString::fromUtf8(title));
+        }
+        QVERIFY(Find_child<frmSummary>());
     }
 
     void coming_back_shows_the_store_now()
@@ -182,7 +181,7 @@ private Q_SLOTS:
             QVERIFY(!box->isChecked());
         QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
         Click(summary, "cmdDeleteItem");
-        QCOMPARE(Stored_rows(), 18);
+        QCOMPARE(test::Summary_rows().size(), 18);
     }
 
     void deleting_and_clearing_data()
@@ -216,9 +215,10 @@ private Q_SLOTS:
             QCOMPARE(world_->ui.texts(), QStringList{"Estas seguro que quieres borrar todos los productos del Resúmen?"});
             QCOMPARE(world_->ui.shown.first().buttons, platform::Buttons::YesNo);
         }
-        QCOMPARE(Stored_rows(), left.size());
+        QCOMPARE(test::Summary_rows().size(), left.size());
         QCOMPARE(Summary_empty, left.isEmpty());
-        QCOMPARE(Closed(), left.isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Find_child<frmSummary>() == nullptr, left.isEmpty());
         if (!left.isEmpty()) {
             QCOMPARE(Rows(summary), left);
             QVERIFY(!Child<QCheckBox>(summary, "chkDelete", 0)->isChecked());
@@ -261,7 +261,7 @@ private Q_SLOTS:
         QVERIFY(page);
         QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
         // Nothing more is collected from here.
-        QCOMPARE(Stored_rows(), 1);
+        QCOMPARE(test::Summary_rows().size(), 1);
         if (distances.isEmpty()) {
             QCOMPARE(Tag(page->cmdIIPAD), QString());
             return;
@@ -272,16 +272,48 @@ private Q_SLOTS:
         QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
     }
 
-    void index_buttons_open_the_indexes()
+    void a_database_that_cannot_be_written_says_why_data()
     {
-        Collect(1);
-        frmSummary* summary = Open();
-        for (const auto& [button, title] : {std::pair{"cmdChemWeap", "Indice de Arma Quimica"},
-                                            {"cmdMaterial", "Indice alfabético"}, {"cmdIDNumber", "Indice numérico"}}) {
-            Click(summary, button);
-            QCOMPARE(Find_child<frmPages>()->windowTitle(), QString::fromUtf8(title));
+        QTest::addColumn<bool>("folder_read_only");
+        QTest::addColumn<QString>("why"); // %1: the file, %2: its folder
+        QTest::newRow("read-only file") << false << "el archivo \"%1\" es de solo lectura";
+        QTest::newRow("read-only folder") << true << "la carpeta \"%2\" donde está es de solo lectura";
+    }
+
+    void a_database_that_cannot_be_written_says_why()
+    {
+        QFETCH(bool, folder_read_only);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("datos");
+        const QString path = folder + "/s.mdb";
+        QVERIFY(QDir().mkpath(folder));
+        test::Make_database(path, test::Minimal_rows()
+                                      + "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);");
+        test::Open_to_everyone(dir.path());
+        QFile::setPermissions(folder, QFileDevice::Permissions(folder_read_only ? 0x5555 : 0x7777));
+        QFile::setPermissions(path, QFileDevice::Permissions(folder_read_only ? 0x6666 : 0x4444));
+        world_->ui.answers << platform::Answer::Yes;
+        {
+            test::Without_root ordinary_user;
+            Main_database = Database::Open(path);
+            Summary_empty = false;
+            QVERIFY(!Add_to_summary("Gasoline", "1203", "0", "1"));
+            QVERIFY(!Delete_from_summary(test::Rows_of("SELECT Key FROM Summary", {"Key"}).value(0)));
+            QVERIFY(!Clear_summary());
+            // Nothing already there is lost, and the summary is not taken for empty.
+            QCOMPARE(test::Summary_rows(), QStringList{"Chlorine|1017|0|1"});
+            QVERIFY(!Summary_empty);
+            Main_database.reset();
         }
-        QVERIFY(Find_child<frmSummary>());
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+        const QString reason = QString(why).replace("%1", path).replace("%2", folder);
+        const QString unchanged = "El Resúmen no se cambió porque la base de datos no se puede escribir: " + reason + ".";
+        QCOMPARE(world_->ui.texts(),
+                 QStringList({"El producto no se agregó al Resúmen porque la base de datos no se puede escribir: "
+                                  + reason + ".",
+                              unchanged, unchanged}));
+        QCOMPARE(world_->ui.shown.first().icon, platform::Icon::Exclamation);
     }
 
 private:

@@ -1,0 +1,765 @@
+// The distances windows as the reader meets them: the table (each value under
+// its headings, the danger banner exactly on the rows without distances,
+// paging, odd rows as the book prints them), the box a guide page opens, Table
+// 3 and its links, and the water-reactive list with its spill question.
+#include "support/Rows_program.h"
+#include "support/Widgets.h"
+
+#include "app/Child_windows.h"
+#include "app/General.h"
+#include "app/Row_cells.h"
+#include "app/frmMain.h"
+#include "contents/frmContent.h"
+#include "data/Csv.h"
+#include "data/Queries.h"
+#include "data/Schema.h"
+#include "distances/Distances.h"
+#include "distances/frmGreen.h"
+#include "distances/frmGreenBox.h"
+#include "distances/frmTable3.h"
+#include "distances/frmWater.h"
+#include "guides/Guide_page.h"
+#include "guides/frmGuidePage.h"
+#include "lookup/frmPages.h"
+#include "platform/Twips.h"
+#include "summary/frmSummary.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <set>
+
+using namespace vexo;
+using namespace Qt::StringLiterals;
+using platform::Answer;
+using test::Child;
+using test::Shown;
+
+namespace {
+
+// Rows 1001..1000+n, "Material NN " (the blank the table's names end with).
+// Column c of row id holds "<id>.<c>", so a value in a wrong cell shows.
+// Danger rows have no distances of their own.
+QString Numbered_rows(int n, const std::set<int>& danger)
+{
+    QStringList rows;
+    for (int id = 1001; id <= 1000 + n; ++id) {
+        QStringList values;
+        for (int column = 0; column < Value_count; ++column)
+            values << (danger.count(id) ? u"''"_s : u"'%1.%2'"_s.arg(id).arg(column));
+        rows << u"(%1, 'Material %2 ', %3)"_s.arg(id).arg(id % 100, 2, 10, QChar(u'0')).arg(values.join(u','));
+    }
+    return u"INSERT INTO Green VALUES "_s + rows.join(u',') + u';';
+}
+
+const std::set<int> kDanger{1005, 1020, 1021};
+
+// 1020 is also in the water-reactive list, so its banner leads somewhere;
+// 1010 is a gas of Table 3, 1012 an agent whose miles the book does not
+// give, 1013 a name longer than its place.
+QString Table_rows()
+{
+    return Numbered_rows(30, kDanger) + QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'Sustancias que Reaccionan con Agua', 2);
+INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);
+INSERT INTO Yellow VALUES ('1020', 'Material 20', 139, 1, 1, NULL, 'W', NULL, NULL, NULL);
+INSERT INTO Water VALUES ('1020', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', '', '', '', '', '', '');
+UPDATE Green SET LP_Isolate_meters = 'Consulte la Tabla 3', LP_Isolate_feets = 'Consulte la Tabla 3',
+  LP_Protect_Day_km = 'Consulte la Tabla 3', LP_Protect_Day_miles = 'Consulte la Tabla 3',
+  LP_Protect_Night_km = 'Consulte la Tabla 3', LP_Protect_Night_miles = 'Consulte la Tabla 3' WHERE ID = 1010;
+UPDATE Green SET LP_Protect_Day_miles = '', LP_Protect_Night_miles = '' WHERE ID = 1012;
+UPDATE Green SET Name_of_material = 'Chlorosulphonic acid (with or without sulphur trioxide), technically pure and stabilized (cuando es derramado sobre la tierra)' WHERE ID = 1013;
+)sql");
+}
+
+// The book's materials. Large spills of 1005, 1017 and 2186 are in Table 3;
+// 1111 gives off one gas and is not toxic itself, 1754 two and is toxic by
+// inhalation (a land row and a water row), 2988 three; 1051's name only
+// contains a gas's name. char(34) is a double quote.
+const QString kRows = QStringLiteral(R"sql(
+INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'Gases Tóxicos y/o Corrosivos', 2),
+  (3, 'GUÍA 139', 5), (4, 'Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)', 2);
+INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 139, 3), (4, 139, 4);
+INSERT INTO Yellow VALUES ('1005', 'Ammonia, anhydrous', 124, 10, 10, 1, NULL, NULL, NULL, NULL),
+  ('1017', 'Chlorine', 124, 20, 20, 1, NULL, NULL, NULL, NULL),
+  ('1050', 'Hydrogen chloride, anhydrous', 124, 30, 30, 1, NULL, NULL, NULL, NULL),
+  ('1051', 'Hydrogen chloride, anhydrous solution', 124, 35, 35, 1, NULL, NULL, NULL, NULL),
+  ('1052', 'Hydrogen fluoride, anhydrous', 124, 40, 40, 1, NULL, NULL, NULL, NULL),
+  ('1111', 'O''Brien''s mix', 139, 50, 50, NULL, 'W', NULL, NULL, NULL),
+  ('1754', 'Chlorosulfonic acid', 139, 60, 60, 1, 'W', NULL, NULL, NULL),
+  ('2988', 'Widget ' || char(34) || 'X' || char(34) || ' compound', 139, 70, 70, NULL, 'W', NULL, NULL, NULL);
+INSERT INTO Green VALUES
+  (1005, 'Ammonia, anhydrous ', '30', '100', '0.1', '0.1', '0.2', '0.1', %1),
+  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', %1),
+  (1076, 'Phosgene ', '100', '300', '0.6', '0.4', '2.5', '1.6', '500', '1500', '3.0', '1.9', '9.5', '5.9'),
+  (1111, 'O''Brien''s mix (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.4', '0.2', '60', '200', '0.2', '0.1', '1.0', '0.6'),
+  (1754, 'Chlorosulfonic acid (cuando es derramado sobre la tierra)', '30', '100', '0.1', '0.1', '0.1', '0.1', '60', '200', '0.3', '0.2', '0.6', '0.4'),
+  (1754, 'Chlorosulfonic acid (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.3', '0.2', '100', '300', '0.6', '0.4', '1.9', '1.2'),
+  (2186, 'Hydrogen chloride, refrigerated liquid ', '30', '100', '0.1', '0.1', '0.3', '0.2', %1),
+  (2222, 'Shell 5' || char(34) || ' caliber ', '30', '100', '0.2', '0.1', '0.9', '0.6', '150', '500', '1.0', '0.6', '3.4', '2.1'),
+  (2810, 'Sarin (cuando es utilizado como una arma)', '60', '200', '0.4', '0.3', '1.1', '0.7', '400', '1250', '2.1', '1.3', '4.9', '3.0'),
+  (2988, 'Widget ' || char(34) || 'X' || char(34) || ' compound (cuando es derramado en el agua)', '30', '100', '0.2', '0.1', '0.7', '0.4', '300', '1000', '1.9', '1.2', '4.6', '2.9');
+INSERT INTO Water VALUES ('1111', 'Amoníaco (NH3)', '1005', 'Ammonia, anhydrous', '', '', '', '', '', ''),
+  ('1754', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', 'Fluoruro de hidrógeno (HF)', '1052', 'Hydrogen fluoride, anhydrous', '', '', ''),
+  ('2988', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', 'Fluoruro de hidrógeno (HF)', '1052', 'Hydrogen fluoride, anhydrous', 'Cloro (Cl2)', '1017', 'Chlorine');
+)sql").arg(QStringList(6, u"'Consulte la Tabla 3'"_s).join(u','));
+
+QString Table3_rows()
+{
+    return schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) + QStringLiteral(R"sql(
+INSERT INTO Large_spills VALUES
+  (1, 1, '1005', 'Ammonia, anhydrous', 'Carro tanque de ferrocarril', '300', '1000', '1.6', '1.0', '1.2', '0.8',
+   '1.0', '0.6', '4.1', '2.6', '2.1', '1.3', '1.3', '0.8'),
+  (2, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1',
+   '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'),
+  (3, 3, '1050', 'Hydrogen chloride, anhydrous', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3',
+   '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1'),
+  (4, 3, '2186', 'Hydrogen chloride, refrigerated liquid', 'Varios cilindros de una tonelada', '30', '100', '0.4',
+   '0.3', '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1');
+)sql");
+}
+
+const QString kIn_water = u"(cuando es derramado en el agua)"_s;
+const QString kOn_land = u"(cuando es derramado sobre la tierra)"_s;
+const QString kRefer = u"Consulte la Tabla 3"_s;
+
+template <class Window>
+Window* Opened(void (*open)())
+{
+    open();
+    return Find_child<Window>();
+}
+
+frmGreenBox* Box_for(const QString& lookup)
+{
+    Box_SQL = lookup;
+    return Opened<frmGreenBox>(Open_distances_box);
+}
+
+QScrollBar* Bar(const QWidget* window)
+{
+    return Child<QScrollBar>(window, "vscData");
+}
+
+// Where a widget stands across the window.
+std::pair<int, int> Span(const QWidget* widget, const QWidget* window)
+{
+    const int left = widget->mapTo(window, QPoint(0, 0)).x();
+    return {left, left + widget->width()};
+}
+
+// The headings standing over a cell, read upwards from it.
+QStringList Headings_over(const QWidget* cell, const frmGreen* table)
+{
+    const auto under = Span(cell, table);
+    QList<QLabel*> over;
+    for (QLabel* label : Child(table, "frmTitle")->findChildren<QLabel*>()) {
+        const auto span = Span(label, table);
+        if (Shown(label) && label->width() > 0 && span.first <= under.first && under.second <= span.second
+            && !label->text().isEmpty())
+            over << label;
+    }
+    std::sort(over.begin(), over.end(), [](QLabel* a, QLabel* b) { return a->y() > b->y(); });
+    QStringList read;
+    for (QLabel* label : over)
+        read << label->text();
+    return read;
+}
+
+// The committed rows of Table 3: per gas, its containers with their cells as shown.
+QMap<QString, QList<QStringList>> Committed_rows()
+{
+    QFile file(QStringLiteral(VEXO_SOURCE_DIR "/resources/database/Large_spills.csv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const csv::Parsed parsed = csv::Parse(QString::fromUtf8(file.readAll()));
+    QMap<QString, QList<QStringList>> rows;
+    for (size_t r = 1; r < parsed.rows.size(); ++r) {
+        const QStringList& f = parsed.rows[r].fields;
+        QStringList shown{f[4]};
+        for (int column = 0; column < 14; ++column)
+            shown << (column % 2 ? u'(' + f[5 + column] + u')' : f[5 + column]);
+        rows[f[2]] << shown;
+    }
+    return rows;
+}
+
+// The Table 3 line that shows the gas's heading, or -1.
+int Heading_line(const frmTable3* table, const QString& id)
+{
+    for (int index = 0; table && index < frmTable3::kRows; ++index) {
+        const QLabel* block = Child<QLabel>(table, "lblBlock", index);
+        if (!block->isHidden() && block->text().contains(id + u"  "_s))
+            return index;
+    }
+    return -1;
+}
+
+QString Value(const frmTable3* table, int line, int column)
+{
+    return Child<QLabel>(table, "lblValue", line, column)->text();
+}
+
+QStringList Line_cells(const frmTable3* table, int line)
+{
+    QStringList cells{Child<QLabel>(table, "lblContainer", line)->text()};
+    for (int column = 0; column < 14; ++column)
+        cells << Value(table, line, column);
+    return cells;
+}
+
+} // namespace
+
+class tst_Distances : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The table.
+
+    // Each value stands under its own headings; on every page from the first
+    // to the last, by one line, the danger banner moves with its row, and a
+    // row that becomes normal shows its values again.
+    void values_under_headings_banner_on_rows_without_distances()
+    {
+        test::Rows_program program(Table_rows());
+        const auto* table = Opened<frmGreen>(Open_distances_table);
+        const QString isolate = u"Primero AISLAR a la Redonda"_s;
+        const QString protect = u"Luego, PROTEJA a las Personas en la Dirección del Viento Durante"_s;
+        const QStringList units{"Metros", "(Pies)", "Kms.", "(Millas)", "Kms.", "(Millas)"};
+        const QList<QStringList> periods{{isolate}, {isolate}, {"DIA", protect}, {"DIA", protect},
+                                         {"NOCHE", protect}, {"NOCHE", protect}};
+        for (int column = SIM; column < Value_count; ++column) {
+            const QLabel* value = Child<QLabel>(table, "lblValue", 2, column);
+            const QString shown = u"1003.%1"_s.arg(column);
+            QCOMPARE(value->text(), column % 2 ? u'(' + shown + u')' : shown);
+            const QStringList expected = QStringList{units[column % 6]} + periods[column % 6]
+                                       + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"};
+            QCOMPARE(Headings_over(value, table), expected);
+        }
+        QCOMPARE(Bar(table)->maximum(), 30 - 15);
+        for (int value = 0; value <= Bar(table)->maximum(); ++value) {
+            Bar(table)->setValue(value);
+            for (int index = 0; index < frmGreen::kRows; ++index) {
+                const int id = 1001 + value + index;
+                QCOMPARE(Child<QLabel>(table, "lblID", index)->text(), QString::number(id));
+                const bool danger = kDanger.count(id) > 0;
+                const QLabel* banner = Child<QLabel>(table, "lblDanger", index);
+                QVERIFY2(Shown(banner) == danger, qPrintable(u"banner of %1"_s.arg(id)));
+                if (danger)
+                    QCOMPARE(banner->text(),
+                             u"PELIGROSO: Cuando se derrama en el agua, vea la lista al final de esta tabla"_s);
+                for (int column = SIM; column < (id == 1010 ? LIM : Value_count); ++column)
+                    QVERIFY2(Shown(Child(table, "lblValue", index, column)) == !danger,
+                             qPrintable(u"value %1 of %2"_s.arg(column).arg(id)));
+            }
+        }
+    }
+
+    void pages_end_on_the_last_record_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("maximum");  // -1: no scroll bar
+        QTest::newRow("40 records") << 40 << 25;
+        QTest::newRow("4 records, one page") << 4 << -1;
+    }
+
+    void pages_end_on_the_last_record()
+    {
+        QFETCH(int, records);
+        QFETCH(int, maximum);
+        test::Rows_program program(Numbered_rows(records, {}));
+        auto* table = Opened<frmGreen>(Open_distances_table);
+        QCOMPARE(Shown(Bar(table)), maximum >= 0);
+        if (maximum >= 0) {
+            QCOMPARE(Bar(table)->maximum(), maximum);
+            QTest::keyClick(table, Qt::Key_PageDown);
+            QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1016"_s);
+            QTest::keyClick(table, Qt::Key_End);
+        }
+        const int last = std::min(records, frmGreen::kRows) - 1;
+        const QString id = QString::number(1000 + records);
+        QCOMPARE(Child<QLabel>(table, "lblID", last)->text(), id);
+        QCOMPARE(Child<QLabel>(table, "lblValue", last, SIM)->text(), id + u".0"_s);
+        QCOMPARE(Child(table, "lblMat", last)->toolTip(), u"Material %1 "_s.arg(records, 2, 10, QChar(u'0')));
+        // The lines under the last record stay empty.
+        for (int index = last + 1; index < frmGreen::kRows; ++index) {
+            QVERIFY(!Shown(Child(table, "lblID", index)) && !Shown(Child(table, "lblMat", index)));
+            for (int column = SIM; column < Value_count; ++column)
+                QVERIFY(!Shown(Child(table, "lblValue", index, column)));
+        }
+    }
+
+    // Table 3's gas (1010), a figure given in metric alone (1012), a name
+    // longer than its place (1013), all on one page; the banner of 1020 opens
+    // its material's water-reactive list.
+    void odd_rows_read_as_the_book_prints_them()
+    {
+        test::Rows_program program(Table_rows());
+        const auto* table = Opened<frmGreen>(Open_distances_table);
+        Bar(table)->setValue(9);
+        QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1010"_s);
+        // The small spill keeps its figures; the large spill reads the book's
+        // words once, across its six columns.
+        QCOMPARE(Child<QLabel>(table, "lblValue", 0, SPNM)->text(), u"(1010.5)"_s);
+        QVERIFY(Shown(Child(table, "lblValue", 0, SPNM)));
+        QVERIFY(!Shown(Child(table, "lblNote", 0, 0)));
+        const QLabel* note = Child<QLabel>(table, "lblNote", 0, 1);
+        QVERIFY(Shown(note));
+        QCOMPARE(note->text(), kRefer);
+        QCOMPARE(Span(note, table), std::make_pair(Span(Child(table, "lblValue", 0, LIM), table).first,
+                                                   Span(Child(table, "lblValue", 0, LPNM), table).second));
+        for (int column = LIM; column < Value_count; ++column)
+            QVERIFY(!Shown(Child(table, "lblValue", 0, column)));
+        QVERIFY(!Shown(Child(table, "lblNote", 1, 1)));
+        QVERIFY(Shown(Child(table, "lblValue", 1, LIM)));
+
+        QStringList metric_alone;
+        for (int column : {LPDK, LPDM, LPNM, LIF})
+            metric_alone << Child<QLabel>(table, "lblValue", 2, column)->text();
+        QCOMPARE(metric_alone, (QStringList{"1012.8", "()", "()", "(1012.7)"}));
+
+        const QLabel* name = Child<QLabel>(table, "lblMat", 3);
+        QVERIFY(name->text().startsWith(u"Chlorosulphonic acid"_s));
+        QVERIFY(name->text().endsWith(u"(cuando es derramado sobre la tierra)"_s));
+        QVERIFY(name->heightForWidth(name->width()) <= name->height());
+        QCOMPARE(name->toolTip(), u"Chlorosulphonic acid (with or without sulphur trioxide), technically pure and "
+                                  "stabilized (cuando es derramado sobre la tierra)"_s);
+
+        Bar(table)->setValue(15);
+        QCOMPARE(Child<QLabel>(table, "lblID", 4)->text(), u"1020"_s);
+        QTest::mouseClick(Child(table, "lblDanger", 4), Qt::LeftButton);
+        QCOMPARE(Water_SQL, sql::Water_one_SQL(u"1020"_s));
+        const auto* water = Find_child<frmWater>();
+        QVERIFY(water);
+        QCOMPARE(Child<QLabel>(water, "lblID", 0)->text(), u"1020"_s);
+        QCOMPARE(Child<QLineEdit>(water, "txtMat", 0)->text(), u"Material 20"_s);
+        QVERIFY(!Shown(Bar(water)));
+        for (int index = 1; index < frmWater::kRows; ++index)
+            QVERIFY(!Shown(Child(water, "cmdGuide", index)));
+    }
+
+    void headings_pop_up_with_left_button_only()
+    {
+        test::Rows_program program(Table_rows());
+        const auto* table = Opened<frmGreen>(Open_distances_table);
+        QTest::mousePress(Child(table, "lblSmall"), Qt::RightButton);
+        QVERIFY(!Shown(Child(table, "lblToolTip1")));
+        QTest::mouseRelease(Child(table, "lblSmall"), Qt::RightButton);
+        QTest::mousePress(Child(table, "lblLarge"), Qt::LeftButton);
+        QVERIFY(Shown(Child(table, "lblToolTip2")));
+        QVERIFY(Child<QLabel>(table, "lblToolTip2")->text().startsWith(u"Muchos envases pequeños"_s));
+        QTest::mouseRelease(Child(table, "lblLarge"), Qt::LeftButton);
+        QVERIFY(!Shown(Child(table, "lblToolTip2")));
+
+        const QLabel* diagram = Child<QLabel>(table, "picToolTip4");
+        QTest::mousePress(Child(table, "lblLProtect"), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(Shown(diagram) && !diagram->pixmap().isNull());
+        // The diagram stays inside the rows' frame.
+        QVERIFY(Child(table, "frmData")->geometry().contains(diagram->geometry()));
+        QTest::mouseRelease(Child(table, "lblLProtect"), Qt::LeftButton);
+        QVERIFY(!Shown(diagram));
+    }
+
+    // The box: the lookup the guide page carries finds the row it names,
+    // whatever the name holds.
+
+    void box_lookup_finds_its_row_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("night_km");   // small spill, night
+        QTest::addColumn<QString>("day_miles");  // large spill, day; "": in Table 3
+        QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "1.5" << "";
+        QTest::newRow("on land") << "1754" << "Chlorosulfonic acid" << kOn_land << "0.1" << "(0.2)";
+        QTest::newRow("in water") << "1754" << "Chlorosulfonic acid" << kIn_water << "0.3" << "(0.4)";
+        QTest::newRow("weapon") << "2810" << "Sarin" << "(cuando es utilizado como una arma)" << "1.1" << "(1.3)";
+        QTest::newRow("double quote") << "2222" << "Shell 5\" caliber" << "" << "0.9" << "(0.6)";
+        QTest::newRow("apostrophes in water") << "1111" << "O'Brien's mix" << kIn_water << "0.4" << "(0.1)";
+    }
+
+    void box_lookup_finds_its_row()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, name);
+        QFETCH(QString, suffix);
+        QFETCH(QString, night_km);
+        QFETCH(QString, day_miles);
+        test::Rows_program program(kRows);
+        const frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, suffix));
+        QVERIFY(box && box->Found());
+        QCOMPARE(box->windowTitle(), u"Tabla de distancias de aislamiento inicial y acción protectora"_s);
+        QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), id);
+        QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), name + u' ' + suffix);
+        QCOMPARE(Child<QLabel>(box, "lblValue", 0, SPNK)->text(), night_km);
+        QVERIFY(Shown(Child(box, "lblValue", 0, SPNK)));
+        const bool referred = day_miles.isEmpty();
+        QCOMPARE(Shown(Child(box, "lblNote", 0, 1)), referred);
+        QCOMPARE(Shown(Child(box, "lblValue", 0, LPDM)), !referred);
+        QCOMPARE(referred ? Child<QLabel>(box, "lblNote", 0, 1)->text() : Child<QLabel>(box, "lblValue", 0, LPDM)->text(),
+                 referred ? kRefer : day_miles);
+    }
+
+    void box_lookup_that_finds_nothing_shows_headings_only()
+    {
+        test::Rows_program program(kRows);
+        for (const QString& lookup : {sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, kIn_water), QString()}) {
+            const frmGreenBox* box = Box_for(lookup);
+            QVERIFY(box && !box->Found());
+            QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), QString());
+            QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), QString());
+            for (int column = SIM; column < Value_count; ++column)
+                QVERIFY(!Shown(Child(box, "lblValue", 0, column)));
+            QVERIFY(Shown(Child(box, "lblSmall")));
+            QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), u"Metros"_s);
+        }
+    }
+
+    // The guide page's button opens the box over the page's lookup; the box
+    // goes when the user turns to any other window, with its page, or for
+    // a fresh box when the button is pressed again.
+    void box_goes_when_the_user_turns_away_data()
+    {
+        QTest::addColumn<int>("turn");
+        QTest::newRow("to the guide page") << 0;
+        QTest::newRow("to a window of its own, as the find dialog or a message box") << 1;
+        QTest::newRow("its guide page closed") << 2;
+        QTest::newRow("its guide page rebuilt for another product") << 3;
+        QTest::newRow("its button pressed again") << 4;
+    }
+
+    void box_goes_when_the_user_turns_away()
+    {
+        QFETCH(int, turn);
+        test::Rows_program program(kRows);
+        Install_distances_box();
+        Open_distances_table();  // one more window behind the page
+        frmGuidePage* page = Open_guide_page(u"124"_s);
+        const QString lookup = sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString());
+        page->Show_distances(lookup);
+        QVERIFY(Shown(page->cmdIIPAD));
+        page->cmdIIPAD->click();
+        QCOMPARE(Box_SQL, lookup);
+        QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
+        QVERIFY(box);
+        QCOMPARE(Child<QLabel>(box, "lblValue", 0, SIF)->text(), u"(200)"_s);
+        QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
+        QWidget other(Main_window(), Qt::Tool);
+        switch (turn) {
+        case 0:
+            Work_area()->setActiveSubWindow(Child_frame<frmGuidePage>());
+            break;
+        case 1:
+            other.show();
+            other.activateWindow();
+            break;
+        case 2:
+            Child_frame<frmGuidePage>()->close();
+            break;
+        case 3:
+            Open_guide_page(u"124"_s);
+            break;
+        default:
+            page->cmdIIPAD->click();
+            break;
+        }
+        QTRY_VERIFY(box.isNull());
+        int boxes = 0;
+        for (QMdiSubWindow* sub : Work_area()->subWindowList())
+            boxes += qobject_cast<frmGreenBox*>(sub->widget()) != nullptr;
+        QCOMPARE(boxes, turn == 4 ? 1 : 0);
+        // The page the user was reading stays in front of the other windows.
+        if (turn < 2)
+            QCOMPARE(Work_area()->subWindowList(QMdiArea::StackingOrder).last(), Child_frame<frmGuidePage>());
+    }
+
+    void narrow_box_is_widened_back()
+    {
+        test::Rows_program program(kRows);
+        const frmGreenBox* box = Box_for(sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString()));
+        const int tall = box->height();
+        Child_frame<frmGreenBox>()->resize(100, 900);
+        QCoreApplication::processEvents();
+        QVERIFY(box->width() >= twips(9000));
+        QCOMPARE(box->height(), tall);
+        // The row fits under the headings, with the content's margin below.
+        const QWidget* data = Child(box, "frmData");
+        QVERIFY(data->geometry().bottom() < box->height());
+        QVERIFY(Child(box, "lblMat", 0)->geometry().bottom() < data->height());
+    }
+
+    // Table 3. Each gas opens with its heading at the top of the page (unless
+    // it is on the last page), its containers' cells as the committed source
+    // holds them; the keys page through the whole table.
+    void table3_opens_at_each_gas_with_its_cells()
+    {
+        const auto committed = Committed_rows();
+        auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        for (const QString id : {"1005", "1017", "1040", "1050", "2186", "1052", "1079"}) {
+            const QList<QStringList> expected = committed.value(id);
+            QVERIFY2(!expected.isEmpty(), qPrintable(id));
+            Open_table3(id);
+            const auto* table = Find_child<frmTable3>();
+            QVERIFY(table);
+            const int heading = Heading_line(table, id);
+            QVERIFY2(heading == 0 || (heading > 0 && Bar(table)->value() == Bar(table)->maximum()), qPrintable(id));
+            QVERIFY(heading + expected.size() < frmTable3::kRows);
+            for (qsizetype k = 0; k < expected.size(); ++k)
+                QCOMPARE(Line_cells(table, heading + 1 + static_cast<int>(k)), expected[k]);
+            QCOMPARE(Child<QLabel>(table, "lblBlock", heading)->palette().color(QPalette::Window), QColor(255, 255, 0));
+            Close_child<frmTable3>();
+        }
+
+        Open_table3(QString());
+        auto* table = Find_child<frmTable3>();
+        // Six headings and 22 container lines.
+        QCOMPARE(Bar(table)->maximum(), 28 - frmTable3::kRows);
+        QCOMPARE(Heading_line(table, u"1005"_s), 0);
+        QTest::keyClick(table, Qt::Key_PageDown);
+        QCOMPARE(Bar(table)->value(), Bar(table)->maximum());
+        QCOMPARE(Heading_line(table, u"1079"_s), frmTable3::kRows - 5);
+        QCOMPARE(Value(table, frmTable3::kRows - 4, 2), u"11.0+"_s);
+        QTest::keyClick(table, Qt::Key_Up);
+        QCOMPARE(Bar(table)->value(), Bar(table)->maximum() - 1);
+        QTest::keyClick(table, Qt::Key_Home);
+        QCOMPARE(Heading_line(table, u"1005"_s), 0);
+    }
+
+    // From the distances table (only the rows Table 1 sends to Table 3 carry
+    // the link) and from the distances box, one click opens the gas's rows.
+    void each_table3_cell_opens_its_gas_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("night_low_km");  // first container's
+        QTest::newRow("1005") << "1005" << "Ammonia, anhydrous" << "4.1";
+        QTest::newRow("1017") << "1017" << "Chlorine" << "11.0+";
+        QTest::newRow("2186 shares 1050's rows") << "2186" << "Hydrogen chloride, refrigerated liquid" << "1.0";
+    }
+
+    void each_table3_cell_opens_its_gas()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, name);
+        QFETCH(QString, night_low_km);
+        test::Rows_program program(kRows + Table3_rows());
+        const auto opened_at_gas = [&] {
+            const auto* table = Find_child<frmTable3>();
+            const int heading = Heading_line(table, id);
+            return heading >= 0 && Value(table, heading + 1, 8) == night_low_km;
+        };
+        const auto* green = Opened<frmGreen>(Open_distances_table);
+        QStringList linked;
+        for (int row = 0; row < frmGreen::kRows; ++row) {
+            const QLabel* row_id = Child<QLabel>(green, "lblID", row);
+            if (row_id->isHidden())
+                continue;
+            QVERIFY(!Shown(Child(green, "lblNote", row, 1)));
+            if (Shown(Child(green, "cmdTable3", row)))
+                linked << row_id->text();
+            if (row_id->text() == id)
+                Child<QPushButton>(green, "cmdTable3", row)->click();
+        }
+        QCOMPARE(linked, (QStringList{"1005", "1017", "2186"}));
+        QVERIFY(opened_at_gas());
+
+        Close_child<frmTable3>();
+        const frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, QString()));
+        QVERIFY(box && Shown(Child(box, "cmdTable3", 0)));
+        Child<QPushButton>(box, "cmdTable3", 0)->click();
+        QVERIFY(opened_at_gas());
+    }
+
+    // Without the table its menu entry, contents entry and links are gone,
+    // and the cells say where the figures are, as the book does; a table
+    // that is there but incomplete makes the database not valid.
+    void table3_entries_follow_the_table_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("with Table 3") << Table3_rows() << true;
+        QTest::newRow("without Table 3") << QString() << true;
+        QTest::newRow("a field missing")
+            << "CREATE TABLE Large_spills (Key INTEGER, Block INTEGER, ID TEXT, Name_of_material TEXT, Container TEXT);\n"
+               "INSERT INTO Large_spills VALUES (1, 1, '1017', 'Chlorine', 'Carro tanque de ferrocarril');\n"
+            << false;
+        QTest::newRow("no rows") << schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) << false;
+    }
+
+    void table3_entries_follow_the_table()
+    {
+        QFETCH(QString, table);
+        QFETCH(bool, valid);
+        test::Rows_program program(kRows + table);
+        QCOMPARE(Main_form->valid_database(), valid);
+        QCOMPARE(program.ui.texts(),
+                 valid ? QStringList()
+                       : QStringList{u"Este no es un base de datos válida.  Por favor especificar una base de datos "
+                                     "válida."_s});
+        if (!valid)
+            return;
+        const bool with_table = !table.isEmpty();
+        Q_EMIT Main_form->findChild<QMenu*>(u"mnuView"_s)->aboutToShow();
+        QCOMPARE(Main_form->findChild<QAction*>(u"mnuViewTable3"_s)->isVisible(), with_table);
+        Reopen_child<frmContent>();
+        frmContent* contents = Find_child<frmContent>();
+        QVERIFY(contents);
+        const auto* entry = contents->findChild<QLabel*>(u"lblTextLabel_%1"_s.arg(kContent_entries - 1));
+        QCOMPARE(entry->text(), u"Tabla 3"_s);
+        QCOMPARE(entry->isVisibleTo(contents), with_table);
+        contents->lblTextLabel_Click(kContent_entries - 1);
+        QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
+        Close_child<frmTable3>();
+
+        const auto* green = Opened<frmGreen>(Open_distances_table);
+        const QPushButton* link = green->findChild<QPushButton*>(u"cmdTable3_0"_s);
+        QCOMPARE(link && Shown(link), with_table);
+        QCOMPARE(Shown(Child(green, "lblNote", 0, 1)), !with_table);
+        QCOMPARE(Child<QLabel>(green, "lblNote", 0, 1)->text(), kRefer);
+        Open_table3(u"1017"_s);
+        QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
+    }
+
+    // The water-reactive list. Each row names its gases, whole in the tool
+    // tip (a button too narrow ends its caption in "…"); the rows below the
+    // last stay hidden and the note stands just under it.
+    void water_list_as_opened()
+    {
+        test::Rows_program program(kRows);
+        const auto* water = Opened<frmWater>(Open_water_list);
+        QVERIFY(water);
+        QStringList rows;
+        for (int index = 0; index < 3; ++index) {
+            const auto* gases = Child<QPushButton>(water, "cmdProduct2", index);
+            const auto* guide = Child<QPushButton>(water, "cmdGuide", index);
+            QVERIFY(gases->toolTip().startsWith(gases->text().chopped(1)));
+            rows << QStringList{Child<QLabel>(water, "lblID", index)->text(), Tag(Child<QLabel>(water, "lblID", index)),
+                                guide->text(), guide->toolTip(), gases->toolTip()}
+                        .join(u'|');
+        }
+        const QString guide = u"139|Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)|"_s;
+        QCOMPARE(rows, (QStringList{
+                           "1111||" + guide + "Amoníaco (NH3)",
+                           "1754|RIT|" + guide + "Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)",
+                           "2988||" + guide + "Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)"}));
+
+        QVERIFY(!Shown(Bar(water)));
+        for (int index = 3; index < frmWater::kRows; ++index)
+            QVERIFY(!Shown(Child(water, "cmdProduct2", index)) && !Shown(Child(water, "txtMat", index)));
+        const QLabel* note = Child<QLabel>(water, "lblTitle4");
+        QCOMPARE(note->text(), u"Use esta lista solamente cuando el material sea derramado en agua."_s);
+        const QWidget* last = Child(water, "cmdGuide", 2);
+        const int last_row = last->mapTo(water, QPoint(0, last->height())).y();
+        QVERIFY(note->y() > last_row && note->y() - last_row < last->height() * 2);
+    }
+
+    // A guide button asks where the spill is, collects the product (and in
+    // water its gases) into the summary, warns of the gases, and opens the
+    // guide page with the distances row of that spill.
+    void water_guide_button_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("in_water");    // the answer to the spill question
+        QTest::addColumn<QString>("suffix");   // "" : no distances button
+        QTest::addColumn<QStringList>("summary");
+        QTest::addColumn<QString>("warning");  // "" : none
+        const QString tail = u" cuando se derrama en agua.\n\nLa información pertinente para aquellos materiales está "
+                             "accesible en el resumen del informe. quiere abrir el informe?"_s;
+        const QString head = u"ADVERTENCIA: Substancia tóxica por inhalación!\n\n"_s;
+        QTest::newRow("not toxic, on land") << 0 << false << "" << QStringList{"1111|O'Brien's mix|0|1"} << "";
+        QTest::newRow("not toxic, in water")
+            << 0 << true << kIn_water << QStringList{"1111|O'Brien's mix|1|1", "1005|Ammonia, anhydrous|1|0"}
+            << head + "O'Brien's mix, Número de identificación 1111, crea grandes cantidades de vapores tóxicos de "
+                      "Amoníaco (NH3)" + tail;
+        QTest::newRow("toxic, on land") << 1 << false << kOn_land << QStringList{"1754|Chlorosulfonic acid|0|1"} << "";
+        QTest::newRow("toxic, in water")
+            << 1 << true << kIn_water
+            << QStringList{"1754|Chlorosulfonic acid|1|1", "1050|Hydrogen chloride, anhydrous|1|0",
+                           "1052|Hydrogen fluoride, anhydrous|1|0"}
+            << head + "Chlorosulfonic acid, Número de identificación 1754, crea grandes cantidades de vapores "
+                      "tóxicos de Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)" + tail;
+        QTest::newRow("three gases, in water")
+            << 2 << true << kIn_water
+            << QStringList{"2988|Widget \"X\" compound|1|1", "1050|Hydrogen chloride, anhydrous|1|0",
+                           "1052|Hydrogen fluoride, anhydrous|1|0", "1017|Chlorine|1|0"}
+            << head + "Widget \"X\" compound, Número de identificación 2988, crea grandes cantidades de vapores "
+                      "tóxicos de Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)" + tail;
+        QTest::newRow("three gases, on land") << 2 << false << "" << QStringList{"2988|Widget \"X\" compound|0|1"} << "";
+    }
+
+    void water_guide_button()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, in_water);
+        QFETCH(QString, suffix);
+        QFETCH(QStringList, summary);
+        QFETCH(QString, warning);
+        test::Rows_program program(kRows);
+        Install_distances_box();
+        const auto* water = Opened<frmWater>(Open_water_list);
+        // The warning answered Yes (three gases) opens the summary as well.
+        const bool see_summary = index == 2;
+        program.ui.answers = {in_water ? Answer::Yes : Answer::No, see_summary ? Answer::Yes : Answer::No};
+        Summary_empty = true;
+        Child<QLineEdit>(water, "txtMat", index)->clear();  // what the box shows does not count: the row does
+        Child<QPushButton>(water, "cmdGuide", index)->click();
+
+        QStringList expected{u"Material derramado|El producto se derramó en el agua?|%1"_s.arg(int(platform::Icon::Question))};
+        if (!warning.isEmpty())
+            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|%1|%2"_s.arg(warning).arg(
+                int(platform::Icon::Exclamation));
+        QStringList shown;
+        for (const platform::Message& message : program.ui.shown)
+            shown << message.title + u'|' + message.text + u'|' + QString::number(int(message.icon));
+        QCOMPARE(shown, expected);
+        QCOMPARE(test::Rows_of(u"SELECT ID, Name, High_green, Bold FROM Summary ORDER BY Key"_s,
+                               {"ID", "Name", "High_green", "Bold"}),
+                 summary);
+        QVERIFY(!Summary_empty);
+        QCOMPARE(Find_child<frmSummary>() != nullptr, see_summary && in_water);
+
+        frmGuidePage* page = Find_child<frmGuidePage>();
+        QVERIFY(page);
+        const QString name = summary.first().section(u'|', 1, 1);
+        QCOMPARE(page->lblNameProduct->text(), name + u", Número de identificación "_s + summary.first().section(u'|', 0, 0));
+        QCOMPARE(Shown(page->cmdIIPAD), !suffix.isEmpty());
+        if (!suffix.isEmpty()) {
+            QCOMPARE(test::Rows_of(Tag(page->cmdIIPAD), {u"Name_of_material"_s}), QStringList{name + u' ' + suffix});
+            QCOMPARE(Tag(page->cmdPrint), u' ' + suffix);
+        }
+    }
+
+    // The gases search shows exactly their index entries: not 1051, whose
+    // name only contains a gas's name.
+    void water_gases_search_shows_exactly_their_index_entries()
+    {
+        test::Rows_program program(kRows);
+        Child<QPushButton>(Opened<frmWater>(Open_water_list), "cmdProduct2", 2)->click();
+        frmPages* pages = Find_child<frmPages>();
+        QVERIFY(pages);
+        QCOMPARE(pages->windowTitle(),
+                 u"Buscar materiales tóxicos por inhalación, que se liberan de MRA cuando se derrama en el agua"_s);
+        QCOMPARE(Index_mode, 2);
+        QCOMPARE(Index_highlight, QColor(0, 255, 255));
+        QStringList shown;
+        for (int index = 0; index < frmPages::kRows; ++index)
+            if (Shown(pages->lblID[index]))
+                shown << pages->lblID[index]->text() + u'|' + pages->txtMaterial[index]->text();
+        QCOMPARE(shown, (QStringList{"1017|Chlorine", "1050|Hydrogen chloride, anhydrous",
+                                     "1052|Hydrogen fluoride, anhydrous"}));
+
+        Child<QPushButton>(Find_child<frmWater>(), "cmdProduct2", 0)->click();
+        pages = Find_child<frmPages>();
+        QCOMPARE(pages->lblID[0]->text(), u"1005"_s);
+        QVERIFY(!Shown(pages->lblID[1]));
+    }
+};
+
+QTEST_MAIN(tst_Distances)
+#include "tst_Distances.moc"
