@@ -5,6 +5,7 @@
 #include "data/Jet_dialect.h"
 #include "data/RecordSet.h"
 #include "data/Statement.h"
+#include "data/Text_memo.h"
 
 #include <QDir>
 #include <QFile>
@@ -126,11 +127,7 @@ QString Database::Translate(const QString& jet_sql) const
 {
     if (const auto found = translated_.constFind(jet_sql); found != translated_.constEnd())
         return *found;
-    // Typed finds make new texts without end; a full memo starts over.
-    constexpr qsizetype kKept_texts = 256;
-    if (translated_.size() >= kKept_texts)
-        translated_.clear();
-    return *translated_.insert(jet_sql, jet::To_sqlite(jet_sql, folded_));
+    return Remember_for_text(translated_, jet_sql, jet::To_sqlite(jet_sql, folded_));
 }
 
 std::shared_ptr<Read_plan> Database::Read_plan_of(const QString& jet_sql)
@@ -160,11 +157,7 @@ void Database::Keep_read_plan(const QString& jet_sql, std::shared_ptr<Read_plan>
         schema_version_ = Schema_version();
         data_version_ = Data_version();
     }
-    // Typed finds make new texts without end; a full memo starts over.
-    constexpr qsizetype kKept_plans = 256;
-    if (plans_.size() >= kKept_plans)
-        plans_.clear();
-    plans_.insert(jet_sql, std::move(plan));
+    Remember_for_text(plans_, jet_sql, std::move(plan));
 }
 
 unsigned Database::Data_version() const

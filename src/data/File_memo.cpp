@@ -3,6 +3,7 @@
 
 #include "data/Queries.h"
 #include "data/Statement.h"
+#include "data/Text_memo.h"
 
 #include <sqlite3.h>
 
@@ -46,11 +47,7 @@ std::optional<qint64> File_memo::Count(const QString& count_sql)
 void File_memo::Remember_count(const QString& count_sql, qint64 rows)
 {
     Check();
-    // Typed finds make new texts without end; a full memo starts over.
-    constexpr qsizetype kKept_counts = 256;
-    if (counts_.size() >= kKept_counts)
-        counts_.clear();
-    counts_.insert(count_sql, rows);
+    Remember_for_text(counts_, count_sql, rows);
 }
 
 bool File_memo::Has_lookup_index()
