@@ -57,8 +57,11 @@ QString Quoted(const QString& value, QChar quote)
 
 QString Number(const QString& value)
 {
-    static const QRegularExpression whole(QStringLiteral("^\\s*[0-9]{1,9}\\s*$"));
-    return whole.match(value).hasMatch() ? value : QStringLiteral("Null");
+    // Only the digits go into the text: the blanks around them may be ones
+    // SQLite does not read as blanks (a vertical tab, a no-break space).
+    static const QRegularExpression whole(QStringLiteral("^[0-9]{1,9}$"));
+    const QString digits = value.trimmed();
+    return whole.match(digits).hasMatch() ? digits : QStringLiteral("Null");
 }
 
 QString Like_text(const QString& typed)

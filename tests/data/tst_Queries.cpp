@@ -200,6 +200,9 @@ void tst_Queries::rows_found_data()
     QTest::newRow("guide") << sql::Find_guide_term("128") << QStringList{"1203", "1830", "1993", "1111", "2222", "----"};
     QTest::newRow("quote in an id") << sql::Find_ID_term("10'17") << QStringList{};
     QTest::newRow("guide is a number") << sql::Find_guide_term("12 OR 1=1") << QStringList{};
+    // Blanks SQLite does not read as blanks (a vertical tab, a no-break space).
+    QTest::newRow("guide between odd blanks")
+        << sql::Find_guide_term(QStringLiteral("\v128\u00a0")) << QStringList{"1203", "1830", "1993", "1111", "2222", "----"};
     QTest::newRow("contains, any case") << sql::Find_contains_term("CHLOR") << QStringList{"1017", "1050", "1754"};
     QTest::newRow("is, any case") << sql::Find_is_term("chlorine") << QStringList{"1017"};
     QTest::newRow("starts") << sql::Find_starts_term("chlor") << QStringList{"1017", "1754"};
