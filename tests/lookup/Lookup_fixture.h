@@ -5,17 +5,14 @@
 
 #include "app/General.h"
 #include "app/frmMain.h"
-#include "data/Database.h"
-#include "support/Fixture.h"
-#include "support/Rows_program.h"
 #include "data/RecordSet.h"
 #include "lookup/frmPages.h"
+#include "support/Fixture.h"
+#include "support/Rows_program.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -63,11 +60,6 @@ INSERT INTO Water VALUES
 )sql";
 
 // The program over `rows`, for one test function.
-class Lookup_world : public Rows_program {
-public:
-    explicit Lookup_world(const char* rows = kIndex_rows) : Rows_program(QString::fromUtf8(rows)) {}
-};
-
 inline std::unique_ptr<Rows_program> Lookup_program(const char* rows = kIndex_rows)
 {
     return std::make_unique<Rows_program>(QString::fromUtf8(rows));
@@ -83,13 +75,19 @@ inline QStringList Ids(const frmPages* pages)
     return ids;
 }
 
+// Row `i` of the index pages, "ID|name".
+inline QString Entry(const frmPages* pages, int i)
+{
+    return pages->lblID[i]->text() + u'|' + pages->txtMaterial[i]->text();
+}
+
 // Scrolls one row at a time until the entry ("ID|name") is on the page; its row.
 inline int Show_entry(frmPages* pages, const QString& entry)
 {
     for (int value = 0; value <= pages->vscData->maximum(); ++value) {
         pages->vscData->setValue(value);
         for (int i = 0; i < frmPages::kRows; ++i)
-            if (pages->lblID[i]->text() + u'|' + pages->txtMaterial[i]->text() == entry)
+            if (Entry(pages, i) == entry)
                 return i;
     }
     return -1;

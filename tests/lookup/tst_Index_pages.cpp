@@ -1,35 +1,29 @@
 // The index pages and the find dialog over them, on a small index: each
 // index down to its last page, the marks and colours of the rows, what a
-// row's guide button does; every way of searching, what the dialog refuses,
-// how typing ticks the criteria, and the input kept while it is closed.
+// row's guide button opens (and the summary's button on the row it stored);
+// every way of searching, what the dialog refuses, how typing ticks the
+// criteria, and the input kept while it is closed.
 #include "Lookup_fixture.h"
 
 #include "app/Child_windows.h"
-#include "app/frmMain.h"
 #include "app/Row_cells.h"
-#include "data/Queries.h"
-#include "data/RecordSet.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "lookup/frmFind.h"
-#include "lookup/frmPages.h"
 #include "summary/frmSummary.h"
+#include "support/Widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QtTest>
 
 using namespace vexo;
 using platform::Answer;
 using test::Ids;
-using test::Show_entry;
 using test::Summary_rows;
 
 namespace {
@@ -37,23 +31,22 @@ namespace {
 // marks, "1090 | 128" for a row with none.
 QStringList Page(const frmPages* pages)
 {
+    const auto shown = [](const QLabel* label) { return label->isHidden() ? QString() : label->text(); };
     QStringList rows;
     for (int i = 0; i < frmPages::kRows; ++i)
         if (!pages->lblID[i]->isHidden())
-            rows << pages->lblID[i]->text() + u' '
-                        + (pages->lblReaction[i]->isHidden() ? QString() : pages->lblReaction[i]->text()) + u'|'
-                        + (pages->lblDWRM[i]->isHidden() ? QString() : pages->lblDWRM[i]->text()) + u' '
-                        + pages->cmdGuide[i]->text();
+            rows << pages->lblID[i]->text() + u' ' + shown(pages->lblReaction[i]) + u'|' + shown(pages->lblDWRM[i])
+                        + u' ' + pages->cmdGuide[i]->text();
     return rows;
 }
 
-// An index as it opens and as its last page reads.
+// An index (0 by number, 1 by name, 2 chemical agents) as its option shows
+// it: its first ID, then its last page.
 struct Index_case {
     int mode;
-    bool chemical;
     QString caption;
     QColor highlight;
-    QString count;
+    QString count, first;
     QStringList last_page;
 };
 
@@ -69,11 +62,30 @@ struct Guide_case {
     int clicks = 1;
 };
 
-const QString kWarning_two_gases = QStringLiteral(
-    "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosulfonic acid, Número de identificación 1754, crea "
-    "grandes cantidades de vapores tóxicos de Cloruro de hidrógeno (HCl) y Ácido sulfúrico (H2SO4) cuando se derrama "
-    "en agua.\n\nLa información pertinente para aquellos materiales está accesible en el resumen del informe. quiere "
-    "abrir el informe?");
+// A search: the IDs typed into the boxes, the name, how it matches (0
+// contains, 1 is, 2 starts with), the order (0 by ID, 1 by name), the IDs found.
+struct Search_case {
+    QStringList ids;
+    QString name;
+    int match, order;
+    QStringList found;
+};
+
+// Text typed into the guide box (or the first ID box), the message shown
+// and the IDs found; a refused search leaves the page as it was.
+struct Typed_case {
+    bool id_box;
+    QString typed, message;
+    bool refused;
+    QStringList found;
+};
+
+QString Gas_warning(const QString& name, const QString& id, const QString& gases)
+{
+    return "ADVERTENCIA: Substancia tóxica por inhalación!\n\n" + name + ", Número de identificación " + id
+         + ", crea grandes cantidades de vapores tóxicos de " + gases + " cuando se derrama en agua.\n\nLa información "
+           "pertinente para aquellos materiales está accesible en el resumen del informe. quiere abrir el informe?";
+}
 
 // The guides the fixture's entries refer to run from 124 to 153.
 const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 124 a la 153.");
@@ -109,31 +121,36 @@ private Q_SLOTS:
     void each_index_down_to_its_last_page_data()
     {
         QTest::addColumn<Index_case>("index");
-        QTest::newRow("numeric") << Index_case{0, false, "Indice numérico", QColor(255, 255, 0), "19 similares",
+        QTest::newRow("numeric") << Index_case{0, "Indice numérico", QColor(255, 255, 0), "19 similares", "----",
             {"1090 | 128", "1111 | 128", "1203 | 128", "1230 | 128", "1294 | 128", "1754 RIT|MRA 139", "1830 | 153",
              "1993 | 128", "2209 | 128P", "2222 | 128", "2810 RIT|Q/B 153", "2810 RIT|Q/B 153", "2988 |MRA 139",
              "3048 |Q/B 153", "1307 | 128"}};
-        QTest::newRow("alphabetical") << Index_case{1, false, "Indice alfabético", QColor(0, 255, 255), "19 similares",
+        QTest::newRow("alphabetical") << Index_case{1, "Indice alfabético", QColor(0, 255, 255), "19 similares", "1090",
             {"1017 RIT| 124", "2988 |MRA 139", "1754 RIT|MRA 139", "1993 | 128", "---- | 128", "2209 | 128P",
              "1203 | 128", "1050 RIT| 124", "1230 | 128", "1111 | 128", "2810 RIT|Q/B 153", "2222 | 128", "1830 | 153",
              "1294 | 128", "1307 | 128"}};
         // Fewer than a page: the last page is the first, with no scroll bar.
-        QTest::newRow("chemical agents") << Index_case{0, true, "Indice de Arma Quimica", QColor(255, 255, 0), "3 similares",
-            {"2810 RIT|Q/B 153", "2810 RIT|Q/B 153", "3048 |Q/B 153"}};
+        QTest::newRow("chemical agents") << Index_case{2, "Indice de Arma Quimica", QColor(255, 255, 0), "3 similares",
+            "2810", {"2810 RIT|Q/B 153", "2810 RIT|Q/B 153", "3048 |Q/B 153"}};
     }
 
     void each_index_down_to_its_last_page()
     {
         QFETCH(Index_case, index);
-        const auto& [mode, chemical, caption, highlight, count, last_page] = index;
-        Index_mode = static_cast<qint16>(mode);
-        Chemical_agents_only = chemical;
-        Open_pages();
+        const auto& [mode, caption, highlight, count, first, last_page] = index;
+        // Switched to in place from another index, scrolled down.
+        mode == 1 ? Open_index_by_number() : Open_index_by_name();
         frmPages* pages = Find_child<frmPages>();
-        QVERIFY(pages);
+        pages->vscData->setValue(3);
+        QRadioButton* options[] = {pages->optYellow, pages->optBlue, pages->optChem};
+        options[mode]->click();
+        QCOMPARE(Find_child<frmPages>(), pages);
         QCOMPARE(pages->windowTitle(), caption);
         QCOMPARE(pages->lblNbrMatch->text(), count);
+        QCOMPARE(pages->vscData->value(), 0);
+        QCOMPARE(Ids(pages).first(), first);
         QVERIFY(!pages->cmdFirst->isEnabled());
+        QCOMPARE(pages->txtMaterial[0]->x() < pages->lblID[0]->x(), mode == 1);  // the order's columns
 
         const bool paged = last_page.size() == frmPages::kRows;
         QCOMPARE(pages->vscData->isHidden(), !paged);
@@ -151,45 +168,33 @@ private Q_SLOTS:
         pages->cmdFirst_Click();
         QCOMPARE(pages->vscData->value(), 0);
         QVERIFY(!pages->cmdFirst->isEnabled());
-        QCOMPARE(Ids(pages).first(), chemical ? "2810" : mode == 0 ? "----" : "1090");
+        QCOMPARE(Ids(pages).first(), first);
     }
 
     void guide_button_data()
     {
         QTest::addColumn<Guide_case>("guide");
+        const auto row = [](const char* what, const Guide_case& guide) { QTest::newRow(what) << guide; };
         const QString question = QStringLiteral("El producto se derramó en el agua?");
         const QString land = QStringLiteral(" (cuando es derramado sobre la tierra)");
         const QString water = QStringLiteral(" (cuando es derramado en el agua)");
         const QString acid = QStringLiteral("Chlorosulfonic acid"), silanes = QStringLiteral("Chlorosilanes, water-reactive");
-        const QString gas = QStringLiteral("Hydrogen chloride, anhydrous|1050|1|0");
-        QTest::newRow("inhalation hazard") << Guide_case{"1017", "Chlorine", {}, {}, "Chlorine ", {"Chlorine|1017|0|1"}};
-        QTest::newRow("agent") << Guide_case{"2810", "Sarin", {}, {}, "Sarin (cuando es utilizado como una arma)",
-                                             {"Sarin|2810|0|1"}};
-        QTest::newRow("no mark") << Guide_case{"1090", "Acetone", {}, {}, "", {"Acetone|1090|0|1"}};
-        QTest::newRow("the same row twice is stored twice")
-            << Guide_case{"1005", "Ammonia, anhydrous", {}, {}, "Ammonia, anhydrous ",
-                          {"Ammonia, anhydrous|1005|0|1", "Ammonia, anhydrous|1005|0|1"}, 2};
-        QTest::newRow("water-reactive and toxic, on land")
-            << Guide_case{"1754", acid, {Answer::No}, {question}, acid + land, {acid + "|1754|0|1"}};
-        QTest::newRow("water-reactive and toxic, in water")
-            << Guide_case{"1754", acid, {Answer::Yes, Answer::No}, {question, kWarning_two_gases}, acid + water,
-                          {acid + "|1754|1|1", gas, "Sulfuric acid|1830|1|0"}};
-        QTest::newRow("in water, the summary opened")
-            << Guide_case{"1754", acid, {Answer::Yes, Answer::Yes}, {question, kWarning_two_gases}, acid + water,
-                          {acid + "|1754|1|1", gas, "Sulfuric acid|1830|1|0"}};
-        QTest::newRow("water-reactive only, on land")
-            << Guide_case{"2988", silanes, {Answer::No}, {question}, "", {silanes + "|2988|0|1"}};
-        QTest::newRow("water-reactive only, in water, one gas")
-            << Guide_case{"2988", silanes, {Answer::Yes, Answer::No},
-                          {question, "ADVERTENCIA: Substancia tóxica por inhalación!\n\nChlorosilanes, water-reactive, "
-                                     "Número de identificación 2988, crea grandes cantidades de vapores tóxicos de Cloruro "
-                                     "de hidrógeno (HCl) cuando se derrama en agua.\n\nLa información pertinente para "
-                                     "aquellos materiales está accesible en el resumen del informe. quiere abrir el informe?"},
-                          silanes + water, {silanes + "|2988|1|1", gas}};
-        QTest::newRow("polymerization")
-            << Guide_case{"2209", "Formaldehyde solution", {},
-                          {"ADVERTENCIA: Este material tiende a presentar peligro de polimerización."}, "",
-                          {"Formaldehyde solution|2209|0|1"}};
+        const QString gas = QStringLiteral("Hydrogen chloride, anhydrous|1050|1|0"), hcl = QStringLiteral("Cloruro de hidrógeno (HCl)");
+        const QStringList two_gases{question, Gas_warning(acid, "1754", hcl + " y Ácido sulfúrico (H2SO4)")};
+        const QStringList acid_in_water{acid + "|1754|1|1", gas, "Sulfuric acid|1830|1|0"};
+        const QString ammonia = QStringLiteral("Ammonia, anhydrous|1005|0|1");
+        row("inhalation hazard", {"1017", "Chlorine", {}, {}, "Chlorine ", {"Chlorine|1017|0|1"}});
+        row("agent", {"2810", "Sarin", {}, {}, "Sarin (cuando es utilizado como una arma)", {"Sarin|2810|0|1"}});
+        row("no mark", {"1090", "Acetone", {}, {}, "", {"Acetone|1090|0|1"}});
+        row("the same row twice is stored twice", {"1005", "Ammonia, anhydrous", {}, {}, "Ammonia, anhydrous ", {ammonia, ammonia}, 2});
+        row("water-reactive and toxic, on land", {"1754", acid, {Answer::No}, {question}, acid + land, {acid + "|1754|0|1"}});
+        row("water-reactive and toxic, in water", {"1754", acid, {Answer::Yes, Answer::No}, two_gases, acid + water, acid_in_water});
+        row("in water, the summary opened", {"1754", acid, {Answer::Yes, Answer::Yes}, two_gases, acid + water, acid_in_water});
+        row("water-reactive only, on land", {"2988", silanes, {Answer::No}, {question}, "", {silanes + "|2988|0|1"}});
+        row("water-reactive only, in water, one gas", {"2988", silanes, {Answer::Yes, Answer::No},
+            {question, Gas_warning(silanes, "2988", hcl)}, silanes + water, {silanes + "|2988|1|1", gas}});
+        row("polymerization", {"2209", "Formaldehyde solution", {}, {"ADVERTENCIA: Este material tiende a presentar "
+            "peligro de polimerización."}, "", {"Formaldehyde solution|2209|0|1"}});
     }
 
     void guide_button()
@@ -199,7 +204,7 @@ private Q_SLOTS:
         world_->ui.answers = answers;
         Open_index_by_number();
         frmPages* pages = Find_child<frmPages>();
-        const int row = Show_entry(pages, id + u'|' + name);
+        const int row = test::Show_entry(pages, id + u'|' + name);
         QVERIFY(row >= 0);
         QVERIFY(!pages->cmdReport->isEnabled());
 
@@ -211,9 +216,8 @@ private Q_SLOTS:
         const frmSummary* summary = Find_child<frmSummary>();
         QCOMPARE(summary != nullptr, answers.size() == 2 && answers[1] == Answer::Yes);
         if (summary) {
-            QCOMPARE(summary->findChild<QLineEdit*>("txtMat_0")->text(), name);
-            QVERIFY(!summary->findChild<QLineEdit*>("txtMat_2")->isHidden());
-            QVERIFY(summary->findChild<QLineEdit*>("txtMat_3")->isHidden());
+            QCOMPARE(test::Child<QLineEdit>(summary, "txtMat", 0)->text(), name);
+            QVERIFY(!test::Child(summary, "txtMat", 2)->isHidden() && test::Child(summary, "txtMat", 3)->isHidden());
         }
         QVERIFY(!Summary_empty);
         QVERIFY(pages->cmdReport->isEnabled());
@@ -221,29 +225,26 @@ private Q_SLOTS:
         frmGuidePage* page = Find_child<frmGuidePage>();
         QVERIFY(page);
         QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
-        const QString lookup = Tag(page->cmdIIPAD);
+        const QString lookup = Tag(page->cmdIIPAD), qualifier = Tag(page->cmdPrint);
         if (distances.isEmpty()) {
-            QCOMPARE(lookup, QString());
-            QCOMPARE(Tag(page->cmdPrint), QString());
-            return;
+            QCOMPARE(lookup + qualifier, QString());
+        } else {
+            auto row_found = Main_database->OpenRecordset(lookup);
+            QCOMPARE(row_found->RecordCount(), 1);
+            QCOMPARE(row_found->Field("Name_of_material"), distances);
+            QCOMPARE(qualifier, " " + distances.mid(name.size() + 1));
         }
-        auto row_found = Main_database->OpenRecordset(lookup);
-        QCOMPARE(row_found->RecordCount(), 1);
-        QCOMPARE(row_found->Field("Name_of_material"), distances);
-        QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
-    }
 
-    void a_callers_query_is_shown_with_its_count()
-    {
-        Open_index_query(sql::Gas_index_SQL({"chlorine"}), Cyan_highlight);
-        frmPages* pages = Find_child<frmPages>();
-        QCOMPARE(Ids(pages), QStringList{"1017"});
-        QCOMPARE(pages->lblNbrMatch->text(), QStringLiteral("1 similar"));
-        QCOMPARE(Background(pages->lblID[0]), Cyan_highlight);
-        QVERIFY(!pages->optYellow->isChecked() && !pages->optBlue->isChecked() && !pages->optChem->isChecked());
-        QVERIFY(pages->vscData->isHidden());
-        // In name order the name comes first.
-        QVERIFY(pages->txtMaterial[0]->x() < pages->lblID[0]->x());
+        // The summary's button on the row stored first opens the same page
+        // and distances, from its own row, and collects nothing more.
+        Open_summary();
+        summary = Find_child<frmSummary>();
+        test::Child<QLineEdit>(summary, "txtMat", 0)->clear();
+        test::Child<QPushButton>(summary, "cmdGuide", 0)->click();
+        page = Find_child<frmGuidePage>();
+        QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
+        QCOMPARE(QStringList({Tag(page->cmdIIPAD), Tag(page->cmdPrint)}), QStringList({lookup, qualifier}));
+        QCOMPARE(Summary_rows(), stored);
     }
 
     // A name box shows the database: Cut and Paste leave it alone, Copy
@@ -262,55 +263,31 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ammonia, anhydrous"));
     }
 
-    void options_switch_the_index_in_place()
-    {
-        Open_index_by_number();
-        frmPages* pages = Find_child<frmPages>();
-        pages->vscData->setValue(3);
-        pages->optBlue->click();
-        QCOMPARE(pages->windowTitle(), QStringLiteral("Indice alfabético"));
-        QCOMPARE(pages->vscData->value(), 0);
-        QCOMPARE(Ids(pages).mid(0, 3), QStringList({"1090", "3048", "1005"}));
-        pages->optChem->click();
-        QCOMPARE(Ids(pages), QStringList({"2810", "2810", "3048"}));
-        QVERIFY(pages->lblID[0]->x() < pages->txtMaterial[0]->x());
-    }
-
     void every_way_of_searching_data()
     {
-        QTest::addColumn<QStringList>("ids");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("match");  // 0 contains, 1 is, 2 starts with
-        QTest::addColumn<int>("order");  // 0 by ID, 1 by name
-        QTest::addColumn<QStringList>("found");
-        const auto row = [](const char* what, QStringList ids, QString name, int match, int order, QStringList found) {
-            QTest::newRow(what) << ids << name << match << order << found;
-        };
-        row("two IDs", {"1005", "1017"}, "", 0, 0, {"1005", "1017"});
-        row("IDs in any box, no number skipped", {"", "----", "1017", "", "", "", "1005"}, "", 0, 1, {"1005", "1017"});
-        row("ID or name starting with", {"1017"}, "gaso", 2, 0, {"1017", "1203"});
-        row("contains, by number", {}, "ACID", 0, 0, {"1754", "1830", "3048"});
-        row("contains, by name", {}, "acid", 0, 1, {"3048", "1754", "1830"});
-        row("accents ignored", {}, "ACIDO NANDU", 0, 0, {"3048"});
-        row("is, whole name only", {}, "chlorine", 1, 0, {"1017"});
-        row("is, part of a name", {}, "chlor", 1, 0, {});
-        row("starts with", {}, "chlor", 2, 1, {"1017", "2988", "1754"});
-        row("apostrophe", {}, "o'brien's", 0, 0, {"1111"});
-        row("double quote", {}, "Shell 5\"", 2, 0, {"2222"});
-        row("underscore is an underscore", {}, "_", 0, 0, {"3048"});
-        row("digits in a name", {}, "1.4", 0, 0, {"----"});
-        row("entry without guide title", {"9999"}, "", 0, 0, {});
+        QTest::addColumn<Search_case>("search");
+        const auto row = [](const char* what, const Search_case& search) { QTest::newRow(what) << search; };
+        row("two IDs", {{"1005", "1017"}, "", 0, 0, {"1005", "1017"}});
+        row("IDs in any box, no number skipped", {{"", "----", "1017", "", "", "", "1005"}, "", 0, 1, {"1005", "1017"}});
+        row("ID or name starting with", {{"1017"}, "gaso", 2, 0, {"1017", "1203"}});
+        row("contains, by number", {{}, "ACID", 0, 0, {"1754", "1830", "3048"}});
+        row("contains, by name", {{}, "acid", 0, 1, {"3048", "1754", "1830"}});
+        row("accents ignored", {{}, "ACIDO NANDU", 0, 0, {"3048"}});
+        row("is, whole name only", {{}, "chlorine", 1, 0, {"1017"}});
+        row("is, part of a name", {{}, "chlor", 1, 0, {}});
+        row("starts with", {{}, "chlor", 2, 1, {"1017", "2988", "1754"}});
+        row("apostrophe", {{}, "o'brien's", 0, 0, {"1111"}});
+        row("double quote", {{}, "Shell 5\"", 2, 0, {"2222"}});
+        row("underscore is an underscore", {{}, "_", 0, 0, {"3048"}});
+        row("digits in a name", {{}, "1.4", 0, 0, {"----"}});
+        row("entry without guide title", {{"9999"}, "", 0, 0, {}});
     }
 
     void every_way_of_searching()
     {
         Open_both();
-        QFETCH(QStringList, ids);
-        QFETCH(QString, name);
-        QFETCH(int, match);
-        QFETCH(int, order);
-        QFETCH(QStringList, found);
-        const QString count = Count_text(found.size());
+        QFETCH(Search_case, search);
+        const auto& [ids, name, match, order, found] = search;
         for (int i = 0; i < ids.size(); ++i)
             find_->txtFindID[i]->setText(ids[i]);
         find_->chkID->setChecked(!ids.isEmpty());
@@ -329,8 +306,8 @@ private Q_SLOTS:
             const frmPages* pages = Find_child<frmPages>();
             QVERIFY(pages);
             QCOMPARE(Ids(pages), found);
-            QCOMPARE(find_->lblNbrMatch->text(), count);
-            QCOMPARE(pages->lblNbrMatch->text(), count);
+            QCOMPARE(find_->lblNbrMatch->text(), Count_text(found.size()));
+            QCOMPARE(pages->lblNbrMatch->text(), Count_text(found.size()));
             QVERIFY(world_->ui.shown.isEmpty());
             QCOMPARE(world_->ui.beeps, found.isEmpty() ? 1 : 0);
             if (!found.isEmpty()) {
@@ -341,47 +318,35 @@ private Q_SLOTS:
         }
     }
 
-    // A guide out of the book's range is refused and nothing is searched.
-    void guide_numbers_out_of_the_book_are_refused_data()
+    // A guide out of the book's range is refused with the range, letters in
+    // an ID box untick it; either way nothing is searched.
+    void what_the_dialog_refuses_data()
     {
-        QTest::addColumn<QString>("guide");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("found");
-        QTest::newRow("111") << "111" << "La guía 111 solo se utiliza para cargas mixtas y cargas no identificadas.  No "
-                                         "hay materiales que se refieran a esta guía. " + kRange << QStringList{};
+        QTest::addColumn<Typed_case>("typed");
+        QTest::newRow("111") << Typed_case{false, "111", "La guía 111 solo se utiliza para cargas mixtas y cargas no "
+            "identificadas.  No hay materiales que se refieran a esta guía. " + kRange, true, {}};
         for (const char* refused : {"123", "154", "1x4", "'"})
-            QTest::newRow(refused) << refused << kRange << QStringList{};
-        QTest::newRow("the first") << "124" << "" << QStringList{"1005", "1017", "1050"};
-        QTest::newRow("the last") << "153" << "" << QStringList{"1830", "2810", "2810", "3048"};
-        QTest::newRow("within, no entry") << "140" << "" << QStringList{};
+            QTest::newRow(refused) << Typed_case{false, refused, kRange, true, {}};
+        QTest::newRow("the first") << Typed_case{false, "124", "", false, {"1005", "1017", "1050"}};
+        QTest::newRow("the last") << Typed_case{false, "153", "", false, {"1830", "2810", "2810", "3048"}};
+        QTest::newRow("within, no entry") << Typed_case{false, "140", "", false, {}};
+        QTest::newRow("letters in an ID box") << Typed_case{true, "1O17", "", true, {}};
     }
-    void guide_numbers_out_of_the_book_are_refused()
+    void what_the_dialog_refuses()
     {
         Open_both();
-        QFETCH(QString, guide);
-        QFETCH(QString, message);
-        QFETCH(QStringList, found);
+        QFETCH(Typed_case, typed);
         const QStringList before = Ids(pages_);
-        QTest::keyClicks(find_->txtFindGuide, guide);
-        QVERIFY(find_->chkGuide->isChecked());
+        QTest::keyClicks(typed.id_box ? find_->txtFindID[0] : find_->txtFindGuide, typed.typed);
+        QVERIFY((typed.id_box ? find_->chkID : find_->chkGuide)->isChecked());
         find_->cmdFindIt_Click();
-        QCOMPARE(world_->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (!message.isEmpty())
+        QCOMPARE(world_->ui.texts(), typed.message.isEmpty() ? QStringList() : QStringList{typed.message});
+        if (!typed.message.isEmpty())
             QCOMPARE(world_->ui.shown.first().title, QStringLiteral("MARDOVI VEXO"));
-        QCOMPARE(Ids(pages_), message.isEmpty() ? found : before);
-    }
-
-    void letters_in_the_id_boxes_search_nothing()
-    {
-        Open_both();
-        const QStringList before = Ids(pages_);
-        QTest::keyClicks(find_->txtFindID[0], "1O17");
-        QVERIFY(find_->chkID->isChecked());
-        find_->cmdFindIt_Click();
-        QVERIFY(!find_->chkID->isChecked());
-        QCOMPARE(Ids(pages_), before);
-        QVERIFY(world_->ui.shown.isEmpty());
-        QCOMPARE(pages_->lblNbrMatch->text(), QStringLiteral("19 similares"));
+        QCOMPARE(Ids(pages_), typed.refused ? before : typed.found);
+        QCOMPARE(pages_->lblNbrMatch->text(), Count_text(typed.refused ? 19 : typed.found.size()));
+        if (typed.id_box)
+            QVERIFY(!find_->chkID->isChecked());
     }
 
     void typing_ticks_the_criteria_and_moves_on()
@@ -389,8 +354,7 @@ private Q_SLOTS:
         Open_both();
         find_->chkGuide->setChecked(true);
         QTest::keyClicks(find_->txtFindID[0], "1005");
-        QVERIFY(find_->chkID->isChecked());
-        QVERIFY(!find_->chkGuide->isChecked());
+        QVERIFY(find_->chkID->isChecked() && !find_->chkGuide->isChecked());
         QCOMPARE(find_->txtFindID[0]->text(), QStringLiteral("1005"));
         QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
 
@@ -428,42 +392,24 @@ private Q_SLOTS:
 
         pages_->optBlue->click();
         frmFind* again = Open_find();
-        QVERIFY(again);
-        QCOMPARE(again->txtFindID[3]->text(), QStringLiteral("1017"));
-        QCOMPARE(again->txtFindMat->text(), QStringLiteral("O'Brien"));
-        QCOMPARE(again->cboMatch->currentText(), QStringLiteral("que empieza con"));
-        QCOMPARE(again->txtFindGuide->text(), QStringLiteral("128"));
+        const auto input = [again] {
+            return QStringList{QString::number(again->chkID->isChecked() + again->chkMaterial->isChecked()
+                                               + again->chkGuide->isChecked()),
+                               again->txtFindID[3]->text(), again->txtFindMat->text(), again->cboMatch->currentText(),
+                               again->txtFindGuide->text(), again->cboOrder->currentText()};
+        };
         // The order follows the index shown.
-        QCOMPARE(again->cboOrder->currentText(), QStringLiteral("Nombre del Material"));
+        QCOMPARE(input().mid(1), QStringList({"1017", "O'Brien", "que empieza con", "128", "Nombre del Material"}));
         // Clear empties every box, the order following the index shown, and
         // leaves that index alone.
         again->chkID->setChecked(true);
         again->cmdClear_Click();
-        QCOMPARE(QStringList({QString::number(again->chkID->isChecked() + again->chkMaterial->isChecked()
-                                              + again->chkGuide->isChecked()),
-                              again->txtFindID[3]->text(), again->txtFindMat->text(), again->cboMatch->currentText(),
-                              again->cboOrder->currentText()}),
-                 QStringList({"0", "", "", "que contiene", "Nombre del Material"}));
+        QCOMPARE(input(), QStringList({"0", "", "", "que contiene", "", "Nombre del Material"}));
         QCOMPARE(Ids(pages_).size(), frmPages::kRows);
         pages_->optYellow->click();
         again->cboOrder->setCurrentIndex(1);
         again->cmdClear_Click();
         QCOMPARE(again->cboOrder->currentText(), QStringLiteral("ID Number"));
-    }
-
-    // The find command without index pages opens the index by number first.
-    void find_routing_opens_the_index_first()
-    {
-        Open_both();
-        Close_child<frmPages>();
-        find_->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Index_mode = 1;
-        Find_in_index();
-        frmPages* pages = Find_child<frmPages>();
-        QVERIFY(pages);
-        QCOMPARE(pages->windowTitle(), QStringLiteral("Indice numérico"));
-        QVERIFY(Open_find()->isVisible());
     }
 
     void a_click_into_a_box_of_the_inactive_dialog_puts_the_caret_there_data()

@@ -61,6 +61,17 @@ QTreeWidget* List()
     return Main_form->findChild<QTreeWidget*>(QStringLiteral("lstLookup"));
 }
 
+// The program over kRows, its main window on screen.
+std::unique_ptr<test::Rows_program> Shown_program()
+{
+    auto world = Program(false);
+    Main_form->resize(1024, 700);
+    Main_form->show();
+    if (!QTest::qWaitForWindowExposed(Main_form))
+        qFatal("the main window is not shown");
+    return world;
+}
+
 QStringList Listed(const Lookup_box* box)
 {
     QStringList rows;
@@ -74,44 +85,73 @@ QStringList Listed(const Lookup_box* box)
 class tst_Lookup_box : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void typed_text_lists_entries_data()
+    // What a text lists (how many match, the first listed) and what Enter
+    // then opens, after the Down (d) and Up (u) keys: one entry, a choice, or
+    // an ID whose entries read alike; never a guess between unlike entries.
+    void typed_text_lists_entries_and_enter_opens_data()
     {
         QTest::addColumn<bool>("indexed");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("matches");
         QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("opened");
+        const QString acid = QStringLiteral("Hydrocyanic acid, aqueous solution");
+        const QString cyanide = QStringLiteral("Hydrogen cyanide, aqueous solution");
+        const QString acido = QStringLiteral("Ácido ñandú 100% [x]_y*");
+        const QStringList nandu{"3048 " + acido}, both{"1613 " + acid, "1613 " + cyanide};
+        const QStringList acids = nandu + QStringList{"1754 Chlorosulfonic acid", "1613 " + acid, "1830 Sulfuric acid"};
+        const QStringList ammonia{"1005 Ammonia, anhydrous"}, none;
         for (const bool indexed : {false, true}) {
             const auto row = [indexed](const char* name) -> QTestData& { return Row(name, indexed); };
-            row("digits: IDs from their start, in ID order")
-                << "101" << QStringList{"1011 Butane", "1017 Chlorine"};
-            row("a name anywhere, any case") << "AMMONIA" << QStringList{"1005 Ammonia, anhydrous"};
-            row("words in any order") << "anhydrous ammonia" << QStringList{"1005 Ammonia, anhydrous"};
-            row("words, listed by name")
-                << "  acid  " << QStringList{"3048 Ácido ñandú 100% [x]_y*", "1754 Chlorosulfonic acid",
-                                             "1613 Hydrocyanic acid, aqueous solution", "1830 Sulfuric acid"};
-            row("accents ignored") << "acido nandu" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-            row("a quote") << "O'Brien" << QStringList{"1111 O'Brien's mix"};
-            row("a double quote") << "5\"" << QStringList{"2222 Shell 5\" caliber"};
-            row("percent is itself") << "0%" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-            row("brackets are themselves") << "[x]" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-            row("underscore and star are themselves") << "_y*" << QStringList{"3048 Ácido ñandú 100% [x]_y*"};
-            row("no match") << "50%" << QStringList{};
-            row("empty") << "" << QStringList{};
-            row("very long") << QString(10000, u'x') << QStringList{};
-            row("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << QStringList{};
+            row("digits: IDs from their start") << "101" << 2 << QStringList{"1011 Butane", "1017 Chlorine"} << "" << "";
+            row("a name anywhere, any case") << "AMMONIA" << 1 << ammonia << "" << "Ammonia, anhydrous";
+            row("words in any order") << "anhydrous ammonia" << 1 << ammonia << "" << "Ammonia, anhydrous";
+            row("words, listed by name") << "  acid  " << 4 << acids << "" << "";
+            row("accents ignored") << "acido nandu" << 1 << nandu << "" << acido;
+            row("a quote") << "O'Brien" << 1 << QStringList{"1111 O'Brien's mix"} << "" << "O'Brien's mix";
+            row("like characters are themselves") << "0% [x]_y*" << 1 << nandu << "" << acido;
+            row("no match") << "50%" << 0 << none << "d" << "";
+            row("empty") << "" << 0 << none << "" << "";
+            row("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << 0 << none << "" << "";
+            row("unlike entries, no move") << "1613" << 2 << both << "" << "";
+            row("unlike entries, down") << "1613" << 2 << both << "d" << acid;
+            row("unlike entries, down twice") << "1613" << 2 << both << "dd" << cyanide;
+            row("unlike entries, past the end") << "1613" << 2 << both << "ddddd" << cyanide;
+            row("unlike entries, down and up again") << "1613" << 2 << both << "du" << "";
+            row("alike entries: the first") << "2810" << 2 << QStringList{"2810 Buzz", "2810 Sarin"} << "" << "Buzz";
+            row("a name of one entry") << "butane" << 1 << QStringList{"1011 Butane"} << "" << "Butane";
+            row("17 entries alike") << "3333" << 17 << QStringList{"3333 Polvo 1"} << "" << "Polvo 1";
+            row("17 entries, the last unlike") << "3334" << 17 << QStringList{"3334 Polvo 1"} << "" << "";
         }
     }
 
-    void typed_text_lists_entries()
+    void typed_text_lists_entries_and_enter_opens()
     {
         QFETCH(bool, indexed);
         QFETCH(QString, typed);
+        QFETCH(int, matches);
         QFETCH(QStringList, listed);
+        QFETCH(QString, keys);
+        QFETCH(QString, opened);
         auto world = Program(indexed);
         Lookup_box* box = Box();
         box->setText(typed);
-        QCOMPARE(Listed(box), listed);
+        QCOMPARE(box->Matches(), matches);
+        QCOMPARE(Listed(box).mid(0, listed.size()), listed);
+        QCOMPARE(Listed(box).size(), std::min(matches, Lookup_box::kShown));
         QVERIFY(world->ui.shown.isEmpty());
         QCOMPARE(List()->isHidden(), typed.isEmpty());
+        for (const QChar key : keys)
+            QTest::keyClick(box, key == u'd' ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Enter);
+        const frmGuidePage* page = Find_child<frmGuidePage>();
+        QCOMPARE(page != nullptr, !opened.isEmpty());
+        QCOMPARE(List()->isHidden(), typed.isEmpty() || page);
+        if (page) {
+            QVERIFY(page->lblNameProduct->text().startsWith(opened + ", "));
+            QCOMPARE(test::Summary_rows().value(0).section(u'|', 0, 0), opened);
+        }
     }
 
     void list_shows_marks_and_how_many_more_data()
@@ -128,11 +168,9 @@ private Q_SLOTS:
         Lookup_box* box = Box();
         QTreeWidget* list = List();
         box->setText("e");
-        QCOMPARE(box->Matches(), 16);
         QCOMPARE(list->topLevelItemCount(), Lookup_box::kShown + 1);
         QVERIFY(list->topLevelItem(Lookup_box::kShown)->text(0).contains("1 más"));
         box->setText("1");
-        QCOMPARE(box->Matches(), Lookup_box::kShown);
         QCOMPARE(list->topLevelItemCount(), Lookup_box::kShown);
         // 1754: RIT and MRA, its guide; 2209 polymerizes.
         QStringList rows;
@@ -144,108 +182,41 @@ private Q_SLOTS:
         QCOMPARE(rows, (QStringList{"1005|124|RIT|", "1017|124|RIT|", "1050|124|RIT|", "1613|153|RIT|",
                                     "1754|139|RIT|MRA"}));
         box->setText("2");
-        QVERIFY(Listed(box).contains("2209 Formaldehyde solution"));
         QCOMPARE(List()->topLevelItem(Listed(box).indexOf("2209 Formaldehyde solution"))->text(2), "128P");
         QCOMPARE(List()->topLevelItem(Listed(box).indexOf("2810 Sarin"))->text(4), "Q/B");
     }
 
-    void enter_on_a_complete_id_opens_its_guide()
+    // Typed and Enter, or clicked in the list: the guide with its distances,
+    // the product collected; the water question for a water-reactive entry.
+    void enter_or_a_click_opens_the_guide()
     {
-        auto world = test::Lookup_program(kRows.c_str());
+        auto world = Shown_program();
+        world->ui.answers = {Answer::No};
         Lookup_box* box = Box();
         QTest::keyClicks(box, "1017");
         QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(List()->isHidden());
         frmGuidePage* page = Find_child<frmGuidePage>();
         QVERIFY(page);
         QCOMPARE(page->lblProduct->text(), "GASES TÓXICOS Y/O CORROSIVOS");
         QCOMPARE(page->lblNameProduct->text(), "Chlorine, Número de identificación 1017");
         QVERIFY(!page->cmdIIPAD->isHidden());
         auto row = Main_database->OpenRecordset(Tag(page->cmdIIPAD));
-        QCOMPARE(row->RecordCount(), 1);
-        QCOMPARE(row->Field("ID"), "1017");
-        QCOMPARE(row->Field("LP_Isolate_meters"), "500");
-        auto stored = Main_database->OpenRecordset("SELECT * FROM Summary");
-        QCOMPARE(stored->RecordCount(), 1);
-        QCOMPARE(stored->Field("Name"), "Chlorine");
+        QCOMPARE(QStringList({QString::number(row->RecordCount()), row->Field("ID"), row->Field("LP_Isolate_meters")}),
+                 QStringList({"1", "1017", "500"}));
+        QCOMPARE(test::Summary_rows(), QStringList{"Chlorine|1017|0|1"});
         QVERIFY(!Summary_empty);
 
-        // An ID whose entries read alike opens its first one.
-        box->clear();
-        QTest::keyClicks(box, "2810");
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(Find_child<frmGuidePage>()->lblNameProduct->text(), "Buzz, Número de identificación 2810");
-    }
-
-    void enter_on_an_id_of_unlike_entries_waits_for_a_choice_data()
-    {
-        QTest::addColumn<bool>("indexed");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("downs");
-        QTest::addColumn<int>("ups");
-        QTest::addColumn<QString>("opened");
-        for (const bool indexed : {false, true}) {
-            const auto row = [indexed](const char* name) -> QTestData& { return Row(name, indexed); };
-            row("1613, no move") << "1613" << 0 << 0 << "";
-            row("1613, down") << "1613" << 1 << 0 << "Hydrocyanic acid, aqueous solution";
-            row("1613, down twice") << "1613" << 2 << 0 << "Hydrogen cyanide, aqueous solution";
-            row("1613, past the end") << "1613" << 5 << 0 << "Hydrogen cyanide, aqueous solution";
-            row("1613, down and up again") << "1613" << 1 << 1 << "";
-            row("a prefix, no move") << "101" << 0 << 0 << "";
-            row("a name of one entry") << "butane" << 0 << 0 << "Butane";
-            row("17 entries alike") << "3333" << 0 << 0 << "Polvo 1";
-            row("17 entries, the last unlike") << "3334" << 0 << 0 << "";
-        }
-    }
-
-    void enter_on_an_id_of_unlike_entries_waits_for_a_choice()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, downs);
-        QFETCH(int, ups);
-        QFETCH(QString, opened);
-        QFETCH(bool, indexed);
-        auto world = Program(indexed);
-        Lookup_box* box = Box();
-        QTest::keyClicks(box, typed);
-        for (int i = 0; i < downs; ++i)
-            QTest::keyClick(box, Qt::Key_Down);
-        for (int i = 0; i < ups; ++i)
-            QTest::keyClick(box, Qt::Key_Up);
-        QTest::keyClick(box, Qt::Key_Enter);
-        frmGuidePage* page = Find_child<frmGuidePage>();
-        if (opened.isEmpty()) {
-            QVERIFY(!page);
-            QVERIFY(!List()->isHidden());
-            return;
-        }
-        QVERIFY(page);
-        QVERIFY(page->lblNameProduct->text().startsWith(opened + ", "));
-    }
-
-    void water_reactive_entry_asks_the_water_question()
-    {
-        auto world = test::Lookup_program(kRows.c_str());
-        world->ui.answers = {Answer::No};
-        Main_form->resize(1024, 700);
-        Main_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Main_form));
-        Lookup_box* box = Box();
         box->setText("chlorosilanes");
-        // A click on the entry opens it as Enter does.
         QTreeWidget* list = List();
         QVERIFY(list->isVisible());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
         QCOMPARE(world->ui.texts(), QStringList{"El producto se derramó en el agua?"});
-        QVERIFY(Find_child<frmGuidePage>());
+        QVERIFY(Find_child<frmGuidePage>()->lblNameProduct->text().startsWith("Chlorosilanes"));
     }
 
     void escape_clears_and_keys_reach_the_box()
     {
-        auto world = test::Lookup_program(kRows.c_str());
-        Main_form->resize(1024, 700);
-        Main_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Main_form));
+        auto world = Shown_program();
         Lookup_box* box = Box();
         QVERIFY(box->isVisible());
         QCOMPARE(box->placeholderText(), "Número ONU o nombre");
@@ -265,7 +236,6 @@ private Q_SLOTS:
         QCOMPARE(toolbar.indexOf(Main_window()->findChild<QAction*>(QStringLiteral("tbWelcome"))), 21);
     }
 };
-
 
 QTEST_MAIN(tst_Lookup_box)
 #include "tst_Lookup_box.moc"

@@ -1,15 +1,13 @@
 // The summary report over a small index: what each collected product looks
-// like, paging, deleting and clearing, its guide buttons' distances, and a
-// database that cannot be written, where nothing is lost and the user is told
-// why for each change refused.
+// like, paging, deleting and clearing, and a database that cannot be written,
+// where nothing is lost and the user is told why for each change refused.
+// (Its guide buttons are met with the index pages' buttons that fill it.)
 #include "lookup/Lookup_fixture.h"
 #include "support/Fixture.h"
 #include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "app/Row_cells.h"
-#include "guides/Guide_page.h"
-#include "guides/frmGuidePage.h"
 #include "lookup/frmPages.h"
 #include "platform/Printer_surface.h"
 #include "platform/Twips.h"
@@ -78,16 +76,11 @@ void Collect(int count)
 
 class tst_frmSummary : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init()
-    {
-        world_ = std::make_unique<test::Lookup_world>();
-    }
+    std::unique_ptr<test::Rows_program> world_;
 
-    void cleanup()
-    {
-        world_.reset();
-    }
+private Q_SLOTS:
+    void init() { world_ = test::Lookup_program(); }
+    void cleanup() { world_.reset(); }
 
     void each_product_with_its_guide_marks_and_type()
     {
@@ -228,50 +221,6 @@ private Q_SLOTS:
         QCOMPARE(Find_child<frmPages>()->cmdReport->isEnabled(), !left.isEmpty());
     }
 
-    void guide_button_hands_over_the_distances_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("green");
-        QTest::addColumn<QString>("distances");  // the Green name found; "" for no button
-
-        QTest::newRow("inhalation hazard") << "Chlorine" << "1017" << "0" << "Chlorine ";
-        QTest::newRow("agent") << "Sarin" << "2810" << "0" << "Sarin (cuando es utilizado como una arma)";
-        QTest::newRow("toxic and water-reactive, in water")
-            << "Chlorosulfonic acid" << "1754" << "1" << "Chlorosulfonic acid (cuando es derramado en el agua)";
-        QTest::newRow("toxic and water-reactive, on land")
-            << "Chlorosulfonic acid" << "1754" << "0" << "Chlorosulfonic acid (cuando es derramado sobre la tierra)";
-        QTest::newRow("water-reactive, in water") << "Chlorosilanes, water-reactive" << "2988" << "1"
-                                                  << "Chlorosilanes, water-reactive (cuando es derramado en el agua)";
-        QTest::newRow("water-reactive, on land") << "Chlorosilanes, water-reactive" << "2988" << "0" << "";
-        QTest::newRow("no mark") << "Acetone" << "1090" << "0" << "";
-    }
-
-    void guide_button_hands_over_the_distances()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, id);
-        QFETCH(QString, green);
-        QFETCH(QString, distances);
-        Add_to_summary(name, id, green, "1");
-        frmSummary* summary = Open();
-        Child<QLineEdit>(summary, "txtMat", 0)->clear(); // what the box shows does not count: the row does
-        Click(summary, "cmdGuide", 0);
-        frmGuidePage* page = Find_child<frmGuidePage>();
-        QVERIFY(page);
-        QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
-        // Nothing more is collected from here.
-        QCOMPARE(test::Summary_rows().size(), 1);
-        if (distances.isEmpty()) {
-            QCOMPARE(Tag(page->cmdIIPAD), QString());
-            return;
-        }
-        auto found = Main_database->OpenRecordset(Tag(page->cmdIIPAD));
-        QCOMPARE(found->RecordCount(), 1);
-        QCOMPARE(found->Field("Name_of_material"), distances);
-        QCOMPARE(Tag(page->cmdPrint), " " + distances.mid(name.size() + 1));
-    }
-
     void a_database_that_cannot_be_written_says_why_data()
     {
         QTest::addColumn<bool>("folder_read_only");
@@ -315,9 +264,6 @@ private Q_SLOTS:
                               unchanged, unchanged}));
         QCOMPARE(world_->ui.shown.first().icon, platform::Icon::Exclamation);
     }
-
-private:
-    std::unique_ptr<test::Lookup_world> world_;
 };
 
 QTEST_MAIN(tst_frmSummary)
