@@ -96,11 +96,7 @@ inline int Show_entry(frmPages* pages, const QString& entry)
 // The summary's rows, "name|ID|high green|bold".
 inline QStringList Summary_rows()
 {
-    QStringList rows;
-    auto rs = Main_database->OpenRecordset(QStringLiteral("SELECT * FROM Summary ORDER BY Key"));
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        rows << QStringList{rs->Field("Name"), rs->Field("ID"), rs->Field("High_green"), rs->Field("Bold")}.join(u'|');
-    return rows;
+    return Rows_of(QStringLiteral("SELECT * FROM Summary ORDER BY Key"), {"Name", "ID", "High_green", "Bold"});
 }
 
 } // namespace vexo::test

@@ -2,7 +2,8 @@
 // index down to its last page, the marks and colours of the rows, what a
 // row's guide button opens (and the summary's button on the row it stored);
 // every way of searching, what the dialog refuses, how typing ticks the
-// criteria, and the input kept while it is closed.
+// criteria, and the input kept while it is closed. On the default database,
+// its Spanish names beside the book's English ones.
 #include "Lookup_fixture.h"
 
 #include "app/Child_windows.h"
@@ -10,12 +11,11 @@
 #include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "lookup/frmFind.h"
+#include "summary/Summary_store.h"
 #include "summary/frmSummary.h"
 #include "support/Widgets.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,7 +52,8 @@ struct Index_case {
 
 // An entry's guide button, clicked `clicks` times: the answers given, the
 // messages shown, the Green name the distances button finds ("" no button)
-// and the summary, opened when the warning is answered yes.
+// and the summary, opened when the warning is answered yes; `book`: an entry
+// of the default database.
 struct Guide_case {
     QString id, name;
     QList<Answer> answers;
@@ -60,6 +61,7 @@ struct Guide_case {
     QString distances;
     QStringList stored;
     int clicks = 1;
+    bool book = false;
 };
 
 // A search: the IDs typed into the boxes, the name, how it matches (0
@@ -112,6 +114,12 @@ class tst_Index_pages : public QObject {
         Open_index_by_number();
         pages_ = Find_child<frmPages>();
         find_ = Open_find();
+    }
+
+    void Start_on_the_book()
+    {
+        world_.reset();
+        world_ = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
     }
 
 private Q_SLOTS:
@@ -195,12 +203,23 @@ private Q_SLOTS:
             {question, Gas_warning(silanes, "2988", hcl)}, silanes + water, {silanes + "|2988|1|1", gas}});
         row("polymerization", {"2209", "Formaldehyde solution", {}, {"ADVERTENCIA: Este material tiende a presentar "
             "peligro de polimerización."}, "", {"Formaldehyde solution|2209|0|1"}});
+        // A Spanish name leads to the guide, the distances and the water
+        // question of the English entry it stands for.
+        row("the book, a Spanish name", {"1017", "Cloro", {}, {}, "Cloro ", {"Cloro|1017|0|1"}, 1, true});
+        const QString acido = QStringLiteral("Ácido clorosulfónico (con o sin trióxido de azufre)");
+        row("the book, a Spanish name, in water", {"1754", acido, {Answer::Yes, Answer::No},
+            {question, Gas_warning(acido, "1754", hcl)}, acido + water,
+            {acido + "|1754|1|1", "Cloruro de hidrógeno anhidro|1050|1|0"}, 1, true});
     }
 
     void guide_button()
     {
         QFETCH(Guide_case, guide);
-        const auto& [id, name, answers, messages, distances, stored, clicks] = guide;
+        const auto& [id, name, answers, messages, distances, stored, clicks, book] = guide;
+        if (book) {
+            Start_on_the_book();
+            Clear_summary();  // the copy holds what was collected on the default database
+        }
         world_->ui.answers = answers;
         Open_index_by_number();
         frmPages* pages = Find_child<frmPages>();
@@ -247,20 +266,35 @@ private Q_SLOTS:
         QCOMPARE(Summary_rows(), stored);
     }
 
-    // A name box shows the database: Cut and Paste leave it alone, Copy
-    // takes its selection.
-    void the_edit_commands_never_change_a_name()
+    // The default database's Spanish names in both indexes: each ID opens
+    // with its Spanish name, then the book's names in its order; by name,
+    // both languages in one Spanish order.
+    void spanish_names_in_both_indexes_data()
     {
-        Open_index_by_number();
-        QLineEdit* name = Find_child<frmPages>()->txtMaterial[1];
-        name->setFocus();
-        QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
-        for (const char* item : {"mnuEditCut", "mnuEditPaste", "mnuEditCopy"}) {
-            name->selectAll();
-            Main_form->findChild<QAction*>(QLatin1String(item))->trigger();
-            QCOMPARE(name->text(), QStringLiteral("Ammonia, anhydrous"));
-        }
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ammonia, anhydrous"));
+        QTest::addColumn<bool>("by_name");
+        QTest::addColumn<QStringList>("rows");  // from the top of the page
+        QTest::newRow("numeric, 1005") << false << QStringList{"1005|Amoniaco, anhidro", "1005|Ammonia, anhydrous",
+                                                               "1005|Anhydrous ammonia", "1006|Argón comprimido"};
+        QTest::newRow("alphabetical, at C")
+            << true << QStringList{"2076|Cresoles líquidos", "3455|Cresoles sólidos", "2076|Cresols, liquid",
+                                   "3455|Cresols, solid", "2022|Cresylic acid", "1056|Criptón comprimido",
+                                   "1970|Criptón líquido refrigerado", "1143|Crotonaldehído o crotonaldehído estabilizado",
+                                   "1143|Crotonaldehyde", "1143|Crotonaldehyde, stabilized", "1862|Crotonato de etilo",
+                                   "3472|Crotonic acid, liquid", "2823|Crotonic acid, solid", "1144|Crotonileno"};
+    }
+
+    void spanish_names_in_both_indexes()
+    {
+        QFETCH(bool, by_name);
+        QFETCH(QStringList, rows);
+        Start_on_the_book();
+        by_name ? Open_index_by_name() : Open_index_by_number();
+        frmPages* pages = Find_child<frmPages>();
+        const int first = test::Show_entry(pages, rows.first());
+        QVERIFY(first >= 0);
+        pages->vscData->setValue(pages->vscData->value() + first);
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(test::Entry(pages, i), rows[i]);
     }
 
     void every_way_of_searching_data()
@@ -349,7 +383,10 @@ private Q_SLOTS:
             QVERIFY(!find_->chkID->isChecked());
     }
 
-    void typing_ticks_the_criteria_and_moves_on()
+    // Typing ticks its criterion, unticks the others and moves on; Enter
+    // searches; closing keeps the input for the next time; Clear empties it,
+    // the order following the index shown, and leaves that index alone.
+    void typing_searching_and_keeping_the_input()
     {
         Open_both();
         find_->chkGuide->setChecked(true);
@@ -357,14 +394,12 @@ private Q_SLOTS:
         QVERIFY(find_->chkID->isChecked() && !find_->chkGuide->isChecked());
         QCOMPARE(find_->txtFindID[0]->text(), QStringLiteral("1005"));
         QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
-
         QTest::keyClicks(find_->txtFindID[1], "101");
         QTest::keyClick(find_->txtFindID[1], Qt::Key_Backspace);
         QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
         QTest::keyClicks(find_->txtFindID[1], "17");
         QCOMPARE(find_->txtFindID[1]->text(), QStringLiteral("1017"));
         QCOMPARE(find_->focusWidget(), find_->txtFindID[2]);
-
         QTest::keyClick(find_->txtFindID[2], Qt::Key_Return);
         QCOMPARE(Ids(pages_), QStringList({"1005", "1017"}));
 
@@ -374,34 +409,23 @@ private Q_SLOTS:
         QTest::keyClick(find_->txtFindMat, Qt::Key_Return);
         QVERIFY(find_->chkMaterial->isChecked() && !find_->chkGuide->isChecked());
         QCOMPARE(Ids(pages_), QStringList({"1005", "1017"}));
-        QTest::keyClicks(find_->txtFindMat, "toluene");
+        QTest::keyClicks(find_->txtFindMat, "o'brien");
         QTest::keyClick(find_->txtFindMat, Qt::Key_Enter);
-        QCOMPARE(Ids(pages_), QStringList({"1294"}));
+        QCOMPARE(Ids(pages_), QStringList({"1111"}));
         QCOMPARE(find_->lblNbrMatch->text(), QStringLiteral("1 similar"));
-    }
 
-    void input_is_kept_while_the_dialog_is_closed()
-    {
-        Open_both();
-        find_->txtFindID[3]->setText("1017");
-        find_->txtFindMat->setText("O'Brien");
         find_->cboMatch->setCurrentIndex(2);
-        find_->txtFindGuide->setText("128");
         find_->cmdClose_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
         pages_->optBlue->click();
         frmFind* again = Open_find();
         const auto input = [again] {
             return QStringList{QString::number(again->chkID->isChecked() + again->chkMaterial->isChecked()
                                                + again->chkGuide->isChecked()),
-                               again->txtFindID[3]->text(), again->txtFindMat->text(), again->cboMatch->currentText(),
+                               again->txtFindID[1]->text(), again->txtFindMat->text(), again->cboMatch->currentText(),
                                again->txtFindGuide->text(), again->cboOrder->currentText()};
         };
-        // The order follows the index shown.
-        QCOMPARE(input().mid(1), QStringList({"1017", "O'Brien", "que empieza con", "128", "Nombre del Material"}));
-        // Clear empties every box, the order following the index shown, and
-        // leaves that index alone.
+        QCOMPARE(input().mid(1), QStringList({"1017", "o'brien", "que empieza con", "1", "Nombre del Material"}));
         again->chkID->setChecked(true);
         again->cmdClear_Click();
         QCOMPARE(input(), QStringList({"0", "", "", "que contiene", "", "Nombre del Material"}));
