@@ -8,7 +8,6 @@
 
 #include "app/Child_windows.h"
 #include "app/Row_cells.h"
-#include "guides/Guide_page.h"
 #include "guides/frmGuidePage.h"
 #include "lookup/frmFind.h"
 #include "summary/Summary_store.h"
