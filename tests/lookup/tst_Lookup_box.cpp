@@ -106,23 +106,24 @@ private Q_SLOTS:
         const QString acid = QStringLiteral("Hydrocyanic acid, aqueous solution");
         const QString cyanide = QStringLiteral("Hydrogen cyanide, aqueous solution");
         const QString acido = QStringLiteral("Ácido ñandú 100% [x]_y*");
-        const QStringList nandu{"3048 " + acido + " 153 Q/B"}, both{"1613 " + acid + " 153 RIT", "1613 " + cyanide + " 153"};
+        const QStringList nandu{"3048 " + acido + " 153 Q/B"};
+        const QStringList both{"1613 " + acid + " 153 RIT", "1613 " + cyanide + " 153"};
         const QStringList acids = nandu + QStringList{"1754 Chlorosulfonic acid 139 RIT MRA", "1613 " + acid + " 153 RIT",
                                                       "1830 Sulfuric acid 153"};
         const QStringList ammonia{"1005 Ammonia, anhydrous 124 RIT"}, none{"Ningún material coincide con el texto"};
         const QString two_more = QStringLiteral("… y 2 más: escriba más para acotar la lista");
+        const QString butane = QStringLiteral("1011 Butane 128"), poly = QStringLiteral("Formaldehyde solution");
+        const QString agent = QStringLiteral("2810 %1 153 RIT Q/B");
         for (const bool indexed : {false, true}) {
             const auto row = [indexed](const char* name) -> QTestData& { return Row(name, indexed); };
-            row("digits: IDs from their start") << "101" << 2 << QStringList{"1011 Butane 128", "1017 Chlorine 124 RIT"}
-                                                << "" << "";
+            row("digits: IDs from the start") << "101" << 2 << QStringList{butane, "1017 Chlorine 124 RIT"} << "" << "";
             row("a name anywhere, any case") << "AMMONIA" << 1 << ammonia << "" << "Ammonia, anhydrous";
             row("words in any order") << "anhydrous ammonia" << 1 << ammonia << "" << "Ammonia, anhydrous";
             row("words, listed by name") << "  acid  " << 4 << acids << "" << "";
             row("accents ignored") << "acido nandu" << 1 << nandu << "" << acido;
             row("a quote") << "O'Brien" << 1 << QStringList{"1111 O'Brien's mix 128"} << "" << "O'Brien's mix";
             row("like characters are themselves") << "0% [x]_y*" << 1 << nandu << "" << acido;
-            row("polymerizes") << "formaldehyde" << 1 << QStringList{"2209 Formaldehyde solution 128P"} << ""
-                               << "Formaldehyde solution";
+            row("polymerizes") << "formaldehyde" << 1 << QStringList{"2209 " + poly + " 128P"} << "" << poly;
             row("no match") << "50%" << 0 << none << "d" << "";
             row("empty") << "" << 0 << QStringList() << "" << "";
             row("thousands of words") << QStringLiteral("ab cd ef gh ").repeated(1000) + "zz" << 0 << none << "" << "";
@@ -131,9 +132,8 @@ private Q_SLOTS:
             row("unlike entries, down twice") << "1613" << 2 << both << "dd" << cyanide;
             row("unlike entries, past the end") << "1613" << 2 << both << "ddddd" << cyanide;
             row("unlike entries, down and up again") << "1613" << 2 << both << "du" << "";
-            row("alike entries: the first") << "2810" << 2 << QStringList{"2810 Buzz 153 RIT Q/B", "2810 Sarin 153 RIT Q/B"}
-                                            << "" << "Buzz";
-            row("a name of one entry") << "butane" << 1 << QStringList{"1011 Butane 128"} << "" << "Butane";
+            row("alike entries") << "2810" << 2 << QStringList{agent.arg("Buzz"), agent.arg("Sarin")} << "" << "Buzz";
+            row("a name of one entry") << "butane" << 1 << QStringList{butane} << "" << "Butane";
             row("17 entries alike") << "3333" << 17 << QStringList{"3333 Polvo 1 128", two_more} << "" << "Polvo 1";
             row("17 entries, the last unlike") << "3334" << 17 << QStringList{"3334 Polvo 1 128", two_more} << "" << "";
         }
