@@ -9,9 +9,9 @@
 #include "charts/frmPlacard.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Twips.h"
+#include "support/Fixture.h"
 #include "support/Rows_program.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSet>
@@ -146,10 +146,8 @@ private Q_SLOTS:
         Load(Chart_of(index));
         Svg_picture* picture = Picture(index);
         QVERIFY(picture->valid() && picture->isVisible());
-        if (tool_tip.isEmpty())
-            QVERIFY(!picture->toolTip().isEmpty());
-        else
-            QCOMPARE(picture->toolTip(), tool_tip);
+        QVERIFY(!picture->toolTip().isEmpty());
+        QCOMPARE(tool_tip.isEmpty() ? QString() : picture->toolTip(), tool_tip);
         // The number printed on the picture is the guide its click opens, and
         // every vehicle carries its caption in the drawing.
         QCOMPARE(picture->guide(), guide);
@@ -158,9 +156,7 @@ private Q_SLOTS:
             QCOMPARE(Drawn(picture), guide.isEmpty() ? "plain" : "number");
         } else {
             QVERIFY(Drawn(picture) != "blank");
-            QFile drawing(picture->file());
-            QVERIFY(drawing.open(QIODevice::ReadOnly));
-            QVERIFY2(drawing.readAll().contains("</text>"), qPrintable(picture->file()));
+            QVERIFY2(test::Read_file(picture->file()).contains("</text>"), qPrintable(picture->file()));
         }
 
         // Held, the right button shows it enlarged with its number, inside

@@ -3,12 +3,10 @@
 // where nothing is lost and the user is told why for each change refused.
 // (Its guide buttons are met with the index pages' buttons that fill it.)
 #include "lookup/Lookup_fixture.h"
-#include "support/Fixture.h"
 #include "support/Widgets.h"
 
 #include "app/Child_windows.h"
 #include "app/Row_cells.h"
-#include "lookup/frmPages.h"
 #include "platform/Printer_surface.h"
 #include "platform/Twips.h"
 #include "summary/Summary_store.h"
