@@ -1,41 +1,38 @@
-// Opening database files of every kind, and moving through record sets.
+// Opening database files of every kind, reading record sets, and SQLite's
+// failures read as the program's error numbers, the same in every part of
+// the data layer: the numbers the start-up messages are keyed on.
 #include "data/Database.h"
-#include "data/Queries.h"
-#include "data/RecordSet.h"
+#include "data/Query_rows.h"
 #include "data/Schema.h"
+#include "data/Statement.h"
 #include "data/Validation.h"
 #include "support/Fixture.h"
 
 #include <QtTest>
 
+#include <sqlite3.h>
+
 using namespace vexo;
 using namespace Qt::StringLiterals;
 using test::Error_number;
-
-namespace {
-
-// Every value of every table, as the program would read them.
-QString Dump(Database& db)
-{
-    QString all;
-    for (const schema::Table& table : schema::Tables())
-        for (auto rows = db.OpenRecordset(sql::Table_SQL(table.name)); !rows->Eof(); rows->MoveNext())
-            for (const QString& field : rows->Field_names())
-                all += rows->Field(field) + u'|';
-    return all;
-}
-
-} // namespace
+using test::Query_rows;
 
 class tst_Database : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
 
+    QString Made(const QString& name)
+    {
+        const QString path = dir_.filePath(name);
+        test::Make_database(path, test::Minimal_rows());
+        return path;
+    }
+
 private Q_SLOTS:
     void open_failures_are_told_apart_data()
     {
         QTest::addColumn<QString>("name");     // "" for no name at all
-        QTest::addColumn<QByteArray>("bytes"); // written to the file first; "-" for none
+        QTest::addColumn<QByteArray>("bytes"); // written over the file's start; "-" for none
         QTest::addColumn<int>("number");
         QTest::newRow("missing file") << "missing.mdb" << QByteArray("-") << int(Db_code::File_not_found);
         QTest::newRow("no name") << "" << QByteArray("-") << int(Db_code::File_not_found);
@@ -54,76 +51,121 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(int, number);
         const QString path = name.isEmpty() ? QString() : dir_.filePath(name);
-        if (name.endsWith(u"good.mdb"_s) || name.endsWith(u"damaged.mdb"_s))
-            test::Make_database(path, test::Minimal_rows());
-        if (bytes != "-") {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            f.write(bytes);
-        }
+        if (name == "good.mdb"_L1 || name == "damaged.mdb"_L1)
+            Made(name);
+        QFile file(path);
+        QVERIFY(bytes == "-" || (file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size()));
+        file.close();
         QCOMPARE(Error_number([&] { Database::Open(path); }), number);
     }
 
-    // Moves past either end land on Eof or Bof; the rows are those of the
-    // moment the query ran, until it is run again.
-    void moves_past_the_ends_and_rows_of_their_moment()
+    void result_codes_data()
     {
-        const QString path = dir_.filePath("nav.mdb");
-        QString rows = test::Minimal_rows();
-        for (int i = 0; i < 40; ++i)
-            rows += u"INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', 'n%1', 0, 1);\n"_s.arg(2000 + i);
-        test::Make_database(path, rows);
-        auto db = Database::Open(path);
-        auto rs = db->OpenRecordset("SELECT * FROM Summary ORDER BY ID");
-        rs->MoveFirst();
-        const RecordSet::Bookmark origin = rs->bookmark();
-        rs->Move(39, origin);
-        QCOMPARE(rs->Field("ID"), u"2039"_s);
-        rs->MoveNext();
-        QVERIFY(rs->Eof());
-        rs->Move(40, origin);
-        QVERIFY(rs->Eof());
-        rs->Move(-1, origin);
-        QVERIFY(rs->Bof());
-        db->Execute("DELETE * FROM Summary");
-        rs->MoveFirst();
-        QCOMPARE(rs->Field("ID"), u"2000"_s);
-        rs->Requery();
-        QCOMPARE(rs->RecordCount(), 0);
-        QVERIFY(rs->Eof() && rs->Bof());
+        QTest::addColumn<int>("result_code");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("number");
+        // Extended codes count as their primary code; compile errors by their message.
+        QTest::newRow("busy, extended") << SQLITE_BUSY_SNAPSHOT << "database is locked" << Db_code::Cannot_open;
+        QTest::newRow("read-only") << SQLITE_READONLY << "attempt to write a readonly database" << Db_code::Cannot_open;
+        QTest::newRow("damaged index") << SQLITE_CORRUPT_INDEX << "database disk image is malformed"
+                                       << Db_code::Unrecognized;
+        QTest::newRow("not a database") << SQLITE_NOTADB << "file is not a database" << Db_code::Unrecognized;
+        QTest::newRow("missing table") << SQLITE_ERROR << "no such table: Yellow" << Db_code::No_such_table;
+        QTest::newRow("missing column") << SQLITE_ERROR << "no such column: Yellow.PIH" << Db_code::No_such_field;
+        QTest::newRow("unclosed literal") << SQLITE_ERROR << "unrecognized token: \"'abc\"" << Db_code::Syntax;
+        QTest::newRow("input/output") << SQLITE_IOERR_READ << "disk I/O error" << Db_code::Other;
     }
 
-    void fields_by_name_nulls_and_errors()
+    void result_codes()
     {
-        const QString path = dir_.filePath("fields.mdb");
-        test::Make_database(path, test::Minimal_rows());
-        auto db = Database::Open(path);
-        auto rs = db->OpenRecordset(
-            "SELECT DISTINCT Yellow.*, Sentences.Sentences FROM (Yellow LEFT JOIN Guides_pages ON Yellow.Guide_Number "
-            "= Guides_pages.Guide_page) LEFT JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key WHERE "
-            "Sentences.Code = 2 AND Yellow.ID = '1203'");
-        QCOMPARE(rs->Field("name_of_material"), u"Gasoline"_s);
-        QCOMPARE(rs->Field("Sentences"), u"LÍQUIDOS INFLAMABLES"_s);
-        QVERIFY(rs->Is_null("PIH"));
-        QCOMPARE(rs->Field("PIH"), QString());
+        QFETCH(int, result_code);
+        QFETCH(QString, message);
+        QFETCH(int, number);
+        QCOMPARE(sqlite::Classify(result_code, message), number);
+    }
+
+    // Fields by name in any case, nulls, moves past either end; the rows are
+    // those of the moment the query ran, until it runs again; a bad query is
+    // an error, not a crash.
+    void records_and_bad_queries()
+    {
+        auto db = Database::Open(Made("fields.mdb"));
+        auto rs = db->OpenRecordset(test::Find_SQL(sql::Find_ID_term("1203")));
+        QCOMPARE(rs->Field("name_of_material") + u'|' + rs->Field("Sentences"), u"Gasoline|LÍQUIDOS INFLAMABLES"_s);
+        QVERIFY(rs->Is_null("PIH") && rs->Field("PIH").isEmpty());
         QCOMPARE(Error_number([&] { rs->Field("No_such_field"); }), Db_code::No_such_field);
-        // A bad query is an error, not a crash.
         QCOMPARE(Error_number([&] { db->OpenRecordset("SELECT * FROM Nowhere"); }), Db_code::No_such_table);
         QVERIFY(Error_number([&] { db->OpenRecordset("SELECT * FROM Green WHERE Name_of_material = 'open"); }));
         QVERIFY(Error_number([&] { db->Execute("DELETE * FROM"); }));
+
+        auto index = db->OpenRecordset(sql::Index_by_number_SQL());
+        index->MoveFirst();
+        const RecordSet::Bookmark origin = index->bookmark();
+        index->Move(2, origin);
+        QVERIFY(index->Eof());
+        index->Move(-1, origin);
+        QVERIFY(index->Bof());
+        db->Execute("DELETE * FROM Yellow");
+        index->MoveFirst();
+        QCOMPARE(index->Field("ID"), u"1017"_s);
+        index->Requery();
+        QVERIFY(index->Eof() && index->Bof());
+    }
+
+    // Another program holds the file: a query and a write both say so, after
+    // waiting a moment for it.
+    void a_locked_file_is_reported_alike()
+    {
+        const QString path = Made("locked.mdb");
+        auto db = Database::Open(path);
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_busy_timeout(db->handle(), 50);
+        const int query = Error_number([&] { db->OpenRecordset(sql::Index_by_number_SQL()); });
+        const int write = Error_number([&] { db->Execute(sql::Clear_summary_SQL()); });
+        sqlite3_close(other);
+        QCOMPARE(query, Db_code::Cannot_open);
+        QCOMPARE(write, Db_code::Cannot_open);
+    }
+
+    // A file whose index table page was overwritten opens (its schema is
+    // whole) and then fails as unrecognized wherever that table is read.
+    void a_damaged_file_is_reported_alike()
+    {
+        const QString path = Made("damaged_page.mdb");
+        const auto number = [&](const char* sql) {
+            return Query_rows(*Database::Open(path), sql).value(0).toLongLong();
+        };
+        const qint64 root = number("SELECT rootpage FROM sqlite_master WHERE name = 'Yellow'");
+        const qint64 page_size = number("PRAGMA page_size");
+        QFile file(path);
+        QVERIFY(root > 1 && file.open(QIODevice::ReadWrite) && file.seek((root - 1) * page_size));
+        file.write(QByteArray(16, '\x55'));
+        file.close();
+        auto db = Database::Open(path);
+        QCOMPARE(Error_number([&] { Query_rows(*db, sql::Index_by_number_SQL()); }), Db_code::Unrecognized);
+        QCOMPARE(Error_number([&] { db->Execute("INSERT INTO Yellow (ID) VALUES ('1017')"); }), Db_code::Unrecognized);
     }
 
     // Damaged copies of the default database: each is refused or read exactly.
     void damaged_copies_are_refused_or_read_exactly()
     {
         const QString original = QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb");
-        const QString corpus = dir_.filePath("damaged");
+        const QDir corpus(dir_.filePath("damaged"));
         QProcess make;
-        make.start(QStringLiteral(VEXO_PYTHON),
-                   {QStringLiteral(VEXO_SOURCE_DIR "/tests/data/make_damaged_databases.py"), original, corpus, "120"});
+        make.start(VEXO_PYTHON,
+                   {VEXO_SOURCE_DIR "/tests/data/make_damaged_databases.py", original, corpus.path(), "120"});
         QVERIFY(make.waitForFinished(240000));
         QCOMPARE(make.exitCode(), 0);
-        const QString expected = Dump(*Database::Open(original));
+        // Every value of every table, as the program would read them.
+        const auto dump = [](Database& db) {
+            QStringList all;
+            for (const schema::Table& table : schema::Tables())
+                all += Query_rows(db, sql::Table_SQL(table.name));
+            return all;
+        };
+        const QStringList expected = dump(*Database::Open(original));
         // As at a start after the original was found valid: a damaged copy
         // differs from it and is checked in full.
         const QString verified = validation::Validate(*Database::Open(original)).digest;
@@ -131,21 +173,18 @@ private Q_SLOTS:
 
         QStringList read_wrongly;
         int refused = 0, changed_values_refused = 0;
-        const QStringList files = QDir(corpus).entryList({"*.mdb"}, QDir::Files, QDir::Name);
+        const QStringList files = corpus.entryList({"*.mdb"}, QDir::Files, QDir::Name);
         QCOMPARE(files.size(), 120);
         for (const QString& name : files) {
             std::unique_ptr<Database> db;
-            if (Error_number([&] { db = Database::Open(QDir(corpus).filePath(name)); }) || !validation::Validate(*db, verified).valid) {
+            if (Error_number([&] { db = Database::Open(corpus.filePath(name)); })
+                || !validation::Validate(*db, verified).valid) {
                 ++refused;
                 changed_values_refused += db && name.contains("value");
                 continue;
             }
-            try {
-                if (Dump(*db) != expected)
-                    read_wrongly << name;
-            } catch (const Db_error& e) {
-                read_wrongly << name + ": " + e.description();
-            }
+            if (Error_number([&] { read_wrongly += dump(*db) == expected ? QStringList() : QStringList{name}; }))
+                read_wrongly << name + ": not read";
         }
         qInfo("%d of %lld damaged copies refused, %d of them with a value changed", refused, files.size(),
               changed_values_refused);

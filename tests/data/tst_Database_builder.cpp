@@ -2,13 +2,13 @@
 // is refused with its file, line and field.
 #include "data/Database.h"
 #include "data/Database_builder.h"
-#include "data/Queries.h"
-#include "data/RecordSet.h"
+#include "data/Query_rows.h"
 #include "support/Fixture.h"
 
 #include <QtTest>
 
 using namespace vexo;
+using test::Query_rows;
 
 namespace {
 
@@ -25,15 +25,17 @@ const QByteArray kGreen_header =
 
 class tst_Database_builder : public QObject {
     Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString Build(const char* out = "out.mdb") { return Build_database(dir_->path(), dir_->filePath(out)); }
+
 private Q_SLOTS:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
         test::Write_file(dir_->filePath("Yellow.csv"),
               "ID,Name_of_material,Guide_Number,Yellow_Key,Blue_Key,PIH,Water_reactive,Chemical_Warfare,Polymerization,"
-              "Supp_text\n"
-              "1017,Chlorine,124,1,2,1,,,,\n"
-              "1005,\"Ammonia, anhydrous\",125,0,1,1,,,,\n"
+              "Supp_text\n1017,Chlorine,124,1,2,1,,,,\n1005,\"Ammonia, anhydrous\",125,0,1,1,,,,\n"
               "2222,\"Shell 5\"\" caliber\",128,3,3,,,,,\n");
         test::Write_file(dir_->filePath("Green.csv"),
                          kGreen_header + "1017,Chlorine ,60,200,0.3,0.2,1.1,0.7,500,1500,3.0,1.9,7.9,4.9\n");
@@ -44,36 +46,34 @@ private Q_SLOTS:
               "Third_product,Third_ID,Third_name_search\r\n"
               "1754,Cloruro de hidrógeno (HCl),1050,Hydrogen chloride,,,,,,Chlorine");
         test::Write_file(dir_->filePath("Sentences.csv"),
-              "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n5,CORROSIVOS,2\n");
+              "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n"
+              "5,CORROSIVOS,2\n");
         test::Write_file(dir_->filePath("Guides_pages.csv"),
               "Key,Guide_page,Sentences_key\n1,124,1\n2,124,2\n3,124,3\n4,128,4\n5,125,5\n");
     }
 
     void builds_a_database_the_program_can_query()
     {
-        const QString out = dir_->filePath("out.mdb");
-        QCOMPARE(Build_database(dir_->path(), out), QString());
-        auto db = Database::Open(out);
-        auto index = db->OpenRecordset(sql::Index_by_number_SQL());
-        QCOMPARE(index->RecordCount(), 3);
-        QCOMPARE(index->Field("Name_of_material"), QStringLiteral("Ammonia, anhydrous"));
-        auto shell = db->OpenRecordset(sql::Find_result_SQL(" AND (" + sql::Find_is_term("shell 5\" CALIBER") + ")", true));
-        QCOMPARE(shell->Field("ID"), QStringLiteral("2222"));
-        auto water = db->OpenRecordset("SELECT * FROM Water");
-        QCOMPARE(water->Field("ID") + u'|' + water->Field("Third_name_search"), QStringLiteral("1754|Chlorine"));
-        auto sentence = db->OpenRecordset("SELECT * FROM Sentences WHERE Key = 3");
-        QCOMPARE(sentence->Field("Sentences"), QStringLiteral("Línea uno,\nlínea dos"));
+        QCOMPARE(Build(), QString());
+        auto db = Database::Open(dir_->filePath("out.mdb"));
+        QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"Name_of_material"}),
+                 QStringList({"Ammonia, anhydrous", "Chlorine", "Shell 5\" caliber"}));
+        QCOMPARE(Query_rows(*db, test::Find_SQL(sql::Find_is_term("shell 5\" CALIBER")), {"ID"}), QStringList{"2222"});
+        QCOMPARE(Query_rows(*db, "SELECT * FROM Water", {"ID", "Third_name_search"}), QStringList{"1754|Chlorine"});
+        QCOMPARE(Query_rows(*db, "SELECT * FROM Sentences WHERE Key = 3", {"Sentences"}),
+                 QStringList{"Línea uno,\nlínea dos"});
         // Summary.csv is optional: the table starts empty and takes rows.
         db->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
         QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
         // Large_spills.csv is optional too: without it the table is not made.
         QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset(sql::Large_spills_SQL()));
-        test::Write_file(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,"
-                                                  "1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
-        QCOMPARE(Build_database(dir_->path(), dir_->filePath("with_spills.mdb")), QString());
-        auto with_spills = Database::Open(dir_->filePath("with_spills.mdb"));
-        auto spills = with_spills->OpenRecordset(sql::Large_spills_of_SQL("1017"));
-        QCOMPARE(spills->Field("Night_low_km"), QStringLiteral("11.0+"));
+        test::Write_file(dir_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de "
+                                                             "ferrocarril,1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,"
+                                                             "8.9,5.6,6.5,4.1\n");
+        QCOMPARE(Build("with_spills.mdb"), QString());
+        QCOMPARE(Query_rows(*Database::Open(dir_->filePath("with_spills.mdb")), sql::Large_spills_of_SQL("1017"),
+                            {"Night_low_km"}),
+                 QStringList{"11.0+"});
     }
 
     void refuses_bad_sources_data()
@@ -81,7 +81,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters in a number") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,X,dos\n")
+        const QByteArray sentences = "Key,Sentences,Code\n1,";
+        QTest::newRow("letters in a number") << "Sentences.csv" << sentences + "GUÍA,5\n2,X,dos\n"
                                              << "Sentences.csv, línea 3, campo Code: «dos» no es un número entero.";
         QTest::newRow("missing field") << "Sentences.csv" << QByteArray("Key,Sentences\n1,GUÍA\n")
                                        << "Sentences.csv, línea 1: falta el campo Code en el encabezado.";
@@ -89,41 +90,42 @@ private Q_SLOTS:
                                        << "Sentences.csv, línea 1: campo desconocido «Color» en el encabezado.";
         QTest::newRow("short row") << "Guides_pages.csv" << QByteArray("Key,Guide_page,Sentences_key\n1,124,1\n2,124\n")
                                    << "Guides_pages.csv, línea 3: la fila tiene 2 campos y el encabezado 3.";
-        QTest::newRow("unclosed quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n")
+        QTest::newRow("unclosed quote") << "Sentences.csv" << sentences + "\"GUÍA,5\n2,X,0\n"
                                         << "Sentences.csv, línea 2: comillas sin cerrar.";
-        QTest::newRow("repeated key") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n1,Otra,0\n")
+        QTest::newRow("repeated key") << "Sentences.csv" << sentences + "GUÍA,5\n1,Otra,0\n"
                                       << "Sentences.csv, línea 3, campo Key: la clave 1 está repetida.";
         QTest::newRow("no rows") << "Green.csv" << kGreen_header << "Green.csv: la tabla Green no tiene filas.";
-        QTest::newRow("stray opening quote") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,\"GUÍA,5\n2,X,0\n3,\"Y\",0\n")
+        QTest::newRow("stray opening quote") << "Sentences.csv" << sentences + "\"GUÍA,5\n2,X,0\n3,\"Y\",0\n"
                                              << "Sentences.csv, línea 2: comillas sin cerrar.";
-        QTest::newRow("quote inside a field") << "Sentences.csv" << QByteArray("Key,Sentences,Code\n1,GUÍA,5\n2,GU\"ÍA,5\n")
+        QTest::newRow("quote inside a field") << "Sentences.csv" << sentences + "GUÍA,5\n2,GU\"ÍA,5\n"
                                               << "Sentences.csv, línea 3: comillas dentro de un campo sin comillas.";
-        QTest::newRow("repeated header field") << "Sentences.csv" << QByteArray("Key,Sentences,Code,Code\n1,GUÍA,5\n")
-                                               << "Sentences.csv, línea 1: el campo Code está repetido en el encabezado.";
+        QTest::newRow("repeated header field")
+            << "Sentences.csv" << QByteArray("Key,Sentences,Code,Code\n1,GUÍA,5\n")
+            << "Sentences.csv, línea 1: el campo Code está repetido en el encabezado.";
         QTest::newRow("not UTF-8") << "Yellow.csv" << QByteArray("ID,Name\n1017,Cl\xf3ro\n")
                                    << "Yellow.csv, línea 2: el archivo no está en UTF-8.";
         QTest::newRow("optional table, a field missing")
             << "Large_spills.csv" << QByteArray(kLarge_spills_header).replace(",Night_high_miles", "")
             << "Large_spills.csv, línea 1: falta el campo Night_high_miles en el encabezado.";
+        QTest::newRow("a table missing") << "Water.csv" << QByteArray()
+                                         << "Water.csv: falta el archivo de la tabla Water.";
     }
 
+    // A failed build leaves no output, and an old one as it was.
     void refuses_bad_sources()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, text);
         QFETCH(QString, message);
-        test::Write_file(dir_->filePath(file), text);
-        QCOMPARE(Build_database(dir_->path(), dir_->filePath("out.mdb")), message);
+        QCOMPARE(Build("old.mdb"), QString());
+        if (text.isEmpty())
+            QFile::remove(dir_->filePath(file));
+        else
+            test::Write_file(dir_->filePath(file), text);
+        QCOMPARE(Build(), message);
         QVERIFY(!QFile::exists(dir_->filePath("out.mdb")));
-    }
-
-    void keeps_the_old_file_when_a_build_fails()
-    {
-        const QString out = dir_->filePath("out.mdb");
-        QCOMPARE(Build_database(dir_->path(), out), QString());
-        QFile::remove(dir_->filePath("Water.csv"));
-        QCOMPARE(Build_database(dir_->path(), out), QStringLiteral("Water.csv: falta el archivo de la tabla Water."));
-        QVERIFY(Database::Open(out)->OpenRecordset("SELECT * FROM Water")->RecordCount() == 1);
+        QCOMPARE(Build("old.mdb"), message);
+        QCOMPARE(Database::Open(dir_->filePath("old.mdb"))->OpenRecordset("SELECT * FROM Water")->RecordCount(), 1);
     }
 
     void touches_nothing_but_the_output()
@@ -132,25 +134,21 @@ private Q_SLOTS:
         const QString folder = dir_->filePath("folder.mdb");
         QVERIFY(QDir(dir_->path()).mkdir("folder.mdb"));
         const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        QCOMPARE(Build_database(dir_->path(), folder), folder + QStringLiteral(" es una carpeta, no un archivo."));
+        QCOMPARE(Build("folder.mdb"), folder + " es una carpeta, no un archivo.");
         QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         QVERIFY(QDir(folder).isEmpty());
 
         // Files beside the output, whatever their names, outlive a build that
         // succeeds and one that fails.
-        const QString out = dir_->filePath("out.mdb");
         for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
             test::Write_file(dir_->filePath(beside), "mine");
-        QCOMPARE(Build_database(dir_->path(), out), QString());
+        QCOMPARE(Build(), QString());
         test::Write_file(dir_->filePath("Water.csv"), "ID\n");
-        QVERIFY(!Build_database(dir_->path(), out).isEmpty());
+        QVERIFY(!Build().isEmpty());
         for (const char* beside : {"out.mdb.tmp", "out.mdb.bak"})
             QCOMPARE(test::Read_file(dir_->filePath(beside)), QByteArray("mine"));
         QCOMPARE(QDir(dir_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 QTEST_GUILESS_MAIN(tst_Database_builder)
