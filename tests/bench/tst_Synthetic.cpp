@@ -5,7 +5,7 @@
 
 #include "app/Safety_rules.h"
 #include "data/Jet_dialect.h"
-#include "data/Query_rows.h"
+#include "data/Data_fixture.h"
 #include "support/Fixture.h"
 
 #include <QFile>

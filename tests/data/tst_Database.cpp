@@ -2,7 +2,7 @@
 // failures read as the program's error numbers, the same in every part of
 // the data layer: the numbers the start-up messages are keyed on.
 #include "data/Database.h"
-#include "data/Query_rows.h"
+#include "data/Data_fixture.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
 #include "data/Validation.h"

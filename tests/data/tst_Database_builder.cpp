@@ -2,8 +2,7 @@
 // is refused with its file, line and field.
 #include "data/Database.h"
 #include "data/Database_builder.h"
-#include "data/Query_rows.h"
-#include "support/Fixture.h"
+#include "data/Data_fixture.h"
 
 #include <QtTest>
 
@@ -16,10 +15,6 @@ const QByteArray kLarge_spills_header =
     "Key,Block,ID,Name_of_material,Container,Isolate_meters,Isolate_feets,Day_low_km,Day_low_miles,"
     "Day_moderate_km,Day_moderate_miles,Day_high_km,Day_high_miles,Night_low_km,Night_low_miles,"
     "Night_moderate_km,Night_moderate_miles,Night_high_km,Night_high_miles\n";
-const QByteArray kGreen_header =
-    "ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,SP_Protect_Day_km,SP_Protect_Day_miles,SP_Protect_Night_km,"
-    "SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,LP_Protect_Day_km,LP_Protect_Day_miles,"
-    "LP_Protect_Night_km,LP_Protect_Night_miles\n";
 
 } // namespace
 
@@ -33,34 +28,19 @@ private Q_SLOTS:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
-        test::Write_file(dir_->filePath("Yellow.csv"),
-              "ID,Name_of_material,Guide_Number,Yellow_Key,Blue_Key,PIH,Water_reactive,Chemical_Warfare,Polymerization,"
-              "Supp_text\n1017,Chlorine,124,1,2,1,,,,\n1005,\"Ammonia, anhydrous\",125,0,1,1,,,,\n"
-              "2222,\"Shell 5\"\" caliber\",128,3,3,,,,,\n");
-        test::Write_file(dir_->filePath("Green.csv"),
-                         kGreen_header + "1017,Chlorine ,60,200,0.3,0.2,1.1,0.7,500,1500,3.0,1.9,7.9,4.9\n");
-        // Water.csv as an editor may save it: a byte order mark, Windows line
-        // ends, no line end after the last row.
-        test::Write_file(dir_->filePath("Water.csv"),
-              "\xEF\xBB\xBFID,First_product,First_ID,First_name_search,Second_product,Second_ID,Second_name_search,"
-              "Third_product,Third_ID,Third_name_search\r\n"
-              "1754,Cloruro de hidrógeno (HCl),1050,Hydrogen chloride,,,,,,Chlorine");
-        test::Write_file(dir_->filePath("Sentences.csv"),
-              "Key,Sentences,Code\n1,GUÍA,5\n2,GASES TÓXICOS,2\n3,\"Línea uno,\nlínea dos\",0\n4,LÍQUIDOS,2\n"
-              "5,CORROSIVOS,2\n");
-        test::Write_file(dir_->filePath("Guides_pages.csv"),
-              "Key,Guide_page,Sentences_key\n1,124,1\n2,124,2\n3,124,3\n4,128,4\n5,125,5\n");
+        test::Write_sources(dir_->path());
     }
 
     void builds_a_database_the_program_can_query()
     {
         QCOMPARE(Build(), QString());
         auto db = Database::Open(dir_->filePath("out.mdb"));
-        QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"Name_of_material"}),
-                 QStringList({"Ammonia, anhydrous", "Chlorine", "Shell 5\" caliber"}));
-        QCOMPARE(Query_rows(*db, test::Find_SQL(sql::Find_is_term("shell 5\" CALIBER")), {"ID"}), QStringList{"2222"});
-        QCOMPARE(Query_rows(*db, "SELECT * FROM Water", {"ID", "Third_name_search"}), QStringList{"1754|Chlorine"});
-        QCOMPARE(Query_rows(*db, "SELECT * FROM Sentences WHERE Key = 3", {"Sentences"}),
+        QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"ID"}),
+                 QStringList({"1005", "1017", "1789", "2031", "2000", "1010", "1011", "1012", "1018", "1019"}));
+        QCOMPARE(Query_rows(*db, test::Find_SQL(sql::Find_is_term("o'brien's \"MIX\" 50% [x]_y*")), {"ID"}),
+                 QStringList{"1010"});
+        QCOMPARE(Query_rows(*db, "SELECT * FROM Water", {"ID", "Third_name_search"}), QStringList{"1789|Chlorine"});
+        QCOMPARE(Query_rows(*db, "SELECT * FROM Sentences WHERE Key = 4", {"Sentences"}),
                  QStringList{"Línea uno,\nlínea dos"});
         // Summary.csv is optional: the table starts empty and takes rows.
         db->Execute(sql::Add_to_summary_SQL("1017", "Chlorine", "0", "1"));
@@ -94,7 +74,7 @@ private Q_SLOTS:
                                         << "Sentences.csv, línea 2: comillas sin cerrar.";
         QTest::newRow("repeated key") << "Sentences.csv" << sentences + "GUÍA,5\n1,Otra,0\n"
                                       << "Sentences.csv, línea 3, campo Key: la clave 1 está repetida.";
-        QTest::newRow("no rows") << "Green.csv" << kGreen_header << "Green.csv: la tabla Green no tiene filas.";
+        QTest::newRow("no rows") << "Green.csv" << test::kGreen_header << "Green.csv: la tabla Green no tiene filas.";
         QTest::newRow("stray opening quote") << "Sentences.csv" << sentences + "\"GUÍA,5\n2,X,0\n3,\"Y\",0\n"
                                              << "Sentences.csv, línea 2: comillas sin cerrar.";
         QTest::newRow("quote inside a field") << "Sentences.csv" << sentences + "GUÍA,5\n2,GU\"ÍA,5\n"

@@ -6,7 +6,7 @@
 #include "data/Database.h"
 #include "data/Database_builder.h"
 #include "data/Jet_dialect.h"
-#include "data/Query_rows.h"
+#include "data/Data_fixture.h"
 #include "data/RecordSet_query.h"
 #include "support/Fixture.h"
 
@@ -51,31 +51,9 @@ private Q_SLOTS:
         test::Make_database(dir_.filePath("scratch.mdb"), QString());
         scratch_ = Database::Open(dir_.filePath("scratch.mdb"));
 
-        // Names as a Spanish book writes them, one stored decomposed (NFD).
         const QString csv = dir_.filePath("csv");
         QVERIFY(QDir().mkpath(csv));
-        test::Write_file(csv + "/Yellow.csv",
-              "ID,Name_of_material,Guide_Number,Yellow_Key,Blue_Key,PIH,Water_reactive,Chemical_Warfare,Polymerization,"
-              "Supp_text\n1005,\"Amoniaco, anhidro\",125,1,3,1,,,,\n1017,Chlorine,124,2,4,1,,,,\n"
-              "1789,ÁCIDO CLORHÍDRICO,157,3,1,1,W,,,\n2031,A\u0301cido nítrico,157,4,2,,,,,\n"
-              "2000,Piñón tostado,125,5,5,,,,,\n"
-              // For the search box: IDs with a common start, odd characters,
-              // words of one and two letters, a tab inside a name.
-              "1010,\"O'Brien's \"\"mix\"\" 50% [x]_y*\",124,6,10,,,,,\n1011,Butano,125,7,9,,,,,\n"
-              "1012,Butileno,125,8,8,,,,,\n1018,\"Gas\tlicuado, de petróleo\",125,9,7,,,,,\n"
-              "1019,\"Sosa, solución\",125,10,6,,,,,\n");
-        test::Write_file(csv + "/Green.csv",
-              "ID,Name_of_material,SP_Isolate_meters,SP_Isolate_feets,SP_Protect_Day_km,SP_Protect_Day_miles,"
-              "SP_Protect_Night_km,SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,LP_Protect_Day_km,"
-              "LP_Protect_Day_miles,LP_Protect_Night_km,LP_Protect_Night_miles\n"
-              "1789,ácido clorhídrico (cuando es derramado en el agua),30,100,0.1,0.1,0.3,0.2,,,,,,\n"
-              "1005,\"AMONIACO, ANHIDRO \",30,100,0.1,0.1,0.2,0.1,,,,,,\n1017,CHLORINE ,60,200,0.3,0.2,1.5,0.9,,,,,,\n"
-              "1789,Ácido clorhídrico (cuando es derramado sobre la tierra),30,100,0.1,0.1,0.3,0.2,,,,,,\n");
-        test::Write_file(csv + "/Water.csv", "ID,First_product,First_ID,First_name_search,Second_product,Second_ID,"
-                                             "Second_name_search,Third_product,Third_ID,Third_name_search\n"
-                                             "1789,Cloro (Cl2),1017,CHLORINE,,,,,,\n");
-        test::Write_file(csv + "/Sentences.csv", "Key,Sentences,Code\n1,GASES TÓXICOS,2\n2,CORROSIVOS,2\n3,GASES,2\n");
-        test::Write_file(csv + "/Guides_pages.csv", "Key,Guide_page,Sentences_key\n1,124,1\n2,125,3\n3,157,2\n");
+        test::Write_sources(csv);
         folded_ = dir_.filePath("folded.mdb");
         QCOMPARE(Build_database(csv, folded_), QString());
 

@@ -2,7 +2,7 @@
 // one returns from a database with known rows.
 #include "data/Database.h"
 #include "data/Queries.h"
-#include "data/Query_rows.h"
+#include "data/Data_fixture.h"
 #include "data/RecordSet.h"
 #include "support/Fixture.h"
 
