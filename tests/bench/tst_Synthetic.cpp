@@ -4,9 +4,8 @@
 #include "Synthetic.h"
 
 #include "app/Safety_rules.h"
-#include "data/Jet_dialect.h"
 #include "data/Data_fixture.h"
-#include "support/Fixture.h"
+#include "data/Jet_dialect.h"
 
 #include <QFile>
 #include <QSet>
@@ -30,27 +29,23 @@ private Q_SLOTS:
         db = Database::Open(dir.filePath("x1.mdb"));
     }
 
-    void tables_have_their_full_size_data()
-    {
-        QTest::addColumn<int>("scale");
-        QTest::newRow("x1") << 1;
-        QTest::newRow("x10: more rows, the same guides") << 10;
-    }
-
+    // Scale multiplies the entries, the distances and the water rows, never
+    // the guides.
     void tables_have_their_full_size()
     {
-        QFETCH(int, scale);
-        const QString file = dir.filePath(QStringLiteral("x%1.mdb").arg(scale));
-        if (scale != 1)
-            bench::Make_synthetic_database(file, scale);
-        auto made = Database::Open(file);
-        QStringList counts;
-        for (const char* table : {"Yellow", "Green", "Water", "Guides_pages", "Summary"})
-            counts += Query_rows(*made, QStringLiteral("SELECT count(*) AS n FROM ") + table);
-        QCOMPARE(counts, (QStringList{QString::number(4000 * scale), QString::number(2000 * scale),
-                                      QString::number(100 * scale), "3720", "0"}));
-        QCOMPARE(made->OpenRecordset(sql::Index_by_number_SQL())->RecordCount(), 4000 * scale);
-        QVERIFY(!QFile::exists(file + ".tmp"));
+        for (const int scale : {1, 10}) {
+            const QString file = dir.filePath(QStringLiteral("x%1.mdb").arg(scale));
+            if (scale != 1)
+                bench::Make_synthetic_database(file, scale);
+            auto made = Database::Open(file);
+            QStringList counts;
+            for (const char* table : {"Yellow", "Green", "Water", "Guides_pages", "Summary"})
+                counts += Query_rows(*made, QStringLiteral("SELECT count(*) FROM ") + table);
+            QCOMPARE(counts, (QStringList{QString::number(4000 * scale), QString::number(2000 * scale),
+                                          QString::number(100 * scale), "3720", "0"}));
+            QCOMPARE(made->OpenRecordset(sql::Index_by_number_SQL())->RecordCount(), 4000 * scale);
+            QVERIFY(!QFile::exists(file + ".tmp"));
+        }
     }
 
     void every_guide_has_one_title_one_number_and_sixty_slots()
@@ -59,7 +54,7 @@ private Q_SLOTS:
         for (int guide = 111; guide <= 172; ++guide)
             guides << QString::number(guide);
         QCOMPARE(Query_rows(*db, sql::Guide_list_SQL(), {"Guide_page"}), guides);
-        QCOMPARE(Query_rows(*db, "SELECT DISTINCT Guide_Number FROM Yellow").size(), 62);
+        QCOMPARE(Query_rows(*db, "SELECT DISTINCT Guide_Number FROM Yellow ORDER BY 1"), guides);
         QCOMPARE(Query_rows(*db, sql::Guide_list_SQL(), {"Sentences"}).removeDuplicates(), 0);
         for (const QString& guide : guides) {
             const QStringList page = Query_rows(*db, sql::Guide_page_SQL(guide), {"Sentences", "Code"});
@@ -77,10 +72,10 @@ private Q_SLOTS:
     // quotes and accents, and a name with an apostrophe is found.
     void index_lists_every_entry_in_both_orders()
     {
-        const QStringList keys = Query_rows(*db, sql::Index_by_number_SQL(), {"Yellow_Key"});
-        QCOMPARE(keys.size(), 4000);
+        QStringList keys;
         for (int key = 1; key <= 4000; ++key)
-            QCOMPARE(keys.at(key - 1).toInt(), key);
+            keys << QString::number(key);
+        QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"Yellow_Key"}), keys);
         const QStringList names = Query_rows(*db, sql::Index_by_name_SQL(), {"Name_of_material"});
         for (int i = 1; i < names.size(); ++i)
             QVERIFY2(jet::Fold(names.at(i - 1)) <= jet::Fold(names.at(i)), qPrintable(names.at(i)));
@@ -112,31 +107,25 @@ private Q_SLOTS:
         QCOMPARE(found.size(), 2000);
     }
 
+    // Each water-reactive row is in the water list and names gases of the index.
     void water_reactive_rows_join_the_index_and_name_their_gases()
     {
-        const QStringList rows = Query_rows(*db, sql::Table_SQL("Water"),
-                                            {"ID", "First_name_search", "Second_name_search", "Third_name_search"});
-        QCOMPARE(rows.size(), 100);
-        for (const QString& row : rows) {
+        const QStringList ids = Query_rows(*db, sql::Water_list_SQL(), {"ID"});
+        for (const QString& row : Query_rows(*db, sql::Table_SQL("Water"), {"ID", "First_name_search",
+                                                                          "Second_name_search", "Third_name_search"})) {
             QStringList gases = row.split(u'|');
-            const QString id = gases.takeFirst();
-            QVERIFY(db->OpenRecordset(sql::Water_one_SQL(id))->RecordCount() >= 1);
+            QVERIFY(ids.contains(gases.takeFirst()));
             gases.removeAll(QString());
             QVERIFY(!gases.isEmpty());
             QCOMPARE(db->OpenRecordset(sql::Gas_index_SQL(gases))->RecordCount(), gases.size());
         }
-        QVERIFY(db->OpenRecordset(sql::Water_list_SQL())->RecordCount() >= 100);
     }
 
-    // The same scale gives the same rows; a failed run leaves the old file alone.
+    // The same scale gives the same file; a failed run leaves the old file alone.
     void runs_are_repeatable_and_safe()
     {
         bench::Make_synthetic_database(dir.filePath("again.mdb"), 1);
-        auto other = Database::Open(dir.filePath("again.mdb"));
-        for (const char* table : {"Yellow", "Green", "Water", "Sentences", "Guides_pages"}) {
-            const QString text = QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2, 3").arg(table);
-            QVERIFY2(Query_rows(*db, text) == Query_rows(*other, text), table);
-        }
+        QVERIFY(test::Read_file(dir.filePath("again.mdb")) == test::Read_file(dir.filePath("x1.mdb")));
 
         const QString kept = dir.filePath("kept.mdb");
         test::Write_file(kept, "old");
