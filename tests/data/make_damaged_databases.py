@@ -1,14 +1,9 @@
 #!/usr/bin/env python3
-"""Makes damaged copies of a database file, for the test that every one of
-them is refused or read exactly.
+"""Makes damaged copies of a database file, each changed in one way named in
+its file name (a letter or digit, random bytes, a page zeroed or copied over
+another, the file cut short, a header field), the same for the same arguments.
 
 Usage: make_damaged_databases.py DATABASE FOLDER [COUNT]
-
-Each copy changes a few bytes of the original in one way, named in the file
-name: a letter or digit changed into another (a value, or a name in the
-schema or an index), random bytes, a page zeroed, a page copied over
-another, the file cut short, a header field changed. The same arguments
-always make the same files.
 """
 import os
 import random
