@@ -1,8 +1,6 @@
 // How names read and compare on SQLite: the old query dialect's literals and
-// wildcards; names matched without regard to case and accents whether or not
-// the file carries the builder's folded copies of its names; and every
-// catalogue query, as the program runs it, run in the stock sqlite3 command
-// with the same rows.
+// wildcards, and names matched without regard to case and accents whether or
+// not the file carries the builder's folded copies of its names.
 #include "data/Database.h"
 #include "data/Database_builder.h"
 #include "data/Jet_dialect.h"
@@ -10,7 +8,6 @@
 #include "data/RecordSet_query.h"
 #include "support/Fixture.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,36 +15,15 @@ using namespace vexo;
 using test::Find_SQL;
 using test::Query_rows;
 
-namespace {
-
-// Runs SQLite text in the sqlite3 command, fields joined as the program's
-// rows are; an error is its one row. Rows end in a character no guide text
-// holds, since texts run over several lines.
-QStringList Sqlite3_rows(const QString& path, const QString& sql)
-{
-    QProcess sqlite3;
-    sqlite3.start("sqlite3", {"-batch", "-bail", "-separator", "|", "-newline", "\x1e", path, sql});
-    const bool finished = sqlite3.waitForFinished(60000);
-    const QByteArray error = sqlite3.readAllStandardError();
-    if (!finished || sqlite3.exitCode() != 0 || !error.isEmpty())
-        return {"sqlite3 failed: " + QString::fromUtf8(error)};
-    return QString::fromUtf8(sqlite3.readAllStandardOutput()).split(QChar(0x1e), Qt::SkipEmptyParts);
-}
-
-} // namespace
-
 class tst_Name_matching : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    QString guidebook_; // a copy of the default database
     QString folded_, unfolded_;
     std::unique_ptr<Database> scratch_;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        guidebook_ = dir_.filePath("guide2ks.mdb");
-        QVERIFY(QFile::copy(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"), guidebook_));
         test::Make_database(dir_.filePath("scratch.mdb"), QString());
         scratch_ = Database::Open(dir_.filePath("scratch.mdb"));
 
@@ -157,62 +133,6 @@ private Q_SLOTS:
         QCOMPARE(jet::To_sqlite(jet), sqlite.isEmpty() ? jet : sqlite);
     }
 
-    void catalogue_runs_in_sqlite3_data()
-    {
-        QTest::addColumn<QString>("jet_sql");
-        for (const char* table : {"Yellow", "Green", "Water", "Sentences", "Guides_pages", "Summary", "Large_spills"})
-            QTest::newRow(table) << sql::Table_SQL(table);
-        QTest::newRow("index by number") << sql::Index_by_number_SQL();
-        QTest::newRow("index by name") << sql::Index_by_name_SQL();
-        QTest::newRow("chemical agents") << sql::Chemical_agents_SQL();
-        QTest::newRow("find contains") << Find_SQL(sql::Find_contains_term("CHLOR"), false);
-        QTest::newRow("find is, with a quote") << Find_SQL(sql::Find_is_term("2,2'-dichlorodiethyl ETHER"));
-        QTest::newRow("find starts or IDs")
-            << Find_SQL(sql::Find_starts_term("ámmonia") + " OR " + sql::Find_ID_term("1017") + " OR "
-                        + sql::Find_ID_term("1005"));
-        QTest::newRow("find wildcards as text") << Find_SQL(sql::Find_contains_term("*[?#"), false);
-        QTest::newRow("find guide") << Find_SQL(sql::Find_guide_term("128"), false);
-        QTest::newRow("guide range") << sql::Index_guide_range_SQL();
-        QTest::newRow("lookup words") << sql::Lookup_SQL("anhydrous AMMONIA");
-        QTest::newRow("lookup number") << sql::Lookup_SQL("101");
-        QTest::newRow("lookup's first rows") << sql::Lookup_first_SQL("Amoníaco a", 15);
-        QTest::newRow("lookup's count") << sql::Lookup_count_SQL("amoniaco ANHIDRO");
-        QTest::newRow("guide list") << sql::Guide_list_SQL();
-        QTest::newRow("guide page") << sql::Guide_page_SQL("124");
-        QTest::newRow("distances table") << sql::Distances_table_SQL();
-        QTest::newRow("distances lookup") << sql::Distances_lookup("1017", "CHLORINE", "");
-        QTest::newRow("large spills") << sql::Large_spills_SQL();
-        QTest::newRow("large spills of one") << sql::Large_spills_of_SQL("1005");
-        QTest::newRow("water list") << sql::Water_list_SQL();
-        QTest::newRow("water one") << sql::Water_one_SQL("1162");
-        QTest::newRow("gases") << sql::Gases_SQL("1162", true);
-        QTest::newRow("gas index") << sql::Gas_index_SQL({"hydrogen chloride, ANHYDROUS", "Chlorine"});
-        QTest::newRow("add to summary") << sql::Add_to_summary_SQL("1005", "AMMONIA, anhydrous", "0", "1");
-        QTest::newRow("summary view") << sql::Summary_view_SQL();
-        QTest::newRow("summary in order") << sql::Summary_view_in_order_SQL();
-        QTest::newRow("delete one") << sql::Delete_summary_row_SQL("1");
-        QTest::newRow("clear") << sql::Clear_summary_SQL();
-    }
-
-    void catalogue_runs_in_sqlite3()
-    {
-        QFETCH(QString, jet_sql);
-        auto db = Database::Open(guidebook_);
-        const QString sqlite = db->Translate(jet_sql);
-        if (!jet_sql.startsWith("SELECT")) {
-            // Written by sqlite3, read back by the program: a name it wrote is
-            // found as if the program had written it.
-            QCOMPARE(Sqlite3_rows(guidebook_, sqlite), QStringList());
-            QCOMPARE(Query_rows(*db, sql::Summary_view_SQL(), {"ID"}),
-                     jet_sql.startsWith("INSERT") ? QStringList{"1005"} : QStringList());
-            return;
-        }
-        QCOMPARE(Sqlite3_rows(guidebook_, sqlite), Query_rows(*db, jet_sql));
-        // Fields read by name are there under their own names, folded copies not.
-        const QString names = db->OpenRecordset(jet_sql)->Field_names().join(u',');
-        QVERIFY2(!names.contains(QRegularExpression("[+(]|_folded")), qPrintable(names));
-    }
-
     void names_match_with_or_without_folded_copies_data()
     {
         QTest::addColumn<QString>("jet_sql");
@@ -264,7 +184,7 @@ private Q_SLOTS:
         QTest::newRow("a hundred words") << folded_ << QStringLiteral("o a ").repeated(50) + "z";
         // On the default database, where a find lists more than a window holds.
         for (const char* typed : {"cloruro", "ÁCIDO", "o", "de", "n ", "101", "zzz"})
-            QTest::addRow("%s in the book", typed) << guidebook_ << QString::fromUtf8(typed);
+            QTest::addRow("%s in the book", typed) << VEXO_BIN_DIR "/guide2ks.mdb" << QString::fromUtf8(typed);
     }
 
     // The find dialog's "contains", the text as one piece, through the
