@@ -68,9 +68,9 @@ private Q_SLOTS:
         QCOMPARE(db->OpenRecordset(sql::Summary_view_SQL())->RecordCount(), 1);
         // Large_spills.csv is optional too: without it the table is not made.
         QVERIFY_THROWS_EXCEPTION(Db_error, db->OpenRecordset(sql::Large_spills_SQL()));
-        test::Write_file(sources_->filePath("Large_spills.csv"), kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de "
-                                                             "ferrocarril,1000,3000,9.6,6.0,6.3,3.9,5.1,3.2,11.0+,7.0+,"
-                                                             "8.9,5.6,6.5,4.1\n");
+        test::Write_file(sources_->filePath("Large_spills.csv"),
+                         kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,1000,3000,9.6,6.0,6.3,"
+                                                "3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
         QCOMPARE(Build("with_spills.mdb"), QString());
         QCOMPARE(Query_rows(*Database::Open(sources_->filePath("with_spills.mdb")), sql::Large_spills_of_SQL("1017"),
                             {"Night_low_km"}),
