@@ -60,11 +60,8 @@ private Q_SLOTS:
             const QStringList page = Query_rows(*db, sql::Guide_page_SQL(guide), {"Sentences", "Code"});
             QCOMPARE(page.size(), 60);
             QCOMPARE(page.first(), "GUÍA " + guide + "|5");
-            const auto coded = [&](const char* codes) { return page.filter(QRegularExpression(codes)).size(); };
-            QCOMPARE(coded("\\|[0-6]$"), 60);
-            QCOMPARE(coded("\\|5$"), 1);
-            QCOMPARE(coded("\\|2$"), 1);
-            QVERIFY(coded("\\|[34]$") >= 3);
+            QCOMPARE(page.filter(QRegularExpression("\\|5$")).size(), 1);
+            QCOMPARE(page.filter(QRegularExpression("\\|2$")).size(), 1);
         }
     }
 

@@ -38,11 +38,9 @@ inline const QByteArray kGreen_header =
     "SP_Protect_Night_miles,LP_Isolate_meters,LP_Isolate_feets,LP_Protect_Day_km,LP_Protect_Day_miles,"
     "LP_Protect_Night_km,LP_Protect_Night_miles\n";
 
-// The builder's sources of a small book in `folder`: names as a Spanish book
-// writes them, one stored decomposed (NFD); for the search box, IDs with a
-// common start, odd characters, words of one and two letters, a tab inside a
-// name; a sentence over two lines; Water.csv as an editor may save it (a byte
-// order mark, Windows line ends, no line end after the last row).
+// A small book's sources: Spanish names, one decomposed (NFD); IDs with a
+// common start, odd characters, short words, a tab in a name; a sentence of
+// two lines; Water.csv with a byte order mark, Windows line ends, no last one.
 inline void Write_sources(const QString& folder)
 {
     Write_file(folder + "/Yellow.csv",

@@ -268,8 +268,7 @@ private Q_SLOTS:
         QProcess make;
         make.start(VEXO_PYTHON,
                    {VEXO_SOURCE_DIR "/tests/data/make_damaged_databases.py", original, corpus.path(), "120"});
-        QVERIFY(make.waitForFinished(240000));
-        QCOMPARE(make.exitCode(), 0);
+        QVERIFY(make.waitForFinished(240000) && make.exitCode() == 0);
         // Every value of every table, as the program would read them.
         const auto dump = [](Database& db) {
             QStringList all;
@@ -281,25 +280,18 @@ private Q_SLOTS:
         // As at a start after the original was found valid: a damaged copy
         // differs from it and is checked in full.
         const QString verified = validation::Validate(*Database::Open(original)).digest;
-        QVERIFY(!verified.isEmpty());
-
         QStringList read_wrongly;
-        int refused = 0, changed_values_refused = 0;
-        const QStringList files = corpus.entryList({"*.mdb"}, QDir::Files, QDir::Name);
+        int changed_values_refused = 0;
+        const QStringList files = corpus.entryList({"*.mdb"}, QDir::Files);
         QCOMPARE(files.size(), 120);
         for (const QString& name : files) {
             std::unique_ptr<Database> db;
             if (Error_number([&] { db = Database::Open(corpus.filePath(name)); })
-                || !validation::Validate(*db, verified).valid) {
-                ++refused;
+                || !validation::Validate(*db, verified).valid)
                 changed_values_refused += db && name.contains("value");
-                continue;
-            }
-            if (Error_number([&] { read_wrongly += dump(*db) == expected ? QStringList() : QStringList{name}; }))
+            else if (Error_number([&] { read_wrongly += dump(*db) == expected ? QStringList() : QStringList{name}; }))
                 read_wrongly << name + ": not read";
         }
-        qInfo("%d of %lld damaged copies refused, %d of them with a value changed", refused, files.size(),
-              changed_values_refused);
         QCOMPARE(read_wrongly, QStringList());
         QVERIFY(changed_values_refused > 20);
     }
