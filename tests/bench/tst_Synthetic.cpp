@@ -65,15 +65,13 @@ private Q_SLOTS:
         }
     }
 
-    // Both orders hold every entry; the names carry apostrophes, double
-    // quotes and accents, and a name with an apostrophe is found.
-    void index_lists_every_entry_in_both_orders()
+    // The order by name holds every entry, folded names in order; the names
+    // carry apostrophes, double quotes and accents, and one with an
+    // apostrophe is found.
+    void index_by_name_lists_every_entry_in_order()
     {
-        QStringList keys;
-        for (int key = 1; key <= 4000; ++key)
-            keys << QString::number(key);
-        QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"Yellow_Key"}), keys);
         const QStringList names = Query_rows(*db, sql::Index_by_name_SQL(), {"Name_of_material"});
+        QCOMPARE(names.size(), 4000);
         for (int i = 1; i < names.size(); ++i)
             QVERIFY2(jet::Fold(names.at(i - 1)) <= jet::Fold(names.at(i)), qPrintable(names.at(i)));
         QVERIFY(names.filter("'").size() > 10 && names.filter("\"").size() > 10);

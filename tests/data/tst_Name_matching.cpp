@@ -6,6 +6,7 @@
 #include "data/Jet_dialect.h"
 #include "data/Data_fixture.h"
 #include "data/RecordSet_query.h"
+#include "data/Schema.h"
 #include "support/Fixture.h"
 
 #include <QTemporaryDir>
@@ -35,17 +36,15 @@ private Q_SLOTS:
 
         // The same rows as another tool would leave them: no folded copies.
         unfolded_ = dir_.filePath("unfolded.mdb");
-        QVERIFY(QFile::copy(folded_, unfolded_));
-        auto db = Database::Open(unfolded_);
-        QString drop = "DROP TABLE Lookup_terms; DROP TABLE Lookup_entries;";
-        for (const QString& index :
-             Query_rows(*db, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql GLOB '*_folded*'"))
-            drop += "DROP INDEX " + index + ";";
-        for (const QString& column : Query_rows(*db, "SELECT m.name || ' DROP COLUMN ' || c.name FROM sqlite_master AS "
-                                                     "m, pragma_table_info(m.name) AS c WHERE c.name GLOB '*_folded'"))
-            drop += "ALTER TABLE " + column + ";";
-        QVERIFY(drop.contains("Name_of_material_folded"));
-        db->Execute_native(drop);
+        QString copy = "ATTACH '" + folded_ + "' AS b;";
+        for (const schema::Table& table : schema::Tables()) {
+            QStringList fields;
+            for (const schema::Field& field : table.fields)
+                fields << field.name;
+            if (!table.optional)
+                copy += "INSERT INTO " + table.name + " SELECT " + fields.join(u',') + " FROM b." + table.name + ";";
+        }
+        test::Make_database(unfolded_, copy);
     }
 
     void like_data()
