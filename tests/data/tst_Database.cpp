@@ -201,48 +201,20 @@ private Q_SLOTS:
             QCOMPARE(test::Read_file(sources_->filePath(beside)), QByteArray("mine"));
         QCOMPARE(QDir(sources_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
     }
-    // Files the start-up suite does not meet: a folder, an empty file, a
-    // header overwritten.
-    void open_failures_are_told_apart_data()
+    // Files the start-up suite does not meet, and codes no file here gives,
+    // read as their error numbers. Extended codes count as their primary code.
+    void failures_read_as_error_numbers()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes"); // written over the file's start
-        QTest::addColumn<int>("number");
-        QTest::newRow("a folder") << "." << QByteArray() << int(Db_code::Invalid_path);
-        QTest::newRow("empty file") << "empty.mdb" << QByteArray() << int(Db_code::Unrecognized);
-        QTest::newRow("header overwritten") << "damaged.mdb" << QByteArray(100, '\xff') << int(Db_code::Unrecognized);
-    }
-
-    void open_failures_are_told_apart()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, number);
-        const QString path = name == "damaged.mdb"_L1 ? Made(name) : dir_.filePath(name);
-        QFile file(path);
-        QVERIFY(name == "."_L1 || (file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size()));
-        file.close();
-        QCOMPARE(Error_number([&] { Database::Open(path); }), number);
-    }
-
-    void result_codes_data()
-    {
-        QTest::addColumn<int>("result_code");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("number");
-        // Extended codes count as their primary code. (A damaged file, one not a
-        // database and bad queries are met below.)
-        QTest::newRow("busy, extended") << SQLITE_BUSY_SNAPSHOT << "database is locked" << Db_code::Cannot_open;
-        QTest::newRow("read-only") << SQLITE_READONLY << "attempt to write a readonly database" << Db_code::Cannot_open;
-        QTest::newRow("input/output") << SQLITE_IOERR_READ << "disk I/O error" << Db_code::Other;
-    }
-
-    void result_codes()
-    {
-        QFETCH(int, result_code);
-        QFETCH(QString, message);
-        QFETCH(int, number);
-        QCOMPARE(sqlite::Classify(result_code, message), number);
+        test::Write_file(dir_.filePath("empty.mdb"), QByteArray());
+        QFile damaged(Made("header.mdb"));
+        QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.write(QByteArray(100, '\xff')) == 100);
+        damaged.close();
+        QCOMPARE(Error_number([&] { Database::Open(dir_.path()); }), Db_code::Invalid_path);
+        QCOMPARE(Error_number([&] { Database::Open(dir_.filePath("empty.mdb")); }), Db_code::Unrecognized);
+        QCOMPARE(Error_number([&] { Database::Open(damaged.fileName()); }), Db_code::Unrecognized);
+        QCOMPARE(sqlite::Classify(SQLITE_BUSY_SNAPSHOT, "database is locked"), Db_code::Cannot_open);
+        QCOMPARE(sqlite::Classify(SQLITE_READONLY, "attempt to write a readonly database"), Db_code::Cannot_open);
+        QCOMPARE(sqlite::Classify(SQLITE_IOERR_READ, "disk I/O error"), Db_code::Other);
     }
 
     // Fields by name in any case, nulls, moves past either end; the rows are
