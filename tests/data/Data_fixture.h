@@ -1,5 +1,6 @@
-// What the data suites share: the rows of a query as the program reads them,
-// the find dialog's query, and a small book's sources for the builder.
+// What the data suites share (with the headers they all use): the rows of a
+// query as the program reads them, the find dialog's query, and a small
+// book's sources for the builder.
 #pragma once
 
 #include "data/Database.h"

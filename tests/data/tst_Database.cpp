@@ -2,13 +2,11 @@
 // file, line and field; opened whatever their kind; read as record sets; and
 // SQLite's failures read as the program's error numbers, the same in every
 // part of the data layer: the numbers the start-up messages are keyed on.
-#include "data/Database.h"
 #include "data/Database_builder.h"
 #include "data/Data_fixture.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
 #include "data/Validation.h"
-#include "support/Fixture.h"
 
 #include <QtTest>
 

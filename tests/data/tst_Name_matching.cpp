@@ -1,15 +1,12 @@
 // How names read and compare on SQLite: the old query dialect's literals and
 // wildcards, and names matched without regard to case and accents whether or
 // not the file carries the builder's folded copies of its names.
-#include "data/Database.h"
 #include "data/Database_builder.h"
 #include "data/Jet_dialect.h"
 #include "data/Data_fixture.h"
 #include "data/RecordSet_query.h"
 #include "data/Schema.h"
-#include "support/Fixture.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vexo;

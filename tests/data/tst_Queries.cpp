@@ -1,11 +1,7 @@
 // The query catalogue: every text as the windows compose it, run by the
 // program and by the stock sqlite3 command on the book's rows, and what each
 // one returns from a database with known rows.
-#include "data/Database.h"
-#include "data/Queries.h"
 #include "data/Data_fixture.h"
-#include "data/RecordSet.h"
-#include "support/Fixture.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -25,12 +21,9 @@ const char* kRows =
     "  ('1050', 'Hydrogen chloride', 124, 35, 45, 1, NULL, NULL, NULL, NULL),\n"
     "  ('1203', 'Gasoline', 128, 40, 40, NULL, NULL, NULL, NULL, NULL),\n"
     "  ('1754', 'Chlorosulfonic acid', 124, 45, 25, 1, 'W', NULL, NULL, NULL),\n"
-    "  ('1830', 'Sulfuric acid', 128, 47, 57, NULL, NULL, NULL, NULL, NULL),\n"
     "  ('1993', 'Diesel fuel', 128, 50, 30, NULL, NULL, NULL, NULL, NULL),\n"
     "  ('1993', 'Diesel fuel', 128, 50, 30, NULL, NULL, NULL, NULL, NULL),\n"
     "  ('9999', 'Orphan material', 130, 60, 60, NULL, NULL, NULL, NULL, NULL),\n"
-    "  ('2810', 'Sarin', 124, 70, 50, 1, NULL, 'Z', NULL, ''),\n"
-    "  ('1111', 'O''Brien''s mix', 128, 80, 55, NULL, NULL, NULL, 'P', NULL),\n"
     "  ('2222', 'Shell 5\" caliber', 128, 90, 54, NULL, NULL, NULL, NULL, NULL),\n"
     "  ('----', 'ÁCIDO PRUEBA', 128, 95, 5, NULL, NULL, NULL, NULL, NULL);\n"
     "INSERT INTO Green VALUES\n"
@@ -186,10 +179,8 @@ private Q_SLOTS:
         };
         // What the windows' own suites do not tell apart on their pages. The
         // lists drop the guides without a title and repeated rows.
-        ids("by number", sql::Index_by_number_SQL(),
-            {"1005", "1017", "1050", "1203", "1754", "1830", "1993", "2810", "1111", "2222", "----"});
-        ids("by name", sql::Index_by_name_SQL(),
-            {"----", "1005", "1017", "1754", "1993", "1203", "1050", "2810", "2222", "1111", "1830"});
+        ids("by number", sql::Index_by_number_SQL(), {"1005", "1017", "1050", "1203", "1754", "1993", "2222", "----"});
+        ids("by name", sql::Index_by_name_SQL(), {"----", "1005", "1017", "1754", "1993", "1203", "1050", "2222"});
         ids("water material, a quote", sql::Water_one_SQL("17\"54"), {});
         // The distances row of a name in another case, with a double quote, of
         // another ID.
@@ -197,12 +188,11 @@ private Q_SLOTS:
         ids("distances, double quote in name", sql::Distances_lookup("2222", "Shell 5\" caliber", ""), {"2222"});
         ids("distances, wrong id", sql::Distances_lookup("1018", "Chlorine", ""), {});
         ids("distances, no id", sql::Distances_lookup("----", "Chlorine", ""), {});
-        ids("guide", sql::Find_guide_term("128"), {"1203", "1830", "1993", "1111", "2222", "----"});
+        ids("guide", sql::Find_guide_term("128"), {"1203", "1993", "2222", "----"});
         ids("quote in an id", sql::Find_ID_term("10'17"), {});
         ids("guide is a number", sql::Find_guide_term("12 OR 1=1"), {});
         // Blanks SQLite does not read as blanks (a vertical tab, a no-break space).
-        ids("guide between odd blanks", sql::Find_guide_term(QStringLiteral("\v128\u00a0")),
-            {"1203", "1830", "1993", "1111", "2222", "----"});
+        ids("guide between odd blanks", sql::Find_guide_term("\v128\u00a0"), {"1203", "1993", "2222", "----"});
         ids("star is no wildcard", sql::Find_contains_term("c*e"), {});
         ids("question mark is no wildcard", sql::Find_contains_term("chlor?ne"), {});
         ids("percent is no wildcard", sql::Find_contains_term("%"), {});
