@@ -7,9 +7,6 @@
 #include "data/Data_fixture.h"
 #include "data/Jet_dialect.h"
 
-#include <QFile>
-#include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <stdexcept>

@@ -15,7 +15,6 @@
 #include <random>
 
 using namespace vexo;
-using namespace Qt::StringLiterals;
 using test::Error_number;
 using test::Query_rows;
 
@@ -26,10 +25,8 @@ const QByteArray kLarge_spills_header =
     "Day_moderate_km,Day_moderate_miles,Day_high_km,Day_high_miles,Night_low_km,Night_low_miles,"
     "Night_moderate_km,Night_moderate_miles,Night_high_km,Night_high_miles\n";
 
-// Copies of `original`, each damaged in one way named in its file name: a
-// letter or digit changed into another (a value, or a name in the schema or
-// an index), random bytes, a page zeroed or copied over another, the file
-// cut short, a field of the header changed. The same copies every run.
+// Copies of `original`, each damaged in one way named in its file name (a
+// letter or digit changed is mostly a value), the same copies every run.
 void Make_damaged_copies(const QByteArray& original, const QDir& folder, int count)
 {
     std::mt19937 rng(14);
@@ -222,7 +219,7 @@ private Q_SLOTS:
     {
         auto db = Database::Open(Made("fields.mdb"));
         auto rs = db->OpenRecordset(test::Find_SQL(sql::Find_ID_term("1203")));
-        QCOMPARE(rs->Field("name_of_material") + u'|' + rs->Field("Sentences"), u"Gasoline|LÍQUIDOS INFLAMABLES"_s);
+        QCOMPARE(rs->Field("name_of_material") + u'|' + rs->Field("Sentences"), "Gasoline|LÍQUIDOS INFLAMABLES");
         QVERIFY(rs->Is_null("PIH") && rs->Field("PIH").isEmpty());
         QCOMPARE(Error_number([&] { rs->Field("No_such_field"); }), Db_code::No_such_field);
         QCOMPARE(Error_number([&] { db->OpenRecordset("SELECT * FROM Nowhere"); }), Db_code::No_such_table);
@@ -240,7 +237,7 @@ private Q_SLOTS:
         QVERIFY(index->Bof());
         db->Execute("DELETE * FROM Yellow");
         index->MoveFirst();
-        QCOMPARE(index->Field("ID"), u"1017"_s);
+        QCOMPARE(index->Field("ID"), "1017");
         index->Requery();
         QVERIFY(index->Eof() && index->Bof());
     }

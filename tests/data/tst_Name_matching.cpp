@@ -183,11 +183,10 @@ private Q_SLOTS:
             QTest::addRow("%s in the book", typed) << VEXO_BIN_DIR "/guide2ks.mdb" << QString::fromUtf8(typed);
     }
 
-    // The find dialog's "contains", the text as one piece, through the
-    // lookup index: counted from the index, read a window at a time, it lists
-    // in either order what the scan lists without folded copies, or what its
-    // own text lists on a connection that has not counted it. Without the
-    // index, or past what it serves, there is no such text.
+    // The find dialog's "contains" through the lookup index, counted from it
+    // and read a window at a time: in either order the rows the scan lists
+    // without folded copies, or its own text on a connection that has not
+    // counted it; no such text without the index or past what it serves.
     void finds_through_the_lookup_index()
     {
         QFETCH(QString, path);

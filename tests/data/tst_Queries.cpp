@@ -3,7 +3,6 @@
 // one returns from a database with known rows.
 #include "data/Data_fixture.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace vexo;
