@@ -2,8 +2,8 @@
 // file, line and field; opened whatever their kind; read as record sets; and
 // SQLite's failures read as the program's error numbers, the same in every
 // part of the data layer: the numbers the start-up messages are keyed on.
-#include "data/Database_builder.h"
 #include "data/Data_fixture.h"
+#include "data/Database_builder.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
 #include "data/Validation.h"
@@ -196,6 +196,7 @@ private Q_SLOTS:
             QCOMPARE(test::Read_file(sources_->filePath(beside)), QByteArray("mine"));
         QCOMPARE(QDir(sources_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
     }
+
     // Files the start-up suite does not meet, and codes no file here gives,
     // read as their error numbers. Extended codes count as their primary code.
     void failures_read_as_error_numbers()
