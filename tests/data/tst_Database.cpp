@@ -197,14 +197,15 @@ private Q_SLOTS:
         QCOMPARE(QDir(sources_->path()).entryList({"out.mdb*"}, QDir::Files).size(), 3);
     }
 
-    // Files the start-up suite does not meet, and codes no file here gives,
-    // read as their error numbers. Extended codes count as their primary code.
+    // No name, files the start-up suite does not meet, and codes no file here
+    // gives, read as error numbers. Extended codes count as their primary code.
     void failures_read_as_error_numbers()
     {
         test::Write_file(dir_.filePath("empty.mdb"), QByteArray());
         QFile damaged(Made("header.mdb"));
         QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.write(QByteArray(100, '\xff')) == 100);
         damaged.close();
+        QCOMPARE(Error_number([&] { Database::Open(QString()); }), Db_code::File_not_found);
         QCOMPARE(Error_number([&] { Database::Open(dir_.path()); }), Db_code::Invalid_path);
         QCOMPARE(Error_number([&] { Database::Open(dir_.filePath("empty.mdb")); }), Db_code::Unrecognized);
         QCOMPARE(Error_number([&] { Database::Open(damaged.fileName()); }), Db_code::Unrecognized);
