@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
 
 using namespace vexo;
 
@@ -18,42 +17,41 @@ namespace {
 
 sqlite3* db = nullptr;
 
-// Runs a text of the program; returns the first column of the first row
-// and counts the rows in `rows`.
-QByteArray Run(const QString& jet_sql, int* rows = nullptr)
+void Check(bool holds, const QString& what)
+{
+    if (!holds) {
+        fprintf(stderr, "%s\n", qPrintable(what));
+        std::abort();
+    }
+}
+
+// Runs a text of the program; returns the first column of its rows.
+QByteArrayList Run(const QString& jet_sql)
 {
     const QByteArray sql = jet::To_sqlite(jet_sql, jet::Folded_columns{}).toUtf8();
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
-        fprintf(stderr, "not valid: %s\n%s\n", sql.constData(), sqlite3_errmsg(db));
-        std::abort();
-    }
-    QByteArray first;
-    int rc = sqlite3_step(statement);
-    if (rc == SQLITE_ROW && sqlite3_column_count(statement) > 0)
-        first = QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+    const int prepared = sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &statement, nullptr);
+    Check(prepared == SQLITE_OK, "not valid: " + sql + "\n" + sqlite3_errmsg(db));
+    QByteArrayList rows;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        rows << QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
                            sqlite3_column_bytes(statement, 0));
-    int count = 0;
-    for (; rc == SQLITE_ROW; ++count)
-        rc = sqlite3_step(statement);
-    if (rows)
-        *rows = count;
     sqlite3_finalize(statement);
-    if (rc != SQLITE_DONE)
-        std::abort();
-    return first;
+    Check(rc == SQLITE_DONE, "failed: " + sql);
+    return rows;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (sqlite3_open(":memory:", &db) != SQLITE_OK || !jet::Register_functions(db)
-        || sqlite3_exec(db, schema::Create_tables_sql().toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK
-        // One guide with its title, for the material each input names.
-        || sqlite3_exec(db, "INSERT INTO Sentences VALUES (1, 'GASES', 2); INSERT INTO Guides_pages VALUES (1, 124, 1);",
-                        nullptr, nullptr, nullptr) != SQLITE_OK)
-        std::abort();
+    // One guide with its title, for the material each input names.
+    const QByteArray tables = (schema::Create_tables_sql() + "; INSERT INTO Sentences VALUES (1, 'GASES', 2); "
+                                                             "INSERT INTO Guides_pages VALUES (1, 124, 1);").toUtf8();
+    Check(sqlite3_open(":memory:", &db) == SQLITE_OK && jet::Register_functions(db)
+              && sqlite3_exec(db, tables.constData(), nullptr, nullptr, nullptr) == SQLITE_OK,
+          "no database");
     return 0;
 }
 
@@ -62,16 +60,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Values come from the database or a text box: text without NUL.
     QString value = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     value.remove(QChar(0));
+    const QByteArrayList as_stored{value.toUtf8()};
 
     for (const QChar quote : {QChar(u'"'), QChar(u'\'')})
-        if (Run(QStringLiteral("SELECT ") + quote + sql::Quoted(value, quote) + quote) != value.toUtf8())
-            std::abort();
+        Check(Run(QStringLiteral("SELECT ") + quote + sql::Quoted(value, quote) + quote) == as_stored, "not read back");
 
     for (const bool by_number : {false, true})
         for (const QString& term : {sql::Find_contains_term(value), sql::Find_is_term(value),
                                     sql::Find_starts_term(value), sql::Find_ID_term(value),
                                     sql::Find_guide_term(value)})
-            Run(sql::Find_result_SQL(QStringLiteral(" AND (") + term + u')', by_number));
+            Run(sql::Find_result_SQL(" AND (" + term + u')', by_number));
     Run(sql::Guide_page_SQL(value));
     Run(sql::Distances_lookup(value, value, value));
     Run(sql::Water_one_SQL(value));
@@ -79,10 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Run(sql::Gas_index_SQL({value, value}));
     Run(sql::Delete_summary_row_SQL(value));
 
-    Run(sql::Add_to_summary_SQL(value, value, QStringLiteral("1"), QStringLiteral("0")));
-    if (Run(QStringLiteral("SELECT Name FROM Summary")) != value.toUtf8()
-        || Run(QStringLiteral("SELECT ID FROM Summary")) != value.toUtf8())
-        std::abort();
+    Run(sql::Add_to_summary_SQL(value, value, "1", "0"));
+    Check(Run("SELECT Name FROM Summary") == as_stored && Run("SELECT ID FROM Summary") == as_stored, "not stored");
     Run(sql::Clear_summary_SQL());
 
     // A name typed as it is stored finds its material. (Typed text with
@@ -92,22 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         plain = plain && c.category() != QChar::Other_Control;
     if (!plain)
         return 0;
-    sqlite3_stmt* insert = nullptr;
-    const QByteArray name = value.toUtf8();
-    if (sqlite3_prepare_v2(db, "INSERT INTO Yellow (ID, Name_of_material, Guide_Number, Yellow_Key, Blue_Key) "
-                               "VALUES ('1017', ?, 124, 1, 1)", -1, &insert, nullptr) != SQLITE_OK
-        || sqlite3_bind_text(insert, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT) != SQLITE_OK
-        || sqlite3_step(insert) != SQLITE_DONE)
-        std::abort();
-    sqlite3_finalize(insert);
-    for (const QString& term : {sql::Find_contains_term(value), sql::Find_is_term(value), sql::Find_starts_term(value)}) {
-        int rows = 0;
-        Run(sql::Find_result_SQL(QStringLiteral(" AND (") + term + u')', true), &rows);
-        if (rows != 1) {
-            fprintf(stderr, "%d rows for: %s\n", rows, qPrintable(term));
-            std::abort();
-        }
-    }
-    Run(QStringLiteral("DELETE FROM Yellow"));
+    Run("INSERT INTO Yellow (ID, Name_of_material, Guide_Number, Yellow_Key, Blue_Key) VALUES ('1017', '"
+        + sql::Quoted(value, u'\'') + "', 124, 1, 1)");
+    for (const QString& term : {sql::Find_contains_term(value), sql::Find_is_term(value), sql::Find_starts_term(value)})
+        Check(Run(sql::Find_result_SQL(" AND (" + term + u')', true)).size() == 1, "not found: " + term);
+    Run("DELETE FROM Yellow");
     return 0;
 }

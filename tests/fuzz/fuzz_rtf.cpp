@@ -13,20 +13,20 @@ using namespace vexo;
 
 namespace {
 
-// The longest run of tabs and of characters without a break, over the paragraphs.
-void Widest_paragraph(const QTextDocument& document, int& tabs, int& word)
+// The longest run of tabs in a paragraph, and of characters without a break.
+std::pair<int, int> Widest_paragraph(const QTextDocument& document)
 {
-    tabs = word = 0;
+    int tabs = 0;
+    int word = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        int block_tabs = 0;
+        tabs = std::max<int>(tabs, block.text().count(u'\t'));
         int run = 0;
         for (const QChar c : block.text()) {
             run = c.isSpace() && c != QChar(QChar::Nbsp) ? 0 : run + 1;
             word = std::max(word, run);
-            if (c == u'\t')
-                tabs = std::max(tabs, ++block_tabs);
         }
     }
+    return {tabs, word};
 }
 
 } // namespace
@@ -49,9 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Rtf_limits limits{200, 4, 6, 12};
     QTextDocument limited;
     const Rtf_excess excess = Read_rtf_within(bytes, limited, limits);
-    int tabs = 0;
-    int word = 0;
-    Widest_paragraph(limited, tabs, word);
+    const auto [tabs, word] = Widest_paragraph(limited);
     // The character that passes a limit is the last one read.
     if (limited.characterCount() > limits.characters + 3 || tabs > limits.tabs_in_a_paragraph + 1
         || word > limits.word + 1)
