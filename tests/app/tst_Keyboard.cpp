@@ -4,6 +4,7 @@
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmMain.h"
+#include "app/frmWelcome.h"
 #include "distances/Distances.h"
 #include "distances/frmGreen.h"
 #include "distances/frmGreenBox.h"
@@ -112,6 +113,8 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Each paged window, the key pressed where the focus is, and the list's
+    // first row after; then Esc closes the window, from the same place.
     void page_keys_move_the_list_data()
     {
         QTest::addColumn<QString>("window");
@@ -123,13 +126,12 @@ private Q_SLOTS:
         const int last_page = kEntries - 15;
         for (const char* window : {"index pages", "distances table", "water list", "summary"}) {
             const QString w = QString::fromLatin1(window);
-            QTest::addRow("%s: Page Down", window) << w << "window" << K{Qt::Key_PageDown} << 15;
-            QTest::addRow("%s: Page Down past the end", window)
-                << w << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown} << last_page;
-            QTest::addRow("%s: End, then Page Up", window) << w << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last_page - 15;
-            QTest::addRow("%s: End, then Home", window) << w << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
-            QTest::addRow("%s: Down three times, Up once", window)
-                << w << "window" << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 2;
+            QTest::addRow("%s: Page Down past the end", window) << w << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown}
+                                                               << last_page;
+            QTest::addRow("%s: End, Page Up", window) << w << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last_page - 15;
+            QTest::addRow("%s: End, Home", window) << w << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
+            QTest::addRow("%s: Down thrice, Up", window) << w << "window"
+                                                        << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 2;
         }
         // A name box would move its caret, an option button would change the
         // index: in a row the keys still page the list.
@@ -157,19 +159,22 @@ private Q_SLOTS:
         QCOMPARE(First_id(), QString::number(5001 + first_row));
         if (window == QLatin1String("index pages"))
             QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
+        Place(place)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Work_area()->subWindowList().size(), 1);
     }
 
+    // Enter on a row opens its guide; the page scrolls with the keys, Tab
+    // comes to the distances first, Enter opens them; Esc goes back window
+    // by window, but never closes the welcome page.
     void enter_opens_a_guide_and_escape_goes_back()
     {
         Open_index_by_number();
         auto* pages = Find_child<frmPages>();
         QTest::keyClick(pages->txtMaterial[1], Qt::Key_Return);
         auto* page = Find_child<frmGuidePage>();
-        QVERIFY(page);
         QCOMPARE(page->lblNameProduct->text(), "Material 02, Número de identificación 5002");
-
-        // The page scrolls with the keys, and Tab comes to the distances first.
-        QVERIFY(page->vsGuide->isVisible());
         const int sheet_top = page->frmWhite->y();
         QTest::keyClick(page, Qt::Key_PageDown);
         QVERIFY(page->frmWhite->y() < sheet_top);
@@ -178,22 +183,18 @@ private Q_SLOTS:
         page->setFocus();
         QTest::keyClick(page, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), page->cmdIIPAD);
-
-        // Enter on the focused button opens the box; Esc gives the page back.
         QTest::keyClick(page->cmdIIPAD, Qt::Key_Return);
-        auto* box = Find_child<frmGreenBox>();
-        QVERIFY(box);
-        QTRY_COMPARE(Active_window(), box);
-        box->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Find_child<frmGreenBox>());
-        QCOMPARE(Active_window(), page);
-        page->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Find_child<frmGuidePage>());
-        QCOMPARE(Active_window(), pages);
+        QTRY_COMPARE(Active_window(), Find_child<frmGreenBox>());
+
+        QWidget* welcome = Find_child<frmWelcome>();
+        for (QWidget* back : {static_cast<QWidget*>(page), static_cast<QWidget*>(pages), welcome, welcome}) {
+            Active_window()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(Active_window(), back);
+        }
+        QCOMPARE(Work_area()->subWindowList().size(), 1);
+        QVERIFY(program_->ui().shown.isEmpty());
     }
 
     // A banner of the distances table shows the focus and opens the water
@@ -212,27 +213,6 @@ private Q_SLOTS:
         QTest::keyClick(banner, Qt::Key_Space);
         QCOMPARE(test::Child<QLabel>(Find_child<frmWater>(), "lblID", 0)->text(), "5003");
         QCOMPARE(banner->frameStyle(), unfocused);
-    }
-
-    void escape_closes_child_windows_but_not_the_welcome_page()
-    {
-        for (const QString& name : {QStringLiteral("index pages"), QStringLiteral("distances table"),
-                                    QStringLiteral("water list"), QStringLiteral("summary")}) {
-            Open(name);
-            QWidget* window = Active_window();
-            QVERIFY2(window, qPrintable(name));
-            window->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(Work_area()->subWindowList().size() == 1, qPrintable(name));
-        }
-        QWidget* welcome = Active_window();
-        QCOMPARE(welcome->windowTitle(), "Bienvenido");
-        welcome->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(Work_area()->subWindowList().size(), 1);
-        QVERIFY(program_->ui().shown.isEmpty());
     }
 };
 

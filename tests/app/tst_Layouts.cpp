@@ -1,29 +1,32 @@
-// The welcome page and the About box built alone: nothing cut off or
-// covered, at each size class of the page; the About box's texts and its
-// system information button, which never closes the box. What the page's
-// buttons open, and opening the box from the menu, are tested with the main
-// window's commands.
+// The welcome page, the About box and the splash built alone: nothing cut
+// off or covered, at each size class of the page; the About box's texts and
+// its system information button, which never closes the box; the pictures
+// and icons of the first screen, read from the copies drawn at build time
+// for the sizes they are shown at (so start-up draws nothing), with the very
+// pixels the vector source gives. What the page's buttons open, and opening
+// the box from the menu, are tested with the main window's commands.
 #include "app/General.h"
+#include "app/Picture_drawing.h"
+#include "app/Pictures.h"
 #include "app/frmAbout.h"
+#include "app/frmSplash.h"
 #include "app/frmWelcome.h"
 #include "platform/Twips.h"
+#include "support/Fixture.h"
 #include "support/Scripted_platform.h"
+#include "support/Widgets.h"
 
 #include <QtTest>
 
-#include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+
+#include <memory>
 
 using namespace vexo;
 
 namespace {
-
-template <class T = QWidget>
-T* Part(const QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QLatin1String(name));
-}
 
 // The first shown widget, all the way down, that is not whole inside its
 // parent, meets a sibling, or whose caption does not fit; "" when none.
@@ -47,6 +50,12 @@ QString First_fault(const QWidget& parent)
             return fault;
     }
     return {};
+}
+
+// An opaque picture comes back from the screen's pixmap without its alpha.
+QImage Pixels(const QPixmap& shown)
+{
+    return shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace
@@ -78,10 +87,10 @@ private Q_SLOTS:
         QFETCH(QSize, page);
         QFETCH(QList<int>, sizes);
         frmWelcome welcome(screen_width);
-        const auto* tanks = Part<QPushButton>(welcome, "cmdTanks");
+        const auto* tanks = test::Child<QPushButton>(&welcome, "cmdTanks");
         QCOMPARE(tanks->font().family(), QStringLiteral("Arial"));
         QCOMPARE((QList<int>{tanks->font().pointSize(), tanks->width(), tanks->height(),
-                             Part(welcome, "frmMenu")->width(), Part(welcome, "imgAmerica")->width()}),
+                             test::Child(&welcome, "frmMenu")->width(), test::Child(&welcome, "imgAmerica")->width()}),
                  (QList<int>{sizes[0], twips(sizes[1]), twips(sizes[2]), twips(sizes[3]), twips(sizes[4])}));
 
         welcome.resize(page); // never below the minimum
@@ -89,9 +98,9 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&welcome));
         QCOMPARE(welcome.size(), page.expandedTo(QSize(twips(9915), twips(9750))));
         QCOMPARE(First_fault(welcome), QString());
-        const QRect logo = Part(welcome, "picLogo")->geometry();
-        const QRect menu = Part(welcome, "frmMenu")->geometry();
-        const QRect map = Part(welcome, "imgAmerica")->geometry();
+        const QRect logo = test::Child(&welcome, "picLogo")->geometry();
+        const QRect menu = test::Child(&welcome, "frmMenu")->geometry();
+        const QRect map = test::Child(&welcome, "imgAmerica")->geometry();
         QCOMPARE(logo.topLeft(), QPoint(0, 0));
         QVERIFY(qAbs(menu.right() + 1 + twips(120) - welcome.width()) <= 1);
         QVERIFY(qAbs(menu.top() - (welcome.height() - menu.bottom() - 1)) <= 1);
@@ -100,12 +109,12 @@ private Q_SLOTS:
 
     void about_box()
     {
-        QCOMPARE(Part<QPushButton>(about_, "cmdOK")->text(), QStringLiteral("&Aceptar"));
-        QCOMPARE(Part<QPushButton>(about_, "cmdSysInfo")->text(), QStringLiteral("&Información"));
+        QCOMPARE(test::Child<QPushButton>(&about_, "cmdOK")->text(), QStringLiteral("&Aceptar"));
+        QCOMPARE(test::Child<QPushButton>(&about_, "cmdSysInfo")->text(), QStringLiteral("&Información"));
         // The disclaimer names the edition and sends the reader to the printed book.
-        const QString disclaimer = Part<QLabel>(about_, "lblDisclaimer")->text();
+        const QString disclaimer = test::Child<QLabel>(&about_, "lblDisclaimer")->text();
         QVERIFY(disclaimer.contains(QStringLiteral("GRE2024")) && disclaimer.contains(QStringLiteral("guía impresa")));
-        QVERIFY(Part<QLabel>(about_, "lblThanks")->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
+        QVERIFY(test::Child<QLabel>(&about_, "lblThanks")->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
 
         about_.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about_));
@@ -113,12 +122,12 @@ private Q_SLOTS:
         // Each wrapped text has the height its lines need; the box ends a
         // margin below its last part.
         for (const char* name : {"lblDescription", "lblThanks", "lblDisclaimer"}) {
-            const auto* label = Part<QLabel>(about_, name);
+            const auto* label = test::Child<QLabel>(&about_, name);
             QCOMPARE(label->height(), label->heightForWidth(label->width()));
         }
-        const auto bottom = [this](const char* name) { return Part(about_, name)->geometry().bottom() + 1; };
-        QVERIFY(Part(about_, "lneRule")->y() > bottom("lblCopyright"));
-        QVERIFY(Part(about_, "cmdSysInfo")->y() < Part(about_, "cmdOK")->y());
+        const auto bottom = [this](const char* name) { return test::Child(&about_, name)->geometry().bottom() + 1; };
+        QVERIFY(test::Child(&about_, "lneRule")->y() > bottom("lblCopyright"));
+        QVERIFY(test::Child(&about_, "cmdSysInfo")->y() < test::Child(&about_, "cmdOK")->y());
         QCOMPARE(about_.height(), std::max(bottom("lblDisclaimer"), bottom("cmdOK")) + twips(360));
     }
 
@@ -142,13 +151,112 @@ private Q_SLOTS:
         ui.programs = on_path;
         ui.start_fails = start_fails;
         about_.show();
-        Part<QPushButton>(about_, "cmdSysInfo")->click();
+        test::Child<QPushButton>(&about_, "cmdSysInfo")->click();
         QCOMPARE(ui.started, started.isEmpty() ? QStringList() : QStringList{started});
         QCOMPARE(ui.texts(), started.isEmpty() ? QStringList{"La información del Sistema no está disponible en este momento"}
                                                : QStringList());
         if (started.isEmpty())
             QCOMPARE(ui.shown.first().buttons, platform::Buttons::Ok);
         QVERIFY(about_.isVisible());
+    }
+
+    // Each picture and icon of the first screen: "picture" a label of a
+    // window, else an icon of that side (the toolbar in both sizes, the
+    // welcome page's title bar, the main window's icon at each size the
+    // window system asks for). Disabled icons still look disabled.
+    void first_screen_pictures_data()
+    {
+        QTest::addColumn<QString>("svg");
+        QTest::addColumn<std::shared_ptr<QWidget>>("window"); // null: an icon
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("side");
+        const std::shared_ptr<QWidget> welcome = std::make_shared<frmWelcome>(1024), none;
+        QTest::newRow("splash") << ":/pictures/splash.svg" << std::shared_ptr<QWidget>(new frmSplash) << "imgSplash" << 0;
+        QTest::newRow("logo") << ":/pictures/logo.svg" << welcome << "picLogo" << 0;
+        QTest::newRow("map") << ":/pictures/america.svg" << welcome << "imgAmerica" << 0;
+        QTest::newRow("map, small screen") << ":/pictures/america.svg" << std::shared_ptr<QWidget>(new frmWelcome(640))
+                                           << "imgAmerica" << 0;
+        QTest::newRow("toolbar") << ":/icons/find.svg" << none << "" << 16;
+        QTest::newRow("large toolbar") << ":/icons/rail.svg" << none << "" << 32;
+        QTest::newRow("welcome page's title bar") << ":/icons/welcome.svg" << none << "" << 18;
+        for (int side : {16, 32, 64, 128})
+            QTest::addRow("main window, %d", side) << ":/pictures/splash.svg" << none << "" << side;
+    }
+
+    void first_screen_pictures()
+    {
+        QFETCH(QString, svg);
+        QFETCH(std::shared_ptr<QWidget>, window);
+        QFETCH(QString, label);
+        QFETCH(int, side);
+        if (window) {
+            const QPixmap shown = window->findChild<QLabel*>(label)->pixmap();
+            QVERIFY2(!Read_pixels(Prerendered_picture(svg, shown.size())).isNull(), "no build-time copy of this size");
+            QCOMPARE(Pixels(shown), Draw_picture(svg, shown.size()));
+            return;
+        }
+        const QSize box(side, side);
+        QVERIFY2(!Read_pixels(Prerendered_icon(svg, box)).isNull(), "no build-time copy of this size");
+        const QIcon icon = Icon(svg);
+        QCOMPARE(Pixels(icon.pixmap(box)), Draw_icon(svg, box));
+        QVERIFY(Pixels(icon.pixmap(box, QIcon::Disabled)) != Pixels(icon.pixmap(box)));
+    }
+
+    // Other sizes and pixel ratios are drawn, on a button or a painter alike; a
+    // missing picture is an empty place, never a crash.
+    void other_sizes_are_drawn()
+    {
+        const QString svg = QStringLiteral(":/pictures/logo.svg");
+        QVERIFY(Read_pixels(Prerendered_picture(svg, QSize(77, 50))).isNull());
+        QCOMPARE(Pixels(Picture(svg, QSize(77, 50), 1)), Draw_picture(svg, QSize(77, 50)));
+        const QPixmap sharp = Picture(svg, QSize(77, 50), 2);
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QImage drawn = Draw_picture(svg, QSize(154, 100));
+        drawn.setDevicePixelRatio(2);
+        QCOMPARE(Pixels(sharp), drawn);
+        const QIcon icon = Icon(QStringLiteral(":/icons/find.svg"));
+        QCOMPARE(Pixels(icon.pixmap(QSize(20, 20))), Draw_icon(QStringLiteral(":/icons/find.svg"), QSize(20, 20)));
+        QCOMPARE(icon.actualSize(QSize(20, 20)), QSize(20, 20));
+        QImage canvas[2];
+        for (QImage& image : canvas) {
+            image = QImage(40, 40, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(2);
+            image.fill(Qt::transparent);
+        }
+        QPainter(&canvas[0]).drawPixmap(0, 0, icon.pixmap(QSize(20, 20), 2.0));
+        icon.paint(std::make_unique<QPainter>(&canvas[1]).get(), QRect(0, 0, 20, 20));
+        QCOMPARE(canvas[1], canvas[0]);
+        const QIcon missing = Icon(QStringLiteral(":/icons/none.svg"));
+        QVERIFY(missing.pixmap(QSize(16, 16)).isNull() && missing.pixmap(QSize(16, 16), QIcon::Disabled).isNull());
+        QCOMPARE(Picture(QStringLiteral(":/pictures/none.svg"), QSize(30, 20), 1).size(), QSize(30, 20));
+    }
+
+    // The build step's copies read back pixel for pixel, opaque or not; a copy
+    // cut short, of another kind or missing reads as none, so the picture is drawn.
+    void copies_read_back_as_written()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("copy.argb"));
+        QImage opaque(5, 3, QImage::Format_RGB32);
+        opaque.fill(Qt::darkRed);
+        for (const QImage& image : {opaque, Draw_icon(QStringLiteral(":/icons/find.svg"), QSize(24, 24))}) {
+            QVERIFY(Write_pixels(image, path));
+            QCOMPARE(Pixels(QPixmap::fromImage(Read_pixels(path))), image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        const QByteArray whole = test::Read_file(path);
+        for (const QByteArray& damaged : {whole.chopped(1), whole.left(10), "X" + whole.mid(1)}) {
+            test::Write_file(path, damaged);
+            QVERIFY(Read_pixels(path).isNull());
+        }
+        QVERIFY(Read_pixels(dir.filePath(QStringLiteral("none.argb"))).isNull());
+        QVERIFY(!Write_pixels(opaque, dir.filePath(QStringLiteral("no/folder/copy.argb"))));
+    }
+
+    void splash_reads_as_written()
+    {
+        frmSplash splash;
+        QCOMPARE(test::Child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Versión 2.00"));
+        QCOMPARE(test::Child<QLabel>(&splash, "lblPlatform")->text(), QStringLiteral("Windows 95/NT"));
     }
 };
 
