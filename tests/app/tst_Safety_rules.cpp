@@ -37,39 +37,34 @@ private Q_SLOTS:
         QCOMPARE(seen.join(u' ').simplified(), read);
     }
 
+    // Which row of distances a spill on land and one in water lead to, by the
+    // marks RIT, MRA and Q/B ("-": none).
     void distances_row_data()
     {
-        QTest::addColumn<QString>("flags"); // RIT, MRA, Q/B among them
-        QTest::addColumn<bool>("in_water");
-        QTest::addColumn<QString>("suffix"); // "-": no distances
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("on_land");
+        QTest::addColumn<QString>("in_water");
         const QString water = QStringLiteral("(cuando es derramado en el agua)");
-        const QString land = QStringLiteral("(cuando es derramado sobre la tierra)");
-        const QString weapon = QStringLiteral("(cuando es utilizado como una arma)");
-        QTest::newRow("no mark") << "" << false << "-";
-        QTest::newRow("no mark, in water") << "" << true << "-";
-        QTest::newRow("toxic") << "RIT" << false << "(en tanques)";
-        QTest::newRow("toxic, in water") << "RIT" << true << "(en tanques)";
-        QTest::newRow("water-reactive on land") << "MRA" << false << "-";
-        QTest::newRow("water-reactive in water") << "MRA" << true << water;
-        QTest::newRow("toxic water-reactive on land") << "RIT MRA" << false << land;
-        QTest::newRow("toxic water-reactive in water") << "RIT MRA" << true << water;
-        QTest::newRow("agent") << "Q/B" << false << "-";
-        QTest::newRow("agent, in water") << "Q/B" << true << "-";
-        QTest::newRow("toxic agent") << "RIT Q/B" << false << "(en tanques)" + weapon;
-        QTest::newRow("toxic agent, in water") << "RIT Q/B" << true << "(en tanques)" + weapon;
+        const QString weapon = QStringLiteral("(en tanques)(cuando es utilizado como una arma)");
+        QTest::newRow("no mark") << "" << "-" << "-";
+        QTest::newRow("toxic") << "RIT" << "(en tanques)" << "(en tanques)";
+        QTest::newRow("water-reactive") << "MRA" << "-" << water;
+        QTest::newRow("toxic water-reactive") << "RIT MRA" << "(cuando es derramado sobre la tierra)" << water;
+        QTest::newRow("agent") << "Q/B" << "-" << "-";
+        QTest::newRow("toxic agent") << "RIT Q/B" << weapon << weapon;
     }
 
     void distances_row()
     {
         QFETCH(QString, flags);
-        QFETCH(bool, in_water);
-        QFETCH(QString, suffix);
+        QFETCH(QString, on_land);
+        QFETCH(QString, in_water);
         const Product_marks marks{.inhalation = flags.contains(QLatin1String("RIT")),
                                   .water_reactive = flags.contains(QLatin1String("MRA")),
                                   .agent = flags.contains(QLatin1String("Q/B"))};
-        const std::optional<QString> chosen =
-            Distances_suffix(marks, in_water, Inhalation_supplement(QStringLiteral("(en tanques)"), marks.agent));
-        QCOMPARE(chosen.value_or(QStringLiteral("-")), suffix);
+        const QString supplement = Inhalation_supplement(QStringLiteral("(en tanques)"), marks.agent);
+        QCOMPARE(Distances_suffix(marks, false, supplement).value_or(QStringLiteral("-")), on_land);
+        QCOMPARE(Distances_suffix(marks, true, supplement).value_or(QStringLiteral("-")), in_water);
     }
 };
 

@@ -10,7 +10,7 @@
 #include "lookup/frmPages.h"
 #include "summary/Summary_store.h"
 #include "Lookup_fixture.h"
-#include "support/Loaded_program.h"
+#include "support/Rows_program.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,10 +42,10 @@ bool Scroll_to(frmPages* pages, const QString& entry)
 
 class tst_Spanish_names : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::Loaded_program> program_;
+    std::unique_ptr<test::Rows_program> program_;
 
 private Q_SLOTS:
-    void init() { program_ = std::make_unique<test::Loaded_program>(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb")); }
+    void init() { program_ = test::Rows_program::Loaded(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb")); }
     void cleanup() { program_.reset(); }
 
     void find_by_name_data()
@@ -150,14 +150,14 @@ private Q_SLOTS:
         QFETCH(QString, distances);
         QFETCH(QStringList, small);
         QFETCH(QStringList, stored);
-        program_->ui().answers = answers;
-        program_->ui().shown.clear();
+        program_->ui.answers = answers;
+        program_->ui.shown.clear();
         Clear_summary();  // the copy holds what was collected on the default database
         Open_index_by_number();
         frmPages* pages = Find_child<frmPages>();
         QVERIFY(Scroll_to(pages, entry));
         pages->cmdGuide[0]->click();
-        QCOMPARE(program_->ui().texts(), messages);
+        QCOMPARE(program_->ui.texts(), messages);
 
         frmGuidePage* page = Find_child<frmGuidePage>();
         QVERIFY(page);
