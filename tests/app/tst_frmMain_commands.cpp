@@ -148,15 +148,12 @@ class tst_frmMain_commands : public QObject {
             record("frmPages")();
             Reopen_child<Fake_pages>();
         };
-        o.find = record("frmFind");
-        o.guide = record("frmGuide");
-        o.green = record("frmGreen");
-        o.water = record("frmWater");
-        o.summary = record("frmSummary");
-        o.content = record("frmContent");
-        o.placards = record("Load_placards");
-        o.road_trailers = record("Load_road_trailers");
-        o.rail_cars = record("Load_rail_cars");
+        using O = Window_openers;
+        for (auto [opener, name] : {std::pair{&O::find, "frmFind"}, {&O::guide, "frmGuide"}, {&O::green, "frmGreen"},
+                                    {&O::water, "frmWater"}, {&O::summary, "frmSummary"}, {&O::content, "frmContent"},
+                                    {&O::placards, "Load_placards"}, {&O::road_trailers, "Load_road_trailers"},
+                                    {&O::rail_cars, "Load_rail_cars"}})
+            o.*opener = record(name);
         main_->Enable_built_commands();
     }
 
@@ -458,18 +455,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus"); // text box, viewer, button
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("selection"); // characters selected from position 4
-        QTest::addColumn<QString>("text_after");
-        QTest::addColumn<QString>("clipboard_after");
+        QTest::addColumn<QString>("after"); // the text box's text|the clipboard's
         // The text box holds "1017 Cloro", the clipboard "1203".
-        QTest::newRow("copy a selection") << "box" << "Copy" << 6 << "1017 Cloro" << " Cloro";
-        QTest::newRow("copy nothing selected") << "box" << "Copy" << 0 << "1017 Cloro" << "1203";
-        QTest::newRow("cut a selection") << "box" << "Cut" << 6 << "1017" << " Cloro";
-        QTest::newRow("cut nothing selected") << "box" << "Cut" << 0 << "1017 Cloro" << "1203";
-        QTest::newRow("paste over a selection") << "box" << "Paste" << 6 << "10171203" << "1203";
-        QTest::newRow("paste at the caret") << "box" << "Paste" << 0 << "10171203 Cloro" << "1203";
-        QTest::newRow("copy from the viewer") << "viewer" << "Copy" << 6 << "1017 Cloro" << "1203";
-        QTest::newRow("cut from the viewer") << "viewer" << "Cut" << 6 << "1017 Cloro" << "1203";
-        QTest::newRow("paste on a button") << "button" << "Paste" << 6 << "1017 Cloro" << "1203";
+        QTest::newRow("copy a selection") << "box" << "Copy" << 6 << "1017 Cloro| Cloro";
+        QTest::newRow("copy nothing selected") << "box" << "Copy" << 0 << "1017 Cloro|1203";
+        QTest::newRow("cut a selection") << "box" << "Cut" << 6 << "1017| Cloro";
+        QTest::newRow("cut nothing selected") << "box" << "Cut" << 0 << "1017 Cloro|1203";
+        QTest::newRow("paste over a selection") << "box" << "Paste" << 6 << "10171203|1203";
+        QTest::newRow("paste at the caret") << "box" << "Paste" << 0 << "10171203 Cloro|1203";
+        QTest::newRow("copy from the viewer") << "viewer" << "Copy" << 6 << "1017 Cloro|1203";
+        QTest::newRow("cut from the viewer") << "viewer" << "Cut" << 6 << "1017 Cloro|1203";
+        QTest::newRow("paste on a button") << "button" << "Paste" << 6 << "1017 Cloro|1203";
     }
 
     void clipboard()
@@ -477,8 +473,7 @@ private Q_SLOTS:
         QFETCH(QString, focus);
         QFETCH(QString, command);
         QFETCH(int, selection);
-        QFETCH(QString, text_after);
-        QFETCH(QString, clipboard_after);
+        QFETCH(QString, after);
         auto* window = Reopen_child<Fake_window>();
         window->text_box->setText(QStringLiteral("1017 Cloro"));
         window->text_box->setSelection(4, selection);
@@ -498,14 +493,14 @@ private Q_SLOTS:
             QTest::keySequence(focused, item->shortcut());
         }
 
-        QCOMPARE(window->text_box->text(), text_after);
-        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard_after);
+        QCOMPARE(window->text_box->text() + u'|' + QGuiApplication::clipboard()->text(), after);
         QCOMPARE(window->viewer->toPlainText(), QStringLiteral("Documento de consulta"));
     }
 
-    // The load ends on the welcome page; the command brings the same page
-    // back, whole when it was minimised.
-    void welcome_command_brings_the_page_back()
+    // The load ends on the welcome page, and its command brings the same page
+    // back, whole when it was minimised; the Window menu lists the windows
+    // and brings the one chosen forward.
+    void windows_come_forward()
     {
         auto* welcome = Find_child<frmWelcome>();
         QCOMPARE(Front(), welcome);
@@ -517,10 +512,6 @@ private Q_SLOTS:
             Child_frame<frmWelcome>()->showMinimized();
         }
         QCOMPARE(Find_child<frmWelcome>(), welcome);
-    }
-
-    void window_menu_lists_the_open_windows()
-    {
         Reopen_child<Fake_window>();
         auto* menu = Named<QMenu>(QStringLiteral("mnuWindow"));
         Q_EMIT menu->aboutToShow();

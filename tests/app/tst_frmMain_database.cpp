@@ -402,6 +402,9 @@ private Q_SLOTS:
         QCOMPARE(QRect(main_->pos(), main_->size()), placed);
     }
 
+    // At the first start the window takes most of the screen, centred, or
+    // the whole screen when that is what the welcome page needs; either way
+    // the page is whole, without a scroll bar, and the placement is kept.
     void first_start_shows_the_whole_welcome_page_data()
     {
         QTest::addColumn<QRect>("screen");
@@ -413,25 +416,24 @@ private Q_SLOTS:
     {
         QFETCH(QRect, screen);
         QVERIFY(First_start());
-        frmMain& window = *main_;
-        window.Toolbar_small();
+        main_->Toolbar_small();
         QMdiSubWindow* welcome = Show_child(new frmWelcome);
-        const bool maximised = Fit_first_start(window, welcome->size(), screen);
-        QCOMPARE(window.windowState().testFlag(Qt::WindowMaximized), maximised);
+        const bool maximised = Fit_first_start(*main_, welcome->size(), screen);
+        QCOMPARE(main_->windowState().testFlag(Qt::WindowMaximized), maximised);
         if (maximised) {
             // What a window manager leaves of the screen to a maximised window.
-            window.setWindowState(Qt::WindowNoState);
-            window.setGeometry(screen.adjusted(twips(120), twips(450), -twips(120), -twips(120)));
+            main_->setWindowState(Qt::WindowNoState);
+            main_->setGeometry(screen.adjusted(twips(120), twips(450), -twips(120), -twips(120)));
         } else {
-            QVERIFY(window.width() >= screen.width() * 0.8 && window.height() >= screen.height() * 0.8);
-            QVERIFY(std::abs(window.geometry().center().x() - screen.center().x()) <= twips(120));
+            QVERIFY(main_->width() >= screen.width() * 0.8 && main_->height() >= screen.height() * 0.8);
+            QVERIFY(std::abs(main_->geometry().center().x() - screen.center().x()) <= twips(120));
         }
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.Work_area()->viewport()->rect().contains(welcome->geometry()));
-        QVERIFY(!window.Work_area()->verticalScrollBar()->isVisible());
-        QVERIFY(window.findChild<QLineEdit*>("txtLookup")->isVisible());
-        window.Save_placement();
+        main_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        QVERIFY(main_->Work_area()->viewport()->rect().contains(welcome->geometry()));
+        QVERIFY(!main_->Work_area()->verticalScrollBar()->isVisible());
+        QVERIFY(main_->findChild<QLineEdit*>("txtLookup")->isVisible());
+        main_->Save_placement();
         QVERIFY(!First_start());
     }
 };
