@@ -3,8 +3,8 @@
 // its system information button, which never closes the box; the pictures
 // and icons of the first screen, read from the copies drawn at build time
 // for the sizes they are shown at (so start-up draws nothing), with the very
-// pixels the vector source gives. What the page's buttons open, and opening
-// the box from the menu, are tested with the main window's commands.
+// pixels the vector source gives. What the page's buttons open is tested
+// with the main window's commands.
 #include "app/General.h"
 #include "app/Picture_drawing.h"
 #include "app/Pictures.h"
