@@ -1,10 +1,5 @@
 // The main window as the user works it: its menus, toolbar and welcome page
-// as read, and what each command does from each of them (the window it
-// builds, the globals it sets, the busy pointer, the clipboard, the find
-// routing, the summary rule, the Window menu, an error that escapes a
-// command, leaving); and without a mouse: the page keys move each paged list
-// from wherever the focus is, Enter opens a guide, Esc closes a child window
-// but not the welcome page.
+// as read, what each command does from each of them, and the keyboard alone.
 #include "app/Application.h"
 #include "app/Child_windows.h"
 #include "app/General.h"
@@ -320,32 +315,25 @@ private Q_SLOTS:
     // With nothing collected the summary's items are disabled and its button,
     // though enabled, does nothing; the welcome page's button follows when the
     // page is activated again.
-    void summary_waits_for_products_data()
-    {
-        QTest::addColumn<bool>("empty");
-        QTest::newRow("empty") << true;
-        QTest::newRow("products collected") << false;
-    }
-
     void summary_waits_for_products()
     {
-        QFETCH(bool, empty);
         Summary_empty = true;
         Install_fakes();
-        Summary_empty = empty; // after the page was last activated
         QVERIFY(!Page_button(QStringLiteral("cmdSummary"))->isEnabled());
-        Reopen_child<Fake_window>();
-        Named(QStringLiteral("mnuViewWelcome"))->trigger();
-        QCOMPARE(Page_button(QStringLiteral("cmdSummary"))->isEnabled(), !empty);
-        Q_EMIT Named<QMenu>(QStringLiteral("mnuView"))->aboutToShow();
-        Q_EMIT Named<QMenu>(QStringLiteral("mnuFile"))->aboutToShow();
-        for (const char* item : {"mnuViewSummary", "mnuFilePrintSummary", "mnuFileSaveSummary"})
-            QCOMPARE(Named(QLatin1String(item))->isEnabled(), !empty);
-        QVERIFY(Button("Summary")->isEnabled());
-
-        Button("Summary")->trigger();
-        Named(QStringLiteral("mnuViewSummary"))->trigger();
-        QCOMPARE(built_, empty ? QStringList() : (QStringList{"frmSummary", "frmSummary"}));
+        for (bool empty : {true, false}) {
+            Summary_empty = empty; // after the page was last activated
+            Reopen_child<Fake_window>();
+            Named(QStringLiteral("mnuViewWelcome"))->trigger();
+            QCOMPARE(Page_button(QStringLiteral("cmdSummary"))->isEnabled(), !empty);
+            Q_EMIT Named<QMenu>(QStringLiteral("mnuView"))->aboutToShow();
+            Q_EMIT Named<QMenu>(QStringLiteral("mnuFile"))->aboutToShow();
+            for (const char* item : {"mnuViewSummary", "mnuFilePrintSummary", "mnuFileSaveSummary"})
+                QCOMPARE(Named(QLatin1String(item))->isEnabled(), !empty);
+            QVERIFY(Button("Summary")->isEnabled());
+            Button("Summary")->trigger();
+            Named(QStringLiteral("mnuViewSummary"))->trigger();
+            QCOMPARE(built_, empty ? QStringList() : (QStringList{"frmSummary", "frmSummary"}));
+        }
     }
 
     // An error no command caught is told in Spanish and the program goes on
@@ -490,8 +478,9 @@ private Q_SLOTS:
 
     // The load ends on the welcome page, and its command brings the same page
     // back, whole when it was minimised; the Window menu lists the windows
-    // and brings the one chosen forward.
-    void windows_come_forward()
+    // and brings the one chosen forward. Tiling divides the work area among
+    // the windows not minimised; minimised windows line up along the bottom.
+    void the_window_menu_and_the_welcome_command()
     {
         auto* welcome = Find_child<frmWelcome>();
         QCOMPARE(Front(), welcome);
@@ -518,14 +507,9 @@ private Q_SLOTS:
         QCOMPARE(Front(), Find_child<frmWelcome>());
         Q_EMIT menu->aboutToShow();
         QCOMPARE(menu->actions().size(), 7);
-    }
 
-    // Tiling divides the work area among the windows not minimised; minimised
-    // windows line up along the bottom.
-    void tiling_divides_the_work_area()
-    {
         Find_child<frmWelcome>()->setMinimumSize(0, 0); // the page keeps a minimum the test does not need
-        Reopen_child<Fake_window>();
+        Child_frame<frmWelcome>()->showNormal();
         const QRect area = Area()->viewport()->rect();
         auto frames = [this](const char* item) {
             Named(QLatin1String(item))->trigger();
