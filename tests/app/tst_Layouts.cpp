@@ -1,10 +1,6 @@
-// The welcome page, the About box and the splash built alone: nothing cut
-// off or covered, at each size class of the page; the About box's texts and
-// its system information button, which never closes the box; the pictures
-// and icons of the first screen, read from the copies drawn at build time
-// for the sizes they are shown at (so start-up draws nothing), with the very
-// pixels the vector source gives. What the page's buttons open is tested
-// with the main window's commands.
+// The welcome page, the About box and the splash built alone: nothing cut off
+// or covered, their texts; the first screen's pictures come from copies drawn
+// at build time (start-up draws nothing), with the vector source's pixels.
 #include "app/General.h"
 #include "app/Picture_drawing.h"
 #include "app/Pictures.h"
@@ -77,7 +73,6 @@ private Q_SLOTS:
         QTest::newRow("800, at its minimum") << 800 << QSize(0, 0) << large;
         QTest::newRow("1920, wide page") << 1920 << QSize(1200, 900) << large;
     }
-
     void welcome_page()
     {
         QFETCH(int, screen_width);
@@ -104,8 +99,11 @@ private Q_SLOTS:
         QVERIFY(qAbs((map.left() - logo.right()) - (menu.left() - map.right())) <= 2);
     }
 
-    void about_box()
+    void about_box_and_splash()
     {
+        frmSplash splash;
+        QCOMPARE(test::Child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Versión 2.00"));
+        QCOMPARE(test::Child<QLabel>(&splash, "lblPlatform")->text(), QStringLiteral("Windows 95/NT"));
         QCOMPARE(test::Child<QPushButton>(&about_, "cmdOK")->text(), QStringLiteral("&Aceptar"));
         QCOMPARE(test::Child<QPushButton>(&about_, "cmdSysInfo")->text(), QStringLiteral("&Información"));
         // The disclaimer names the edition and sends the reader to the printed book.
@@ -155,10 +153,8 @@ private Q_SLOTS:
         QVERIFY(about_.isVisible());
     }
 
-    // Each picture and icon of the first screen: "picture" a label of a
-    // window, else an icon of that side (the toolbar in both sizes, the
-    // welcome page's title bar, the main window's icon at each size the
-    // window system asks for). Disabled icons still look disabled.
+    // Each picture of a window's label, and each icon at the sides it is
+    // shown at; disabled icons still look disabled.
     void first_screen_pictures_data()
     {
         QTest::addColumn<QString>("svg");
@@ -177,7 +173,6 @@ private Q_SLOTS:
         for (int side : {16, 32, 64, 128})
             QTest::addRow("main window, %d", side) << ":/pictures/splash.svg" << none << "" << side;
     }
-
     void first_screen_pictures()
     {
         QFETCH(QString, svg);
@@ -217,13 +212,6 @@ private Q_SLOTS:
             test::Write_file(path, damaged);
             QVERIFY(Read_pixels(path).isNull());
         }
-    }
-
-    void splash_reads_as_written()
-    {
-        frmSplash splash;
-        QCOMPARE(test::Child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Versión 2.00"));
-        QCOMPARE(test::Child<QLabel>(&splash, "lblPlatform")->text(), QStringLiteral("Windows 95/NT"));
     }
 };
 

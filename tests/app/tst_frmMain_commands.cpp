@@ -37,10 +37,8 @@ namespace {
 
 constexpr int kEntries = 40;  // IDs 5001 to 5040, in that order everywhere
 
-// Forty entries of one guide, each in the distances table, the water list
-// and the summary; a guide page long enough to scroll. 5002 is toxic by
-// inhalation and not water-reactive, so its guide opens without a question;
-// 5003 has no distances of its own, so its row is a banner to the water list.
+// Forty entries of guide 139 in every list, a page long enough to scroll. 5002 is toxic and
+// not water-reactive (its guide opens without a question); 5003 is a banner to the water list.
 const char* const kRows = R"sql(
 INSERT INTO Sentences VALUES (1, 'GUÍA 139', 5), (2, 'SUSTANCIAS QUE REACCIONAN CON AGUA', 2);
 INSERT INTO Guides_pages VALUES (1, 139, 1), (2, 139, 2);
@@ -117,8 +115,6 @@ class tst_frmMain_commands : public QObject {
     template <class T = QAction>
     T* Named(const QString& name) const { return main_->findChild<T*>(name); }
     QAction* Button(const char* key) const { return main_->Button(QLatin1String(key)); }
-    QMdiArea* Area() const { return main_->Work_area(); }
-    QWidget* Front() const { return Area()->currentSubWindow()->widget(); }
     QPushButton* Page_button(const QString& name) const { return Find_child<frmWelcome>()->findChild<QPushButton*>(name); }
 
     QTemporaryDir template_; // the fixture database, made once and copied for each test
@@ -188,9 +184,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::overrideCursor(), nullptr); // no command leaves the pointer busy
     }
 
-    // Each menu, its items with their keys, separators as "-" (the Window menu
-    // lists its entries when it opens), the welcome page's buttons and the
-    // toolbar at both sizes.
+    // Each menu, its items with their keys, separators as "-"; the welcome
+    // page's buttons; the toolbar at both sizes.
     void menus_and_toolbar_read_as_written()
     {
         QStringList menus;
@@ -221,9 +216,8 @@ private Q_SLOTS:
                                     "LMPRA: Lista de materiales peligrosos reactivos al agua que producen gases toxicos",
                                     "Agentes Q/B: Agentes Químicos y/o biológicos", "T&abla de Contenido: ", "&Resúmen: "}));
 
-        // The toolbar's 22 buttons before the search box ("-" a separator), each
-        // "key picture: tip"; the large pictures replace the small ones at the
-        // same indices.
+        // The toolbar's 22 buttons before the search box, "key picture: tip";
+        // the large pictures replace the small ones at the same indices.
         auto* toolbar = Named<QToolBar>(QStringLiteral("tbToolBar"));
         auto state = [&](const Image_list& list) {
             QStringList out{QStringLiteral("%1 %2 %3").arg(Named(QStringLiteral("mnuViewToolbar"))->isChecked())
@@ -283,7 +277,6 @@ private Q_SLOTS:
         rows("mnuViewContent", "tbContents", "cmdContents", &O::content, "frmContent", "busy", "");
         rows("mnuViewSummary", "tbSummary", "cmdSummary", &O::summary, "frmSummary", "busy", both);
     }
-
     void commands_open_their_section()
     {
         QFETCH(std::function<void()> Window_openers::*, opener);
@@ -352,7 +345,6 @@ private Q_SLOTS:
         QTest::newRow("welcome page button") << "cmdGuide" << failed;
         QTest::newRow("table of contents entry") << "Número de guía" << failed;
     }
-
     void errors_are_reported()
     {
         QFETCH(QString, control);
@@ -362,7 +354,7 @@ private Q_SLOTS:
             Run(QStringLiteral("mnuViewContent"));
         Main_database->Execute_native(QStringLiteral("DROP TABLE Green; DROP TABLE Water;"
                                                      "DROP TABLE Guides_pages;"));
-        QWidget* opener = Front();
+        QWidget* opener = Active_window();
         if (escaped) {
             QTimer::singleShot(0, this, [query = control.contains(QLatin1String("query"))] {
                 if (query)
@@ -397,7 +389,6 @@ private Q_SLOTS:
         QTest::newRow("index behind: brought forward") << "behind" << QStringList{"frmFind"};
         QTest::newRow("index active: only the dialog") << "active" << QStringList{"frmFind"};
     }
-
     void find_routing()
     {
         QFETCH(QString, before);
@@ -414,8 +405,8 @@ private Q_SLOTS:
         Run(QStringLiteral("mnuEditFind"));
 
         QCOMPARE(built_, built);
-        QCOMPARE(Front()->objectName(), QStringLiteral("frmPages"));
-        QCOMPARE(pages ? Front() : nullptr, pages);
+        QCOMPARE(Active_window()->objectName(), QStringLiteral("frmPages"));
+        QCOMPARE(pages ? Active_window() : nullptr, pages);
         QCOMPARE(Index_mode, pages ? 1 : 0);
         Pages_inactive = false;
         built_.clear();
@@ -446,7 +437,6 @@ private Q_SLOTS:
         QTest::newRow("cut from the viewer") << "viewer" << "Cut" << 6 << "1017 Cloro|1203";
         QTest::newRow("paste on a button") << "button" << "Paste" << 6 << "1017 Cloro|1203";
     }
-
     void clipboard()
     {
         QFETCH(QString, focus);
@@ -483,11 +473,11 @@ private Q_SLOTS:
     void the_window_menu_and_the_welcome_command()
     {
         auto* welcome = Find_child<frmWelcome>();
-        QCOMPARE(Front(), welcome);
+        QCOMPARE(Active_window(), welcome);
         for (const char* control : {"tbWelcome", "mnuViewWelcome"}) {
             Reopen_child<Fake_window>();
             Run(QLatin1String(control));
-            QCOMPARE(Front(), welcome);
+            QCOMPARE(Active_window(), welcome);
             QVERIFY(!Child_frame<frmWelcome>()->isMinimized());
             Child_frame<frmWelcome>()->showMinimized();
         }
@@ -504,17 +494,17 @@ private Q_SLOTS:
         // Choosing an entry brings its window forward; reopening the menu lists
         // the windows again, not twice.
         menu->actions().at(5)->trigger();
-        QCOMPARE(Front(), Find_child<frmWelcome>());
+        QCOMPARE(Active_window(), Find_child<frmWelcome>());
         Q_EMIT menu->aboutToShow();
         QCOMPARE(menu->actions().size(), 7);
 
         Find_child<frmWelcome>()->setMinimumSize(0, 0); // the page keeps a minimum the test does not need
         Child_frame<frmWelcome>()->showNormal();
-        const QRect area = Area()->viewport()->rect();
+        const QRect area = Work_area()->viewport()->rect();
         auto frames = [this](const char* item) {
             Named(QLatin1String(item))->trigger();
             QList<QRect> out;
-            for (QMdiSubWindow* sub : Area()->subWindowList())
+            for (QMdiSubWindow* sub : Work_area()->subWindowList())
                 out << sub->geometry();
             return out;
         };
@@ -522,7 +512,7 @@ private Q_SLOTS:
         const int w = area.width() / 2;
         QCOMPARE(frames("mnuWindowTileHorizontal"), (QList<QRect>{{0, 0, area.width(), h}, {0, h, area.width(), h}}));
         QCOMPARE(frames("mnuWindowTileVertical"), (QList<QRect>{{0, 0, w, area.height()}, {w, 0, w, area.height()}}));
-        for (QMdiSubWindow* sub : Area()->subWindowList())
+        for (QMdiSubWindow* sub : Work_area()->subWindowList())
             sub->showMinimized();
         const QList<QRect> icons = frames("mnuWindowArrangeIcons");
         QCOMPARE(icons[1].topLeft(), QPoint(icons[0].right() + 1, icons[0].top()));
@@ -544,7 +534,6 @@ private Q_SLOTS:
             QTest::addRow("%s, Yes", how) << how << false << true;
         }
     }
-
     void leaving_asks()
     {
         QFETCH(QString, how);
@@ -616,7 +605,6 @@ private Q_SLOTS:
         QTest::newRow("index pages: Shift+Page Down") << "index pages" << "window"
                                                      << K{(Qt::ShiftModifier | Qt::Key_PageDown).toCombined()} << 0;
     }
-
     void page_keys_move_the_list()
     {
         QFETCH(QString, window);

@@ -1,8 +1,6 @@
-// Start-up as the user meets it: the database named by the ini file, every
-// kind of unusable file, the file dialog and the end when the user gives up;
-// where an installed program keeps the user's files and how the user's copy
-// follows a newer installed database; the placement kept between runs and
-// the first start.
+// Start-up as the user meets it: the database the ini file names or the user
+// picks, every kind of unusable file, where the user's files and copy go, the
+// placement kept between runs and the first start.
 #include "app/Child_windows.h"
 #include "app/First_start.h"
 #include "app/General.h"
@@ -71,7 +69,6 @@ class tst_frmMain_database : public QObject {
     }
 
     QString At(const QString& name) const { return dir_->filePath(name); }
-    void Write_ini(const QString& database) { test::Write_file(At("vexo.ini"), Ini(database)); }
 
     // The program as installed: its folder usr/bin with the data folder
     // beside it, the user's files under XDG_DATA_HOME.
@@ -209,9 +206,7 @@ private Q_SLOTS:
     }
 
     // A file found valid once is trusted at the next start only while every
-    // byte of it is the same: any change is checked in full and refused. The
-    // summary written in a session changes the file too; leaving checks it,
-    // so the next start finds it remembered.
+    // byte is the same; a summary written in a session is checked on leaving.
     void a_file_verified_once_is_checked_again_when_changed_data()
     {
         QTest::addColumn<QString>("damage"); // SQL, "letter": a letter of a name changed in the bytes, "session"
@@ -227,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QString, damage);
         QFETCH(QStringList, messages);
         const QString path = Good_database(At("good.mdb"));
-        Write_ini(path);
+        test::Write_file(At("vexo.ini"), Ini(path));
         QVERIFY(Load());
         QString verified = platform::Get_setting("Settings", "VerifiedDatabase", {});
         QVERIFY(!verified.isEmpty());
