@@ -627,8 +627,10 @@ private Q_SLOTS:
 
     // Enter on a row opens its guide; the page scrolls with the keys, Tab
     // comes to the distances first, Enter opens them; Esc goes back window
-    // by window, but never closes the welcome page.
-    void enter_opens_a_guide_and_escape_goes_back()
+    // by window, but never closes the welcome page. A banner of the distances
+    // table shows the focus and opens the water list with Space, as a click
+    // does; other keys leave it be.
+    void enter_escape_and_space()
     {
         Open_index_by_number();
         auto* pages = Find_child<frmPages>();
@@ -655,12 +657,7 @@ private Q_SLOTS:
         }
         QCOMPARE(Work_area()->subWindowList().size(), 1);
         QVERIFY(ui_->shown.isEmpty());
-    }
 
-    // A banner of the distances table shows the focus and opens the water
-    // list with Space, as a click does; other keys leave it be.
-    void keys_press_a_banner()
-    {
         Open_distances_table();
         auto* banner = test::Child<QLabel>(Active_window(), "lblDanger", 2);
         QVERIFY(test::Shown(banner));
