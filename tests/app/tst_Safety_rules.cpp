@@ -12,64 +12,39 @@ class tst_Safety_rules : public QObject {
 
 private Q_SLOTS:
     // The flags PIH, chemical warfare, water-reactive and polymerization of a
-    // guide 128 row, and what is read: "RIT" when toxic by inhalation, the
-    // mark and the guide code.
-    void marks_data()
+    // guide 128 row; what is read ("RIT" when toxic by inhalation, the mark
+    // and the guide code); the row of distances a spill on land and one in
+    // water lead to ("-": none), the row's own supplement being "(en tanques)".
+    void marks_and_distances_row_data()
     {
         QTest::addColumn<QStringList>("flags");
         QTest::addColumn<QString>("read");
-        QTest::newRow("every flag") << QStringList{"1", "Z", "W", "P"} << "RIT Q/B 128P";
-        QTest::newRow("toxic agent") << QStringList{"1", "Z", "", ""} << "RIT Q/B 128";
-        QTest::newRow("toxic and water-reactive") << QStringList{"1", "", "W", ""} << "RIT MRA 128";
-        QTest::newRow("toxic only, PIH padded") << QStringList{" 1 ", "", "", ""} << "RIT 128";
-        QTest::newRow("agent and water-reactive") << QStringList{"", "Z", "W", ""} << "Q/B 128";
-        QTest::newRow("agent") << QStringList{"", "Z", "", ""} << "Q/B 128";
-        QTest::newRow("water-reactive, polymerizes") << QStringList{"", "", "W", "P"} << "MRA 128P";
-        QTest::newRow("no flag") << QStringList{"", "", "", ""} << "128";
-        QTest::newRow("other values are no flag") << QStringList{"0", "z", "w", "p"} << "128";
+        QTest::addColumn<QString>("rows"); // on land|in water
+        const QString tanks = QStringLiteral("(en tanques)|(en tanques)");
+        const QString weapon = QStringLiteral("(en tanques)(cuando es utilizado como una arma)");
+        const QString water = QStringLiteral("|(cuando es derramado en el agua)");
+        QTest::newRow("every flag") << QStringList{"1", "Z", "W", "P"} << "RIT Q/B 128P" << weapon + u'|' + weapon;
+        QTest::newRow("toxic agent") << QStringList{"1", "Z", "", ""} << "RIT Q/B 128" << weapon + u'|' + weapon;
+        QTest::newRow("toxic and water-reactive") << QStringList{"1", "", "W", ""} << "RIT MRA 128"
+                                                  << "(cuando es derramado sobre la tierra)" + water;
+        QTest::newRow("toxic only, PIH padded") << QStringList{" 1 ", "", "", ""} << "RIT 128" << tanks;
+        QTest::newRow("agent and water-reactive") << QStringList{"", "Z", "W", ""} << "Q/B 128" << "-|-";
+        QTest::newRow("agent") << QStringList{"", "Z", "", ""} << "Q/B 128" << "-|-";
+        QTest::newRow("water-reactive, polymerizes") << QStringList{"", "", "W", "P"} << "MRA 128P" << "-" + water;
+        QTest::newRow("no flag") << QStringList{"", "", "", ""} << "128" << "-|-";
+        QTest::newRow("other values are no flag") << QStringList{"0", "z", "w", "p"} << "128" << "-|-";
     }
-    void marks()
+    void marks_and_distances_row()
     {
         QFETCH(QStringList, flags);
         QFETCH(QString, read);
+        QFETCH(QString, rows);
         const Product_marks marks = Marks_of(flags[0], flags[1], flags[2]);
         const QStringList seen{marks.inhalation ? "RIT" : "", Mark_text(marks), Guide_code(QStringLiteral("128"), flags[3])};
         QCOMPARE(seen.join(u' ').simplified(), read);
-    }
-
-    void distances_row_data()
-    {
-        QTest::addColumn<QString>("flags"); // RIT, MRA, Q/B among them
-        QTest::addColumn<bool>("in_water");
-        QTest::addColumn<QString>("suffix"); // "-": no distances
-        const QString water = QStringLiteral("(cuando es derramado en el agua)");
-        const QString land = QStringLiteral("(cuando es derramado sobre la tierra)");
-        const QString weapon = QStringLiteral("(cuando es utilizado como una arma)");
-        QTest::newRow("no mark") << "" << false << "-";
-        QTest::newRow("no mark, in water") << "" << true << "-";
-        QTest::newRow("toxic") << "RIT" << false << "(en tanques)";
-        QTest::newRow("toxic, in water") << "RIT" << true << "(en tanques)";
-        QTest::newRow("water-reactive on land") << "MRA" << false << "-";
-        QTest::newRow("water-reactive in water") << "MRA" << true << water;
-        QTest::newRow("toxic water-reactive on land") << "RIT MRA" << false << land;
-        QTest::newRow("toxic water-reactive in water") << "RIT MRA" << true << water;
-        QTest::newRow("agent") << "Q/B" << false << "-";
-        QTest::newRow("agent, in water") << "Q/B" << true << "-";
-        QTest::newRow("toxic agent") << "RIT Q/B" << false << "(en tanques)" + weapon;
-        QTest::newRow("toxic agent, in water") << "RIT Q/B" << true << "(en tanques)" + weapon;
-    }
-
-    void distances_row()
-    {
-        QFETCH(QString, flags);
-        QFETCH(bool, in_water);
-        QFETCH(QString, suffix);
-        const Product_marks marks{.inhalation = flags.contains(QLatin1String("RIT")),
-                                  .water_reactive = flags.contains(QLatin1String("MRA")),
-                                  .agent = flags.contains(QLatin1String("Q/B"))};
-        const std::optional<QString> chosen =
-            Distances_suffix(marks, in_water, Inhalation_supplement(QStringLiteral("(en tanques)"), marks.agent));
-        QCOMPARE(chosen.value_or(QStringLiteral("-")), suffix);
+        const QString supplement = Inhalation_supplement(QStringLiteral("(en tanques)"), marks.agent);
+        QCOMPARE(Distances_suffix(marks, false, supplement).value_or(QStringLiteral("-")) + u'|'
+                     + Distances_suffix(marks, true, supplement).value_or(QStringLiteral("-")), rows);
     }
 };
 

@@ -1,12 +1,15 @@
 #include "support/Rows_program.h"
-#include "support/Loaded_program.h"
 
+#include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmMain.h"
+#include "app/frmWelcome.h"
 #include "guides/frmGuidePage.h"
+#include "platform/Platform.h"
 #include "support/Fixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QSettings>
@@ -30,6 +33,22 @@ std::unique_ptr<Rows_program> Rows_program::On_file(const QString& path)
     return program;
 }
 
+std::unique_ptr<Rows_program> Rows_program::Loaded(const QString& database)
+{
+    std::unique_ptr<Rows_program> program(new Rows_program);
+    const QDir folder(program->dir_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
+    platform::Set_app_path(folder.path());
+    if (!QFile::copy(database, folder.filePath(QStringLiteral("guide2ks.mdb"))))
+        qFatal("cannot copy the database %s", qPrintable(database));
+    Main_database.reset();
+    Database_path.clear();
+    program->main_ = std::make_unique<frmMain>();
+    Main_form = program->main_.get();
+    program->main_->Load();
+    return program;
+}
+
 void Rows_program::Start(const QString& path)
 {
     Main_database = Database::Open(path);
@@ -43,7 +62,9 @@ void Rows_program::Start(const QString& path)
 
 Rows_program::~Rows_program()
 {
-    // The child windows go as the user closes them, before the frame.
+    // The child windows go as the user closes them, before the frame; closing
+    // the welcome page would be leaving the program.
+    delete Child_frame<frmWelcome>();
     main_->Work_area()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     main_.reset();
@@ -57,27 +78,6 @@ Rows_program::~Rows_program()
     for (QString* text : {&Product_label, &Box_SQL, &Green_SQL, &Water_SQL, &Index_SQL})
         text->clear();
     Summary_empty = false;
-}
-
-Loaded_program::Loaded_program(const QString& database)
-{
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.filePath(QStringLiteral("settings")));
-    platform::Set_app_path(dir_.path());
-    if (!QFile::copy(database, dir_.filePath(QStringLiteral("guide2ks.mdb"))))
-        qFatal("cannot copy the fixture database %s", qPrintable(database));
-    Main_database.reset();
-    Database_path.clear();
-    main_ = std::make_unique<frmMain>();
-    Main_form = main_.get();
-    main_->Load();
-}
-
-Loaded_program::~Loaded_program()
-{
-    main_.reset();
-    Main_form = nullptr;
-    Main_database.reset();
-    Guide_records.reset();
 }
 
 QStringList Rows_of(const QString& jet_sql, const QStringList& fields)

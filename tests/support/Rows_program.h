@@ -1,6 +1,7 @@
 // The program as a window test meets it: a main window over a database made
 // from SQL rows (or over a copy of a database file), with scripted boxes;
-// the shared globals go back as they were when it ends.
+// the shared globals go back as they were when it ends. Loaded, it is the
+// program after start-up, in a program folder and settings store of its own.
 #pragma once
 
 #include "support/Scripted_platform.h"
@@ -21,11 +22,14 @@ public:
     explicit Rows_program(const QString& inserts);
     // Over a copy of `path`, which the test may write to.
     static std::unique_ptr<Rows_program> On_file(const QString& path);
+    // Started as the user starts it, over a copy of `database` in its folder.
+    static std::unique_ptr<Rows_program> Loaded(const QString& database);
     ~Rows_program();
     Rows_program(const Rows_program&) = delete;
     Rows_program& operator=(const Rows_program&) = delete;
 
     QString folder() const { return dir_.path(); }
+    frmMain* main() const { return main_.get(); }
 
     Scripted_platform ui;
 

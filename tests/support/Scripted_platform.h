@@ -19,7 +19,13 @@ public:
     Scripted_platform() { platform::Install(this); }
     ~Scripted_platform() override { platform::Install(nullptr); }
 
-    platform::Answer Show(const platform::Message& message) override;
+    platform::Answer Show(const platform::Message& message) override
+    {
+        shown << message;
+        if (message.buttons == platform::Buttons::Ok)
+            return platform::Answer::Ok;
+        return answers.isEmpty() ? platform::Answer::No : answers.takeFirst();
+    }
     std::optional<QString> Open_file(const QString& filter, const QString&) override
     {
         filters << filter;
@@ -65,7 +71,13 @@ public:
     bool ended = false;
     QStringList started;
 
-    QStringList texts() const;
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const platform::Message& m : shown)
+            out << m.text;
+        return out;
+    }
 };
 
 } // namespace vexo::test
