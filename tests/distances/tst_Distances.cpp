@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -238,9 +237,8 @@ private Q_SLOTS:
             const QLabel* value = Child<QLabel>(table, "lblValue", 2, column);
             const QString shown = u"1003.%1"_s.arg(column);
             QCOMPARE(value->text(), column % 2 ? u'(' + shown + u')' : shown);
-            const QStringList expected = QStringList{units[column % 6]} + periods[column % 6]
-                                       + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"};
-            QCOMPARE(Headings_over(value, table), expected);
+            QCOMPARE(Headings_over(value, table), QStringList{units[column % 6]} + periods[column % 6]
+                         + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"});
         }
         QCOMPARE(Bar(table)->maximum(), 30 - 15);
         for (int value = 0; value <= Bar(table)->maximum(); ++value) {
@@ -275,9 +273,8 @@ private Q_SLOTS:
         QFETCH(int, maximum);
         test::Rows_program program(Numbered_rows(records, {}));
         auto* table = Opened<frmGreen>(Open_distances_table);
-        QCOMPARE(Shown(Bar(table)), maximum >= 0);
+        QCOMPARE(Shown(Bar(table)) ? Bar(table)->maximum() : -1, maximum);
         if (maximum >= 0) {
-            QCOMPARE(Bar(table)->maximum(), maximum);
             QTest::keyClick(table, Qt::Key_PageDown);
             QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1016"_s);
             QTest::keyClick(table, Qt::Key_End);
@@ -307,8 +304,7 @@ private Q_SLOTS:
         // The small spill keeps its figures; the large spill reads the book's
         // words once, across its six columns.
         QCOMPARE(Child<QLabel>(table, "lblValue", 0, SPNM)->text(), u"(1010.5)"_s);
-        QVERIFY(Shown(Child(table, "lblValue", 0, SPNM)));
-        QVERIFY(!Shown(Child(table, "lblNote", 0, 0)));
+        QVERIFY(Shown(Child(table, "lblValue", 0, SPNM)) && !Shown(Child(table, "lblNote", 0, 0)));
         const QLabel* note = Child<QLabel>(table, "lblNote", 0, 1);
         QVERIFY(Shown(note));
         QCOMPARE(note->text(), kRefer);
@@ -316,17 +312,14 @@ private Q_SLOTS:
                                                    Span(Child(table, "lblValue", 0, LPNM), table).second));
         for (int column = LIM; column < Value_count; ++column)
             QVERIFY(!Shown(Child(table, "lblValue", 0, column)));
-        QVERIFY(!Shown(Child(table, "lblNote", 1, 1)));
-        QVERIFY(Shown(Child(table, "lblValue", 1, LIM)));
-
+        QVERIFY(!Shown(Child(table, "lblNote", 1, 1)) && Shown(Child(table, "lblValue", 1, LIM)));
         QStringList metric_alone;
         for (int column : {LPDK, LPDM, LPNM, LIF})
             metric_alone << Child<QLabel>(table, "lblValue", 2, column)->text();
         QCOMPARE(metric_alone, (QStringList{"1012.8", "()", "()", "(1012.7)"}));
 
         const QLabel* name = Child<QLabel>(table, "lblMat", 3);
-        QVERIFY(name->text().startsWith(u"Chlorosulphonic acid"_s));
-        QVERIFY(name->text().endsWith(u"(cuando es derramado sobre la tierra)"_s));
+        QVERIFY(name->text().startsWith(u"Chlorosulphonic acid"_s) && name->text().endsWith(kOn_land));
         QVERIFY(name->heightForWidth(name->width()) <= name->height());
         QCOMPARE(name->toolTip(), u"Chlorosulphonic acid (with or without sulphur trioxide), technically pure and "
                                   "stabilized (cuando es derramado sobre la tierra)"_s);
@@ -336,10 +329,9 @@ private Q_SLOTS:
         QTest::mouseClick(Child(table, "lblDanger", 4), Qt::LeftButton);
         QCOMPARE(Water_SQL, sql::Water_one_SQL(u"1020"_s));
         const auto* water = Find_child<frmWater>();
-        QVERIFY(water);
-        QCOMPARE(Child<QLabel>(water, "lblID", 0)->text(), u"1020"_s);
-        QCOMPARE(Child<QLineEdit>(water, "txtMat", 0)->text(), u"Material 20"_s);
-        QVERIFY(!Shown(Bar(water)));
+        QVERIFY(water && !Shown(Bar(water)));
+        QCOMPARE(Child<QLabel>(water, "lblID", 0)->text() + Child<QLineEdit>(water, "txtMat", 0)->text(),
+                 u"1020Material 20"_s);
         for (int index = 1; index < frmWater::kRows; ++index)
             QVERIFY(!Shown(Child(water, "cmdGuide", index)));
     }
@@ -367,14 +359,14 @@ private Q_SLOTS:
     }
 
     // The box: the lookup the guide page carries finds the row it names,
-    // whatever the name holds.
-
+    // whatever the name holds; a lookup that finds nothing shows the headings
+    // alone.
     void box_lookup_finds_its_row_data()
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QString>("night_km");   // small spill, night
+        QTest::addColumn<QString>("night_km");   // small spill, night; "": nothing found
         QTest::addColumn<QString>("day_miles");  // large spill, day; "": in Table 3
         QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "1.5" << "";
         QTest::newRow("on land") << "1754" << "Chlorosulfonic acid" << kOn_land << "0.1" << "(0.2)";
@@ -382,6 +374,8 @@ private Q_SLOTS:
         QTest::newRow("weapon") << "2810" << "Sarin" << "(cuando es utilizado como una arma)" << "1.1" << "(1.3)";
         QTest::newRow("double quote") << "2222" << "Shell 5\" caliber" << "" << "0.9" << "(0.6)";
         QTest::newRow("apostrophes in water") << "1111" << "O'Brien's mix" << kIn_water << "0.4" << "(0.1)";
+        QTest::newRow("a spill the book does not give") << "1017" << "Chlorine" << kIn_water << "" << "";
+        QTest::newRow("no lookup") << "" << "" << "" << "" << "";
     }
 
     void box_lookup_finds_its_row()
@@ -392,33 +386,26 @@ private Q_SLOTS:
         QFETCH(QString, night_km);
         QFETCH(QString, day_miles);
         test::Rows_program program(kRows);
-        const frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, suffix));
-        QVERIFY(box && box->Found());
+        const frmGreenBox* box = Box_for(id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix));
+        const bool found = !night_km.isEmpty();
+        QVERIFY(box && box->Found() == found);
         QCOMPARE(box->windowTitle(), u"Tabla de distancias de aislamiento inicial y acción protectora"_s);
-        QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), id);
-        QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), name + u' ' + suffix);
+        QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), found ? id : QString());
+        QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), found ? name + u' ' + suffix : QString());
+        QVERIFY(Shown(Child(box, "lblSmall")));
+        QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), u"Metros"_s);
+        if (!found) {
+            for (int column = SIM; column < Value_count; ++column)
+                QVERIFY(!Shown(Child(box, "lblValue", 0, column)));
+            return;
+        }
         QCOMPARE(Child<QLabel>(box, "lblValue", 0, SPNK)->text(), night_km);
         QVERIFY(Shown(Child(box, "lblValue", 0, SPNK)));
         const bool referred = day_miles.isEmpty();
         QCOMPARE(Shown(Child(box, "lblNote", 0, 1)), referred);
         QCOMPARE(Shown(Child(box, "lblValue", 0, LPDM)), !referred);
-        QCOMPARE(referred ? Child<QLabel>(box, "lblNote", 0, 1)->text() : Child<QLabel>(box, "lblValue", 0, LPDM)->text(),
+        QCOMPARE(Child<QLabel>(box, referred ? "lblNote" : "lblValue", 0, referred ? 1 : LPDM)->text(),
                  referred ? kRefer : day_miles);
-    }
-
-    void box_lookup_that_finds_nothing_shows_headings_only()
-    {
-        test::Rows_program program(kRows);
-        for (const QString& lookup : {sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, kIn_water), QString()}) {
-            const frmGreenBox* box = Box_for(lookup);
-            QVERIFY(box && !box->Found());
-            QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), QString());
-            QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), QString());
-            for (int column = SIM; column < Value_count; ++column)
-                QVERIFY(!Shown(Child(box, "lblValue", 0, column)));
-            QVERIFY(Shown(Child(box, "lblSmall")));
-            QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), u"Metros"_s);
-        }
     }
 
     // The guide page's button opens the box over the page's lookup; the box
@@ -451,24 +438,18 @@ private Q_SLOTS:
         QCOMPARE(Child<QLabel>(box, "lblValue", 0, SIF)->text(), u"(200)"_s);
         QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
         QWidget other(Main_window(), Qt::Tool);
-        switch (turn) {
-        case 0:
+        if (turn == 0)
             Work_area()->setActiveSubWindow(Child_frame<frmGuidePage>());
-            break;
-        case 1:
+        if (turn == 1) {
             other.show();
             other.activateWindow();
-            break;
-        case 2:
-            Child_frame<frmGuidePage>()->close();
-            break;
-        case 3:
-            Open_guide_page(u"124"_s);
-            break;
-        default:
-            page->cmdIIPAD->click();
-            break;
         }
+        if (turn == 2)
+            Child_frame<frmGuidePage>()->close();
+        if (turn == 3)
+            Open_guide_page(u"124"_s);
+        if (turn == 4)
+            page->cmdIIPAD->click();
         QTRY_VERIFY(box.isNull());
         int boxes = 0;
         for (QMdiSubWindow* sub : Work_area()->subWindowList())
@@ -576,9 +557,9 @@ private Q_SLOTS:
         QVERIFY(opened_at_gas());
     }
 
-    // Without the table its menu entry, contents entry and links are gone,
-    // and the cells say where the figures are, as the book does; a table
-    // that is there but incomplete makes the database not valid.
+    // Without the table its contents entry and links are gone, and the cells
+    // say where the figures are, as the book does; a table that is there but
+    // incomplete makes the database not valid.
     void table3_entries_follow_the_table_data()
     {
         QTest::addColumn<QString>("table");
@@ -598,18 +579,13 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         test::Rows_program program(kRows + table);
         QCOMPARE(Main_form->valid_database(), valid);
-        QCOMPARE(program.ui.texts(),
-                 valid ? QStringList()
-                       : QStringList{u"Este no es un base de datos válida.  Por favor especificar una base de datos "
-                                     "válida."_s});
+        QCOMPARE(program.ui.texts(), valid ? QStringList() : QStringList{u"Este no es un base de datos válida.  Por "
+                                                                         "favor especificar una base de datos válida."_s});
         if (!valid)
             return;
         const bool with_table = !table.isEmpty();
-        Q_EMIT Main_form->findChild<QMenu*>(u"mnuView"_s)->aboutToShow();
-        QCOMPARE(Main_form->findChild<QAction*>(u"mnuViewTable3"_s)->isVisible(), with_table);
         Reopen_child<frmContent>();
         frmContent* contents = Find_child<frmContent>();
-        QVERIFY(contents);
         const auto* entry = contents->findChild<QLabel*>(u"lblTextLabel_%1"_s.arg(kContent_entries - 1));
         QCOMPARE(entry->text(), u"Tabla 3"_s);
         QCOMPARE(entry->isVisibleTo(contents), with_table);
@@ -628,27 +604,26 @@ private Q_SLOTS:
 
     // The water-reactive list. Each row names its gases, whole in the tool
     // tip (a button too narrow ends its caption in "…"); the rows below the
-    // last stay hidden and the note stands just under it.
+    // last stay hidden and the note stands just under it. The gases button
+    // shows exactly their index entries: not 1051, whose name only contains
+    // a gas's name.
     void water_list_as_opened()
     {
         test::Rows_program program(kRows);
         const auto* water = Opened<frmWater>(Open_water_list);
-        QVERIFY(water);
         QStringList rows;
         for (int index = 0; index < 3; ++index) {
             const auto* gases = Child<QPushButton>(water, "cmdProduct2", index);
             const auto* guide = Child<QPushButton>(water, "cmdGuide", index);
             QVERIFY(gases->toolTip().startsWith(gases->text().chopped(1)));
-            rows << QStringList{Child<QLabel>(water, "lblID", index)->text(), Tag(Child<QLabel>(water, "lblID", index)),
-                                guide->text(), guide->toolTip(), gases->toolTip()}
-                        .join(u'|');
+            const QLabel* id = Child<QLabel>(water, "lblID", index);
+            rows << QStringList{id->text(), Tag(id), guide->text(), guide->toolTip(), gases->toolTip()}.join(u'|');
         }
         const QString guide = u"139|Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)|"_s;
         QCOMPARE(rows, (QStringList{
                            "1111||" + guide + "Amoníaco (NH3)",
                            "1754|RIT|" + guide + "Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)",
                            "2988||" + guide + "Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)"}));
-
         QVERIFY(!Shown(Bar(water)));
         for (int index = 3; index < frmWater::kRows; ++index)
             QVERIFY(!Shown(Child(water, "cmdProduct2", index)) && !Shown(Child(water, "txtMat", index)));
@@ -657,6 +632,19 @@ private Q_SLOTS:
         const QWidget* last = Child(water, "cmdGuide", 2);
         const int last_row = last->mapTo(water, QPoint(0, last->height())).y();
         QVERIFY(note->y() > last_row && note->y() - last_row < last->height() * 2);
+
+        for (const auto& [index, ids] : {std::pair{2, "1017 1050 1052"}, std::pair{0, "1005"}}) {
+            Child<QPushButton>(water, "cmdProduct2", index)->click();
+            const frmPages* pages = Find_child<frmPages>();
+            QCOMPARE(pages->windowTitle(), u"Buscar materiales tóxicos por inhalación, que se liberan de MRA cuando se "
+                                           "derrama en el agua"_s);
+            QVERIFY(Index_mode == 2 && Index_highlight == QColor(0, 255, 255));
+            QStringList shown;
+            for (int row = 0; row < frmPages::kRows; ++row)
+                if (Shown(pages->lblID[row]))
+                    shown << pages->lblID[row]->text();
+            QCOMPARE(shown.join(u' '), QString::fromLatin1(ids));
+        }
     }
 
     // A guide button asks where the spill is, collects the product (and in
@@ -668,28 +656,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("in_water");    // the answer to the spill question
         QTest::addColumn<QString>("suffix");   // "" : no distances button
         QTest::addColumn<QStringList>("summary");
-        QTest::addColumn<QString>("warning");  // "" : none
-        const QString tail = u" cuando se derrama en agua.\n\nLa información pertinente para aquellos materiales está "
-                             "accesible en el resumen del informe. quiere abrir el informe?"_s;
-        const QString head = u"ADVERTENCIA: Substancia tóxica por inhalación!\n\n"_s;
+        QTest::addColumn<QString>("gases");    // named in the warning; "" : none
+        const QString hcl_hf = u"Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)"_s;
+        const QString hcl = u"1050|Hydrogen chloride, anhydrous|1|0"_s, hf = u"1052|Hydrogen fluoride, anhydrous|1|0"_s;
         QTest::newRow("not toxic, on land") << 0 << false << "" << QStringList{"1111|O'Brien's mix|0|1"} << "";
-        QTest::newRow("not toxic, in water")
-            << 0 << true << kIn_water << QStringList{"1111|O'Brien's mix|1|1", "1005|Ammonia, anhydrous|1|0"}
-            << head + "O'Brien's mix, Número de identificación 1111, crea grandes cantidades de vapores tóxicos de "
-                      "Amoníaco (NH3)" + tail;
+        QTest::newRow("not toxic, in water") << 0 << true << kIn_water
+                                             << QStringList{"1111|O'Brien's mix|1|1", "1005|Ammonia, anhydrous|1|0"}
+                                             << "Amoníaco (NH3)";
         QTest::newRow("toxic, on land") << 1 << false << kOn_land << QStringList{"1754|Chlorosulfonic acid|0|1"} << "";
-        QTest::newRow("toxic, in water")
-            << 1 << true << kIn_water
-            << QStringList{"1754|Chlorosulfonic acid|1|1", "1050|Hydrogen chloride, anhydrous|1|0",
-                           "1052|Hydrogen fluoride, anhydrous|1|0"}
-            << head + "Chlorosulfonic acid, Número de identificación 1754, crea grandes cantidades de vapores "
-                      "tóxicos de Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)" + tail;
+        QTest::newRow("toxic, in water") << 1 << true << kIn_water
+                                         << QStringList{"1754|Chlorosulfonic acid|1|1", hcl, hf} << hcl_hf;
         QTest::newRow("three gases, in water")
-            << 2 << true << kIn_water
-            << QStringList{"2988|Widget \"X\" compound|1|1", "1050|Hydrogen chloride, anhydrous|1|0",
-                           "1052|Hydrogen fluoride, anhydrous|1|0", "1017|Chlorine|1|0"}
-            << head + "Widget \"X\" compound, Número de identificación 2988, crea grandes cantidades de vapores "
-                      "tóxicos de Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)" + tail;
+            << 2 << true << kIn_water << QStringList{"2988|Widget \"X\" compound|1|1", hcl, hf, "1017|Chlorine|1|0"}
+            << "Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)";
         QTest::newRow("three gases, on land") << 2 << false << "" << QStringList{"2988|Widget \"X\" compound|0|1"} << "";
     }
 
@@ -699,7 +678,7 @@ private Q_SLOTS:
         QFETCH(bool, in_water);
         QFETCH(QString, suffix);
         QFETCH(QStringList, summary);
-        QFETCH(QString, warning);
+        QFETCH(QString, gases);
         test::Rows_program program(kRows);
         Install_distances_box();
         const auto* water = Opened<frmWater>(Open_water_list);
@@ -710,10 +689,14 @@ private Q_SLOTS:
         Child<QLineEdit>(water, "txtMat", index)->clear();  // what the box shows does not count: the row does
         Child<QPushButton>(water, "cmdGuide", index)->click();
 
+        const QString id = summary.first().section(u'|', 0, 0), name = summary.first().section(u'|', 1, 1);
         QStringList expected{u"Material derramado|El producto se derramó en el agua?|%1"_s.arg(int(platform::Icon::Question))};
-        if (!warning.isEmpty())
-            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|%1|%2"_s.arg(warning).arg(
-                int(platform::Icon::Exclamation));
+        if (!gases.isEmpty())
+            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|ADVERTENCIA: Substancia tóxica por inhalación!"
+                        "\n\n%1, Número de identificación %2, crea grandes cantidades de vapores tóxicos de %3 cuando "
+                        "se derrama en agua.\n\nLa información pertinente para aquellos materiales está accesible en "
+                        "el resumen del informe. quiere abrir el informe?|%4"_s.arg(name, id, gases)
+                            .arg(int(platform::Icon::Exclamation));
         QStringList shown;
         for (const platform::Message& message : program.ui.shown)
             shown << message.title + u'|' + message.text + u'|' + QString::number(int(message.icon));
@@ -726,38 +709,12 @@ private Q_SLOTS:
 
         frmGuidePage* page = Find_child<frmGuidePage>();
         QVERIFY(page);
-        const QString name = summary.first().section(u'|', 1, 1);
-        QCOMPARE(page->lblNameProduct->text(), name + u", Número de identificación "_s + summary.first().section(u'|', 0, 0));
+        QCOMPARE(page->lblNameProduct->text(), name + u", Número de identificación "_s + id);
         QCOMPARE(Shown(page->cmdIIPAD), !suffix.isEmpty());
         if (!suffix.isEmpty()) {
             QCOMPARE(test::Rows_of(Tag(page->cmdIIPAD), {u"Name_of_material"_s}), QStringList{name + u' ' + suffix});
             QCOMPARE(Tag(page->cmdPrint), u' ' + suffix);
         }
-    }
-
-    // The gases search shows exactly their index entries: not 1051, whose
-    // name only contains a gas's name.
-    void water_gases_search_shows_exactly_their_index_entries()
-    {
-        test::Rows_program program(kRows);
-        Child<QPushButton>(Opened<frmWater>(Open_water_list), "cmdProduct2", 2)->click();
-        frmPages* pages = Find_child<frmPages>();
-        QVERIFY(pages);
-        QCOMPARE(pages->windowTitle(),
-                 u"Buscar materiales tóxicos por inhalación, que se liberan de MRA cuando se derrama en el agua"_s);
-        QCOMPARE(Index_mode, 2);
-        QCOMPARE(Index_highlight, QColor(0, 255, 255));
-        QStringList shown;
-        for (int index = 0; index < frmPages::kRows; ++index)
-            if (Shown(pages->lblID[index]))
-                shown << pages->lblID[index]->text() + u'|' + pages->txtMaterial[index]->text();
-        QCOMPARE(shown, (QStringList{"1017|Chlorine", "1050|Hydrogen chloride, anhydrous",
-                                     "1052|Hydrogen fluoride, anhydrous"}));
-
-        Child<QPushButton>(Find_child<frmWater>(), "cmdProduct2", 0)->click();
-        pages = Find_child<frmPages>();
-        QCOMPARE(pages->lblID[0]->text(), u"1005"_s);
-        QVERIFY(!Shown(pages->lblID[1]));
     }
 };
 

@@ -4,9 +4,12 @@
 
 #include "platform/Printer_surface.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace vexo::test {
 
@@ -88,5 +91,26 @@ private:
     double width_;
     double height_;
 };
+
+// The moment every test document is printed at.
+inline const QDateTime kWhen(QDate(2000, 3, 15), QTime(14, 5));
+
+// The print dialog answered with a recording printer: "done" one that prints,
+// "fail" one that runs out of paper at the first sheet break, "cancel" none.
+// Gives the names of the documents the dialog was asked for.
+inline std::shared_ptr<QStringList> Install_recording_printer(Print_journal& journal, double width, double height,
+                                                              const QString& outcome)
+{
+    auto documents = std::make_shared<QStringList>();
+    platform::Install_printer_chooser([=, &journal](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
+        *documents << name;
+        if (outcome == QLatin1String("cancel"))
+            return nullptr;
+        auto printer = std::make_unique<Recording_surface>(journal, width, height);
+        printer->fail_at_new_page = outcome == QLatin1String("fail") ? 1 : 0;
+        return printer;
+    });
+    return documents;
+}
 
 } // namespace vexo::test
