@@ -198,65 +198,64 @@ private Q_SLOTS:
         QVERIFY(!printed.contains(kLong) && printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
     }
 
-    void distances_are_written_as_sentences()
+    // The distances sheet writes the book's figures as sentences; where
+    // Table 3 has the gas, its rows follow the large spill, on that sheet and
+    // the next. Each printed line once, a label and its sentence joined.
+    void distances_are_written_as_sentences_data()
     {
-        auto page = Open_page(true, true);
-        Print(*page);
-        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
-        const QList<Printed> body = Body(3);
-        QStringList words;
-        for (const Printed& p : body)
-            words << p.text;
-        QCOMPARE(words, (QStringList{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
-                                     "Primero AISLAR a la Redonda: 60 metros, 200 pies", "LUEGO", "DIA: ",
-                                     Protect(u"0.3 kilómetros, 0.2 millas"_s), "O", "NOCHE: ",
-                                     Protect(u"1.5 kilómetros, 0.9 millas"_s), "DERRAMES GRANDES",
-                                     "Primero AISLAR a la Redonda: " + kRefer, "LUEGO", "DIA: ", Protect(kRefer), "O",
-                                     "NOCHE: ", Protect(kRefer)}));
-        // The day label in bold, its sentence regular on the same line just after it.
-        const Printed label = body[4], sentence = body[5];
-        QVERIFY(label.bold && !sentence.bold);
-        QCOMPARE(QList<double>({sentence.y, sentence.x}), QList<double>({label.y, 5 * 120.0}));
-        const Printed title = body[0];
-        QVERIFY(title.bold);
-        QCOMPARE(title.x, (kWidth - title.text.size() * 120) / 2);
+        QTest::addColumn<QString>("table3");  // rows of Large_spills
+        QTest::addColumn<QStringList>("lines");
+        const QString protect = Protect(QString()).chopped(1);
+        const QStringList small{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
+                                "Primero AISLAR a la Redonda: 60 metros, 200 pies", "LUEGO",
+                                "DIA: " + Protect(u"0.3 kilómetros, 0.2 millas"_s), "O",
+                                "NOCHE: " + Protect(u"1.5 kilómetros, 0.9 millas"_s), "DERRAMES GRANDES",
+                                "Primero AISLAR a la Redonda: " + kRefer, "LUEGO", "DIA: " + Protect(kRefer), "O"};
+        QTest::newRow("without Table 3") << QString() << small + QStringList{"NOCHE: " + Protect(kRefer)};
+        QTest::newRow("with Table 3")
+            << QStringLiteral("INSERT INTO Large_spills VALUES (1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', "
+                              "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
+                              "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
+                              "'1000', '1.9', '1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');")
+            << small + QStringList{"NOCHE: " + Protect(kRefer), "DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
+                                   "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies",
+                                   "DIA: " + protect, "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
+                                   "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
+                                   "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
+                                   "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas",
+                                   "Varios cilindros de una tonelada", "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
+                                   "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
     }
 
-    void table3_rows_follow_the_large_spill()
+    void distances_are_written_as_sentences()
     {
-        Main_database->Execute_native(
-            schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s))
-            + QStringLiteral("INSERT INTO Large_spills VALUES "
-                             "(1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', "
-                             "'6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'), "
-                             "(2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', '1000', '1.9', "
-                             "'1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');"));
+        QFETCH(QString, table3);
+        QFETCH(QStringList, lines);
+        if (!table3.isEmpty())
+            Main_database->Execute_native(schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) + table3);
         auto page = Open_page(true, true);
         Print(*page);
-        Main_database->Execute_native(u"DROP TABLE Large_spills;"_s);
-        // The rows follow the large-spill paragraph, on the distances sheet and
-        // the next; wrapped lines are put back together.
+        if (!table3.isEmpty())
+            Main_database->Execute_native(u"DROP TABLE Large_spills;"_s);
+        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
         QString printed;
         for (int sheet = 3; sheet <= journal_.sheets; ++sheet)
             for (const Printed& p : Body(sheet))
                 printed += p.text + (p.text.endsWith(u' ') ? QString() : u"\n"_s);
-        const QString protect = Protect(QString()).chopped(1);
-        const QStringList expected{
-            Protect(kRefer), "DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
-            "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies", "DIA: " + protect,
-            "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
-            "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
-            "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
-            "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas", "Varios cilindros de una tonelada",
-            "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
-            "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
         qsizetype at = 0;
-        for (const QString& text : expected) {
-            const qsizetype found = printed.indexOf(text, at);
+        for (const QString& text : lines) {
+            const qsizetype found = printed.indexOf(text + u'\n', at);
             if (found < 0)
                 QFAIL(qPrintable(u"not printed after %1: %2\n%3"_s.arg(at).arg(text, printed)));
-            at = found + text.size();
+            at = found + text.size() + 1;
         }
+        QCOMPARE(at, printed.size());  // nothing else after
+        // The title bold and centred; the day label in bold, its sentence
+        // regular on the same line just after it.
+        const QList<Printed> body = Body(3);
+        QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
+        QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
+        QCOMPARE(QList<double>({body[5].y, body[5].x}), QList<double>({body[4].y, 5 * 120.0}));
     }
 
     void distance_pair_data()
