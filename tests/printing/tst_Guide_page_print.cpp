@@ -54,8 +54,9 @@ INSERT INTO Sentences VALUES (20, 'GUÍA 141', 5), (21, '• <b>TÓXICO</b>; evi
   (25, 'x <b>' || printf('%.120c', 'A') || '</b>', 0);
 INSERT INTO Guides_pages VALUES (60, 141, 20), (61, 141, 21), (62, 141, 22), (63, 141, 23), (64, 141, 24),
   (65, 141, 25);
+-- The isolation's metres and the night's miles missing: each figure written alone.
 INSERT INTO Green VALUES
-  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
+  (1017, 'Chlorine ', '', '200', '0.3', '0.2', '1.5', ' ', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
    'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
 )sql");
 
@@ -207,9 +208,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         const QString protect = Protect(QString()).chopped(1);
         const QStringList small{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
-                                "Primero AISLAR a la Redonda: 60 metros, 200 pies", "LUEGO",
+                                "Primero AISLAR a la Redonda: 200 pies", "LUEGO",
                                 "DIA: " + Protect(u"0.3 kilómetros, 0.2 millas"_s), "O",
-                                "NOCHE: " + Protect(u"1.5 kilómetros, 0.9 millas"_s), "DERRAMES GRANDES",
+                                "NOCHE: " + Protect(u"1.5 kilómetros"_s), "DERRAMES GRANDES",
                                 "Primero AISLAR a la Redonda: " + kRefer, "LUEGO", "DIA: " + Protect(kRefer), "O"};
         QTest::newRow("without Table 3") << QString() << small + QStringList{"NOCHE: " + Protect(kRefer)};
         QTest::newRow("with Table 3")
@@ -256,26 +257,6 @@ private Q_SLOTS:
         QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
         QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
         QCOMPARE(QList<double>({body[5].y, body[5].x}), QList<double>({body[4].y, 5 * 120.0}));
-    }
-
-    void distance_pair_data()
-    {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("figures as stored") << "30" << "100" << "30 metros, 100 pies";
-        QTest::newRow("figures beyond the table") << "11.0+" << "7.0+" << "11.0+ metros, 7.0+ pies";
-        QTest::newRow("a reference, written once") << kRefer << kRefer << kRefer;
-        QTest::newRow("second figure missing") << "8.4" << "" << "8.4 metros";
-        QTest::newRow("first figure missing") << "" << "7.0+" << "7.0+ pies";
-    }
-
-    void distance_pair()
-    {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(QString, written);
-        QCOMPARE(Distance_pair(first, u"metros"_s, second, u"pies"_s), written);
     }
 
     void print_button_job_data()

@@ -35,45 +35,41 @@ private Q_SLOTS:
         engine_.reset();
     }
 
+    // The header's 16 pt line, the product line wrapped in the header when
+    // the sheet is narrower (58 characters with its qualifier), without any
+    // page check, the rule under them and the body 10 twips below it.
     void header_data()
     {
         QTest::addColumn<double>("width");
         QTest::addColumn<bool>("product");
-        QTest::addColumn<QStringList>("lines");  // as printed, the header's 16 pt line first
-        QTest::addColumn<double>("bottom");
-        const QString guide = u"GUÍA 124   GASES TÓXICOS"_s;
-        QTest::newRow("no product line") << kWidth << false << QStringList{guide} << 320.0;
-        // 58 characters of product line with its qualifier: wrapped in the header
-        // when the sheet is narrower, without any page check.
-        QTest::newRow("product line") << kWidth << true
-                                      << QStringList{guide, "Cloro, Número de identificación 1017 (cuando es derramado)"}
-                                      << 560.0;
+        QTest::addColumn<QStringList>("drawn");
+        const QString guide = u"GUÍA 124   GASES TÓXICOS at 0, 0, 16 bold"_s;
+        const QString product = u"Cloro, Número de identificación 1017 "_s;
+        QTest::newRow("no product line") << kWidth << false << QStringList{guide, "rule at 320", "body at 330"};
+        QTest::newRow("product line")
+            << kWidth << true
+            << QStringList{guide, product + "(cuando es derramado) at 0, 320, 12 bold", "rule at 560", "body at 570"};
         QTest::newRow("product line, 39 characters fit")
             << 4800.0 << true
-            << QStringList{guide, "Cloro, Número de identificación 1017 ", "(cuando es derramado) "} << 800.0;
+            << QStringList{guide, product + " at 0, 320, 12 bold", "(cuando es derramado)  at 0, 560, 12 bold",
+                           "rule at 800", "body at 810"};
     }
 
     void header()
     {
         QFETCH(double, width);
         QFETCH(bool, product);
-        QFETCH(QStringList, lines);
-        QFETCH(double, bottom);
+        QFETCH(QStringList, drawn);
         surface_ = std::make_unique<test::Recording_surface>(journal_, width, kHeight);
         Start({u"GUÍA 124"_s, u"GASES TÓXICOS"_s, product,
                u"Cloro, Número de identificación 1017"_s, u"(cuando es derramado)"_s});
-        QCOMPARE(journal_.words(1), lines);
-        const QList<Printed> texts = journal_.texts(1);
-        QCOMPARE(QList<double>({texts[0].x, texts[0].y, texts[0].size}), QList<double>({0, 0, 16}));
-        QVERIFY(texts[0].bold);
-        if (product)
-            QCOMPARE(QList<double>({texts[1].y, texts[1].size, double(texts[1].bold)}), QList<double>({320, 12, 1}));
-        QCOMPARE(Header_bottom, bottom);
-        // The rule under the header, and the body starting 10 twips below it.
-        const QList<Printed> rules = journal_.lines(1);
-        QCOMPARE(rules.size(), 1);
-        QCOMPARE(QList<double>({rules[0].x, rules[0].y, rules[0].x2, rules[0].y2}), QList<double>({0, bottom, width, bottom}));
-        QCOMPARE(surface_->CurrentY, bottom + 10);
+        QStringList seen;
+        for (const Printed& p : journal_.items)
+            seen << (p.kind == Printed::Line ? u"rule at %1%2"_s.arg(p.y).arg(p.x == 0 && p.x2 == width && p.y2 == p.y ? "" : " ?")
+                                             : u"%1 at %2, %3, %4%5"_s.arg(p.text).arg(p.x).arg(p.y).arg(p.size).arg(
+                                                   p.bold ? " bold" : ""));
+        QCOMPARE(seen << u"body at %1"_s.arg(surface_->CurrentY), drawn);
+        QCOMPARE(Header_bottom + 10, surface_->CurrentY);
     }
 
     // A text wrapped under the header, or from a position near the foot of
