@@ -346,23 +346,23 @@ private Q_SLOTS:
 
     void box_lookup_finds_its_row_data()
     {
-        QTest::addColumn<QString>("lookup");
-        QTest::addColumn<QString>("row");  // as shown; "||": nothing found
-        const QString sarin = u"(cuando es utilizado como una arma)"_s;
-        QTest::newRow("toxic itself") << sql::Distances_lookup("1017", "Chlorine", "")
-                                      << "1017|Chlorine |60|(200)|0.3|(0.2)|1.5|(0.9)|" + kRefer;
-        QTest::newRow("on land") << sql::Distances_lookup("1754", "Chlorosulfonic acid", kOn_land)
-                                 << "1754|Chlorosulfonic acid " + kOn_land + "|30|(100)|0.1|(0.1)|0.1|(0.1)|60|(200)|0.3|(0.2)|0.6|(0.4)";
-        QTest::newRow("in water") << sql::Distances_lookup("1754", "Chlorosulfonic acid", kIn_water)
-                                  << "1754|Chlorosulfonic acid " + kIn_water + "|30|(100)|0.1|(0.1)|0.3|(0.2)|100|(300)|0.6|(0.4)|1.9|(1.2)";
-        QTest::newRow("weapon") << sql::Distances_lookup("2810", "Sarin", sarin)
-                                << "2810|Sarin " + sarin + "|60|(200)|0.4|(0.3)|1.1|(0.7)|400|(1250)|2.1|(1.3)|4.9|(3.0)";
-        QTest::newRow("double quote") << sql::Distances_lookup("2222", "Shell 5\" caliber", "")
-                                      << "2222|Shell 5\" caliber |30|(100)|0.2|(0.1)|0.9|(0.6)|150|(500)|1.0|(0.6)|3.4|(2.1)";
-        QTest::newRow("apostrophes in water") << sql::Distances_lookup("1111", "O'Brien's mix", kIn_water)
-                                              << "1111|O'Brien's mix " + kIn_water + "|30|(100)|0.1|(0.1)|0.4|(0.2)|60|(200)|0.2|(0.1)|1.0|(0.6)";
-        QTest::newRow("a spill the book does not give") << sql::Distances_lookup("1017", "Chlorine", kIn_water) << "|";
-        QTest::newRow("no lookup") << QString() << "|";
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("values");  // as shown; "": nothing found
+        const QString weapon = u"(cuando es utilizado como una arma)"_s;
+        QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "60|(200)|0.3|(0.2)|1.5|(0.9)|" + kRefer;
+        QTest::newRow("on land")
+            << "1754" << "Chlorosulfonic acid" << kOn_land << "30|(100)|0.1|(0.1)|0.1|(0.1)|60|(200)|0.3|(0.2)|0.6|(0.4)";
+        QTest::newRow("in water")
+            << "1754" << "Chlorosulfonic acid" << kIn_water << "30|(100)|0.1|(0.1)|0.3|(0.2)|100|(300)|0.6|(0.4)|1.9|(1.2)";
+        QTest::newRow("weapon") << "2810" << "Sarin" << weapon << "60|(200)|0.4|(0.3)|1.1|(0.7)|400|(1250)|2.1|(1.3)|4.9|(3.0)";
+        QTest::newRow("double quote")
+            << "2222" << "Shell 5\" caliber" << "" << "30|(100)|0.2|(0.1)|0.9|(0.6)|150|(500)|1.0|(0.6)|3.4|(2.1)";
+        QTest::newRow("apostrophes in water")
+            << "1111" << "O'Brien's mix" << kIn_water << "30|(100)|0.1|(0.1)|0.4|(0.2)|60|(200)|0.2|(0.1)|1.0|(0.6)";
+        QTest::newRow("a spill the book does not give") << "1017" << "Chlorine" << kIn_water << "";
+        QTest::newRow("no lookup") << "" << "" << "" << "";
     }
 
     // The box: the lookup the guide page carries finds the row it names,
@@ -370,13 +370,15 @@ private Q_SLOTS:
     // alone.
     void box_lookup_finds_its_row()
     {
-        QFETCH(QString, lookup);
-        QFETCH(QString, row);
+        QFETCH(QString, id);
+        QFETCH(QString, name);
+        QFETCH(QString, suffix);
+        QFETCH(QString, values);
         test::Rows_program program(kRows);
-        const frmGreenBox* box = Box_for(lookup);
-        QVERIFY(box && box->Found() == (row != u"|"_s));
+        const frmGreenBox* box = Box_for(id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix));
+        QVERIFY(box && box->Found() == !values.isEmpty());
         QCOMPARE(box->windowTitle(), u"Tabla de distancias de aislamiento inicial y acción protectora"_s);
-        QCOMPARE(Row_shown(box, 0), row);
+        QCOMPARE(Row_shown(box, 0), values.isEmpty() ? u"|"_s : id + u'|' + name + u' ' + suffix + u'|' + values);
         QVERIFY(Shown(Child(box, "lblSmall")));
         QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), u"Metros"_s);
     }

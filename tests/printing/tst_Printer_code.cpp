@@ -64,10 +64,12 @@ private Q_SLOTS:
         Start({u"GUÍA 124"_s, u"GASES TÓXICOS"_s, product,
                u"Cloro, Número de identificación 1017"_s, u"(cuando es derramado)"_s});
         QStringList seen;
-        for (const Printed& p : journal_.items)
-            seen << (p.kind == Printed::Line ? u"rule at %1%2"_s.arg(p.y).arg(p.x == 0 && p.x2 == width && p.y2 == p.y ? "" : " ?")
+        for (const Printed& p : journal_.items) {
+            const bool across = p.x == 0 && p.x2 == width && p.y2 == p.y;
+            seen << (p.kind == Printed::Line ? u"rule at %1%2"_s.arg(p.y).arg(across ? "" : " ?")
                                              : u"%1 at %2, %3, %4%5"_s.arg(p.text).arg(p.x).arg(p.y).arg(p.size).arg(
                                                    p.bold ? " bold" : ""));
+        }
         QCOMPARE(seen << u"body at %1"_s.arg(surface_->CurrentY), drawn);
         QCOMPARE(Header_bottom + 10, surface_->CurrentY);
     }
