@@ -81,10 +81,7 @@ private Q_SLOTS:
         frmGuidePage::Distances_box_opener = [] {};
     }
 
-    void init()
-    {
-        journal_ = {};
-    }
+    void init() { journal_ = {}; }
 
     void cleanup()
     {
@@ -92,10 +89,7 @@ private Q_SLOTS:
         frmGuidePage::Page_printer = nullptr;
     }
 
-    void cleanupTestCase()
-    {
-        Main_database.reset();
-    }
+    void cleanupTestCase() { Main_database.reset(); }
 
     // Each block in the look of its sentence code: its weight, whether it
     // is centred, a rule with 10 twips and an empty line before it, and the

@@ -73,15 +73,9 @@ private Q_SLOTS:
         Summary_empty = false;
     }
 
-    void cleanup()
-    {
-        platform::Install_printer_chooser({});
-    }
+    void cleanup() { platform::Install_printer_chooser({}); }
 
-    void cleanupTestCase()
-    {
-        Main_database.reset();
-    }
+    void cleanupTestCase() { Main_database.reset(); }
 
     // Every product in the order it was collected, each block whole on one
     // sheet: its number and name, its guide, its marks, its distances. 19
@@ -118,7 +112,9 @@ private Q_SLOTS:
         QStringList firsts;
         for (const QStringList& block : expected)
             firsts << block.first();
-        Print();
+        test::Recording_surface surface(journal_, kWidth, kHeight);
+        surface.Set_FontSize(12);
+        Summary_print(surface, test::kWhen).Print_summary(Summary_products());
         QList<QStringList> blocks;
         int sheet = 0;
         for (const Body_line& line : Body()) {
@@ -258,7 +254,6 @@ private Q_SLOTS:
     }
 
 private:
-    void Print();
     QList<Body_line> Body() const;
     // A PDF file's text, a form feed after each page; empty without pdftotext.
     static QString Pdf_text(const QString& pdf);
@@ -266,15 +261,6 @@ private:
     QTemporaryDir dir_;
     test::Print_journal journal_;
 };
-
-void tst_Summary_print::Print()
-{
-    test::Recording_surface surface(journal_, kWidth, kHeight);
-    surface.Set_FontSize(12);
-    Summary_print document(surface, test::kWhen);
-    document.Print_summary(Summary_products());
-    surface.EndDoc();
-}
 
 QList<Body_line> tst_Summary_print::Body() const
 {
