@@ -42,6 +42,15 @@ struct Print_journal {
     }
     QList<Printed> texts(int sheet) const { return of(Printed::Text, sheet); }
     QList<Printed> lines(int sheet) const { return of(Printed::Line, sheet); }
+    // The texts of a sheet (0: of every sheet) from top to the footer's line.
+    QList<Printed> body(int sheet, double top, double height) const
+    {
+        QList<Printed> out;
+        for (const Printed& p : texts(sheet))
+            if (p.y >= top && p.y < height - 240)
+                out << p;
+        return out;
+    }
     QStringList words(int sheet = 0) const
     {
         QStringList out;

@@ -286,9 +286,8 @@ private Q_SLOTS:
         QCOMPARE(*documents, QStringList{u"GUÍA 124"_s});
         QCOMPARE(QList<bool>({journal_.ended, journal_.aborted}), QList<bool>({outcome == "done", outcome == "fail"}));
         QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
-        for (const Printed& p : journal_.items)
-            if (p.kind == Printed::Text && p.y > Header_bottom && p.y < kHeight - 240)
-                QCOMPARE(p.font, u"Times New Roman"_s);
+        for (const Printed& p : Body(0))
+            QCOMPARE(p.font, u"Times New Roman"_s);
         // A failing printer or a cancel says nothing; a guide printed without
         // its distances says why.
         QCOMPARE(ui.texts(), told.isEmpty() ? QStringList() : QStringList{told});
@@ -330,7 +329,8 @@ private:
     std::unique_ptr<frmGuidePage> Open_page(bool product, bool distances,
                                             const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""));
     void Print(frmGuidePage& page);
-    QList<Printed> Body(int sheet) const;
+    // The texts of a sheet below its header and above its footer.
+    QList<Printed> Body(int sheet) const { return journal_.body(sheet, Header_bottom, kHeight); }
 
     QTemporaryDir dir_;
     test::Print_journal journal_;
@@ -355,16 +355,6 @@ void tst_Guide_page_print::Print(frmGuidePage& page)
     Guide_page_print document(page, surface);
     document.engine.Now = [] { return test::kWhen; };
     document.Print_guide_page();
-}
-
-// The texts of a sheet below its header and above its footer.
-QList<Printed> tst_Guide_page_print::Body(int sheet) const
-{
-    QList<Printed> out;
-    for (const Printed& p : journal_.texts(sheet))
-        if (p.y >= Header_bottom && p.y < kHeight - 240)
-            out << p;
-    return out;
 }
 
 QTEST_MAIN(tst_Guide_page_print)

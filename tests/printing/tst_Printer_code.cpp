@@ -134,9 +134,7 @@ private Q_SLOTS:
                 QCOMPARE(journal_.words(sheet).first(), header.guide + u"   "_s + header.title);
                 QVERIFY(journal_.words(sheet - 1).contains(u"Página %1"_s.arg(sheet - 1)));
             }
-            for (const Printed& p : journal_.texts(sheet)) {
-                if (p.y <= Header_bottom || p.y >= kHeight - 240)
-                    continue;
+            for (const Printed& p : journal_.body(sheet, Header_bottom + 1, kHeight)) {
                 printed << p.text;
                 QVERIFY2(p.text.size() <= 79 && !p.text.endsWith(u"  "_s), qPrintable(p.text));
                 QCOMPARE(QList<double>({p.x, p.y, p.size, double(p.bold)}), QList<double>({0, at, 12, 0}));

@@ -262,9 +262,7 @@ QList<Body_line> tst_Summary_print::Body() const
 {
     QList<Body_line> lines;
     double y = -1;
-    for (const Printed& p : journal_.items) {
-        if (p.kind != Printed::Text || p.y < 570 || p.y >= kHeight - 250)
-            continue;
+    for (const Printed& p : journal_.body(0, 570, kHeight)) {
         if (!lines.isEmpty() && lines.last().sheet == p.sheet && p.y == y)
             lines.last().text += p.text;  // a label and its text
         else
