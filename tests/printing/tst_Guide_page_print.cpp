@@ -91,55 +91,63 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // Each block in the look of its sentence code: its weight, whether it
-    // is centred, a rule with 10 twips and an empty line before it, and the
-    // way down to the next block's text (a heading's line and its empty
-    // line, then the sub-heading's rule, 10 twips and its empty line).
-    void block_look_by_sentence_code()
+    // Each body line of a page as "gap to the next line|marks|text": "^" when
+    // centred, "_" under a rule 10 twips and an empty line above it, bold runs
+    // between asterisks. A block takes the look of its sentence code: a
+    // heading's line and its empty line, then the sub-heading's rule, 10
+    // twips and its empty line come before the next text. 99 characters fit
+    // a line: the wrap falls at the last blank that fits, inside a bold run,
+    // which goes on in bold on the next line; a mark left open prints as
+    // stored; an emphasised sentence is bold throughout; a word wider than
+    // the page breaks where the line is full.
+    void body_lines_data()
     {
-        auto page = Open_page(false, false);
-        Print(*page);
-        const QList<Printed> body = Body(1);
-        const QList<Printed> lines = journal_.lines(1);
-        QStringList looks;
-        for (const QString text : {"PELIGROS POTENCIALES", "A LA SALUD", "TÓXICO; puede ser fatal si se inhala.",
-                                   "Los vapores pueden causar irritación.", "Mantenga alejado al personal."}) {
-            const auto at = std::find_if(body.begin(), body.end(), [&](const Printed& p) { return p.text == text; });
-            QVERIFY(at != body.end());
-            QCOMPARE(at->size, 12.0);
-            const bool ruled = std::any_of(lines.begin(), lines.end(), [&](const Printed& l) {
-                return l.y == at->y - 250 && l.x == 0 && l.x2 == kWidth;
-            });
-            const QString where = at->x == 0 ? u"left"_s : at->x == (kWidth - text.size() * 120) / 2 ? u"centred"_s : u"?"_s;
-            looks << QStringList{text, at->bold ? "bold" : "regular", where, ruled ? "ruled" : "-",
-                                 QString::number((at + 1)->y - at->y)}
-                         .join(u'|');
-        }
-        QCOMPARE(looks, (QStringList{"PELIGROS POTENCIALES|bold|centred|ruled|730", "A LA SALUD|bold|left|ruled|240",
-                                     "TÓXICO; puede ser fatal si se inhala.|regular|left|-|240",
-                                     "Los vapores pueden causar irritación.|bold|left|-|240",
-                                     "Mantenga alejado al personal.|bold|left|-|240"}));
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("lines");  // the first lines of the first sheet
+        QTest::newRow("124: the look of each code")
+            << "124" << QStringList{"730|^_|*PELIGROS POTENCIALES*", "240|_|*A LA SALUD*",
+                                    "240||TÓXICO; puede ser fatal si se inhala.",
+                                    "240||*Los vapores pueden causar irritación.*", "240||*Mantenga alejado al personal.*"};
+        QTest::newRow("141: bold words")
+            << "141" << QStringList{"240||• *TÓXICO*; evite el contacto.",
+                                    "240||• Use la ropa de protección química que está específicamente recomendada por "
+                                    "el fabricante *cuando *",
+                                    "240||*NO EXISTA RIESGO DE INCENDIO*.", "240||• <b>EXCEPTO para UN1384",
+                                    "240||*Lea esto.*", "240||x *" + QString(97, u'A') + "*",
+                                    "0||*" + QString(23, u'A') + "*"};
     }
 
-    // Each printed piece as "text", or "*text" when bold, line by line.
-    void bold_words_print_in_their_weight()
+    void body_lines()
     {
-        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(u"141"_s));
-        frmGuidePage page;
-        Print(page);
-        QStringList printed;
-        for (const Printed& p : Body(1))
-            printed << (p.bold ? u'*' + p.text : p.text);
-        // 99 characters fit a line: the wrap falls at the last blank that fits,
-        // inside the bold run, which goes on in bold on the next line. A mark
-        // left open prints as stored; an emphasised sentence is bold throughout;
-        // a word wider than the page breaks where the line is full.
-        const QStringList expected{
-            "• ", "*TÓXICO", "; evite el contacto.",
-            "• Use la ropa de protección química que está específicamente recomendada por el fabricante ", "*cuando ",
-            "*NO EXISTA RIESGO DE INCENDIO", ".",
-            "• <b>EXCEPTO para UN1384", "*Lea esto.", "x ", "*" + QString(97, u'A'), "*" + QString(23, u'A')};
-        QCOMPARE(printed, expected);
+        QFETCH(QString, page);
+        QFETCH(QStringList, lines);
+        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(page));
+        Product_label.clear();
+        frmGuidePage viewer;
+        Print(viewer);
+        struct Line {
+            double y, x;
+            QString text;
+        };
+        QList<Line> printed;
+        for (const Printed& p : Body(1)) {
+            if (printed.isEmpty() || printed.last().y != p.y)
+                printed << Line{p.y, p.x, {}};
+            printed.last().text += p.bold ? u'*' + p.text + u'*' : p.text;
+        }
+        const QList<Printed> rules = journal_.lines(1);
+        QStringList read;
+        for (qsizetype k = 0; k < lines.size() && k < printed.size(); ++k) {
+            const QString text = printed[k].text.replace(u"**"_s, QString());
+            const double y = printed[k].y, x = printed[k].x;
+            const bool centred = x > 0 && x == (kWidth - QString(text).remove(u'*').size() * 120) / 2;
+            const bool ruled = std::any_of(rules.begin(), rules.end(), [&](const Printed& l) {
+                return l.y == y - 250 && l.y > Header_bottom && l.x == 0 && l.x2 == kWidth;
+            });
+            read << u"%1|%2%3|%4"_s.arg(k + 1 < printed.size() ? printed[k + 1].y - y : 0)
+                        .arg(centred ? "^" : "", ruled ? "_" : "", text);
+        }
+        QCOMPARE(read, lines);
     }
 
     void sheets_data()
