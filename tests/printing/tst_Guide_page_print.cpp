@@ -91,15 +91,11 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // Each body line of a page as "gap to the next line|marks|text": "^" when
-    // centred, "_" under a rule 10 twips and an empty line above it, bold runs
-    // between asterisks. A block takes the look of its sentence code: a
-    // heading's line and its empty line, then the sub-heading's rule, 10
-    // twips and its empty line come before the next text. 99 characters fit
-    // a line: the wrap falls at the last blank that fits, inside a bold run,
-    // which goes on in bold on the next line; a mark left open prints as
-    // stored; an emphasised sentence is bold throughout; a word wider than
-    // the page breaks where the line is full.
+    // Each body line as "gap to the next|marks|text": "^" centred, "_" under
+    // a rule, bold runs between asterisks. A block takes the look of its
+    // sentence code. 99 characters fit a line: the wrap falls at the last blank
+    // that fits, inside a bold run; a mark left open prints as stored; a word
+    // wider than the page breaks where the line is full.
     void body_lines_data()
     {
         QTest::addColumn<QString>("page");
@@ -125,15 +121,13 @@ private Q_SLOTS:
         Product_label.clear();
         frmGuidePage viewer;
         Print(viewer);
-        struct Line {
-            double y, x;
-            QString text;
-        };
-        QList<Line> printed;
-        for (const Printed& p : Body(1)) {
+        QList<Printed> printed;  // a piece for each line, the line's text in it
+        for (Printed p : Body(1)) {
+            p.text = p.bold ? u'*' + p.text + u'*' : p.text;
             if (printed.isEmpty() || printed.last().y != p.y)
-                printed << Line{p.y, p.x, {}};
-            printed.last().text += p.bold ? u'*' + p.text + u'*' : p.text;
+                printed << p;
+            else
+                printed.last().text += p.text;
         }
         const QList<Printed> rules = journal_.lines(1);
         QStringList read;
