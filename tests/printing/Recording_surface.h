@@ -51,6 +51,20 @@ struct Print_journal {
                 out << p;
         return out;
     }
+    // The body's pieces joined by line (a label and its text), each bold piece
+    // between two marks.
+    QList<Printed> body_lines(int sheet, double top, double height, const QString& bold_mark = {}) const
+    {
+        QList<Printed> out;
+        for (Printed p : body(sheet, top, height)) {
+            p.text = p.bold ? bold_mark + p.text + bold_mark : p.text;
+            if (!out.isEmpty() && out.last().sheet == p.sheet && out.last().y == p.y)
+                out.last().text += p.text;
+            else
+                out << p;
+        }
+        return out;
+    }
     QStringList words(int sheet = 0) const
     {
         QStringList out;

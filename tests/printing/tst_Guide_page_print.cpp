@@ -121,14 +121,7 @@ private Q_SLOTS:
         Product_label.clear();
         frmGuidePage viewer;
         Print(viewer);
-        QList<Printed> printed;  // a piece for each line, the line's text in it
-        for (Printed p : Body(1)) {
-            p.text = p.bold ? u'*' + p.text + u'*' : p.text;
-            if (printed.isEmpty() || printed.last().y != p.y)
-                printed << p;
-            else
-                printed.last().text += p.text;
-        }
+        QList<Printed> printed = journal_.body_lines(1, Header_bottom, kHeight, u"*"_s);
         const QList<Printed> rules = journal_.lines(1);
         QStringList read;
         for (qsizetype k = 0; k < lines.size() && k < printed.size(); ++k) {

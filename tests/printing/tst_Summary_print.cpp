@@ -43,12 +43,6 @@ QStringList Spill(const char* title, const char* isolate, const char* day, const
             Protect("DIA: ", day), Protect("NOCHE: ", night)};
 }
 
-// A body line of the printed summary, label and text joined.
-struct Body_line {
-    int sheet;
-    QString text;
-};
-
 } // namespace
 
 class tst_Summary_print : public QObject {
@@ -117,7 +111,7 @@ private Q_SLOTS:
         Summary_print(surface, test::kWhen).Print_summary(Summary_products());
         QList<QStringList> blocks;
         int sheet = 0;
-        for (const Body_line& line : Body()) {
+        for (const Printed& line : journal_.body_lines(0, 570, kHeight)) {
             if (firsts.contains(line.text) || blocks.isEmpty()) {
                 blocks << QStringList();
                 sheet = line.sheet;
@@ -245,27 +239,12 @@ private Q_SLOTS:
     }
 
 private:
-    QList<Body_line> Body() const;
     // A PDF file's text, a form feed after each page; empty without pdftotext.
     static QString Pdf_text(const QString& pdf);
 
     QTemporaryDir dir_;
     test::Print_journal journal_;
 };
-
-QList<Body_line> tst_Summary_print::Body() const
-{
-    QList<Body_line> lines;
-    double y = -1;
-    for (const Printed& p : journal_.body(0, 570, kHeight)) {
-        if (!lines.isEmpty() && lines.last().sheet == p.sheet && p.y == y)
-            lines.last().text += p.text;  // a label and its text
-        else
-            lines << Body_line{p.sheet, p.text};
-        y = p.y;
-    }
-    return lines;
-}
 
 QString tst_Summary_print::Pdf_text(const QString& pdf)
 {
