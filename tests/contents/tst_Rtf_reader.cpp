@@ -10,6 +10,7 @@
 #include <QtTest>
 
 using namespace vexo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,6 +33,8 @@ QString Text_of(const QByteArray& rtf)
     return document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
+using B = QByteArray;
+
 } // namespace
 
 class tst_Rtf_reader : public QObject {
@@ -41,66 +44,56 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << QByteArray("{\\rtf1 Hola mundo}") << "Hola mundo";
-        QTest::newRow("paragraphs") << QByteArray("{\\rtf1 uno\\par dos\\par\ntres}") << "uno\ndos\ntres";
-        QTest::newRow("line breaks in the file are not text") << QByteArray("{\\rtf1 uno\r\ndos}") << "unodos";
-        QTest::newRow("tab") << QByteArray("{\\rtf1 a\\tab b}") << "a\tb";
-        QTest::newRow("code page") << QByteArray("{\\rtf1\\ansi Gu\\'eda t\\'f3xica \\'d1 \\'80}")
-                                   << QString::fromUtf8("Guía tóxica Ñ €");
-        QTest::newRow("unicode with fallback") << QByteArray("{\\rtf1 ni\\u241?o \\uc2\\u8364 EUR}")
-                                               << QString::fromUtf8("niño €R");
-        QTest::newRow("negative unicode") << QByteArray("{\\rtf1 \\u-3913?}") << QString(QChar(0xF0B7));
-        QTest::newRow("escaped symbols") << QByteArray("{\\rtf1 \\{a\\}\\\\}") << "{a}\\";
-        QTest::newRow("named characters") << QByteArray("{\\rtf1 \\bullet\\emdash\\ldblquote x\\rdblquote}")
-                                          << QString::fromUtf8("•—“x”");
-        QTest::newRow("nonbreaking space") << QByteArray("{\\rtf1 a\\~b}") << QString::fromUtf8("a\u00A0b");
+        QTest::newRow("plain") << B("{\\rtf1 Hola mundo}") << "Hola mundo";
+        QTest::newRow("paragraphs") << B("{\\rtf1 uno\\par dos\\par\ntres}") << "uno\ndos\ntres";
+        QTest::newRow("line breaks in the file are not text") << B("{\\rtf1 uno\r\ndos}") << "unodos";
+        QTest::newRow("tab") << B("{\\rtf1 a\\tab b}") << "a\tb";
+        QTest::newRow("code page") << B("{\\rtf1\\ansi Gu\\'eda t\\'f3xica \\'d1 \\'80}") << "Guía tóxica Ñ €";
+        QTest::newRow("unicode with fallback") << B("{\\rtf1 ni\\u241?o \\uc2\\u8364 EUR}") << "niño €R";
+        QTest::newRow("negative unicode") << B("{\\rtf1 \\u-3913?}") << QString(QChar(0xF0B7));
+        QTest::newRow("escaped symbols") << B("{\\rtf1 \\{a\\}\\\\}") << "{a}\\";
+        QTest::newRow("named characters") << B("{\\rtf1 \\bullet\\emdash\\ldblquote x\\rdblquote}") << "•—“x”";
+        QTest::newRow("nonbreaking space") << B("{\\rtf1 a\\~b}") << "a\u00A0b";
         QTest::newRow("rarer words and symbols")
-            << QByteArray("{\\rtf1 \\'C1\\'aB\\_x\\line y\\endash\\lquote\\rquote\\u-99999?\\sect z\\page w\\-v\\\r\nu\tt}")
-            << QString::fromUtf8("Á«\u2011x\u2028y–‘’\uFFFD\nz\nw") + "v\nu\tt";
-        QTest::newRow("line ends before the header") << QByteArray("\r\n{\\rtf1 A}") << "A";
+            << B("{\\rtf1 \\'C1\\'aB\\_x\\line y\\endash\\lquote\\rquote\\u-99999?\\sect z\\page w\\-v\\\r\nu\tt}")
+            << "Á«\u2011x\u2028y–‘’\uFFFD\nz\nwv\nu\tt";
+        QTest::newRow("line ends before the header") << B("\r\n{\\rtf1 A}") << "A";
         QTest::newRow("tables, information and unknown destinations not shown")
-            << QByteArray("{\\rtf1{\\info{\\title T\\'edtulo}\\par{\\author Yo}}{\\*\\generator Riched20;}{\\*\\foo {bar}}"
-                          "{\\stylesheet{\\s0 Normal;}}{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}"
-                          "{\\colortbl;\\red255\\green0\\blue0;}Texto}")
+            << B("{\\rtf1{\\info{\\title T\\'edtulo}\\par{\\author Yo}}{\\*\\generator Riched20;}{\\*\\foo {bar}}"
+                 "{\\stylesheet{\\s0 Normal;}}{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}Texto}")
             << "Texto";
-        QTest::newRow("picture skipped") << QByteArray("{\\rtf1 A{\\pict\\wmetafile8 0a0b0c}B}") << "AB";
-        QTest::newRow("binary skipped") << QByteArray("{\\rtf1 A{\\pict\\bin4 }{}\\}B}") << "AB";
+        QTest::newRow("picture skipped") << B("{\\rtf1 A{\\pict\\wmetafile8 0a0b0c}B}") << "AB";
+        QTest::newRow("binary skipped") << B("{\\rtf1 A{\\pict\\bin4 }{}\\}B}") << "AB";
         QTest::newRow("table cells separated")
-            << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row\\trowd\\intbl c\\cell d\\cell\\row fin}")
+            << B("{\\rtf1\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row\\trowd\\intbl c\\cell d\\cell\\row fin}")
             << "a\tb\nc\td\nfin";
-        QTest::newRow("nested table cells") << QByteArray("{\\rtf1 a\\nestcell b\\nestrow c}") << "a\tb\nc";
+        QTest::newRow("nested table cells") << B("{\\rtf1 a\\nestcell b\\nestrow c}") << "a\tb\nc";
         QTest::newRow("numbers of a numbered list kept")
-            << QByteArray("{\\rtf1{\\listtext\\pard\\plain 1.\\tab}Uno\\par{\\listtext\\pard\\plain 2.\\tab}Dos}")
+            << B("{\\rtf1{\\listtext\\pard\\plain 1.\\tab}Uno\\par{\\listtext\\pard\\plain 2.\\tab}Dos}")
             << "1.\tUno\n2.\tDos";
-        QTest::newRow("field result shown") << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt enlace}}}")
-                                            << "enlace";
-        QTest::newRow("not RTF: shown as it is") << QByteArray("Guía\nsin formato {\\b}")
-                                                 << QString::fromUtf8("Guía\nsin formato {\\b}");
+        QTest::newRow("field result") << B("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt enlace}}}") << "enlace";
+        QTest::newRow("not RTF: shown as it is") << B("Guía\nsin formato {\\b}") << "Guía\nsin formato {\\b}";
         // Broken documents: some text, never a crash or a hang.
-        QTest::newRow("empty") << QByteArray() << "";
-        QTest::newRow("header only") << QByteArray("{\\rtf") << "";
-        QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 a{\\b b{\\i c") << "abc";
-        QTest::newRow("too many closing braces") << QByteArray("{\\rtf1 a}}}} b}") << "a b";
-        QTest::newRow("truncated escape") << QByteArray("{\\rtf1 a\\") << "a";
-        QTest::newRow("truncated hex") << QByteArray("{\\rtf1 a\\'e") << QString::fromUtf8("a\u000e");
-        QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zzb}") << "azzb";
-        QTest::newRow("huge numbers") << QByteArray("{\\rtf1\\fs99999999999999999999 a\\u99999999999? b\\cf99999999 c"
-                                                    "\\li-99999999999 d\\uc999999 e}")
-                                      << QString::fromUtf8("a\uFFFD bcde");
-        QTest::newRow("huge binary length") << QByteArray("{\\rtf1 a\\bin999999999999 xyz") << "a";
-        QTest::newRow("negative binary length") << QByteArray("{\\rtf1 a\\bin-5 b}") << "ab";
-        QTest::newRow("long control word") << QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + " a}" << "a";
-        QTest::newRow("deep nesting") << QByteArray("{\\rtf1 a") + QByteArray(1000000, '{') + "hidden"
-                                             + QByteArray(1000000, '}') + "b}"
-                                      << "ab";
-        QTest::newRow("colour table overflow") << QByteArray("{\\rtf1{\\colortbl") + QByteArray(100000, ';') + "}\\cf5000 x}"
-                                               << "x";
-        QTest::newRow("font names without end") << QByteArray("{\\rtf1{\\fonttbl{\\f0 ") + QByteArray(100000, 'A') + "}}x}"
-                                                << "x";
-        QTest::newRow("a paragraph of alternating bold") << QByteArray("{\\rtf1 ") + QByteArray("\\b a\\b0 b").repeated(20000) + "}"
-                                                         << QString("ab").repeated(20000);
-        QTest::newRow("text in the colour table") << QByteArray("{\\rtf1{\\colortbl;\\red9\\ctint5 x;}\\cf1 y}") << "y";
-        QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << "ab";
+        QTest::newRow("empty") << B() << "";
+        QTest::newRow("header only") << B("{\\rtf") << "";
+        QTest::newRow("unclosed groups") << B("{\\rtf1 a{\\b b{\\i c") << "abc";
+        QTest::newRow("too many closing braces") << B("{\\rtf1 a}}}} b}") << "a b";
+        QTest::newRow("truncated escape") << B("{\\rtf1 a\\") << "a";
+        QTest::newRow("truncated hex") << B("{\\rtf1 a\\'e") << "a\u000e";
+        QTest::newRow("bad hex") << B("{\\rtf1 a\\'zzb}") << "azzb";
+        QTest::newRow("huge numbers")
+            << B("{\\rtf1\\fs99999999999999999999 a\\u99999999999? b\\cf99999999 c\\li-99999999999 d\\uc999999 e}")
+            << "a\uFFFD bcde";
+        QTest::newRow("huge binary length") << B("{\\rtf1 a\\bin999999999999 xyz") << "a";
+        QTest::newRow("negative binary length") << B("{\\rtf1 a\\bin-5 b}") << "ab";
+        QTest::newRow("long control word") << B("{\\rtf1 \\") + B(100000, 'x') + " a}" << "a";
+        QTest::newRow("deep nesting") << B("{\\rtf1 a") + B(1000000, '{') + "hidden" + B(1000000, '}') + "b}" << "ab";
+        QTest::newRow("colour table overflow") << B("{\\rtf1{\\colortbl") + B(100000, ';') + "}\\cf5000 x}" << "x";
+        QTest::newRow("font names without end") << B("{\\rtf1{\\fonttbl{\\f0 ") + B(100000, 'A') + "}}x}" << "x";
+        QTest::newRow("a paragraph of alternating bold")
+            << B("{\\rtf1 ") + B("\\b a\\b0 b").repeated(20000) + "}" << QString("ab").repeated(20000);
+        QTest::newRow("text in the colour table") << B("{\\rtf1{\\colortbl;\\red9\\ctint5 x;}\\cf1 y}") << "y";
+        QTest::newRow("nul bytes") << B("{\\rtf1 a\0b}", 11) << "ab";
     }
 
     void text()
@@ -112,64 +105,58 @@ private Q_SLOTS:
         QCOMPARE(Text_of(rtf), shown);
         QVERIFY(timer.elapsed() < 5000);
     }
-    // How a word reads: weight, slant, underline, size, font, colour, and its
-    // paragraph's alignment and indent.
+
+    // How each word reads: weight, slant, underline, size, font, colour, and
+    // its paragraph's alignment and indent. In the runs, a group's bold and
+    // size end with it, a size without a number is the default and \plain
+    // resets; a hanging indent puts a tab stop at the indent.
     void formats_data()
     {
         QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("look");
-        const QByteArray runs = "{\\rtf1 normal \\b negrita\\b0  \\i cursiva\\i0  \\ul subrayada\\ulnone  "
-                                "{\\b\\fs40 grande} \\fs16 chica \\b x\\plain llana \\fs32\\fs media}";
-        QTest::newRow("normal") << runs << "normal" << "400 12";
-        QTest::newRow("bold") << runs << "negrita" << "700 12";
-        QTest::newRow("italic") << runs << "cursiva" << "400 italic 12";
-        QTest::newRow("underlined") << runs << "subrayada" << "400 underline 12";
-        QTest::newRow("bold and large in a group") << runs << "grande" << "700 20";
-        QTest::newRow("the group ends: bold and size go back") << runs << "chica" << "400 8";
-        QTest::newRow("a size without a number") << runs << "media" << "400 12";
-        QTest::newRow("plain resets") << runs << "llana" << "400 12";
-        const QByteArray tables = "{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New}}"
-                                  "{\\colortbl;\\red200\\green0\\blue0;\\red0\\green0\\blue255;}"
-                                  "base \\f1 mono\\f0  \\cf1 rojo\\cf2  azul\\cf0  auto}";
-        QTest::newRow("default font") << tables << "base" << "400 12 Arial";
-        QTest::newRow("second font") << tables << "mono" << "400 12 Courier New";
-        QTest::newRow("first colour") << tables << "rojo" << "400 12 Arial #c80000";
-        QTest::newRow("second colour") << tables << "azul" << "400 12 Arial #0000ff";
-        QTest::newRow("automatic colour") << tables << "auto" << "400 12 Arial";
-        const QByteArray paragraphs = "{\\rtf1\\pard\\qc Centro\\par\\pard Izquierda\\par\\pard\\qr Derecha\\par"
-                                      "\\pard\\qj\\li720 Justo\\par\\pard\\fi-360\\li720\\ri200 Colgado}";
-        QTest::newRow("centred") << paragraphs << "Centro" << "400 12 centre";
-        QTest::newRow("left after centred") << paragraphs << "Izquierda" << "400 12";
-        QTest::newRow("right") << paragraphs << "Derecha" << "400 12 right";
-        QTest::newRow("justified and indented") << paragraphs << "Justo" << "400 12 justify indent";
-        QTest::newRow("hanging indent: a tab stop at the indent") << paragraphs << "Colgado" << "400 12 indent tab";
+        QTest::addColumn<QStringList>("looks");  // word: look
+        QTest::newRow("runs") << B("{\\rtf1 normal \\b negrita\\b0  \\i cursiva\\i0  \\ul subrayada\\ulnone  "
+                                   "{\\b\\fs40 grande} \\fs16 chica \\b x\\plain llana \\fs32\\fs media}")
+                              << QStringList{"normal: 400 12", "negrita: 700 12", "cursiva: 400 italic 12",
+                                             "subrayada: 400 underline 12", "grande: 700 20", "chica: 400 8",
+                                             "media: 400 12", "llana: 400 12"};
+        QTest::newRow("fonts and colours")
+            << B("{\\rtf1\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New}}{\\colortbl;\\red200"
+                 "\\green0\\blue0;\\red0\\green0\\blue255;}base \\f1 mono\\f0  \\cf1 rojo\\cf2  azul\\cf0  auto}")
+            << QStringList{"base: 400 12 Arial", "mono: 400 12 Courier New", "rojo: 400 12 Arial #c80000",
+                           "azul: 400 12 Arial #0000ff", "auto: 400 12 Arial"};
+        QTest::newRow("paragraphs") << B("{\\rtf1\\pard\\qc Centro\\par\\pard Izquierda\\par\\pard\\qr Derecha"
+                                         "\\par\\pard\\qj\\li720 Justo\\par\\pard\\fi-360\\li720\\ri200 Colgado}")
+                                    << QStringList{"Centro: 400 12 centre", "Izquierda: 400 12", "Derecha: 400 12 right",
+                                                   "Justo: 400 12 justify indent", "Colgado: 400 12 indent tab"};
     }
+
     void formats()
     {
         QFETCH(QByteArray, rtf);
-        QFETCH(QString, word);
-        QFETCH(QString, look);
+        QFETCH(QStringList, looks);
         QTextDocument document;
         QVERIFY(Read_rtf(rtf, document));
-        const QTextCharFormat f = Format_at(document, word);
-        QStringList seen{QString::number(f.fontWeight() ? f.fontWeight() : int(QFont::Normal))};
-        if (f.fontItalic())
-            seen << "italic";
-        if (f.fontUnderline())
-            seen << "underline";
-        seen << QString::number(f.fontPointSize()) << f.fontFamilies().toStringList();
-        if (f.hasProperty(QTextFormat::ForegroundBrush))
-            seen << f.foreground().color().name();
-        const QTextBlockFormat block = document.find(word).block().blockFormat();
-        const int align = block.alignment() & Qt::AlignHorizontal_Mask;
-        if (align != Qt::AlignLeft && align != 0)
-            seen << (align == Qt::AlignHCenter ? "centre" : align == Qt::AlignRight ? "right" : "justify");
-        if (block.leftMargin() > 0)
-            seen << "indent";
-        if (!block.tabPositions().isEmpty())
-            seen << "tab";
-        QCOMPARE(seen.join(u' '), look);
+        for (const QString& look : looks) {
+            const QString word = look.section(u':', 0, 0);
+            const QTextCharFormat f = Format_at(document, word);
+            QStringList seen{QString::number(f.fontWeight() ? f.fontWeight() : int(QFont::Normal))};
+            if (f.fontItalic())
+                seen << "italic";
+            if (f.fontUnderline())
+                seen << "underline";
+            seen << QString::number(f.fontPointSize()) << f.fontFamilies().toStringList();
+            if (f.hasProperty(QTextFormat::ForegroundBrush))
+                seen << f.foreground().color().name();
+            const QTextBlockFormat block = document.find(word).block().blockFormat();
+            const int align = block.alignment() & Qt::AlignHorizontal_Mask;
+            if (align != Qt::AlignLeft && align != 0)
+                seen << (align == Qt::AlignHCenter ? "centre" : align == Qt::AlignRight ? "right" : "justify");
+            if (block.leftMargin() > 0)
+                seen << "indent";
+            if (!block.tabPositions().isEmpty())
+                seen << "tab";
+            QCOMPARE(word + u": "_s + seen.join(u' '), look);
+        }
     }
 };
 

@@ -120,49 +120,20 @@ private Q_SLOTS:
         QCOMPARE(Text(viewer)->verticalScrollBar()->value(), 0);
         // One document at a time, and the contents stay.
         Click(contents, index);
-        int viewers = 0;
-        for (QMdiSubWindow* sub : Work_area()->subWindowList())
-            viewers += qobject_cast<frmText1*>(sub->widget()) ? 1 : 0;
-        QCOMPARE(viewers, 1);
-        QVERIFY(Find_child<frmContent>());
+        QVERIFY(Work_area()->subWindowList().size() == 2 && Find_child<frmContent>() && Find_child<frmText1>());
     }
 
-    // Pressed, an entry turns white on black until released; released outside
-    // it, or on a heading, nothing opens.
-    void pressing_an_entry_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("heading");
-        QTest::newRow("RECURSOS") << 0 << "RECURSOS" << true;
-        QTest::newRow("IDENTIFICACION") << 8 << "IDENTIFICACION" << true;
-        QTest::newRow("ACCIONES") << 20 << "ACCIONES" << true;
-        QTest::newRow("a document") << 5 << QString::fromUtf8(Content_entries()[5].caption) << false;
-    }
-    void pressing_an_entry()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, caption);
-        QFETCH(bool, heading);
-        QLabel* entry = Entry(Open_contents(), index);
-        QCOMPARE(entry->text(), caption);
-        const QPalette before = entry->palette();
-        QTest::mousePress(entry, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(entry->palette().color(QPalette::WindowText),
-                 heading ? before.color(QPalette::WindowText) : QColor(Qt::white));
-        QCOMPARE(entry->palette().color(QPalette::Window), heading ? before.color(QPalette::Window) : QColor(Qt::black));
-        QTest::mouseRelease(entry, Qt::LeftButton, {}, heading ? QPoint(5, 5) : QPoint(-5, -5));
-        QCOMPARE(entry->palette(), before);
-        QCOMPARE(Work_area()->subWindowList().size(), 1);
-        QVERIFY(opened_.isEmpty());
-        QVERIFY(program_->ui.shown.isEmpty());
-    }
-
+    // Pressed, an entry turns white on black until released, and released
+    // outside it nothing opens; a heading neither changes nor opens. Each
+    // section is disabled without its window.
     void entries_open_their_windows_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("window");  // a section the main window opens, or a chart's caption
+        QTest::addColumn<QString>("window");  // a section the main window opens, a chart's caption, or a heading
         QTest::addColumn<int>("shown");       // the chart's picture that shows
+        QTest::newRow("RECURSOS") << 0 << "RECURSOS" << -2;
+        QTest::newRow("IDENTIFICACION") << 8 << "IDENTIFICACION" << -2;
+        QTest::newRow("ACCIONES") << 20 << "ACCIONES" << -2;
         QTest::newRow("rail cars") << 12 << "Tabla de identificación de carros tanque" << 37;
         QTest::newRow("road trailers") << 13 << "Tabla de identificación de remolques" << 27;
         QTest::newRow("placards") << 15 << "Placards" << 0;
@@ -181,7 +152,21 @@ private Q_SLOTS:
         Green_SQL.clear();
         Water_SQL.clear();
         frmContent* contents = Open_contents();
-        QVERIFY(Entry(contents, index)->isEnabled());
+        QLabel* entry = Entry(contents, index);
+        QVERIFY(entry->isEnabled());
+        const QPalette before = entry->palette();
+        QTest::mousePress(entry, Qt::LeftButton, {}, QPoint(5, 5));
+        const bool heading = shown == -2;
+        QCOMPARE(QList<QColor>({entry->palette().color(QPalette::WindowText), entry->palette().color(QPalette::Window)}),
+                 heading ? QList<QColor>({before.color(QPalette::WindowText), before.color(QPalette::Window)})
+                         : QList<QColor>({Qt::white, Qt::black}));
+        QTest::mouseRelease(entry, Qt::LeftButton, {}, heading ? QPoint(5, 5) : QPoint(-5, -5));
+        QCOMPARE(entry->palette(), before);
+        QVERIFY(opened_.isEmpty() && Work_area()->subWindowList().size() == 1 && program_->ui.shown.isEmpty());
+        if (heading) {
+            QCOMPARE(entry->text(), window);
+            return;
+        }
         Click(contents, index);
         if (shown >= 0) {
             auto* chart = Find_child<frmPlacard>();
@@ -191,31 +176,25 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(opened_, QStringList{window});
-        if (window == "pages") {
-            QCOMPARE(Index_mode, qint16(index == 17 ? 0 : 1));
-            QCOMPARE(Chemical_agents_only, false);
-        } else if (window == "water") {
+        if (window == "pages")
+            QVERIFY(Index_mode == (index == 17 ? 0 : 1) && !Chemical_agents_only);
+        if (window == "water")
             QVERIFY(Water_SQL.startsWith(QStringLiteral("SELECT DISTINCT Water.*")));
-        } else if (window == "guide") {
-            QVERIFY(Guide_SQL.contains(QStringLiteral("Sentences.Code = 2")));
-            QVERIFY(Guide_records && Guide_records->RecordCount() > 0);
-        } else {
+        if (window == "guide")
+            QVERIFY(Guide_SQL.contains(QStringLiteral("Sentences.Code = 2")) && Guide_records->RecordCount() > 0);
+        if (window == "green")
             QCOMPARE(Green_SQL, QStringLiteral("SELECT * FROM Green ORDER BY ID, Name_of_material"));
-        }
-    }
 
-    void sections_without_their_window_are_disabled()
-    {
+        // Without the section's window the entry is disabled and opens nothing.
+        opened_.clear();
+        Index_mode = 5;
         for (const auto& [opener, name] : Openers())
             Main_form->openers.*opener = nullptr;
-        frmContent* contents = Open_contents();
-        for (int index : {17, 18, 19, 26, 27}) {
-            QVERIFY(!Entry(contents, index)->isEnabled());
-            Click(contents, index);
-        }
-        QVERIFY(opened_.isEmpty());
-        QCOMPARE(Index_mode, qint16(5));
-        QVERIFY(Entry(contents, 1)->isEnabled() && Entry(contents, 12)->isEnabled());
+        Close_child<frmContent>();
+        contents = Open_contents();
+        QVERIFY(!Entry(contents, index)->isEnabled() && Entry(contents, 1)->isEnabled());
+        Click(contents, index);
+        QVERIFY(opened_.isEmpty() && Index_mode == 5);
     }
 
     // A document missing, a folder in its place, or one too costly to lay

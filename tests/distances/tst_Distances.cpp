@@ -10,7 +10,6 @@
 #include "app/Row_cells.h"
 #include "app/frmMain.h"
 #include "contents/frmContent.h"
-#include "data/Csv.h"
 #include "data/Queries.h"
 #include "data/Schema.h"
 #include "distances/Distances.h"
@@ -24,12 +23,10 @@
 #include "platform/Twips.h"
 #include "summary/frmSummary.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -173,22 +170,18 @@ QStringList Headings_over(const QWidget* cell, const frmGreen* table)
     return read;
 }
 
-// The committed rows of Table 3: per gas, its containers with their cells as shown.
-QMap<QString, QList<QStringList>> Committed_rows()
+// A row as the reader sees it: its number, its name, then each value shown
+// (the note standing once for the large spill), "|" between.
+QString Row_shown(const QWidget* window, int row)
 {
-    QFile file(QStringLiteral(VEXO_SOURCE_DIR "/resources/database/Large_spills.csv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const csv::Parsed parsed = csv::Parse(QString::fromUtf8(file.readAll()));
-    QMap<QString, QList<QStringList>> rows;
-    for (size_t r = 1; r < parsed.rows.size(); ++r) {
-        const QStringList& f = parsed.rows[r].fields;
-        QStringList shown{f[4]};
-        for (int column = 0; column < 14; ++column)
-            shown << (column % 2 ? u'(' + f[5 + column] + u')' : f[5 + column]);
-        rows[f[2]] << shown;
+    QStringList cells{Child<QLabel>(window, "lblID", row)->text(), Child<QLabel>(window, "lblMat", row)->text()};
+    for (int column = SIM; column < Value_count; ++column) {
+        if (column == LIM && Shown(Child(window, "lblNote", row, 1)))
+            cells << Child<QLabel>(window, "lblNote", row, 1)->text();
+        if (Shown(Child(window, "lblValue", row, column)))
+            cells << Child<QLabel>(window, "lblValue", row, column)->text();
     }
-    return rows;
+    return cells.join(u'|');
 }
 
 // The Table 3 line that shows the gas's heading, or -1.
@@ -207,12 +200,23 @@ QString Value(const frmTable3* table, int line, int column)
     return Child<QLabel>(table, "lblValue", line, column)->text();
 }
 
-QStringList Line_cells(const frmTable3* table, int line)
+// Whether Table 3 is open at the gas, its first container's night figure
+// for a low wind as given.
+bool Opened_at(const QString& id, const QString& night_low_km)
+{
+    const auto* table = Find_child<frmTable3>();
+    const int heading = Heading_line(table, id);
+    return heading >= 0 && Value(table, heading + 1, 8) == night_low_km;
+}
+
+// A Table 3 line as shown, its cells joined by "|", the brackets round feet
+// and miles left out.
+QString Line_shown(const frmTable3* table, int line)
 {
     QStringList cells{Child<QLabel>(table, "lblContainer", line)->text()};
     for (int column = 0; column < 14; ++column)
         cells << Value(table, line, column);
-    return cells;
+    return cells.join(u'|').remove(u'(').remove(u')');
 }
 
 } // namespace
@@ -228,7 +232,7 @@ private Q_SLOTS:
     void values_under_headings_banner_on_rows_without_distances()
     {
         test::Rows_program program(Table_rows());
-        const auto* table = Opened<frmGreen>(Open_distances_table);
+        auto* table = Opened<frmGreen>(Open_distances_table);
         const QString isolate = u"Primero AISLAR a la Redonda"_s;
         const QString protect = u"Luego, PROTEJA a las Personas en la Dirección del Viento Durante"_s;
         const QStringList units{"Metros", "(Pies)", "Kms.", "(Millas)", "Kms.", "(Millas)"};
@@ -238,9 +242,8 @@ private Q_SLOTS:
             const QLabel* value = Child<QLabel>(table, "lblValue", 2, column);
             const QString shown = u"1003.%1"_s.arg(column);
             QCOMPARE(value->text(), column % 2 ? u'(' + shown + u')' : shown);
-            const QStringList expected = QStringList{units[column % 6]} + periods[column % 6]
-                                       + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"};
-            QCOMPARE(Headings_over(value, table), expected);
+            QCOMPARE(Headings_over(value, table), QStringList{units[column % 6]} + periods[column % 6]
+                         + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"});
         }
         QCOMPARE(Bar(table)->maximum(), 30 - 15);
         for (int value = 0; value <= Bar(table)->maximum(); ++value) {
@@ -259,36 +262,24 @@ private Q_SLOTS:
                              qPrintable(u"value %1 of %2"_s.arg(column).arg(id)));
             }
         }
+        // The keys page by a page, and to the last record at the foot.
+        Bar(table)->setValue(0);
+        QTest::keyClick(table, Qt::Key_PageDown);
+        QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1016"_s);
+        QTest::keyClick(table, Qt::Key_End);
+        QCOMPARE(Child<QLabel>(table, "lblID", frmGreen::kRows - 1)->text(), u"1030"_s);
+        QCOMPARE(Child(table, "lblMat", frmGreen::kRows - 1)->toolTip(), u"Material 30 "_s);
     }
 
-    void pages_end_on_the_last_record_data()
+    // Four records: one page without a scroll bar, the lines under the last
+    // record empty.
+    void a_short_table_is_one_page()
     {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<int>("maximum");  // -1: no scroll bar
-        QTest::newRow("40 records") << 40 << 25;
-        QTest::newRow("4 records, one page") << 4 << -1;
-    }
-
-    void pages_end_on_the_last_record()
-    {
-        QFETCH(int, records);
-        QFETCH(int, maximum);
-        test::Rows_program program(Numbered_rows(records, {}));
-        auto* table = Opened<frmGreen>(Open_distances_table);
-        QCOMPARE(Shown(Bar(table)), maximum >= 0);
-        if (maximum >= 0) {
-            QCOMPARE(Bar(table)->maximum(), maximum);
-            QTest::keyClick(table, Qt::Key_PageDown);
-            QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1016"_s);
-            QTest::keyClick(table, Qt::Key_End);
-        }
-        const int last = std::min(records, frmGreen::kRows) - 1;
-        const QString id = QString::number(1000 + records);
-        QCOMPARE(Child<QLabel>(table, "lblID", last)->text(), id);
-        QCOMPARE(Child<QLabel>(table, "lblValue", last, SIM)->text(), id + u".0"_s);
-        QCOMPARE(Child(table, "lblMat", last)->toolTip(), u"Material %1 "_s.arg(records, 2, 10, QChar(u'0')));
-        // The lines under the last record stay empty.
-        for (int index = last + 1; index < frmGreen::kRows; ++index) {
+        test::Rows_program program(Numbered_rows(4, {}));
+        const auto* table = Opened<frmGreen>(Open_distances_table);
+        QVERIFY(!Shown(Bar(table)));
+        QCOMPARE(Child<QLabel>(table, "lblValue", 3, SIM)->text(), u"1004.0"_s);
+        for (int index = 4; index < frmGreen::kRows; ++index) {
             QVERIFY(!Shown(Child(table, "lblID", index)) && !Shown(Child(table, "lblMat", index)));
             for (int column = SIM; column < Value_count; ++column)
                 QVERIFY(!Shown(Child(table, "lblValue", index, column)));
@@ -303,30 +294,18 @@ private Q_SLOTS:
         test::Rows_program program(Table_rows());
         const auto* table = Opened<frmGreen>(Open_distances_table);
         Bar(table)->setValue(9);
-        QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1010"_s);
         // The small spill keeps its figures; the large spill reads the book's
         // words once, across its six columns.
-        QCOMPARE(Child<QLabel>(table, "lblValue", 0, SPNM)->text(), u"(1010.5)"_s);
-        QVERIFY(Shown(Child(table, "lblValue", 0, SPNM)));
+        QCOMPARE(Row_shown(table, 0), u"1010|Material 10 |1010.0|(1010.1)|1010.2|(1010.3)|1010.4|(1010.5)|"_s + kRefer);
         QVERIFY(!Shown(Child(table, "lblNote", 0, 0)));
-        const QLabel* note = Child<QLabel>(table, "lblNote", 0, 1);
-        QVERIFY(Shown(note));
-        QCOMPARE(note->text(), kRefer);
-        QCOMPARE(Span(note, table), std::make_pair(Span(Child(table, "lblValue", 0, LIM), table).first,
-                                                   Span(Child(table, "lblValue", 0, LPNM), table).second));
-        for (int column = LIM; column < Value_count; ++column)
-            QVERIFY(!Shown(Child(table, "lblValue", 0, column)));
-        QVERIFY(!Shown(Child(table, "lblNote", 1, 1)));
-        QVERIFY(Shown(Child(table, "lblValue", 1, LIM)));
-
-        QStringList metric_alone;
-        for (int column : {LPDK, LPDM, LPNM, LIF})
-            metric_alone << Child<QLabel>(table, "lblValue", 2, column)->text();
-        QCOMPARE(metric_alone, (QStringList{"1012.8", "()", "()", "(1012.7)"}));
+        QCOMPARE(Span(Child(table, "lblNote", 0, 1), table),
+                 std::make_pair(Span(Child(table, "lblValue", 0, LIM), table).first,
+                                Span(Child(table, "lblValue", 0, LPNM), table).second));
+        QCOMPARE(Row_shown(table, 2), u"1012|Material 12 |1012.0|(1012.1)|1012.2|(1012.3)|1012.4|(1012.5)|1012.6|"
+                                      "(1012.7)|1012.8|()|1012.10|()"_s);
 
         const QLabel* name = Child<QLabel>(table, "lblMat", 3);
-        QVERIFY(name->text().startsWith(u"Chlorosulphonic acid"_s));
-        QVERIFY(name->text().endsWith(u"(cuando es derramado sobre la tierra)"_s));
+        QVERIFY(name->text().startsWith(u"Chlorosulphonic acid"_s) && name->text().endsWith(kOn_land));
         QVERIFY(name->heightForWidth(name->width()) <= name->height());
         QCOMPARE(name->toolTip(), u"Chlorosulphonic acid (with or without sulphur trioxide), technically pure and "
                                   "stabilized (cuando es derramado sobre la tierra)"_s);
@@ -334,14 +313,10 @@ private Q_SLOTS:
         Bar(table)->setValue(15);
         QCOMPARE(Child<QLabel>(table, "lblID", 4)->text(), u"1020"_s);
         QTest::mouseClick(Child(table, "lblDanger", 4), Qt::LeftButton);
-        QCOMPARE(Water_SQL, sql::Water_one_SQL(u"1020"_s));
         const auto* water = Find_child<frmWater>();
-        QVERIFY(water);
-        QCOMPARE(Child<QLabel>(water, "lblID", 0)->text(), u"1020"_s);
-        QCOMPARE(Child<QLineEdit>(water, "txtMat", 0)->text(), u"Material 20"_s);
-        QVERIFY(!Shown(Bar(water)));
-        for (int index = 1; index < frmWater::kRows; ++index)
-            QVERIFY(!Shown(Child(water, "cmdGuide", index)));
+        QVERIFY(water && !Shown(Bar(water)) && !Shown(Child(water, "cmdGuide", 1)));
+        QCOMPARE(Child<QLabel>(water, "lblID", 0)->text() + Child<QLineEdit>(water, "txtMat", 0)->text(),
+                 u"1020Material 20"_s);
     }
 
     void headings_pop_up_with_left_button_only()
@@ -366,59 +341,50 @@ private Q_SLOTS:
         QVERIFY(!Shown(diagram));
     }
 
-    // The box: the lookup the guide page carries finds the row it names,
-    // whatever the name holds.
-
     void box_lookup_finds_its_row_data()
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QString>("night_km");   // small spill, night
-        QTest::addColumn<QString>("day_miles");  // large spill, day; "": in Table 3
-        QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "1.5" << "";
-        QTest::newRow("on land") << "1754" << "Chlorosulfonic acid" << kOn_land << "0.1" << "(0.2)";
-        QTest::newRow("in water") << "1754" << "Chlorosulfonic acid" << kIn_water << "0.3" << "(0.4)";
-        QTest::newRow("weapon") << "2810" << "Sarin" << "(cuando es utilizado como una arma)" << "1.1" << "(1.3)";
-        QTest::newRow("double quote") << "2222" << "Shell 5\" caliber" << "" << "0.9" << "(0.6)";
-        QTest::newRow("apostrophes in water") << "1111" << "O'Brien's mix" << kIn_water << "0.4" << "(0.1)";
+        QTest::addColumn<QString>("values");  // as shown; "": nothing found
+        const QString weapon = u"(cuando es utilizado como una arma)"_s;
+        QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "60|(200)|0.3|(0.2)|1.5|(0.9)|" + kRefer;
+        QTest::newRow("on land")
+            << "1754" << "Chlorosulfonic acid" << kOn_land << "30|(100)|0.1|(0.1)|0.1|(0.1)|60|(200)|0.3|(0.2)|0.6|(0.4)";
+        QTest::newRow("in water")
+            << "1754" << "Chlorosulfonic acid" << kIn_water << "30|(100)|0.1|(0.1)|0.3|(0.2)|100|(300)|0.6|(0.4)|1.9|(1.2)";
+        QTest::newRow("weapon") << "2810" << "Sarin" << weapon << "60|(200)|0.4|(0.3)|1.1|(0.7)|400|(1250)|2.1|(1.3)|4.9|(3.0)";
+        QTest::newRow("double quote")
+            << "2222" << "Shell 5\" caliber" << "" << "30|(100)|0.2|(0.1)|0.9|(0.6)|150|(500)|1.0|(0.6)|3.4|(2.1)";
+        QTest::newRow("apostrophes in water")
+            << "1111" << "O'Brien's mix" << kIn_water << "30|(100)|0.1|(0.1)|0.4|(0.2)|60|(200)|0.2|(0.1)|1.0|(0.6)";
+        QTest::newRow("a spill the book does not give") << "1017" << "Chlorine" << kIn_water << "";
+        QTest::newRow("no lookup") << "" << "" << "" << "";
     }
 
+    // The box: the lookup the guide page carries finds the row it names,
+    // whatever the name holds; a lookup that finds nothing shows the headings
+    // alone. Made narrow, it is widened back at its height, its row under the
+    // headings with the content's margin below.
     void box_lookup_finds_its_row()
     {
         QFETCH(QString, id);
         QFETCH(QString, name);
         QFETCH(QString, suffix);
-        QFETCH(QString, night_km);
-        QFETCH(QString, day_miles);
+        QFETCH(QString, values);
         test::Rows_program program(kRows);
-        const frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, suffix));
-        QVERIFY(box && box->Found());
+        const frmGreenBox* box = Box_for(id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix));
+        QVERIFY(box && box->Found() == !values.isEmpty());
         QCOMPARE(box->windowTitle(), u"Tabla de distancias de aislamiento inicial y acción protectora"_s);
-        QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), id);
-        QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), name + u' ' + suffix);
-        QCOMPARE(Child<QLabel>(box, "lblValue", 0, SPNK)->text(), night_km);
-        QVERIFY(Shown(Child(box, "lblValue", 0, SPNK)));
-        const bool referred = day_miles.isEmpty();
-        QCOMPARE(Shown(Child(box, "lblNote", 0, 1)), referred);
-        QCOMPARE(Shown(Child(box, "lblValue", 0, LPDM)), !referred);
-        QCOMPARE(referred ? Child<QLabel>(box, "lblNote", 0, 1)->text() : Child<QLabel>(box, "lblValue", 0, LPDM)->text(),
-                 referred ? kRefer : day_miles);
-    }
-
-    void box_lookup_that_finds_nothing_shows_headings_only()
-    {
-        test::Rows_program program(kRows);
-        for (const QString& lookup : {sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, kIn_water), QString()}) {
-            const frmGreenBox* box = Box_for(lookup);
-            QVERIFY(box && !box->Found());
-            QCOMPARE(Child<QLabel>(box, "lblID", 0)->text(), QString());
-            QCOMPARE(Child<QLabel>(box, "lblMat", 0)->text(), QString());
-            for (int column = SIM; column < Value_count; ++column)
-                QVERIFY(!Shown(Child(box, "lblValue", 0, column)));
-            QVERIFY(Shown(Child(box, "lblSmall")));
-            QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), u"Metros"_s);
-        }
+        QCOMPARE(Row_shown(box, 0), values.isEmpty() ? u"|"_s : id + u'|' + name + u' ' + suffix + u'|' + values);
+        QVERIFY(Shown(Child(box, "lblSmall")));
+        QCOMPARE(Child<QLabel>(box, "lblUnit", SIM)->text(), u"Metros"_s);
+        const int tall = box->height();
+        Child_frame<frmGreenBox>()->resize(100, 900);
+        QCoreApplication::processEvents();
+        QCOMPARE(QList<bool>({box->width() >= twips(9000), box->height() == tall}), QList<bool>({true, true}));
+        const QWidget* data = Child(box, "frmData");
+        QVERIFY(data->geometry().bottom() < box->height() && Child(box, "lblMat", 0)->geometry().bottom() < data->height());
     }
 
     // The guide page's button opens the box over the page's lookup; the box
@@ -451,24 +417,18 @@ private Q_SLOTS:
         QCOMPARE(Child<QLabel>(box, "lblValue", 0, SIF)->text(), u"(200)"_s);
         QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
         QWidget other(Main_window(), Qt::Tool);
-        switch (turn) {
-        case 0:
+        if (turn == 0)
             Work_area()->setActiveSubWindow(Child_frame<frmGuidePage>());
-            break;
-        case 1:
+        if (turn == 1) {
             other.show();
             other.activateWindow();
-            break;
-        case 2:
-            Child_frame<frmGuidePage>()->close();
-            break;
-        case 3:
-            Open_guide_page(u"124"_s);
-            break;
-        default:
-            page->cmdIIPAD->click();
-            break;
         }
+        if (turn == 2)
+            Child_frame<frmGuidePage>()->close();
+        if (turn == 3)
+            Open_guide_page(u"124"_s);
+        if (turn == 4)
+            page->cmdIIPAD->click();
         QTRY_VERIFY(box.isNull());
         int boxes = 0;
         for (QMdiSubWindow* sub : Work_area()->subWindowList())
@@ -479,30 +439,17 @@ private Q_SLOTS:
             QCOMPARE(Work_area()->subWindowList(QMdiArea::StackingOrder).last(), Child_frame<frmGuidePage>());
     }
 
-    void narrow_box_is_widened_back()
-    {
-        test::Rows_program program(kRows);
-        const frmGreenBox* box = Box_for(sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString()));
-        const int tall = box->height();
-        Child_frame<frmGreenBox>()->resize(100, 900);
-        QCoreApplication::processEvents();
-        QVERIFY(box->width() >= twips(9000));
-        QCOMPARE(box->height(), tall);
-        // The row fits under the headings, with the content's margin below.
-        const QWidget* data = Child(box, "frmData");
-        QVERIFY(data->geometry().bottom() < box->height());
-        QVERIFY(Child(box, "lblMat", 0)->geometry().bottom() < data->height());
-    }
-
-    // Table 3. Each gas opens with its heading at the top of the page (unless
-    // it is on the last page), its containers' cells as the committed source
-    // holds them; the keys page through the whole table.
+    // Table 3. Each gas of the book opens with its heading at the top of the
+    // page (unless it is on the last page), its containers' cells as its rows
+    // hold them; the keys page through the whole table.
     void table3_opens_at_each_gas_with_its_cells()
     {
-        const auto committed = Committed_rows();
         auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        QStringList fields;
+        for (const schema::Field& field : schema::Find_table(u"Large_spills"_s)->fields)
+            fields << field.name;
         for (const QString id : {"1005", "1017", "1040", "1050", "2186", "1052", "1079"}) {
-            const QList<QStringList> expected = committed.value(id);
+            const QStringList expected = test::Rows_of(sql::Large_spills_of_SQL(id), fields.mid(4));
             QVERIFY2(!expected.isEmpty(), qPrintable(id));
             Open_table3(id);
             const auto* table = Find_child<frmTable3>();
@@ -511,7 +458,8 @@ private Q_SLOTS:
             QVERIFY2(heading == 0 || (heading > 0 && Bar(table)->value() == Bar(table)->maximum()), qPrintable(id));
             QVERIFY(heading + expected.size() < frmTable3::kRows);
             for (qsizetype k = 0; k < expected.size(); ++k)
-                QCOMPARE(Line_cells(table, heading + 1 + static_cast<int>(k)), expected[k]);
+                QCOMPARE(Line_shown(table, heading + 1 + static_cast<int>(k)), expected[k]);
+            QVERIFY(Value(table, heading + 1, 1).startsWith(u'(') && !Value(table, heading + 1, 0).startsWith(u'('));
             QCOMPARE(Child<QLabel>(table, "lblBlock", heading)->palette().color(QPalette::Window), QColor(255, 255, 0));
             Close_child<frmTable3>();
         }
@@ -531,54 +479,12 @@ private Q_SLOTS:
         QCOMPARE(Heading_line(table, u"1005"_s), 0);
     }
 
-    // From the distances table (only the rows Table 1 sends to Table 3 carry
-    // the link) and from the distances box, one click opens the gas's rows.
-    void each_table3_cell_opens_its_gas_data()
-    {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("night_low_km");  // first container's
-        QTest::newRow("1005") << "1005" << "Ammonia, anhydrous" << "4.1";
-        QTest::newRow("1017") << "1017" << "Chlorine" << "11.0+";
-        QTest::newRow("2186 shares 1050's rows") << "2186" << "Hydrogen chloride, refrigerated liquid" << "1.0";
-    }
-
-    void each_table3_cell_opens_its_gas()
-    {
-        QFETCH(QString, id);
-        QFETCH(QString, name);
-        QFETCH(QString, night_low_km);
-        test::Rows_program program(kRows + Table3_rows());
-        const auto opened_at_gas = [&] {
-            const auto* table = Find_child<frmTable3>();
-            const int heading = Heading_line(table, id);
-            return heading >= 0 && Value(table, heading + 1, 8) == night_low_km;
-        };
-        const auto* green = Opened<frmGreen>(Open_distances_table);
-        QStringList linked;
-        for (int row = 0; row < frmGreen::kRows; ++row) {
-            const QLabel* row_id = Child<QLabel>(green, "lblID", row);
-            if (row_id->isHidden())
-                continue;
-            QVERIFY(!Shown(Child(green, "lblNote", row, 1)));
-            if (Shown(Child(green, "cmdTable3", row)))
-                linked << row_id->text();
-            if (row_id->text() == id)
-                Child<QPushButton>(green, "cmdTable3", row)->click();
-        }
-        QCOMPARE(linked, (QStringList{"1005", "1017", "2186"}));
-        QVERIFY(opened_at_gas());
-
-        Close_child<frmTable3>();
-        const frmGreenBox* box = Box_for(sql::Distances_lookup(id, name, QString()));
-        QVERIFY(box && Shown(Child(box, "cmdTable3", 0)));
-        Child<QPushButton>(box, "cmdTable3", 0)->click();
-        QVERIFY(opened_at_gas());
-    }
-
-    // Without the table its menu entry, contents entry and links are gone,
-    // and the cells say where the figures are, as the book does; a table
-    // that is there but incomplete makes the database not valid.
+    // Without the table its contents entry and links are gone, and the cells
+    // say where the figures are, as the book does; a table that is there but
+    // incomplete makes the database not valid. With it, only the rows Table 1
+    // sends to Table 3 carry the link, and one click on a link, in the
+    // distances table or in the box, opens the gas's rows (2186 shares
+    // 1050's).
     void table3_entries_follow_the_table_data()
     {
         QTest::addColumn<QString>("table");
@@ -598,18 +504,13 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         test::Rows_program program(kRows + table);
         QCOMPARE(Main_form->valid_database(), valid);
-        QCOMPARE(program.ui.texts(),
-                 valid ? QStringList()
-                       : QStringList{u"Este no es un base de datos válida.  Por favor especificar una base de datos "
-                                     "válida."_s});
+        QCOMPARE(program.ui.texts(), valid ? QStringList() : QStringList{u"Este no es un base de datos válida.  Por "
+                                                                         "favor especificar una base de datos válida."_s});
         if (!valid)
             return;
         const bool with_table = !table.isEmpty();
-        Q_EMIT Main_form->findChild<QMenu*>(u"mnuView"_s)->aboutToShow();
-        QCOMPARE(Main_form->findChild<QAction*>(u"mnuViewTable3"_s)->isVisible(), with_table);
         Reopen_child<frmContent>();
         frmContent* contents = Find_child<frmContent>();
-        QVERIFY(contents);
         const auto* entry = contents->findChild<QLabel*>(u"lblTextLabel_%1"_s.arg(kContent_entries - 1));
         QCOMPARE(entry->text(), u"Tabla 3"_s);
         QCOMPARE(entry->isVisibleTo(contents), with_table);
@@ -618,37 +519,49 @@ private Q_SLOTS:
         Close_child<frmTable3>();
 
         const auto* green = Opened<frmGreen>(Open_distances_table);
-        const QPushButton* link = green->findChild<QPushButton*>(u"cmdTable3_0"_s);
-        QCOMPARE(link && Shown(link), with_table);
+        QStringList linked;
+        for (int row = 0; row < frmGreen::kRows; ++row) {
+            const QPushButton* link = green->findChild<QPushButton*>(u"cmdTable3_%1"_s.arg(row));
+            if (link && Shown(link) && Shown(Child(green, "lblID", row)))
+                linked << Child<QLabel>(green, "lblID", row)->text();
+        }
+        QCOMPARE(linked, with_table ? QStringList({"1005", "1017", "2186"}) : QStringList());
         QCOMPARE(Shown(Child(green, "lblNote", 0, 1)), !with_table);
         QCOMPARE(Child<QLabel>(green, "lblNote", 0, 1)->text(), kRefer);
         Open_table3(u"1017"_s);
         QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
+        if (!with_table)
+            return;
+        Close_child<frmTable3>();
+        Child<QPushButton>(green, "cmdTable3", 6)->click();  // 2186's row
+        QVERIFY(Opened_at(u"2186"_s, u"1.0"_s));
+        Close_child<frmTable3>();
+        Child<QPushButton>(Box_for(sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString())), "cmdTable3", 0)->click();
+        QVERIFY(Opened_at(u"1017"_s, u"11.0+"_s));
     }
 
     // The water-reactive list. Each row names its gases, whole in the tool
     // tip (a button too narrow ends its caption in "…"); the rows below the
-    // last stay hidden and the note stands just under it.
+    // last stay hidden and the note stands just under it. The gases button
+    // shows exactly their index entries: not 1051, whose name only contains
+    // a gas's name.
     void water_list_as_opened()
     {
         test::Rows_program program(kRows);
         const auto* water = Opened<frmWater>(Open_water_list);
-        QVERIFY(water);
         QStringList rows;
         for (int index = 0; index < 3; ++index) {
             const auto* gases = Child<QPushButton>(water, "cmdProduct2", index);
             const auto* guide = Child<QPushButton>(water, "cmdGuide", index);
             QVERIFY(gases->toolTip().startsWith(gases->text().chopped(1)));
-            rows << QStringList{Child<QLabel>(water, "lblID", index)->text(), Tag(Child<QLabel>(water, "lblID", index)),
-                                guide->text(), guide->toolTip(), gases->toolTip()}
-                        .join(u'|');
+            const QLabel* id = Child<QLabel>(water, "lblID", index);
+            rows << QStringList{id->text(), Tag(id), guide->text(), guide->toolTip(), gases->toolTip()}.join(u'|');
         }
         const QString guide = u"139|Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)|"_s;
         QCOMPARE(rows, (QStringList{
                            "1111||" + guide + "Amoníaco (NH3)",
                            "1754|RIT|" + guide + "Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)",
                            "2988||" + guide + "Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)"}));
-
         QVERIFY(!Shown(Bar(water)));
         for (int index = 3; index < frmWater::kRows; ++index)
             QVERIFY(!Shown(Child(water, "cmdProduct2", index)) && !Shown(Child(water, "txtMat", index)));
@@ -657,6 +570,19 @@ private Q_SLOTS:
         const QWidget* last = Child(water, "cmdGuide", 2);
         const int last_row = last->mapTo(water, QPoint(0, last->height())).y();
         QVERIFY(note->y() > last_row && note->y() - last_row < last->height() * 2);
+
+        for (const auto& [index, ids] : {std::pair{2, "1017 1050 1052"}, std::pair{0, "1005"}}) {
+            Child<QPushButton>(water, "cmdProduct2", index)->click();
+            const frmPages* pages = Find_child<frmPages>();
+            QCOMPARE(pages->windowTitle(), u"Buscar materiales tóxicos por inhalación, que se liberan de MRA cuando se "
+                                           "derrama en el agua"_s);
+            QVERIFY(Index_mode == 2 && Index_highlight == QColor(0, 255, 255));
+            QStringList shown;
+            for (int row = 0; row < frmPages::kRows; ++row)
+                if (Shown(pages->lblID[row]))
+                    shown << pages->lblID[row]->text();
+            QCOMPARE(shown.join(u' '), QString::fromLatin1(ids));
+        }
     }
 
     // A guide button asks where the spill is, collects the product (and in
@@ -668,28 +594,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("in_water");    // the answer to the spill question
         QTest::addColumn<QString>("suffix");   // "" : no distances button
         QTest::addColumn<QStringList>("summary");
-        QTest::addColumn<QString>("warning");  // "" : none
-        const QString tail = u" cuando se derrama en agua.\n\nLa información pertinente para aquellos materiales está "
-                             "accesible en el resumen del informe. quiere abrir el informe?"_s;
-        const QString head = u"ADVERTENCIA: Substancia tóxica por inhalación!\n\n"_s;
+        QTest::addColumn<QString>("gases");    // named in the warning; "" : none
+        const QString hcl_hf = u"Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)"_s;
+        const QString hcl = u"1050|Hydrogen chloride, anhydrous|1|0"_s, hf = u"1052|Hydrogen fluoride, anhydrous|1|0"_s;
         QTest::newRow("not toxic, on land") << 0 << false << "" << QStringList{"1111|O'Brien's mix|0|1"} << "";
-        QTest::newRow("not toxic, in water")
-            << 0 << true << kIn_water << QStringList{"1111|O'Brien's mix|1|1", "1005|Ammonia, anhydrous|1|0"}
-            << head + "O'Brien's mix, Número de identificación 1111, crea grandes cantidades de vapores tóxicos de "
-                      "Amoníaco (NH3)" + tail;
+        QTest::newRow("not toxic, in water") << 0 << true << kIn_water
+                                             << QStringList{"1111|O'Brien's mix|1|1", "1005|Ammonia, anhydrous|1|0"}
+                                             << "Amoníaco (NH3)";
         QTest::newRow("toxic, on land") << 1 << false << kOn_land << QStringList{"1754|Chlorosulfonic acid|0|1"} << "";
-        QTest::newRow("toxic, in water")
-            << 1 << true << kIn_water
-            << QStringList{"1754|Chlorosulfonic acid|1|1", "1050|Hydrogen chloride, anhydrous|1|0",
-                           "1052|Hydrogen fluoride, anhydrous|1|0"}
-            << head + "Chlorosulfonic acid, Número de identificación 1754, crea grandes cantidades de vapores "
-                      "tóxicos de Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)" + tail;
+        QTest::newRow("toxic, in water") << 1 << true << kIn_water
+                                         << QStringList{"1754|Chlorosulfonic acid|1|1", hcl, hf} << hcl_hf;
         QTest::newRow("three gases, in water")
-            << 2 << true << kIn_water
-            << QStringList{"2988|Widget \"X\" compound|1|1", "1050|Hydrogen chloride, anhydrous|1|0",
-                           "1052|Hydrogen fluoride, anhydrous|1|0", "1017|Chlorine|1|0"}
-            << head + "Widget \"X\" compound, Número de identificación 2988, crea grandes cantidades de vapores "
-                      "tóxicos de Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)" + tail;
+            << 2 << true << kIn_water << QStringList{"2988|Widget \"X\" compound|1|1", hcl, hf, "1017|Chlorine|1|0"}
+            << "Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)";
         QTest::newRow("three gases, on land") << 2 << false << "" << QStringList{"2988|Widget \"X\" compound|0|1"} << "";
     }
 
@@ -699,7 +616,7 @@ private Q_SLOTS:
         QFETCH(bool, in_water);
         QFETCH(QString, suffix);
         QFETCH(QStringList, summary);
-        QFETCH(QString, warning);
+        QFETCH(QString, gases);
         test::Rows_program program(kRows);
         Install_distances_box();
         const auto* water = Opened<frmWater>(Open_water_list);
@@ -710,10 +627,14 @@ private Q_SLOTS:
         Child<QLineEdit>(water, "txtMat", index)->clear();  // what the box shows does not count: the row does
         Child<QPushButton>(water, "cmdGuide", index)->click();
 
+        const QString id = summary.first().section(u'|', 0, 0), name = summary.first().section(u'|', 1, 1);
         QStringList expected{u"Material derramado|El producto se derramó en el agua?|%1"_s.arg(int(platform::Icon::Question))};
-        if (!warning.isEmpty())
-            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|%1|%2"_s.arg(warning).arg(
-                int(platform::Icon::Exclamation));
+        if (!gases.isEmpty())
+            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|ADVERTENCIA: Substancia tóxica por inhalación!"
+                        "\n\n%1, Número de identificación %2, crea grandes cantidades de vapores tóxicos de %3 cuando "
+                        "se derrama en agua.\n\nLa información pertinente para aquellos materiales está accesible en "
+                        "el resumen del informe. quiere abrir el informe?|%4"_s.arg(name, id, gases)
+                            .arg(int(platform::Icon::Exclamation));
         QStringList shown;
         for (const platform::Message& message : program.ui.shown)
             shown << message.title + u'|' + message.text + u'|' + QString::number(int(message.icon));
@@ -726,38 +647,12 @@ private Q_SLOTS:
 
         frmGuidePage* page = Find_child<frmGuidePage>();
         QVERIFY(page);
-        const QString name = summary.first().section(u'|', 1, 1);
-        QCOMPARE(page->lblNameProduct->text(), name + u", Número de identificación "_s + summary.first().section(u'|', 0, 0));
+        QCOMPARE(page->lblNameProduct->text(), name + u", Número de identificación "_s + id);
         QCOMPARE(Shown(page->cmdIIPAD), !suffix.isEmpty());
         if (!suffix.isEmpty()) {
             QCOMPARE(test::Rows_of(Tag(page->cmdIIPAD), {u"Name_of_material"_s}), QStringList{name + u' ' + suffix});
             QCOMPARE(Tag(page->cmdPrint), u' ' + suffix);
         }
-    }
-
-    // The gases search shows exactly their index entries: not 1051, whose
-    // name only contains a gas's name.
-    void water_gases_search_shows_exactly_their_index_entries()
-    {
-        test::Rows_program program(kRows);
-        Child<QPushButton>(Opened<frmWater>(Open_water_list), "cmdProduct2", 2)->click();
-        frmPages* pages = Find_child<frmPages>();
-        QVERIFY(pages);
-        QCOMPARE(pages->windowTitle(),
-                 u"Buscar materiales tóxicos por inhalación, que se liberan de MRA cuando se derrama en el agua"_s);
-        QCOMPARE(Index_mode, 2);
-        QCOMPARE(Index_highlight, QColor(0, 255, 255));
-        QStringList shown;
-        for (int index = 0; index < frmPages::kRows; ++index)
-            if (Shown(pages->lblID[index]))
-                shown << pages->lblID[index]->text() + u'|' + pages->txtMaterial[index]->text();
-        QCOMPARE(shown, (QStringList{"1017|Chlorine", "1050|Hydrogen chloride, anhydrous",
-                                     "1052|Hydrogen fluoride, anhydrous"}));
-
-        Child<QPushButton>(Find_child<frmWater>(), "cmdProduct2", 0)->click();
-        pages = Find_child<frmPages>();
-        QCOMPARE(pages->lblID[0]->text(), u"1005"_s);
-        QVERIFY(!Shown(pages->lblID[1]));
     }
 };
 

@@ -4,9 +4,12 @@
 
 #include "platform/Printer_surface.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace vexo::test {
 
@@ -39,6 +42,29 @@ struct Print_journal {
     }
     QList<Printed> texts(int sheet) const { return of(Printed::Text, sheet); }
     QList<Printed> lines(int sheet) const { return of(Printed::Line, sheet); }
+    // The texts of a sheet (0: of every sheet) from top to the footer's line.
+    QList<Printed> body(int sheet, double top, double height) const
+    {
+        QList<Printed> out;
+        for (const Printed& p : texts(sheet))
+            if (p.y >= top && p.y < height - 240)
+                out << p;
+        return out;
+    }
+    // The body's pieces joined by line (a label and its text), each bold piece
+    // between two marks.
+    QList<Printed> body_lines(int sheet, double top, double height, const QString& bold_mark = {}) const
+    {
+        QList<Printed> out;
+        for (Printed p : body(sheet, top, height)) {
+            p.text = p.bold ? bold_mark + p.text + bold_mark : p.text;
+            if (!out.isEmpty() && out.last().sheet == p.sheet && out.last().y == p.y)
+                out.last().text += p.text;
+            else
+                out << p;
+        }
+        return out;
+    }
     QStringList words(int sheet = 0) const
     {
         QStringList out;
@@ -88,5 +114,26 @@ private:
     double width_;
     double height_;
 };
+
+// The moment every test document is printed at.
+inline const QDateTime kWhen(QDate(2000, 3, 15), QTime(14, 5));
+
+// The print dialog answered with a recording printer: "done" one that prints,
+// "fail" one that runs out of paper at the first sheet break, "cancel" none.
+// Gives the names of the documents the dialog was asked for.
+inline std::shared_ptr<QStringList> Install_recording_printer(Print_journal& journal, double width, double height,
+                                                              const QString& outcome)
+{
+    auto documents = std::make_shared<QStringList>();
+    platform::Install_printer_chooser([=, &journal](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
+        *documents << name;
+        if (outcome == QLatin1String("cancel"))
+            return nullptr;
+        auto printer = std::make_unique<Recording_surface>(journal, width, height);
+        printer->fail_at_new_page = outcome == QLatin1String("fail") ? 1 : 0;
+        return printer;
+    });
+    return documents;
+}
 
 } // namespace vexo::test

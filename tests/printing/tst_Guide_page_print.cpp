@@ -54,12 +54,13 @@ INSERT INTO Sentences VALUES (20, 'GUÍA 141', 5), (21, '• <b>TÓXICO</b>; evi
   (25, 'x <b>' || printf('%.120c', 'A') || '</b>', 0);
 INSERT INTO Guides_pages VALUES (60, 141, 20), (61, 141, 21), (62, 141, 22), (63, 141, 23), (64, 141, 24),
   (65, 141, 25);
+-- The isolation's metres and the night's miles missing: each figure written alone.
 INSERT INTO Green VALUES
-  (1017, 'Chlorine ', '60', '200', '0.3', '0.2', '1.5', '0.9', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
+  (1017, 'Chlorine ', '', '200', '0.3', '0.2', '1.5', ' ', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
    'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
 )sql");
 
-const QDateTime kWhen(QDate(2000, 3, 15), QTime(14, 5));
+const QString kRefer = u"Consulte la Tabla 3"_s;
 
 QString Protect(const QString& distances)
 {
@@ -80,10 +81,7 @@ private Q_SLOTS:
         frmGuidePage::Distances_box_opener = [] {};
     }
 
-    void init()
-    {
-        journal_ = {};
-    }
+    void init() { journal_ = {}; }
 
     void cleanup()
     {
@@ -91,60 +89,52 @@ private Q_SLOTS:
         frmGuidePage::Page_printer = nullptr;
     }
 
-    void cleanupTestCase()
+    void cleanupTestCase() { Main_database.reset(); }
+
+    // Each body line as "gap to the next|marks|text": "^" centred, "_" under
+    // a rule, bold runs between asterisks. A block takes the look of its
+    // sentence code. 99 characters fit a line: the wrap falls at the last blank
+    // that fits, inside a bold run; a mark left open prints as stored; a word
+    // wider than the page breaks where the line is full.
+    void body_lines_data()
     {
-        Main_database.reset();
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("lines");  // the first lines of the first sheet
+        QTest::newRow("124: the look of each code")
+            << "124" << QStringList{"730|^_|*PELIGROS POTENCIALES*", "240|_|*A LA SALUD*",
+                                    "240||TÓXICO; puede ser fatal si se inhala.",
+                                    "240||*Los vapores pueden causar irritación.*", "240||*Mantenga alejado al personal.*"};
+        QTest::newRow("141: bold words")
+            << "141" << QStringList{"240||• *TÓXICO*; evite el contacto.",
+                                    "240||• Use la ropa de protección química que está específicamente recomendada por "
+                                    "el fabricante *cuando *",
+                                    "240||*NO EXISTA RIESGO DE INCENDIO*.", "240||• <b>EXCEPTO para UN1384",
+                                    "240||*Lea esto.*", "240||x *" + QString(97, u'A') + "*",
+                                    "0||*" + QString(23, u'A') + "*"};
     }
 
-    // Each block in the look of its sentence code: its weight, whether it
-    // is centred, a rule with 10 twips and an empty line before it, and the
-    // way down to the next block's text (a heading's line and its empty
-    // line, then the sub-heading's rule, 10 twips and its empty line).
-    void block_look_by_sentence_code()
+    void body_lines()
     {
-        auto page = Open_page(false, false);
-        Print(*page);
-        const QList<Printed> body = Body(1);
-        const QList<Printed> lines = journal_.lines(1);
-        QStringList looks;
-        for (const QString text : {"PELIGROS POTENCIALES", "A LA SALUD", "TÓXICO; puede ser fatal si se inhala.",
-                                   "Los vapores pueden causar irritación.", "Mantenga alejado al personal."}) {
-            const auto at = std::find_if(body.begin(), body.end(), [&](const Printed& p) { return p.text == text; });
-            QVERIFY(at != body.end());
-            QCOMPARE(at->size, 12.0);
-            const bool ruled = std::any_of(lines.begin(), lines.end(), [&](const Printed& l) {
-                return l.y == at->y - 250 && l.x == 0 && l.x2 == kWidth;
+        QFETCH(QString, page);
+        QFETCH(QStringList, lines);
+        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(page));
+        Product_label.clear();
+        frmGuidePage viewer;
+        Print(viewer);
+        QList<Printed> printed = journal_.body_lines(1, Header_bottom, kHeight, u"*"_s);
+        const QList<Printed> rules = journal_.lines(1);
+        QStringList read;
+        for (qsizetype k = 0; k < lines.size() && k < printed.size(); ++k) {
+            const QString text = printed[k].text.replace(u"**"_s, QString());
+            const double y = printed[k].y, x = printed[k].x;
+            const bool centred = x > 0 && x == (kWidth - QString(text).remove(u'*').size() * 120) / 2;
+            const bool ruled = std::any_of(rules.begin(), rules.end(), [&](const Printed& l) {
+                return l.y == y - 250 && l.y > Header_bottom && l.x == 0 && l.x2 == kWidth;
             });
-            const QString where = at->x == 0 ? u"left"_s : at->x == (kWidth - text.size() * 120) / 2 ? u"centred"_s : u"?"_s;
-            looks << QStringList{text, at->bold ? "bold" : "regular", where, ruled ? "ruled" : "-",
-                                 QString::number((at + 1)->y - at->y)}
-                         .join(u'|');
+            read << u"%1|%2%3|%4"_s.arg(k + 1 < printed.size() ? printed[k + 1].y - y : 0)
+                        .arg(centred ? "^" : "", ruled ? "_" : "", text);
         }
-        QCOMPARE(looks, (QStringList{"PELIGROS POTENCIALES|bold|centred|ruled|730", "A LA SALUD|bold|left|ruled|240",
-                                     "TÓXICO; puede ser fatal si se inhala.|regular|left|-|240",
-                                     "Los vapores pueden causar irritación.|bold|left|-|240",
-                                     "Mantenga alejado al personal.|bold|left|-|240"}));
-    }
-
-    // Each printed piece as "text", or "*text" when bold, line by line.
-    void bold_words_print_in_their_weight()
-    {
-        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(u"141"_s));
-        frmGuidePage page;
-        Print(page);
-        QStringList printed;
-        for (const Printed& p : Body(1))
-            printed << (p.bold ? u'*' + p.text : p.text);
-        // 99 characters fit a line: the wrap falls at the last blank that fits,
-        // inside the bold run, which goes on in bold on the next line. A mark
-        // left open prints as stored; an emphasised sentence is bold throughout;
-        // a word wider than the page breaks where the line is full.
-        const QStringList expected{
-            "• ", "*TÓXICO", "; evite el contacto.",
-            "• Use la ropa de protección química que está específicamente recomendada por el fabricante ", "*cuando ",
-            "*NO EXISTA RIESGO DE INCENDIO", ".",
-            "• <b>EXCEPTO para UN1384", "*Lea esto.", "x ", "*" + QString(97, u'A'), "*" + QString(23, u'A')};
-        QCOMPARE(printed, expected);
+        QCOMPARE(read, lines);
     }
 
     void sheets_data()
@@ -171,25 +161,19 @@ private Q_SLOTS:
         QVERIFY(journal_.ended);
         QCOMPARE(journal_.sheets, rules.size());
         QCOMPARE(Header_bottom, product ? 560.0 : 320.0);
+        const QString qualified = u"Cloro, Número de identificación 1017 (cuando es derramado en el agua)"_s;
         for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
             const QList<Printed> texts = journal_.texts(sheet);
-            QCOMPARE(texts[0].text, u"GUÍA 124   GASES TÓXICOS Y/O CORROSIVOS"_s);
-            QCOMPARE(texts[0].size, 16.0);
-            if (product || sheet == 1) {
-                QCOMPARE(texts[1].text, product ? QStringLiteral("Cloro, Número de identificación 1017 (cuando es "
-                                                                 "derramado en el agua)")
-                                                : u"PELIGROS POTENCIALES"_s);
-                QCOMPARE(texts[1].y, product ? 320.0 : 330.0 + 10 + 240);
-            }
+            QCOMPARE(texts[0].text + u'@' + QString::number(texts[0].size), u"GUÍA 124   GASES TÓXICOS Y/O CORROSIVOS@16"_s);
+            if (product || sheet == 1)
+                QCOMPARE(texts[1].text + u'@' + QString::number(texts[1].y),
+                         product ? qualified + u"@320"_s : u"PELIGROS POTENCIALES@580"_s);
             const QStringList words = journal_.words(sheet);
-            QCOMPARE(words.filter(QRegularExpression(u"^Página "_s)),
-                     QStringList{u"Página %1"_s.arg(sheet)});
-            QCOMPARE(words.count(u"MARDOVI VEXO"_s), 1);
+            QCOMPARE(words.filter(QRegularExpression(u"^Página |^MARDOVI VEXO$"_s)),
+                     QStringList({u"MARDOVI VEXO"_s, u"Página %1"_s.arg(sheet)}));
             QCOMPARE(journal_.lines(sheet).size(), rules[sheet - 1]);
         }
-        const QStringList all = journal_.words();
-        QCOMPARE(all.contains(u"Distancias de aislamiento inicial y acción protectora"_s), distances);
-        QCOMPARE(all.contains(u"DERRAMES PEQUEÑOS"_s), distances);
+        QCOMPARE(journal_.words().contains(u"DERRAMES PEQUEÑOS"_s), distances);
 
         // The guide sheets hold every block of the page in its order; the
         // long sentence was wrapped, ending each piece at a blank.
@@ -204,151 +188,108 @@ private Q_SLOTS:
         QVERIFY(!printed.contains(kLong) && printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
     }
 
-    void distances_are_written_as_sentences()
+    // The distances sheet writes the book's figures as sentences; where
+    // Table 3 has the gas, its rows follow the large spill, on that sheet and
+    // the next. Each printed line once, a label and its sentence joined.
+    void distances_are_written_as_sentences_data()
     {
-        auto page = Open_page(true, true);
-        Print(*page);
-        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
-        const QList<Printed> body = Body(3);
-        QStringList words;
-        for (const Printed& p : body)
-            words << p.text;
-        const QString table3 = u"Consulte la Tabla 3"_s;
-        QCOMPARE(words, (QStringList{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
-                                     "Primero AISLAR a la Redonda: 60 metros, 200 pies", "LUEGO", "DIA: ",
-                                     Protect(u"0.3 kilómetros, 0.2 millas"_s), "O", "NOCHE: ",
-                                     Protect(u"1.5 kilómetros, 0.9 millas"_s), "DERRAMES GRANDES",
-                                     "Primero AISLAR a la Redonda: " + table3, "LUEGO", "DIA: ", Protect(table3), "O",
-                                     "NOCHE: ", Protect(table3)}));
-        // The day label in bold, its sentence regular on the same line just after it.
-        const Printed label = body[4], sentence = body[5];
-        QVERIFY(label.bold && !sentence.bold);
-        QCOMPARE(QList<double>({sentence.y, sentence.x}), QList<double>({label.y, 5 * 120.0}));
-        const Printed title = body[0];
-        QVERIFY(title.bold);
-        QCOMPARE(title.x, (kWidth - title.text.size() * 120) / 2);
+        QTest::addColumn<QString>("table3");  // rows of Large_spills
+        QTest::addColumn<QStringList>("lines");
+        const QString protect = Protect(QString()).chopped(1);
+        const QStringList small{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
+                                "Primero AISLAR a la Redonda: 200 pies", "LUEGO",
+                                "DIA: " + Protect(u"0.3 kilómetros, 0.2 millas"_s), "O",
+                                "NOCHE: " + Protect(u"1.5 kilómetros"_s), "DERRAMES GRANDES",
+                                "Primero AISLAR a la Redonda: " + kRefer, "LUEGO", "DIA: " + Protect(kRefer), "O"};
+        QTest::newRow("without Table 3") << QString() << small + QStringList{"NOCHE: " + Protect(kRefer)};
+        QTest::newRow("with Table 3")
+            << QStringLiteral("INSERT INTO Large_spills VALUES (1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', "
+                              "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
+                              "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
+                              "'1000', '1.9', '1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');")
+            << small + QStringList{"NOCHE: " + Protect(kRefer), "DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
+                                   "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies",
+                                   "DIA: " + protect, "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
+                                   "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
+                                   "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
+                                   "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas",
+                                   "Varios cilindros de una tonelada", "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
+                                   "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
     }
 
-    void table3_rows_follow_the_large_spill()
+    void distances_are_written_as_sentences()
     {
-        Main_database->Execute_native(
-            schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s))
-            + QStringLiteral("INSERT INTO Large_spills VALUES "
-                             "(1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', "
-                             "'6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'), "
-                             "(2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', '1000', '1.9', "
-                             "'1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');"));
+        QFETCH(QString, table3);
+        QFETCH(QStringList, lines);
+        if (!table3.isEmpty())
+            Main_database->Execute_native(schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) + table3);
         auto page = Open_page(true, true);
         Print(*page);
-        Main_database->Execute_native(u"DROP TABLE Large_spills;"_s);
-        // The rows follow the large-spill paragraph, on the distances sheet and
-        // the next; wrapped lines are put back together.
+        if (!table3.isEmpty())
+            Main_database->Execute_native(u"DROP TABLE Large_spills;"_s);
+        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
         QString printed;
         for (int sheet = 3; sheet <= journal_.sheets; ++sheet)
             for (const Printed& p : Body(sheet))
                 printed += p.text + (p.text.endsWith(u' ') ? QString() : u"\n"_s);
-        const QString protect = Protect(QString()).chopped(1);
-        const QStringList expected{
-            Protect(u"Consulte la Tabla 3"_s), "DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
-            "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies", "DIA: " + protect,
-            "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
-            "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
-            "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
-            "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas", "Varios cilindros de una tonelada",
-            "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
-            "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
         qsizetype at = 0;
-        for (const QString& text : expected) {
-            const qsizetype found = printed.indexOf(text, at);
+        for (const QString& text : lines) {
+            const qsizetype found = printed.indexOf(text + u'\n', at);
             if (found < 0)
                 QFAIL(qPrintable(u"not printed after %1: %2\n%3"_s.arg(at).arg(text, printed)));
-            at = found + text.size();
+            at = found + text.size() + 1;
         }
-    }
-
-    void distance_pair_data()
-    {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("figures as stored") << "30" << "100" << "30 metros, 100 pies";
-        QTest::newRow("figures beyond the table") << "11.0+" << "7.0+" << "11.0+ metros, 7.0+ pies";
-        QTest::newRow("a reference, written once") << "Consulte la Tabla 3" << "Consulte la Tabla 3"
-                                                   << "Consulte la Tabla 3";
-        QTest::newRow("second figure missing") << "8.4" << "" << "8.4 metros";
-        QTest::newRow("first figure missing") << "" << "7.0+" << "7.0+ pies";
-    }
-
-    void distance_pair()
-    {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(QString, written);
-        QCOMPARE(Distance_pair(first, u"metros"_s, second, u"pies"_s), written);
+        QCOMPARE(at, printed.size());  // nothing else after
+        // The title bold and centred; the day label in bold, its sentence
+        // regular on the same line just after it.
+        const QList<Printed> body = Body(3);
+        QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
+        QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
+        QCOMPARE(QList<double>({body[5].y, body[5].x}), QList<double>({body[4].y, 5 * 120.0}));
     }
 
     void print_button_job_data()
     {
-        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("outcome");  // of the print dialog and the printer
         QTest::addColumn<QString>("lookup");
-        QTest::addColumn<int>("fail_at_new_page");
-        QTest::addColumn<bool>("ended");
         QTest::addColumn<int>("sheets");
         QTest::addColumn<QString>("told");
         const QString chlorine = sql::Distances_lookup("1017", "Chlorine", "");
         const QString without = QStringLiteral("No se encontraron en la base de datos las distancias de aislamiento "
                                                "inicial y acción protectora de este producto, por lo que la guía se "
                                                "imprimió sin ellas.");
-        QTest::newRow("printed") << false << chlorine << 0 << true << 3 << QString();
-        QTest::newRow("cancelled in the dialog") << true << chlorine << 0 << false << 0 << QString();
+        QTest::newRow("printed") << "done" << chlorine << 3 << QString();
+        QTest::newRow("cancelled in the dialog") << "cancel" << chlorine << 0 << QString();
         QTest::newRow("distances not found: the guide alone, and why")
-            << false << sql::Distances_lookup("1017", "Bromine", "") << 0 << true << 2 << without;
-        QTest::newRow("a lookup that cannot run: the same") << false << u"SELECT * FROM Nowhere"_s << 0
-                                                            << true << 2 << without;
-        QTest::newRow("printer fails at the first break") << false << chlorine << 1 << false << 1 << QString();
+            << "done" << sql::Distances_lookup("1017", "Bromine", "") << 2 << without;
+        QTest::newRow("a lookup that cannot run: the same") << "done" << u"SELECT * FROM Nowhere"_s << 2 << without;
+        QTest::newRow("printer fails at the first break") << "fail" << chlorine << 1 << QString();
     }
 
     void print_button_job()
     {
-        QFETCH(bool, cancel);
+        QFETCH(QString, outcome);
         QFETCH(QString, lookup);
-        QFETCH(int, fail_at_new_page);
-        QFETCH(bool, ended);
         QFETCH(int, sheets);
         QFETCH(QString, told);
         test::Scripted_platform ui;
-        QStringList documents;
-        platform::Install_printer_chooser([&](const QString& name) -> std::unique_ptr<platform::Printer_surface> {
-            documents << name;
-            if (cancel)
-                return nullptr;
-            auto printer = std::make_unique<test::Recording_surface>(journal_, kWidth, kHeight);
-            printer->fail_at_new_page = fail_at_new_page;
-            return printer;
-        });
+        const auto documents = test::Install_recording_printer(journal_, kWidth, kHeight, outcome);
         Install_page_printing();
         auto page = Open_page(true, true, lookup);
         page->cmdPrint->click();
 
-        QCOMPARE(documents, QStringList{u"GUÍA 124"_s});
-        QCOMPARE(journal_.ended, ended);
-        QCOMPARE(journal_.aborted, !ended && !cancel);
-        if (!cancel)
-            QCOMPARE(journal_.sheets, sheets);
-        else
-            QVERIFY(journal_.items.isEmpty());
-        for (const Printed& p : journal_.items)
-            if (p.kind == Printed::Text && p.y > Header_bottom && p.y < kHeight - 240)
-                QCOMPARE(p.font, u"Times New Roman"_s);
+        QCOMPARE(*documents, QStringList{u"GUÍA 124"_s});
+        QCOMPARE(QList<bool>({journal_.ended, journal_.aborted}), QList<bool>({outcome == "done", outcome == "fail"}));
+        QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
+        for (const Printed& p : Body(0))
+            QCOMPARE(p.font, u"Times New Roman"_s);
         // A failing printer or a cancel says nothing; a guide printed without
         // its distances says why.
-        QCOMPARE(ui.shown.size(), told.isEmpty() ? 0 : 1);
-        if (!told.isEmpty()) {
-            QCOMPARE(ui.shown[0].text, told);
+        QCOMPARE(ui.texts(), told.isEmpty() ? QStringList() : QStringList{told});
+        if (!told.isEmpty())
             QCOMPARE(ui.shown[0].icon, platform::Icon::Exclamation);
-        }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(!journal_.words().contains(u"DERRAMES PEQUEÑOS"_s) || ended);
+        QVERIFY(!journal_.words().contains(u"DERRAMES PEQUEÑOS"_s) || outcome == "done");
     }
 
     void without_a_printer_a_pdf_is_saved_and_the_user_told()
@@ -369,19 +310,13 @@ private Q_SLOTS:
         QStringList files;
         for (const platform::Message& m : ui.shown) {
             QCOMPARE(m.icon, platform::Icon::Information);
-            QCOMPARE(m.title, u"MARDOVI VEXO"_s);
-            QVERIFY2(m.text.startsWith(QStringLiteral(
-                         "No hay ninguna impresora instalada. La página se guardó como documento PDF en:\n")),
-                     qPrintable(m.text));
+            QCOMPARE(m.title + u'|' + m.text.section(u'\n', 0, 0), u"MARDOVI VEXO|No hay ninguna impresora instalada. "
+                                                                    "La página se guardó como documento PDF en:"_s);
             files << m.text.section(u'\n', 1);
+            QVERIFY2(files.last().startsWith(home.path()), qPrintable(files.last()));
+            QCOMPARE(test::Read_file(files.last()).left(5), QByteArray("%PDF-"));
         }
         QVERIFY(files[0] != files[1]);
-        for (const QString& file : files) {
-            QVERIFY2(file.startsWith(home.path()), qPrintable(file));
-            QFile pdf(file);
-            QVERIFY(pdf.open(QIODevice::ReadOnly));
-            QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
-        }
     }
 
 private:
@@ -389,7 +324,8 @@ private:
     std::unique_ptr<frmGuidePage> Open_page(bool product, bool distances,
                                             const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""));
     void Print(frmGuidePage& page);
-    QList<Printed> Body(int sheet) const;
+    // The texts of a sheet below its header and above its footer.
+    QList<Printed> Body(int sheet) const { return journal_.body(sheet, Header_bottom, kHeight); }
 
     QTemporaryDir dir_;
     test::Print_journal journal_;
@@ -412,18 +348,8 @@ void tst_Guide_page_print::Print(frmGuidePage& page)
     test::Recording_surface surface(journal_, kWidth, kHeight);
     surface.Set_FontSize(12);
     Guide_page_print document(page, surface);
-    document.engine.Now = [] { return kWhen; };
+    document.engine.Now = [] { return test::kWhen; };
     document.Print_guide_page();
-}
-
-// The texts of a sheet below its header and above its footer.
-QList<Printed> tst_Guide_page_print::Body(int sheet) const
-{
-    QList<Printed> out;
-    for (const Printed& p : journal_.texts(sheet))
-        if (p.y >= Header_bottom && p.y < kHeight - 240)
-            out << p;
-    return out;
 }
 
 QTEST_MAIN(tst_Guide_page_print)
