@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -517,6 +518,15 @@ private Q_SLOTS:
         contents->lblTextLabel_Click(kContent_entries - 1);
         QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
         Close_child<frmTable3>();
+        // The View menu's "Tabla 3" shows only beside the table, and opens it.
+        Q_EMIT Main_form->findChild<QMenu*>(u"mnuView"_s)->aboutToShow();
+        QAction* menu_entry = Main_form->findChild<QAction*>(u"mnuViewTable3"_s);
+        QCOMPARE(menu_entry->isVisible(), with_table);
+        if (with_table) {
+            menu_entry->trigger();
+            QVERIFY(Find_child<frmTable3>());
+            Close_child<frmTable3>();
+        }
 
         const auto* green = Opened<frmGreen>(Open_distances_table);
         QStringList linked;

@@ -14,8 +14,12 @@
 #include "summary/frmSummary.h"
 #include "support/Widgets.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -257,6 +261,22 @@ private Q_SLOTS:
         QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
         QCOMPARE(QStringList({Tag(page->cmdIIPAD), Tag(page->cmdPrint)}), QStringList({lookup, qualifier}));
         QCOMPARE(Summary_rows(), stored);
+    }
+
+    // A name box shows the database: Cut and Paste leave it alone, Copy
+    // takes its selection. (A fault once found: Cut emptied a name.)
+    void the_edit_commands_never_change_a_name()
+    {
+        Open_index_by_number();
+        QLineEdit* name = Find_child<frmPages>()->txtMaterial[1];
+        name->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
+        for (const char* item : {"mnuEditCut", "mnuEditPaste", "mnuEditCopy"}) {
+            name->selectAll();
+            Main_form->findChild<QAction*>(QLatin1String(item))->trigger();
+            QCOMPARE(name->text(), QStringLiteral("Ammonia, anhydrous"));
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ammonia, anhydrous"));
     }
 
     // The default database's Spanish names in both indexes: each ID opens
