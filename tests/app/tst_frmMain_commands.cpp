@@ -184,8 +184,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::overrideCursor(), nullptr); // no command leaves the pointer busy
     }
 
-    // Each menu, its items with their keys, separators as "-"; the welcome
-    // page's buttons; the toolbar at both sizes.
+    // Each menu's items with their keys ("-" a separator); the welcome page's buttons; the toolbar at both sizes.
     void menus_and_toolbar_read_as_written()
     {
         QStringList menus;
@@ -206,8 +205,7 @@ private Q_SLOTS:
             "&Lista de materiales peligrosos reactivos al agua\" | Chemical and/or &Biological Agents | - | "
             "T&abla de Contenido | &Resúmen | - | &Página de Bienvenida | Tabla &3",
             "Ve&ntana", "A&yuda | A&cerca de MARDOVI VEXO"}));
-        // The welcome page's buttons, "caption: tip".
-        QStringList seen;
+        QStringList seen; // "caption: tip"
         for (QPushButton* b : Find_child<frmWelcome>()->findChildren<QPushButton*>())
             seen << b->text() + QStringLiteral(": ") + b->toolTip();
         QCOMPARE(seen, (QStringList{"&Indice numérico: ", "Indice a&lfabético: ", "Guías: Guias de Repuesta a Emergencias",
@@ -248,10 +246,8 @@ private Q_SLOTS:
         QCOMPARE(state(main_->imlIcons), QStringList{"1 0 16"} + buttons);
     }
 
-    // Each command from the menu, the toolbar and the welcome page: the window
-    // it builds, the globals that window reads, and the busy pointer (over the
-    // main window; from the page, the page is also disabled meanwhile). Without
-    // its window a command is disabled everywhere.
+    // Each command from menu, toolbar and welcome page: the window it builds, the globals it reads, the busy
+    // pointer (from the page, the page is disabled meanwhile). Without its window a command is disabled.
     void commands_open_their_section_data()
     {
         using O = Window_openers;
@@ -305,9 +301,8 @@ private Q_SLOTS:
         QVERIFY(!Enabled(control));
     }
 
-    // With nothing collected the summary's items are disabled and its button,
-    // though enabled, does nothing; the welcome page's button follows when the
-    // page is activated again.
+    // With nothing collected the summary's items are disabled and its button does nothing; the welcome
+    // page's button follows when the page is activated again.
     void summary_waits_for_products()
     {
         Summary_empty = true;
@@ -329,9 +324,8 @@ private Q_SLOTS:
         }
     }
 
-    // An error no command caught is told in Spanish and the program goes on
-    // (the application's last net); over a database that lost the tables the
-    // commands read, each command tells so and gives back its opener.
+    // An error no command caught is told in Spanish and the program goes on; over a database that lost
+    // the tables the commands read, each command tells so and gives back its opener.
     void errors_are_reported_data()
     {
         QTest::addColumn<QString>("control"); // "escaped": an error thrown out of an event
@@ -379,8 +373,7 @@ private Q_SLOTS:
         QVERIFY(opener->isEnabled());
     }
 
-    // Find needs the index pages: with none it opens the index by number
-    // first; an index behind another window is brought forward, not rebuilt.
+    // Find needs the index pages: with none it opens the index by number first; one behind is brought forward.
     void find_routing_data()
     {
         QTest::addColumn<QString>("before"); // none, pages behind another window, pages active
@@ -417,9 +410,8 @@ private Q_SLOTS:
         QVERIFY(!Named(QStringLiteral("mnuEditFind"))->isEnabled() && !Button("Find")->isEnabled());
     }
 
-    // The menu item, the toolbar button and the key do the same on the text
-    // box of the active window; the document viewer and a button are left
-    // alone. (The index pages' name boxes are only copied from.)
+    // Menu item, toolbar button and key act alike on the active window's text box; a viewer and a button
+    // are left alone. (The index pages' name boxes are only copied from.)
     void clipboard_data()
     {
         QTest::addColumn<QString>("focus"); // text box, viewer, button
@@ -447,9 +439,8 @@ private Q_SLOTS:
         window->text_box->setText(QStringLiteral("1017 Cloro"));
         window->text_box->setSelection(4, selection);
         window->viewer->selectAll();
-        QWidget* focused = focus == QLatin1String("viewer") ? static_cast<QWidget*>(window->viewer)
-                         : focus == QLatin1String("button") ? static_cast<QWidget*>(window->button)
-                                                             : static_cast<QWidget*>(window->text_box);
+        QWidget* focused = QMap<QString, QWidget*>{{"viewer", window->viewer}, {"button", window->button}}.value(focus,
+                                                                                                      window->text_box);
         focused->setFocus();
         QCOMPARE(window->focusWidget(), focused);
         QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
@@ -466,10 +457,8 @@ private Q_SLOTS:
         QCOMPARE(window->viewer->toPlainText(), QStringLiteral("Documento de consulta"));
     }
 
-    // The load ends on the welcome page, and its command brings the same page
-    // back, whole when it was minimised; the Window menu lists the windows
-    // and brings the one chosen forward. Tiling divides the work area among
-    // the windows not minimised; minimised windows line up along the bottom.
+    // The welcome command brings the same page back, whole when minimised; the Window menu lists the windows
+    // and brings the one chosen forward; tiling divides the area, minimised windows line up at the bottom.
     void the_window_menu_and_the_welcome_command()
     {
         auto* welcome = Find_child<frmWelcome>();
@@ -491,8 +480,7 @@ private Q_SLOTS:
                 entries << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
         QCOMPARE(entries, (QStringList{"Cascada", "Mosaico &horizontal", "Mosaico &vertical", "Arreglar &iconos",
                                        "&1 Bienvenido", "&2 Otra ventana *"}));
-        // Choosing an entry brings its window forward; reopening the menu lists
-        // the windows again, not twice.
+        // Reopening the menu lists the windows again, not twice.
         menu->actions().at(5)->trigger();
         QCOMPARE(Active_window(), Find_child<frmWelcome>());
         Q_EMIT menu->aboutToShow();
@@ -520,9 +508,8 @@ private Q_SLOTS:
         QCOMPARE(frames("mnuWindowTileVertical"), icons); // nothing to tile
     }
 
-    // The exit command, closing the welcome page and closing the main window all
-    // save the placement (not while minimised), then ask; only Yes ends the
-    // program, and the next start puts the window back.
+    // Exit, closing the welcome page or the main window save the placement (not while minimised), then ask;
+    // only Yes ends the program, and the next start puts the window back.
     void leaving_asks_data()
     {
         QTest::addColumn<QString>("how");
@@ -574,40 +561,33 @@ private Q_SLOTS:
         }
     }
 
-    // Each paged window, the key pressed where the focus is, and the list's
-    // first row after; then Esc closes the window, from the same place.
+    // Each paged window, keys pressed where the focus is, the list's first row after; then Esc closes it.
     void page_keys_move_the_list_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("place"); // the window is named before the tag's colon
         QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<int>("first_row");  // offset of the page's first row
-
+        QTest::addColumn<int>("first_row"); // offset of the page's first row
         using K = QList<int>;
-        const int last_page = kEntries - 15;
-        for (const char* window : {"index pages", "distances table", "water list", "summary"}) {
-            const QString w = QString::fromLatin1(window);
-            QTest::addRow("%s: Page Down past the end", window) << w << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown}
-                                                               << last_page;
-            QTest::addRow("%s: End, Page Up", window) << w << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last_page - 15;
-            QTest::addRow("%s: End, Home", window) << w << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
-            QTest::addRow("%s: Down thrice, Up", window) << w << "window"
-                                                        << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 2;
+        const int last = kEntries - 15;
+        for (const char* w : {"index pages", "distances table", "water list", "summary"}) {
+            QTest::addRow("%s: Page Down past the end", w) << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown} << last;
+            QTest::addRow("%s: End, Page Up", w) << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last - 15;
+            QTest::addRow("%s: End, Home", w) << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
+            QTest::addRow("%s: Down thrice, Up", w) << "window" << (K(3, Qt::Key_Down) << Qt::Key_Up) << 2;
         }
-        // A name box would move its caret, an option button would change the
-        // index: in a row the keys still page the list.
-        QTest::newRow("index pages: End in a name") << "index pages" << "name" << K{Qt::Key_End} << last_page;
-        QTest::newRow("index pages: Down on a guide button") << "index pages" << "guide" << K{Qt::Key_Down} << 1;
-        QTest::newRow("index pages: Down on an option") << "index pages" << "option" << K{Qt::Key_Down} << 1;
-        QTest::newRow("water list: Page Down in a name") << "water list" << "name" << K{Qt::Key_PageDown} << 15;
-        QTest::newRow("summary: End in a name") << "summary" << "name" << K{Qt::Key_End} << last_page;
+        // A name box would move its caret, an option button would change the index: the keys still page.
+        QTest::newRow("index pages: End in a name") << "name" << K{Qt::Key_End} << last;
+        QTest::newRow("index pages: Down on a guide button") << "guide" << K{Qt::Key_Down} << 1;
+        QTest::newRow("index pages: Down on an option") << "option" << K{Qt::Key_Down} << 1;
+        QTest::newRow("water list: Page Down in a name") << "name" << K{Qt::Key_PageDown} << 15;
+        QTest::newRow("summary: End in a name") << "name" << K{Qt::Key_End} << last;
         // With a modifier held a key is not paging.
-        QTest::newRow("index pages: Shift+Page Down") << "index pages" << "window"
+        QTest::newRow("index pages: Shift+Page Down") << "window"
                                                      << K{(Qt::ShiftModifier | Qt::Key_PageDown).toCombined()} << 0;
     }
     void page_keys_move_the_list()
     {
-        QFETCH(QString, window);
+        const QString window = QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0);
         QFETCH(QString, place);
         QFETCH(QList<int>, keys);
         QFETCH(int, first_row);
@@ -625,11 +605,9 @@ private Q_SLOTS:
         QCOMPARE(Work_area()->subWindowList().size(), 1);
     }
 
-    // Enter on a row opens its guide; the page scrolls with the keys, Tab
-    // comes to the distances first, Enter opens them; Esc goes back window
-    // by window, but never closes the welcome page. A banner of the distances
-    // table shows the focus and opens the water list with Space, as a click
-    // does; other keys leave it be.
+    // Enter on a row opens its guide; the page scrolls with the keys, Tab comes to the distances first, Enter
+    // opens them; Esc goes back window by window but never closes the welcome page. A distances banner shows
+    // the focus and opens the water list with Space, as a click does; other keys leave it be.
     void enter_escape_and_space()
     {
         Open_index_by_number();
