@@ -40,8 +40,7 @@ QByteArray Ini(const QString& database)
     return "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n";
 }
 
-// A database as the builder leaves it: `extra` rows, the checksums of its
-// reference tables and a data version.
+// A database as the builder leaves it: `extra` rows, its reference tables' checksums, a data version.
 QString Good_database(const QString& path, const QString& extra = {}, int version = 0)
 {
     test::Make_database(path, test::Minimal_rows() + extra + QStringLiteral("PRAGMA user_version = %1;").arg(version));
@@ -70,8 +69,7 @@ class tst_frmMain_database : public QObject {
 
     QString At(const QString& name) const { return dir_->filePath(name); }
 
-    // The program as installed: its folder usr/bin with the data folder
-    // beside it, the user's files under XDG_DATA_HOME.
+    // The program as installed: usr/bin with the data folder beside it, the user's files under XDG_DATA_HOME.
     QString Bin() const { return At("usr/bin"); }
     QString Installed() const { return QDir(Bin()).filePath(VEXO_DATA_FROM_PROGRAM "/guide2ks.mdb"); }
     QString User(const QString& name) const
@@ -107,9 +105,8 @@ private Q_SLOTS:
         ui_.reset();
     }
 
-    // What the ini file names ("%d" the program folder), what is wrong with
-    // that file, what the user is told, and the database the program goes
-    // on with once the user picks a good one ("" it ends).
+    // What the ini file names ("%d" the program folder), what is wrong with that file, what the user is told,
+    // and the database the program goes on with once the user picks a good one ("" it ends).
     void the_ini_file_names_the_database_data()
     {
         QTest::addColumn<QByteArray>("ini");  // null: no ini file; "folder": a folder in its place
@@ -117,27 +114,25 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("database");
         const QString fatal = QStringLiteral("Error desconocido %1#2. El programa finalizará su sesión.");
-        QTest::newRow("good") << QByteArray("GRENA=%d/good.mdb") << "" << QStringList() << "good.mdb";
-        QTest::newRow("first start writes it") << QByteArray() << "" << QStringList() << "guide2ks.mdb";
-        QTest::newRow("key in any case, the last wins")
-            << QByteArray("GRENA=%d/other.mdb\r\nother=1\r\ngrena=%d/good.mdb") << "" << QStringList() << "good.mdb";
-        QTest::newRow("a comma cuts the path") << QByteArray("GRENA=%d/a,b.mdb") << "" << QStringList{kNotFound.arg("%d/a")}
-                                               << "good.mdb";
-        QTest::newRow("no key names nothing") << QByteArray("") << "" << QStringList{kNotFound.arg("")} << "good.mdb";
-        QTest::newRow("key alone") << QByteArray("GRENA") << "" << QStringList{fatal.arg(5)} << "";
-        QTest::newRow("unreadable") << QByteArray("folder") << "" << QStringList{fatal.arg(75)} << "";
-        QTest::newRow("missing file") << QByteArray("GRENA=%d/bad.mdb") << "" << QStringList{kNotFound.arg("%d/bad.mdb")}
-                                      << "good.mdb";
-        QTest::newRow("folder that does not exist") << QByteArray("GRENA=%d/no/such/bad.mdb") << ""
-                                                    << QStringList{kInvalidPath} << "good.mdb";
-        // The user picks bad.mdb, which is refused, then gives up: the ini
-        // file already names the refused file.
-        QTest::newRow("a refused choice, then giving up")
-            << QByteArray("GRENA=%d/missing.mdb") << "text"
-            << QStringList{kNotFound.arg("%d/missing.mdb"), kUnknownFormat.arg("%d/bad.mdb"), kGiveUp} << "";
-        const auto bad = [](const char* tag, const QString& spoil, const QString& message) {
-            QTest::newRow(tag) << QByteArray("GRENA=%d/bad.mdb") << spoil << QStringList{message} << "good.mdb";
+        const auto row = [](const char* tag, const char* ini, const QStringList& messages, const char* database,
+                            const QString& spoil = {}) {
+            QTest::newRow(tag) << QByteArray(ini) << spoil << messages << QString(database);
         };
+        const auto bad = [&row](const char* tag, const QString& spoil, const QString& message) {
+            row(tag, "GRENA=%d/bad.mdb", {message}, "good.mdb", spoil);
+        };
+        row("good", "GRENA=%d/good.mdb", {}, "good.mdb");
+        row("first start writes it", nullptr, {}, "guide2ks.mdb");
+        row("key in any case, the last wins", "GRENA=%d/other.mdb\r\nother=1\r\ngrena=%d/good.mdb", {}, "good.mdb");
+        row("a comma cuts the path", "GRENA=%d/a,b.mdb", {kNotFound.arg("%d/a")}, "good.mdb");
+        row("no key names nothing", "", {kNotFound.arg("")}, "good.mdb");
+        row("key alone", "GRENA", {fatal.arg(5)}, "");
+        row("unreadable", "folder", {fatal.arg(75)}, "");
+        row("missing file", "GRENA=%d/bad.mdb", {kNotFound.arg("%d/bad.mdb")}, "good.mdb");
+        row("folder that does not exist", "GRENA=%d/no/such/bad.mdb", {kInvalidPath}, "good.mdb");
+        // The user picks bad.mdb, which is refused, then gives up: the ini file already names the refused file.
+        row("a refused choice, then giving up", "GRENA=%d/missing.mdb",
+            {kNotFound.arg("%d/missing.mdb"), kUnknownFormat.arg("%d/bad.mdb"), kGiveUp}, "", "text");
         bad("text file renamed .mdb", "text", kUnknownFormat.arg("%d/bad.mdb"));
         bad("lacks a table", "DROP TABLE Water", kNotValid);
         bad("lacks a field", "DROP INDEX Yellow_by_number; DROP INDEX Yellow_by_name; DROP INDEX Yellow_agents; "
@@ -189,8 +184,7 @@ private Q_SLOTS:
                 QCOMPARE(test::Read_file(At("vexo.ini")), Ini(At("bad.mdb")));
             return;
         }
-        // The failures to open beep and warn; a file that opens but is not
-        // valid stops with the critical icon.
+        // The failures to open beep and warn; a file that opens but is not valid stops with the critical icon.
         const bool beep = !messages.contains(kNotValid);
         QCOMPARE(ui_->beeps, beep ? messages.size() : 0);
         if (!messages.isEmpty())
@@ -205,8 +199,8 @@ private Q_SLOTS:
             QCOMPARE(test::Read_file(At("vexo.ini")), Ini(Database_path));
     }
 
-    // A file found valid once is trusted at the next start only while every
-    // byte is the same; a summary written in a session is checked on leaving.
+    // A file found valid once is trusted at the next start only while every byte is the same; a summary
+    // written in a session is checked on leaving.
     void a_file_verified_once_is_checked_again_when_changed_data()
     {
         QTest::addColumn<QString>("damage"); // SQL, "letter": a letter of a name changed in the bytes, "session"
@@ -249,9 +243,8 @@ private Q_SLOTS:
         QCOMPARE(platform::Get_setting("Settings", "VerifiedDatabase", {}), verified);
     }
 
-    // Where the ini file and the database end up: beside the program when an
-    // ini file there names them, else in the user's data folder with a copy
-    // of the database; nothing new is made beside the program.
+    // The ini file and database stay beside the program when an ini file there names them, else go to the
+    // user's data folder with a copy of the database; nothing new is made beside the program.
     void the_users_files_go_where_they_can_be_written_data()
     {
         QTest::addColumn<bool>("installed"); // in usr/bin with the data beside it; else a read-only program folder
@@ -295,9 +288,8 @@ private Q_SLOTS:
         QCOMPARE(program.entryList(QDir::Files), before);
     }
 
-    // The user's copy takes the reference tables of a newer installed
-    // database and keeps the products collected; a damaged copy is never
-    // opened quietly nor replaced: the user is told.
+    // The user's copy takes the reference tables of a newer installed database and keeps the products
+    // collected; a damaged copy is never opened quietly nor replaced: the user is told.
     void the_user_copy_follows_a_newer_installed_database_data()
     {
         QTest::addColumn<int>("installed");
@@ -373,8 +365,7 @@ private Q_SLOTS:
                      std::pair(stamped, true));
     }
 
-    // Placement is read in twips, a value that is not a number taking the
-    // default, as on the first run; a window out of reach comes back.
+    // Placement is read in twips, a value not a number taking the default; a window out of reach comes back.
     void placement_is_restored_from_the_store_data()
     {
         QTest::addColumn<QStringList>("stored");  // left, top, width, height
@@ -397,9 +388,8 @@ private Q_SLOTS:
         QCOMPARE(QRect(main_->pos(), main_->size()), placed);
     }
 
-    // At the first start the window takes most of the screen, centred, or
-    // the whole screen when that is what the welcome page needs; either way
-    // the page is whole, without a scroll bar, and the placement is kept.
+    // At the first start the window takes most of the screen, centred, or all of it when the welcome page needs
+    // that; either way the page is whole, without a scroll bar, and the placement is kept.
     void first_start_shows_the_whole_welcome_page_data()
     {
         QTest::addColumn<QRect>("screen");
