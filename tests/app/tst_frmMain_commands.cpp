@@ -216,10 +216,10 @@ private Q_SLOTS:
 
         // The toolbar's 22 buttons before the search box, "key picture: tip";
         // the large pictures replace the small ones at the same indices.
-        auto* toolbar = Named<QToolBar>(QStringLiteral("tbToolBar"));
+        auto* toolbar = Named<QToolBar>("tbToolBar");
         auto state = [&](const Image_list& list) {
-            QStringList out{QStringLiteral("%1 %2 %3").arg(Named(QStringLiteral("mnuViewToolbar"))->isChecked())
-                                .arg(Named(QStringLiteral("mnuViewToolbarL"))->isChecked()).arg(toolbar->iconSize().width())};
+            QStringList out{QStringLiteral("%1 %2 %3").arg(Named("mnuViewToolbar")->isChecked())
+                                .arg(Named("mnuViewToolbarL")->isChecked()).arg(toolbar->iconSize().width())};
             for (QAction* b : toolbar->actions().mid(0, 22)) {
                 int picture = 0;
                 for (int i = 1; i <= list.images.size(); ++i)
@@ -240,9 +240,9 @@ private Q_SLOTS:
             "Chemical 18: Agentes Q/B", "-", "Contents 12: Tabla de Contenido", "Summary 14: Resumen", "-",
             "Welcome 16: Página de Bienvenida"};
         QCOMPARE(state(main_->imlIcons), QStringList{"1 0 16"} + buttons);
-        Named(QStringLiteral("mnuViewToolbarL"))->trigger();
+        Named("mnuViewToolbarL")->trigger();
         QCOMPARE(state(main_->imlIconsL), QStringList{"0 1 32"} + buttons);
-        Named(QStringLiteral("mnuViewToolbar"))->trigger();
+        Named("mnuViewToolbar")->trigger();
         QCOMPARE(state(main_->imlIcons), QStringList{"1 0 16"} + buttons);
     }
 
@@ -307,19 +307,19 @@ private Q_SLOTS:
     {
         Summary_empty = true;
         Install_fakes();
-        QVERIFY(!Page_button(QStringLiteral("cmdSummary"))->isEnabled());
+        QVERIFY(!Page_button("cmdSummary")->isEnabled());
         for (bool empty : {true, false}) {
             Summary_empty = empty; // after the page was last activated
             Reopen_child<Fake_window>();
-            Named(QStringLiteral("mnuViewWelcome"))->trigger();
-            QCOMPARE(Page_button(QStringLiteral("cmdSummary"))->isEnabled(), !empty);
-            Q_EMIT Named<QMenu>(QStringLiteral("mnuView"))->aboutToShow();
-            Q_EMIT Named<QMenu>(QStringLiteral("mnuFile"))->aboutToShow();
+            Named("mnuViewWelcome")->trigger();
+            QCOMPARE(Page_button("cmdSummary")->isEnabled(), !empty);
+            Q_EMIT Named<QMenu>("mnuView")->aboutToShow();
+            Q_EMIT Named<QMenu>("mnuFile")->aboutToShow();
             for (const char* item : {"mnuViewSummary", "mnuFilePrintSummary", "mnuFileSaveSummary"})
-                QCOMPARE(Named(QLatin1String(item))->isEnabled(), !empty);
+                QCOMPARE(Named(item)->isEnabled(), !empty);
             QVERIFY(Button("Summary")->isEnabled());
             Button("Summary")->trigger();
-            Named(QStringLiteral("mnuViewSummary"))->trigger();
+            Named("mnuViewSummary")->trigger();
             QCOMPARE(built_, empty ? QStringList() : (QStringList{"frmSummary", "frmSummary"}));
         }
     }
@@ -345,7 +345,7 @@ private Q_SLOTS:
         QFETCH(QString, told);
         const bool escaped = control.startsWith(QLatin1String("escaped"));
         if (control.contains(u' ') && !escaped)
-            Run(QStringLiteral("mnuViewContent"));
+            Run("mnuViewContent");
         Main_database->Execute_native(QStringLiteral("DROP TABLE Green; DROP TABLE Water;"
                                                      "DROP TABLE Guides_pages;"));
         QWidget* opener = Active_window();
@@ -395,7 +395,7 @@ private Q_SLOTS:
             Pages_inactive = true; // the index pages keep this up to date themselves
         }
 
-        Run(QStringLiteral("mnuEditFind"));
+        Run("mnuEditFind");
 
         QCOMPARE(built_, built);
         QCOMPARE(Active_window()->objectName(), QStringLiteral("frmPages"));
@@ -403,11 +403,11 @@ private Q_SLOTS:
         QCOMPARE(Index_mode, pages ? 1 : 0);
         Pages_inactive = false;
         built_.clear();
-        Run(QStringLiteral("tbFind"));
+        Run("tbFind");
         QCOMPARE(built_, QStringList{"frmFind"}); // now the index is the active window
         main_->openers.pages = nullptr;
         main_->Enable_built_commands();
-        QVERIFY(!Named(QStringLiteral("mnuEditFind"))->isEnabled() && !Button("Find")->isEnabled());
+        QVERIFY(!Named("mnuEditFind")->isEnabled() && !Button("Find")->isEnabled());
     }
 
     // Menu item, toolbar button and key act alike on the active window's text box; a viewer and a button
@@ -472,7 +472,7 @@ private Q_SLOTS:
         }
         QCOMPARE(Find_child<frmWelcome>(), welcome);
         Reopen_child<Fake_window>();
-        auto* menu = Named<QMenu>(QStringLiteral("mnuWindow"));
+        auto* menu = Named<QMenu>("mnuWindow");
         Q_EMIT menu->aboutToShow();
         QStringList entries;
         for (QAction* a : menu->actions())
@@ -490,7 +490,7 @@ private Q_SLOTS:
         Child_frame<frmWelcome>()->showNormal();
         const QRect area = Work_area()->viewport()->rect();
         auto frames = [this](const char* item) {
-            Named(QLatin1String(item))->trigger();
+            Named(item)->trigger();
             QList<QRect> out;
             for (QMdiSubWindow* sub : Work_area()->subWindowList())
                 out << sub->geometry();
@@ -537,7 +537,7 @@ private Q_SLOTS:
         try {
             how == QLatin1String("welcome page") ? void(page->close())
             : how == QLatin1String("main window") ? void(main_->close())
-                                                  : Named(QStringLiteral("mnuFileExit"))->trigger();
+                                                  : Named("mnuFileExit")->trigger();
         } catch (const test::Program_ended&) {
             ended = true;
         }
