@@ -346,8 +346,7 @@ private Q_SLOTS:
         const bool escaped = control.startsWith(QLatin1String("escaped"));
         if (control.contains(u' ') && !escaped)
             Run("mnuViewContent");
-        Main_database->Execute_native(QStringLiteral("DROP TABLE Green; DROP TABLE Water;"
-                                                     "DROP TABLE Guides_pages;"));
+        Main_database->Execute_native(QStringLiteral("DROP TABLE Green; DROP TABLE Water; DROP TABLE Guides_pages;"));
         QWidget* opener = Active_window();
         if (escaped) {
             QTimer::singleShot(0, this, [query = control.contains(QLatin1String("query"))] {
