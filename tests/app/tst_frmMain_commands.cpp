@@ -11,6 +11,7 @@
 #include "distances/frmWater.h"
 #include "guides/frmGuidePage.h"
 #include "lookup/frmPages.h"
+#include "platform/Settings.h"
 #include "summary/frmSummary.h"
 #include "support/Fixture.h"
 #include "support/Rows_program.h"
@@ -545,9 +546,7 @@ private Q_SLOTS:
         QCOMPARE(ui_->shown.first().icon, platform::Icon::Question);
         QCOMPARE(ui_->shown.first().buttons, platform::Buttons::YesNo);
         QCOMPARE(ended, yes);
-        const QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("MARDOVI VEXO"),
-                              QStringLiteral("MARDOVI VEXO"));
-        QCOMPARE(store.contains(QStringLiteral("Settings/MainLeft")), !minimised);
+        QCOMPARE(platform::Get_setting("Settings", "MainLeft", {}).isEmpty(), minimised);
         if (!minimised) {
             frmMain next;
             next.Restore_placement();
