@@ -470,7 +470,6 @@ private Q_SLOTS:
             QVERIFY(!Child_frame<frmWelcome>()->isMinimized());
             Child_frame<frmWelcome>()->showMinimized();
         }
-        QCOMPARE(Find_child<frmWelcome>(), welcome);
         Reopen_child<Fake_window>();
         auto* menu = Named<QMenu>("mnuWindow");
         Q_EMIT menu->aboutToShow();
