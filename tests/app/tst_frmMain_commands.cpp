@@ -442,7 +442,6 @@ private Q_SLOTS:
         QWidget* focused = QMap<QString, QWidget*>{{"viewer", window->viewer}, {"button", window->button}}.value(focus,
                                                                                                       window->text_box);
         focused->setFocus();
-        QCOMPARE(window->focusWidget(), focused);
         QGuiApplication::clipboard()->setText(QStringLiteral("1203"));
 
         // A second copy finds the same selection, so all land on the same result.
