@@ -1,9 +1,5 @@
-// The index pages and the find dialog over them, on a small index: each
-// index down to its last page, the marks and colours of the rows, what a
-// row's guide button opens (and the summary's button on the row it stored);
-// every way of searching, what the dialog refuses, how typing ticks the
-// criteria, and the input kept while it is closed. On the default database,
-// its Spanish names beside the book's English ones.
+// The index pages and the find dialog over them, on a small index and on the
+// default database: the rows and their marks, the guide buttons, searching.
 #include "Lookup_fixture.h"
 
 #include "app/Child_windows.h"
@@ -53,10 +49,8 @@ struct Index_case {
     QStringList last_page;
 };
 
-// An entry's guide button, clicked `clicks` times: the answers given, the
-// messages shown, the Green name the distances button finds ("" no button)
-// and the summary, opened when the warning is answered yes; `book`: an entry
-// of the default database.
+// An entry's guide button, clicked `clicks` times: the answers given, the messages, the Green name the
+// distances button finds ("" no button) and the summary's rows; `book`: an entry of the default database.
 struct Guide_case {
     QString id, name;
     QList<Answer> answers;
@@ -67,10 +61,8 @@ struct Guide_case {
     bool book = false;
 };
 
-// A search: the IDs put into the boxes, the name, how it matches (0
-// contains, 1 is, 2 starts with), the order (0 by ID, 1 by name), the IDs
-// found; the guide typed, the message shown, and whether the search is
-// refused, leaving the page as it was.
+// A search: the IDs, the name, how it matches (0 contains, 1 is, 2 starts with), the order (0 by ID,
+// 1 by name), the IDs found; the guide typed, the message, and whether it is refused, the page left as it was.
 struct Search_case {
     QStringList ids;
     QString name;
@@ -288,12 +280,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");  // from the top of the page
         QTest::newRow("numeric, 1005") << false << QStringList{"1005|Amoniaco, anhidro", "1005|Ammonia, anhydrous",
                                                                "1005|Anhydrous ammonia", "1006|Argón comprimido"};
-        QTest::newRow("alphabetical, at C")
-            << true << QStringList{"2076|Cresoles líquidos", "3455|Cresoles sólidos", "2076|Cresols, liquid",
-                                   "3455|Cresols, solid", "2022|Cresylic acid", "1056|Criptón comprimido",
-                                   "1970|Criptón líquido refrigerado", "1143|Crotonaldehído o crotonaldehído estabilizado",
-                                   "1143|Crotonaldehyde", "1143|Crotonaldehyde, stabilized", "1862|Crotonato de etilo",
-                                   "3472|Crotonic acid, liquid", "2823|Crotonic acid, solid", "1144|Crotonileno"};
+        QTest::newRow("alphabetical, at C") << true << QStringList{"2076|Cresoles líquidos", "3455|Cresoles sólidos",
+            "2076|Cresols, liquid", "3455|Cresols, solid", "2022|Cresylic acid", "1056|Criptón comprimido",
+            "1970|Criptón líquido refrigerado", "1143|Crotonaldehído o crotonaldehído estabilizado",
+            "1143|Crotonaldehyde", "1143|Crotonaldehyde, stabilized", "1862|Crotonato de etilo",
+            "3472|Crotonic acid, liquid", "2823|Crotonic acid, solid", "1144|Crotonileno"};
     }
 
     void spanish_names_in_both_indexes()
@@ -420,10 +411,10 @@ private Q_SLOTS:
         pages_->optBlue->click();
         frmFind* again = Open_find();
         const auto input = [again] {
-            return QStringList{QString::number(again->chkID->isChecked() + again->chkMaterial->isChecked()
-                                               + again->chkGuide->isChecked()),
-                               again->txtFindID[1]->text(), again->txtFindMat->text(), again->cboMatch->currentText(),
-                               again->txtFindGuide->text(), again->cboOrder->currentText()};
+            const int ticked = again->chkID->isChecked() + again->chkMaterial->isChecked()
+                             + again->chkGuide->isChecked();
+            return QStringList{QString::number(ticked), again->txtFindID[1]->text(), again->txtFindMat->text(),
+                again->cboMatch->currentText(), again->txtFindGuide->text(), again->cboOrder->currentText()};
         };
         QCOMPARE(input().mid(1), QStringList({"1017", "o'brien", "que empieza con", "1", "Nombre del Material"}));
         again->chkID->setChecked(true);

@@ -1,8 +1,5 @@
-// Printing a guide page from the open viewer, on a recording printer (120
-// twips a character, 240 a line at 12 pt): the header with the product line,
-// each block in the look of its sentence code, the distances page written as
-// sentences only for a page with a distances button, and a job that is
-// cancelled or fails.
+// A guide page printed from its viewer on a recording printer (120 twips a
+// character, 240 a line at 12 pt): its sheets, its distances, its jobs.
 #include "Recording_surface.h"
 #include "support/Fixture.h"
 #include "support/Scripted_platform.h"
@@ -60,13 +57,6 @@ INSERT INTO Green VALUES
    'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
 )sql");
 
-const QString kRefer = u"Consulte la Tabla 3"_s;
-
-QString Protect(const QString& distances)
-{
-    return u" PROTEJA a las Personas en la Dirección del Viento: "_s + distances;
-}
-
 } // namespace
 
 class tst_Guide_page_print : public QObject {
@@ -74,9 +64,8 @@ class tst_Guide_page_print : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString path = dir_.filePath(u"guides.mdb"_s);
-        test::Make_database(path, kRows.arg(kLong, kFiller, kWrapped));
-        Main_database = Database::Open(path);
+        test::Make_database(dir_.filePath(u"guides.mdb"_s), kRows.arg(kLong, kFiller, kWrapped));
+        Main_database = Database::Open(dir_.filePath(u"guides.mdb"_s));
         // The distances button only shows where the distances box can open.
         frmGuidePage::Distances_box_opener = [] {};
     }
@@ -195,19 +184,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("table3");  // rows of Large_spills
         QTest::addColumn<QStringList>("lines");
-        const QString protect = Protect(QString()).chopped(1);
+        const QString protect = u" PROTEJA a las Personas en la Dirección del Viento:"_s;
+        const QString refer = protect + u" Consulte la Tabla 3"_s;
         const QStringList small{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
                                 "Primero AISLAR a la Redonda: 200 pies", "LUEGO",
-                                "DIA: " + Protect(u"0.3 kilómetros, 0.2 millas"_s), "O",
-                                "NOCHE: " + Protect(u"1.5 kilómetros"_s), "DERRAMES GRANDES",
-                                "Primero AISLAR a la Redonda: " + kRefer, "LUEGO", "DIA: " + Protect(kRefer), "O"};
-        QTest::newRow("without Table 3") << QString() << small + QStringList{"NOCHE: " + Protect(kRefer)};
+                                "DIA: " + protect + " 0.3 kilómetros, 0.2 millas", "O",
+                                "NOCHE: " + protect + " 1.5 kilómetros", "DERRAMES GRANDES",
+                                "Primero AISLAR a la Redonda: Consulte la Tabla 3", "LUEGO", "DIA: " + refer, "O",
+                                "NOCHE: " + refer};
+        QTest::newRow("without Table 3") << QString() << small;
         QTest::newRow("with Table 3")
             << QStringLiteral("INSERT INTO Large_spills VALUES (1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', "
                               "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
                               "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
                               "'1000', '1.9', '1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');")
-            << small + QStringList{"NOCHE: " + Protect(kRefer), "DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
+            << small + QStringList{"DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
                                    "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies",
                                    "DIA: " + protect, "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
                                    "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
@@ -322,35 +313,33 @@ private Q_SLOTS:
 private:
     // The viewer as an opener leaves it: with or without product and distances.
     std::unique_ptr<frmGuidePage> Open_page(bool product, bool distances,
-                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""));
-    void Print(frmGuidePage& page);
+                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""))
+    {
+        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(u"124"_s));
+        Product_label = product ? u"Cloro, Número de identificación 1017"_s : QString();
+        auto page = std::make_unique<frmGuidePage>();
+        if (distances)
+            page->Show_distances(lookup);
+        if (product)
+            page->Set_print_qualifier(u"(cuando es derramado en el agua)"_s);
+        return page;
+    }
+
+    void Print(frmGuidePage& page)
+    {
+        test::Recording_surface surface(journal_, kWidth, kHeight);
+        surface.Set_FontSize(12);
+        Guide_page_print document(page, surface);
+        document.engine.Now = [] { return test::kWhen; };
+        document.Print_guide_page();
+    }
+
     // The texts of a sheet below its header and above its footer.
     QList<Printed> Body(int sheet) const { return journal_.body(sheet, Header_bottom, kHeight); }
 
     QTemporaryDir dir_;
     test::Print_journal journal_;
 };
-
-std::unique_ptr<frmGuidePage> tst_Guide_page_print::Open_page(bool product, bool distances, const QString& lookup)
-{
-    Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(u"124"_s));
-    Product_label = product ? u"Cloro, Número de identificación 1017"_s : QString();
-    auto page = std::make_unique<frmGuidePage>();
-    if (distances)
-        page->Show_distances(lookup);
-    if (product)
-        page->Set_print_qualifier(u"(cuando es derramado en el agua)"_s);
-    return page;
-}
-
-void tst_Guide_page_print::Print(frmGuidePage& page)
-{
-    test::Recording_surface surface(journal_, kWidth, kHeight);
-    surface.Set_FontSize(12);
-    Guide_page_print document(page, surface);
-    document.engine.Now = [] { return test::kWhen; };
-    document.Print_guide_page();
-}
 
 QTEST_MAIN(tst_Guide_page_print)
 #include "tst_Guide_page_print.moc"

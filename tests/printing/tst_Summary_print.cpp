@@ -1,7 +1,5 @@
-// The summary report on paper, on a recording printer (120 twips a character,
-// 240 a line at 12 pt): each product's block with its marks and distances,
-// blocks kept whole across sheet breaks, the sheet frame, the guide pages
-// added on request, and the print and save commands.
+// The summary report on a recording printer (120 twips a character, 240 a
+// line at 12 pt): each product's block whole on a sheet, and its commands.
 #include "Recording_surface.h"
 #include "lookup/Lookup_fixture.h"
 
@@ -31,16 +29,11 @@ const char* const kCollected[][4] = {
     {"Acetone", "1090", "0", "1"},             {"Formaldehyde solution", "2209", "0", "1"},
     {"Shell 5\" caliber", "2222", "0", "1"}};
 
-QString Protect(const char* label, const char* distances)
-{
-    return QString::fromUtf8(label) + u" PROTEJA a las Personas en la Dirección del Viento: "_s +
-           QString::fromUtf8(distances);
-}
-
 QStringList Spill(const char* title, const char* isolate, const char* day, const char* night)
 {
+    const QString protect = u" PROTEJA a las Personas en la Dirección del Viento: "_s;
     return {QString::fromUtf8(title), u"Primero AISLAR a la Redonda: "_s + QString::fromUtf8(isolate),
-            Protect("DIA: ", day), Protect("NOCHE: ", night)};
+            "DIA: " + protect + QString::fromUtf8(day), "NOCHE: " + protect + QString::fromUtf8(night)};
 }
 
 } // namespace
@@ -71,12 +64,10 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // Every product in the order it was collected, each block whole on one
-    // sheet: its number and name, its guide, its marks, its distances. 19
-    // lines on the first sheet; the next gas starts the second; the
-    // polymerizing product would not fit whole under the third block there.
-    // Every sheet has the summary's header and its number, and nothing runs
-    // into the footer's rule.
+    // Every product in its order, each block whole on one sheet: 19 lines on
+    // the first; the polymerizing product would not fit under the third block
+    // of the second. Every sheet has its header and number; nothing runs into
+    // the footer's rule.
     void each_product_with_its_marks_and_distances()
     {
         const QString rit = u"RIT: Substancia tóxica por inhalación"_s;
@@ -119,9 +110,7 @@ private Q_SLOTS:
             QCOMPARE(line.sheet, sheet);  // never split over a sheet break
             blocks.last() << line.text;
         }
-        QCOMPARE(blocks.size(), expected.size());
-        for (qsizetype k = 0; k < blocks.size(); ++k)
-            QCOMPARE(blocks[k], expected[k]);
+        QCOMPARE(blocks, expected);
         QCOMPARE(journal_.sheets, 3);
         QCOMPARE(journal_.texts(3)[2].text, u"2209   Formaldehyde solution"_s);
         for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
@@ -240,19 +229,17 @@ private Q_SLOTS:
 
 private:
     // A PDF file's text, a form feed after each page; empty without pdftotext.
-    static QString Pdf_text(const QString& pdf);
+    static QString Pdf_text(const QString& pdf)
+    {
+        QProcess text;
+        text.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, pdf, u"-"_s});
+        text.waitForFinished();
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
 
     QTemporaryDir dir_;
     test::Print_journal journal_;
 };
-
-QString tst_Summary_print::Pdf_text(const QString& pdf)
-{
-    QProcess text;
-    text.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, pdf, u"-"_s});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
 
 QTEST_MAIN(tst_Summary_print)
 #include "tst_Summary_print.moc"
