@@ -80,26 +80,21 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // Each body line as "gap to the next|marks|text": "^" centred, "_" under
-    // a rule, bold runs between asterisks. A block takes the look of its
-    // sentence code. 99 characters fit a line: the wrap falls at the last blank
-    // that fits, inside a bold run; a mark left open prints as stored; a word
-    // wider than the page breaks where the line is full.
+    // The first body lines as "gap to the next|marks|text": "^" centred, "_" under a rule, bold runs between
+    // asterisks; each block in the look of its sentence code. 99 characters fit a line: the wrap falls at the
+    // last blank that fits, inside a bold run; a mark left open prints as stored; a word wider than the page
+    // breaks where the line is full.
     void body_lines_data()
     {
         QTest::addColumn<QString>("page");
-        QTest::addColumn<QStringList>("lines");  // the first lines of the first sheet
-        QTest::newRow("124: the look of each code")
-            << "124" << QStringList{"730|^_|*PELIGROS POTENCIALES*", "240|_|*A LA SALUD*",
-                                    "240||TÓXICO; puede ser fatal si se inhala.",
-                                    "240||*Los vapores pueden causar irritación.*", "240||*Mantenga alejado al personal.*"};
-        QTest::newRow("141: bold words")
-            << "141" << QStringList{"240||• *TÓXICO*; evite el contacto.",
-                                    "240||• Use la ropa de protección química que está específicamente recomendada por "
-                                    "el fabricante *cuando *",
-                                    "240||*NO EXISTA RIESGO DE INCENDIO*.", "240||• <b>EXCEPTO para UN1384",
-                                    "240||*Lea esto.*", "240||x *" + QString(97, u'A') + "*",
-                                    "0||*" + QString(23, u'A') + "*"};
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("124: the look of each code") << "124" << QStringList{"730|^_|*PELIGROS POTENCIALES*",
+            "240|_|*A LA SALUD*", "240||TÓXICO; puede ser fatal si se inhala.",
+            "240||*Los vapores pueden causar irritación.*", "240||*Mantenga alejado al personal.*"};
+        QTest::newRow("141: bold words") << "141" << QStringList{"240||• *TÓXICO*; evite el contacto.",
+            "240||• Use la ropa de protección química que está específicamente recomendada por el fabricante *cuando *",
+            "240||*NO EXISTA RIESGO DE INCENDIO*.", "240||• <b>EXCEPTO para UN1384", "240||*Lea esto.*",
+            "240||x *" + QString(97, u'A') + "*", "0||*" + QString(23, u'A') + "*"};
     }
 
     void body_lines()
@@ -198,26 +193,24 @@ private Q_SLOTS:
                               "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
                               "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
                               "'1000', '1.9', '1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');")
-            << small + QStringList{"DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)",
-                                   "Carro tanque de ferrocarril", "Primero AISLAR a la Redonda: 1000 metros, 3000 pies",
-                                   "DIA: " + protect, "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
-                                   "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
-                                   "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
-                                   "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas",
-                                   "Varios cilindros de una tonelada", "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
-                                   "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
+            << small + QStringList{"DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)", "Carro tanque de ferrocarril",
+                   "Primero AISLAR a la Redonda: 1000 metros, 3000 pies", "DIA: " + protect,
+                   "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
+                   "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
+                   "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
+                   "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas", "Varios cilindros de una tonelada",
+                   "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
+                   "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
     }
 
     void distances_are_written_as_sentences()
     {
         QFETCH(QString, table3);
         QFETCH(QStringList, lines);
-        if (!table3.isEmpty())
-            Main_database->Execute_native(schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) + table3);
-        auto page = Open_page(true, true);
-        Print(*page);
-        if (!table3.isEmpty())
-            Main_database->Execute_native(u"DROP TABLE Large_spills;"_s);
+        const QString create = schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s));
+        Main_database->Execute_native(table3.isEmpty() ? QString() : create + table3);
+        Print(*Open_page(true, true));
+        Main_database->Execute_native(table3.isEmpty() ? QString() : u"DROP TABLE Large_spills;"_s);
         QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
         QString printed;
         for (int sheet = 3; sheet <= journal_.sheets; ++sheet)
@@ -246,9 +239,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("sheets");
         QTest::addColumn<QString>("told");
         const QString chlorine = sql::Distances_lookup("1017", "Chlorine", "");
-        const QString without = QStringLiteral("No se encontraron en la base de datos las distancias de aislamiento "
-                                               "inicial y acción protectora de este producto, por lo que la guía se "
-                                               "imprimió sin ellas.");
+        const QString without = u"No se encontraron en la base de datos las distancias de aislamiento inicial y "
+                                "acción protectora de este producto, por lo que la guía se imprimió sin ellas."_s;
         QTest::newRow("printed") << "done" << chlorine << 3 << QString();
         QTest::newRow("cancelled in the dialog") << "cancel" << chlorine << 0 << QString();
         QTest::newRow("distances not found: the guide alone, and why")
