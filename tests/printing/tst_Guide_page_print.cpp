@@ -132,9 +132,8 @@ private Q_SLOTS:
         QTest::newRow("a product with distances") << true << true << QList<int>{8, 6, 9};
     }
 
-    // Every sheet has the header, with the product line when there is a product,
-    // and its own number, running on from the guide sheets into the distances
-    // sheet, which only a page with a distances button prints.
+    // Every sheet has the header, with the product line when there is a product, and its number, running on
+    // into the distances sheet, which only a page with a distances button prints.
     void sheets()
     {
         QFETCH(bool, product);
@@ -152,15 +151,13 @@ private Q_SLOTS:
             if (product || sheet == 1)
                 QCOMPARE(texts[1].text + u'@' + QString::number(texts[1].y),
                          product ? qualified + u"@320"_s : u"PELIGROS POTENCIALES@580"_s);
-            const QStringList words = journal_.words(sheet);
-            QCOMPARE(words.filter(QRegularExpression(u"^Página |^MARDOVI VEXO$"_s)),
+            QCOMPARE(journal_.words(sheet).filter(QRegularExpression(u"^Página |^MARDOVI VEXO$"_s)),
                      QStringList({u"MARDOVI VEXO"_s, u"Página %1"_s.arg(sheet)}));
             QCOMPARE(journal_.lines(sheet).size(), rules[sheet - 1]);
         }
         QCOMPARE(journal_.words().contains(u"DERRAMES PEQUEÑOS"_s), distances);
 
-        // The guide sheets hold every block of the page in its order; the
-        // long sentence was wrapped, ending each piece at a blank.
+        // The guide sheets hold every block in its order, the long sentence wrapped at a blank.
         QStringList printed, captions;
         for (int sheet = 1; sheet <= 2; ++sheet)
             for (const Printed& p : Body(sheet))
@@ -266,8 +263,7 @@ private Q_SLOTS:
         QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
         for (const Printed& p : Body(0))
             QCOMPARE(p.font, u"Times New Roman"_s);
-        // A failing printer or a cancel says nothing; a guide printed without
-        // its distances says why.
+        // A failing printer or a cancel says nothing; a guide printed without its distances says why.
         QCOMPARE(ui.texts(), told.isEmpty() ? QStringList() : QStringList{told});
         if (!told.isEmpty())
             QCOMPARE(ui.shown[0].icon, platform::Icon::Exclamation);

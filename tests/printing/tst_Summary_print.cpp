@@ -29,11 +29,13 @@ const char* const kCollected[][4] = {
     {"Acetone", "1090", "0", "1"},             {"Formaldehyde solution", "2209", "0", "1"},
     {"Shell 5\" caliber", "2222", "0", "1"}};
 
-QStringList Spill(const char* title, const char* isolate, const char* day, const char* night)
+// A spill's lines: its title, the isolation, the day's and the night's kilometres and miles.
+QStringList Spill(const char* title, const char* isolate, const char* day_km, const char* day_mi, const char* night_km,
+                  const char* night_mi)
 {
-    const QString protect = u" PROTEJA a las Personas en la Dirección del Viento: "_s;
+    const QString protect = u" PROTEJA a las Personas en la Dirección del Viento: %1 kilómetros, %2 millas"_s;
     return {QString::fromUtf8(title), u"Primero AISLAR a la Redonda: "_s + QString::fromUtf8(isolate),
-            "DIA: " + protect + QString::fromUtf8(day), "NOCHE: " + protect + QString::fromUtf8(night)};
+            "DIA: " + protect.arg(day_km, day_mi), "NOCHE: " + protect.arg(night_km, night_mi)};
 }
 
 } // namespace
@@ -77,33 +79,26 @@ private Q_SLOTS:
             QStringList{"1754   Chlorosulfonic acid", "Guía 139   SUSTANCIAS QUE REACCIONAN CON AGUA", rit,
                         "MRA: Materiales peligrosos reactivos al agua que producen gases toxicos",
                         "derramado en el agua", distances + " (cuando es derramado en el agua)"}
-                + Spill("DERRAMES PEQUEÑOS", "30 metros, 100 pies", "0.1 kilómetros, 0.1 millas",
-                        "0.2 kilómetros, 0.1 millas")
-                + Spill("DERRAMES GRANDES", "30 metros, 100 pies", "0.3 kilómetros, 0.2 millas",
-                        "1.1 kilómetros, 0.7 millas"),
+                + Spill("DERRAMES PEQUEÑOS", "30 metros, 100 pies", "0.1", "0.1", "0.2", "0.1")
+                + Spill("DERRAMES GRANDES", "30 metros, 100 pies", "0.3", "0.2", "1.1", "0.7"),
             // The water spill's gas, whose distances are missing; its second gas, unmarked.
             {"1050   Hydrogen chloride, anhydrous", "Guía 124   GASES TÓXICOS Y/O CORROSIVOS", rit, gas, distances,
              "Sus distancias no se encuentran en la base de datos."},
             {"1830   Sulfuric acid", "Guía 153   SUSTANCIAS TÓXICAS", gas},
             QStringList{"2810   Sarin", "Guía 153   SUSTANCIAS TÓXICAS", rit, "Q/B: Agente Químico y/o biológico",
                         distances + " (cuando es utilizado como una arma)"}
-                + Spill("DERRAMES PEQUEÑOS", "60 metros, 200 pies", "0.4 kilómetros, 0.3 millas",
-                        "1.1 kilómetros, 0.7 millas")
-                + Spill("DERRAMES GRANDES", "400 metros, 1250 pies", "2.1 kilómetros, 1.3 millas",
-                        "4.9 kilómetros, 3.0 millas"),
+                + Spill("DERRAMES PEQUEÑOS", "60 metros, 200 pies", "0.4", "0.3", "1.1", "0.7")
+                + Spill("DERRAMES GRANDES", "400 metros, 1250 pies", "2.1", "1.3", "4.9", "3.0"),
             {"1090   Acetone", "Guía 128   LÍQUIDOS INFLAMABLES"},
             {"2209   Formaldehyde solution", "Guía 128P   LÍQUIDOS INFLAMABLES", "P: puede polimerizar"},
             {"2222   Shell 5\" caliber", "Guía 128   LÍQUIDOS INFLAMABLES"}};
-        QStringList firsts;
-        for (const QStringList& block : expected)
-            firsts << block.first();
         test::Recording_surface surface(journal_, kWidth, kHeight);
         surface.Set_FontSize(12);
         Summary_print(surface, test::kWhen).Print_summary(Summary_products());
         QList<QStringList> blocks;
         int sheet = 0;
         for (const Printed& line : journal_.body_lines(0, 570, kHeight)) {
-            if (firsts.contains(line.text) || blocks.isEmpty()) {
+            if (line.text.contains(QRegularExpression(u"^\\d{4}   "_s)) || blocks.isEmpty()) {
                 blocks << QStringList();
                 sheet = line.sheet;
             }
