@@ -26,31 +26,26 @@ namespace {
 constexpr double kWidth = 12000;  // 100 characters at 12 pt; 99 fit
 constexpr double kHeight = 9000;  // 31 body lines under a header with a product line
 
-const QString kFiller = u"Aísle el área del derrame o fuga inmediatamente a la redonda."_s;
 const QString kLong = QStringLiteral(
     "Los recipientes pueden explotar cuando se calientan; los cilindros rotos pueden proyectarse violentamente. "
     "Los vapores pueden viajar hacia una fuente de encendido y provocar un retroceso de la llama.");
-
-const QString kWrapped = QStringLiteral("• Use la ropa de protección química que está específicamente recomendada "
-                                        "por el fabricante <b>cuando NO EXISTA RIESGO DE INCENDIO</b>.");
 
 const QString kRows = QStringLiteral(R"sql(
 INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'GASES TÓXICOS Y/O CORROSIVOS', 2),
   (3, 'PELIGROS POTENCIALES', 3), (4, 'A LA SALUD', 4), (5, 'TÓXICO; puede ser fatal si se inhala.', 0),
   (6, 'Los vapores pueden causar irritación.', 1), (7, 'Mantenga alejado al personal.', 6),
-  (8, '%1', 0), (9, '%2', 0);
--- Slot 8 points at no sentence: an empty block. Then 40 short lines, so the
--- page takes two sheets.
+  (8, '%1', 0), (9, 'Aísle el área del derrame o fuga inmediatamente a la redonda.', 0);
+-- Slot 8 points at no sentence: an empty block. Then 40 short lines, so the page takes two sheets.
 INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 3), (4, 124, 4), (5, 124, 5),
   (6, 124, 6), (7, 124, 7), (8, 124, 99), (9, 124, 8);
 WITH RECURSIVE n(k) AS (SELECT 10 UNION ALL SELECT k + 1 FROM n WHERE k < 49)
   INSERT INTO Guides_pages SELECT k, 124, 9 FROM n;
 -- Page 141: bold words inside sentences, one wider than the page.
 INSERT INTO Sentences VALUES (20, 'GUÍA 141', 5), (21, '• <b>TÓXICO</b>; evite el contacto.', 0),
-  (22, '%3', 0), (23, '• <b>EXCEPTO para UN1384', 0), (24, 'Lea <b>esto</b>.', 1),
+  (22, '• Use la ropa de protección química que está específicamente recomendada por el fabricante ' ||
+  '<b>cuando NO EXISTA RIESGO DE INCENDIO</b>.', 0), (23, '• <b>EXCEPTO para UN1384', 0), (24, 'Lea <b>esto</b>.', 1),
   (25, 'x <b>' || printf('%.120c', 'A') || '</b>', 0);
-INSERT INTO Guides_pages VALUES (60, 141, 20), (61, 141, 21), (62, 141, 22), (63, 141, 23), (64, 141, 24),
-  (65, 141, 25);
+INSERT INTO Guides_pages SELECT Key + 40, 141, Key FROM Sentences WHERE Key >= 20;
 -- The isolation's metres and the night's miles missing: each figure written alone.
 INSERT INTO Green VALUES
   (1017, 'Chlorine ', '', '200', '0.3', '0.2', '1.5', ' ', 'Consulte la Tabla 3', 'Consulte la Tabla 3',
@@ -64,7 +59,7 @@ class tst_Guide_page_print : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        test::Make_database(dir_.filePath(u"guides.mdb"_s), kRows.arg(kLong, kFiller, kWrapped));
+        test::Make_database(dir_.filePath(u"guides.mdb"_s), kRows.arg(kLong));
         Main_database = Database::Open(dir_.filePath(u"guides.mdb"_s));
         // The distances button only shows where the distances box can open.
         frmGuidePage::Distances_box_opener = [] {};
@@ -280,7 +275,7 @@ private Q_SLOTS:
         qputenv("HOME", home.path().toLocal8Bit());
         test::Scripted_platform ui;
         Install_page_printing();
-        auto page = Open_page(true, true);
+        const auto page = Open_page(true, true);
         page->cmdPrint->click();
         page->cmdPrint->click();  // a second printout keeps the first
         qputenv("HOME", old_home);
