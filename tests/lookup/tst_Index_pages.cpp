@@ -135,6 +135,9 @@ private Q_SLOTS:
     {
         QFETCH(Index_case, index);
         const auto& [mode, caption, highlight, count, first, last_page] = index;
+        const auto at_top = [&](const frmPages* pages) {
+            return pages->vscData->value() == 0 && !pages->cmdFirst->isEnabled() && Ids(pages).first() == first;
+        };
         // Switched to in place from another index, scrolled down.
         mode == 1 ? Open_index_by_number() : Open_index_by_name();
         frmPages* pages = Find_child<frmPages>();
@@ -144,9 +147,7 @@ private Q_SLOTS:
         QCOMPARE(Find_child<frmPages>(), pages);
         QCOMPARE(pages->windowTitle(), caption);
         QCOMPARE(pages->lblNbrMatch->text(), count);
-        QCOMPARE(pages->vscData->value(), 0);
-        QCOMPARE(Ids(pages).first(), first);
-        QVERIFY(!pages->cmdFirst->isEnabled());
+        QVERIFY(at_top(pages));
         QCOMPARE(pages->txtMaterial[0]->x() < pages->lblID[0]->x(), mode == 1);  // the order's columns
 
         const bool paged = last_page.size() == frmPages::kRows;
@@ -163,9 +164,7 @@ private Q_SLOTS:
             QVERIFY(pages->txtMaterial[i]->isHidden() && pages->cmdGuide[i]->isHidden() && pages->lblDWRM[i]->isHidden());
 
         pages->cmdFirst_Click();
-        QCOMPARE(pages->vscData->value(), 0);
-        QVERIFY(!pages->cmdFirst->isEnabled());
-        QCOMPARE(Ids(pages).first(), first);
+        QVERIFY(at_top(pages));
     }
 
     void guide_button_data()
@@ -392,13 +391,11 @@ private Q_SLOTS:
         find_->chkGuide->setChecked(true);
         QTest::keyClicks(find_->txtFindID[0], "1005");
         QVERIFY(find_->chkID->isChecked() && !find_->chkGuide->isChecked());
-        QCOMPARE(find_->txtFindID[0]->text(), QStringLiteral("1005"));
         QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
         QTest::keyClicks(find_->txtFindID[1], "101");
         QTest::keyClick(find_->txtFindID[1], Qt::Key_Backspace);
         QCOMPARE(find_->focusWidget(), find_->txtFindID[1]);
         QTest::keyClicks(find_->txtFindID[1], "17");
-        QCOMPARE(find_->txtFindID[1]->text(), QStringLiteral("1017"));
         QCOMPARE(find_->focusWidget(), find_->txtFindID[2]);
         QTest::keyClick(find_->txtFindID[2], Qt::Key_Return);
         QCOMPARE(Ids(pages_), QStringList({"1005", "1017"}));
