@@ -355,9 +355,7 @@ private Q_SLOTS:
 
         // The same search with the index pages open, then with them closed: the
         // index they open first never stands in for the result.
-        for (const bool pages_open : {true, false}) {
-            if (!pages_open && refused)
-                break;
+        for (const bool pages_open : refused ? QList{true} : QList{true, false}) {
             if (!pages_open)
                 Close_child<frmPages>();
             world_->ui.beeps = 0;

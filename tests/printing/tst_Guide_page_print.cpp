@@ -119,12 +119,11 @@ private Q_SLOTS:
     void sheets_data()
     {
         QTest::addColumn<bool>("product");
-        QTest::addColumn<bool>("distances");
         QTest::addColumn<QList<int>>("rules");  // per sheet: header, footer, border, headings
-        QTest::newRow("opened from the chooser") << false << false << QList<int>{8, 6};
-        QTest::newRow("a product without distances") << true << false << QList<int>{8, 6};
+        QTest::newRow("opened from the chooser") << false << QList<int>{8, 6};
+        QTest::newRow("a product without distances") << true << QList<int>{8, 6};
         // The distances sheet has a rule under its title and under each spill section.
-        QTest::newRow("a product with distances") << true << true << QList<int>{8, 6, 9};
+        QTest::newRow("a product with distances") << true << QList<int>{8, 6, 9};
     }
 
     // Every sheet has the header, with the product line when there is a product, and its number, running on
@@ -132,8 +131,8 @@ private Q_SLOTS:
     void sheets()
     {
         QFETCH(bool, product);
-        QFETCH(bool, distances);
         QFETCH(QList<int>, rules);
+        const bool distances = rules.size() == 3;
         auto page = Open_page(product, distances);
         Print(*page);
         QVERIFY(journal_.ended);

@@ -209,11 +209,9 @@ private Q_SLOTS:
             Add_to_summary(test::Rows_of(u"SELECT Name_of_material FROM Yellow WHERE ID = '%1'"_s.arg(id),
                                          {u"Name_of_material"_s}).value(0), id, "0", "1");
         const QString pdf = folder.filePath(u"resumen.pdf"_s);
-        {
-            test::Scripted_platform ui;
-            ui.files = {pdf};
-            Save_summary_report();
-        }
+        test::Scripted_platform ui;
+        ui.files = {pdf};
+        Save_summary_report();
         Main_database.reset();
         // Ammonia's large spills go on with its Table 3 rows, the nurse tank among them.
         QString order = u"(?s)Resumen del incidente"_s;
