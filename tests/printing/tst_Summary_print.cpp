@@ -48,9 +48,8 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         // Guide pages show their distances button only where the box can open.
         frmGuidePage::Distances_box_opener = [] {};
-        const QString path = dir_.filePath(u"lookup.mdb"_s);
-        test::Make_database(path, QString::fromUtf8(test::kIndex_rows));
-        Main_database = Database::Open(path);
+        test::Make_database(dir_.filePath(u"lookup.mdb"_s), QString::fromUtf8(test::kIndex_rows));
+        Main_database = Database::Open(dir_.filePath(u"lookup.mdb"_s));
     }
 
     void init()
