@@ -272,11 +272,9 @@ private Q_SLOTS:
         const auto* table = Opened<frmGreen>(Open_distances_table);
         QVERIFY(!Shown(Bar(table)));
         QCOMPARE(Child<QLabel>(table, "lblValue", 3, SIM)->text(), u"1004.0"_s);
-        for (int index = 4; index < frmGreen::kRows; ++index) {
-            QVERIFY(!Shown(Child(table, "lblID", index)) && !Shown(Child(table, "lblMat", index)));
-            for (int column = SIM; column < Value_count; ++column)
-                QVERIFY(!Shown(Child(table, "lblValue", index, column)));
-        }
+        for (int index = 4; index < frmGreen::kRows; ++index)  // no value shown either
+            QVERIFY(!Shown(Child(table, "lblID", index)) && !Shown(Child(table, "lblMat", index))
+                    && Row_shown(table, index).count(u'|') == 1);
     }
 
     // Table 3's gas (1010), a figure given in metric alone (1012), a name
@@ -395,10 +393,8 @@ private Q_SLOTS:
         page->Show_distances(lookup);
         QVERIFY(Shown(page->cmdIIPAD));
         page->cmdIIPAD->click();
-        QCOMPARE(Box_SQL, lookup);
         QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
-        QVERIFY(box);
-        QCOMPARE(Child<QLabel>(box, "lblValue", 0, SIF)->text(), u"(200)"_s);
+        QVERIFY(box && Box_SQL == lookup);
         QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
         QWidget other(Main_window(), Qt::Tool);
         if (turn == 0)
