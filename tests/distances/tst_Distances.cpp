@@ -456,12 +456,10 @@ private Q_SLOTS:
         QCOMPARE(Heading_line(table, u"1005"_s), 0);
     }
 
-    // Without the table its contents entry and links are gone, and the cells
-    // say where the figures are, as the book does; a table that is there but
-    // incomplete makes the database not valid. With it, only the rows Table 1
-    // sends to Table 3 carry the link, and one click on a link, in the
-    // distances table or in the box, opens the gas's rows (2186 shares
-    // 1050's).
+    // Without the table its entries and links are gone and the cells say
+    // where the figures are, as the book does; an incomplete table makes the
+    // database not valid. A link, in the table or the box, opens the gas's
+    // rows (2186 shares 1050's).
     void table3_entries_follow_the_table_data()
     {
         QTest::addColumn<QString>("table");
@@ -498,11 +496,9 @@ private Q_SLOTS:
         Q_EMIT Main_form->findChild<QMenu*>(u"mnuView"_s)->aboutToShow();
         QAction* menu_entry = Main_form->findChild<QAction*>(u"mnuViewTable3"_s);
         QCOMPARE(menu_entry->isVisible(), with_table);
-        if (with_table) {
-            menu_entry->trigger();
-            QVERIFY(Find_child<frmTable3>());
-            Close_child<frmTable3>();
-        }
+        menu_entry->trigger();
+        QCOMPARE(Find_child<frmTable3>() != nullptr, with_table);
+        Close_child<frmTable3>();
 
         const auto* green = Opened<frmGreen>(Open_distances_table);
         QStringList linked;
@@ -526,11 +522,9 @@ private Q_SLOTS:
         QVERIFY(Opened_at(u"1017"_s, u"11.0+"_s));
     }
 
-    // The water-reactive list. Each row names its gases, whole in the tool
-    // tip (a button too narrow ends its caption in "…"); the rows below the
-    // last stay hidden and the note stands just under it. The gases button
-    // shows exactly their index entries: not 1051, whose name only contains
-    // a gas's name.
+    // Each row of the water-reactive list names its gases whole in the tool
+    // tip (a narrow button ends in "…"). The gases button shows exactly their
+    // index entries: not 1051, whose name only contains a gas's name.
     void water_list_as_opened()
     {
         test::Rows_program program(kRows);
