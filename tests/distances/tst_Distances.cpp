@@ -193,8 +193,7 @@ QString Value(const frmTable3* table, int line, int column)
     return Child<QLabel>(table, "lblValue", line, column)->text();
 }
 
-// Whether Table 3 is open at the gas, its first container's night figure
-// for a low wind as given.
+// Whether Table 3 is open at the gas, with its first night figure as given.
 bool Opened_at(const QString& id, const QString& night_low_km)
 {
     const auto* table = Find_child<frmTable3>();
@@ -217,11 +216,8 @@ QString Line_shown(const frmTable3* table, int line)
 class tst_Distances : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The table.
-
-    // Each value stands under its own headings; on every page from the first
-    // to the last, by one line, the danger banner moves with its row, and a
-    // row that becomes normal shows its values again.
+    // Each value stands under its own headings; line by line through every
+    // page the danger banner moves with its row, and the values with theirs.
     void values_under_headings_banner_on_rows_without_distances()
     {
         test::Rows_program program(Table_rows());
@@ -344,10 +340,8 @@ private Q_SLOTS:
         QTest::newRow("no lookup") << "" << "" << "" << "";
     }
 
-    // The box: the lookup the guide page carries finds the row it names,
-    // whatever the name holds; a lookup that finds nothing shows the headings
-    // alone. Made narrow, it is widened back at its height, its row under the
-    // headings with the content's margin below.
+    // The box finds the row its lookup names, whatever the name holds, or
+    // shows the headings alone; made narrow, it is widened back.
     void box_lookup_finds_its_row()
     {
         QFETCH(QString, id);
@@ -369,9 +363,8 @@ private Q_SLOTS:
         QVERIFY(data->geometry().bottom() < box->height() && Child(box, "lblMat", 0)->geometry().bottom() < data->height());
     }
 
-    // The guide page's button opens the box over the page's lookup; the box
-    // goes when the user turns to any other window, with its page, or for
-    // a fresh box when the button is pressed again.
+    // The box goes when the user turns to any other window, with its page,
+    // or for a fresh box when the button is pressed again.
     void box_goes_when_the_user_turns_away_data()
     {
         QTest::addColumn<int>("turn");
@@ -416,9 +409,8 @@ private Q_SLOTS:
             QCOMPARE(Work_area()->subWindowList(QMdiArea::StackingOrder).last(), Child_frame<frmGuidePage>());
     }
 
-    // Table 3. Each gas of the book opens with its heading at the top of the
-    // page (unless it is on the last page), its containers' cells as its rows
-    // hold them; the keys page through the whole table.
+    // Each gas of the book opens Table 3 with its heading at the top (unless
+    // on the last page), its cells as its rows hold them.
     void table3_opens_at_each_gas_with_its_cells()
     {
         auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
@@ -566,8 +558,7 @@ private Q_SLOTS:
     }
 
     // A guide button asks where the spill is, collects the product (and in
-    // water its gases) into the summary, warns of the gases, and opens the
-    // guide page with the distances row of that spill.
+    // water its gases) into the summary, warns, and opens the guide page.
     void water_guide_button_data()
     {
         QTest::addColumn<int>("index");

@@ -166,15 +166,10 @@ private Q_SLOTS:
             if (guides >= 0)
                 QCOMPARE(button->toolTip(), QStringLiteral("Título %1").arg(111 + i));
             QVERIFY(button->isVisible() && button->x() + button->width() <= panel->width());
-            const QPushButton* previous = i ? buttons[i - 1] : nullptr;
-            if (!previous) {
-                QCOMPARE(button->pos(), QPoint(0, 0));
-            } else if (button->y() == previous->y()) {
-                QCOMPARE(button->x(), previous->x() + previous->width() + gap);
-            } else {
-                QVERIFY(previous->x() + previous->width() + gap + button->width() > panel->width());
-                QCOMPARE(button->pos(), QPoint(0, Bottom(previous) + gap));
-            }
+            const QPushButton* previous = i ? buttons[i - 1] : button;
+            const int after = previous->x() + previous->width() + gap;  // the next place on its row
+            const bool wraps = i && after + button->width() > panel->width();
+            QCOMPARE(button->pos(), !i ? QPoint(0, 0) : wraps ? QPoint(0, Bottom(previous) + gap) : QPoint(after, previous->y()));
         }
         if (!width && count) {
             QVERIFY(Bottom(buttons.back()) <= panel->height());
