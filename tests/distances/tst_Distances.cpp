@@ -105,8 +105,6 @@ QString Table3_rows()
 {
     return schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) + QStringLiteral(R"sql(
 INSERT INTO Large_spills VALUES
-  (1, 1, '1005', 'Ammonia, anhydrous', 'Carro tanque de ferrocarril', '300', '1000', '1.6', '1.0', '1.2', '0.8',
-   '1.0', '0.6', '4.1', '2.6', '2.1', '1.3', '1.3', '0.8'),
   (2, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1',
    '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'),
   (3, 3, '1050', 'Hydrogen chloride, anhydrous', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3',
