@@ -210,7 +210,6 @@ private Q_SLOTS:
             "0 left #ffffff #000000 wrap|• Los vapores pueden formar mezclas explosivas con el aire.",
             "6 left #ffffff #000000 wrap|Derrame Grande", "4 left #c0c0c0 #000000 bold|A LA SALUD", "-|", "-|"};
         const QString missing = QStringLiteral("La guía %1 no se encuentra en la base de datos.");
-        const QString chlorine = QStringLiteral("Chlorine, Número de identificación 1017");
         QTest::newRow("every code") << "128" << "" << "" << liquids << every_code;
         QTest::newRow("bold marks") << "141" << "" << "" << ""
             << QStringList{"0 left #ffffff #000000 wrap rich|• <b>TÓXICO</b>; evite el contacto &amp; <b>NO LO TOQUE</b>.",
@@ -220,7 +219,8 @@ private Q_SLOTS:
         QTest::newRow("polymerizes: warns, then the same page")
             << "128P" << "Gasoline, Número de identificación 1203" << poly << liquids << every_code;
         QTest::newRow("long code: its first three characters") << "1285" << "" << "" << liquids << every_code;
-        QTest::newRow("number without rows") << "150" << chlorine << missing.arg("150") << "" << QStringList();
+        QTest::newRow("number without rows")
+            << "150" << "Chlorine, Número de identificación 1017" << missing.arg("150") << "" << QStringList();
         QTest::newRow("not a number") << "1a5" << "" << missing.arg("1a5") << "" << QStringList();
         QTest::newRow("empty code") << "" << "" << missing.arg("") << "" << QStringList();
     }
