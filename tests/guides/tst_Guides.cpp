@@ -308,7 +308,6 @@ private Q_SLOTS:
         QVERIFY(title->x() + title->width() <= page->frmHeader->width());
         for (const QPushButton* button : {page->cmdPrint, page->cmdIIPAD})
             QVERIFY(!button->geometry().intersects(title->geometry()));
-        QCOMPARE(page->lblNameProduct->isVisible(), !product.isEmpty());
         QVERIFY(Bottom(page->lblNameProduct) <= page->frmHeader->height() || product.isEmpty());
 
         const int sheet = page->frmWhite->width();
