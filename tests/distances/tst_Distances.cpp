@@ -243,13 +243,6 @@ private Q_SLOTS:
                              qPrintable(u"value %1 of %2"_s.arg(column).arg(id)));
             }
         }
-        // The keys page by a page, and to the last record at the foot.
-        Bar(table)->setValue(0);
-        QTest::keyClick(table, Qt::Key_PageDown);
-        QCOMPARE(Child<QLabel>(table, "lblID", 0)->text(), u"1016"_s);
-        QTest::keyClick(table, Qt::Key_End);
-        QCOMPARE(Child<QLabel>(table, "lblID", frmGreen::kRows - 1)->text(), u"1030"_s);
-        QCOMPARE(Child(table, "lblMat", frmGreen::kRows - 1)->toolTip(), u"Material 30 "_s);
     }
 
     // Four records: one page without a scroll bar, the lines under the last
