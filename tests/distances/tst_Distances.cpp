@@ -545,10 +545,9 @@ private Q_SLOTS:
     // water its gases) into the summary, warns, and opens the guide page.
     void water_guide_button_data()
     {
-        QTest::addColumn<int>("index");
         QTest::addColumn<bool>("in_water");    // the answer to the spill question
         QTest::addColumn<QString>("suffix");   // "" : no distances button
-        QTest::addColumn<QStringList>("summary");
+        QTest::addColumn<QStringList>("summary");  // the product first
         QTest::addColumn<QString>("gases");    // named in the warning; "" : none
         const QString hcl_hf = u"Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)"_s;
         const QString hcl = u"1050|Hydrogen chloride, anhydrous|1|0"_s, hf = u"1052|Hydrogen fluoride, anhydrous|1|0"_s;
@@ -556,21 +555,21 @@ private Q_SLOTS:
         const QString widget = u"2988|Widget \"X\" compound|"_s, ammonia = u"1005|Ammonia, anhydrous|1|0"_s;
         const QString chlorine = u"1017|Chlorine|1|0"_s;
         const QString three = u"Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)"_s;
-        QTest::newRow("not toxic, on land") << 0 << false << "" << QStringList{mix + "0|1"} << "";
-        QTest::newRow("not toxic, in water") << 0 << true << kIn_water << QStringList{mix + "1|1", ammonia} << "Amoníaco (NH3)";
-        QTest::newRow("toxic, on land") << 1 << false << kOn_land << QStringList{acid + "0|1"} << "";
-        QTest::newRow("toxic, in water") << 1 << true << kIn_water << QStringList{acid + "1|1", hcl, hf} << hcl_hf;
-        QTest::newRow("three gases, in water") << 2 << true << kIn_water << QStringList{widget + "1|1", hcl, hf, chlorine} << three;
-        QTest::newRow("three gases, on land") << 2 << false << "" << QStringList{widget + "0|1"} << "";
+        QTest::newRow("not toxic, on land") << false << "" << QStringList{mix + "0|1"} << "";
+        QTest::newRow("not toxic, in water") << true << kIn_water << QStringList{mix + "1|1", ammonia} << "Amoníaco (NH3)";
+        QTest::newRow("toxic, on land") << false << kOn_land << QStringList{acid + "0|1"} << "";
+        QTest::newRow("toxic, in water") << true << kIn_water << QStringList{acid + "1|1", hcl, hf} << hcl_hf;
+        QTest::newRow("three gases, in water") << true << kIn_water << QStringList{widget + "1|1", hcl, hf, chlorine} << three;
+        QTest::newRow("three gases, on land") << false << "" << QStringList{widget + "0|1"} << "";
     }
 
     void water_guide_button()
     {
-        QFETCH(int, index);
         QFETCH(bool, in_water);
         QFETCH(QString, suffix);
         QFETCH(QStringList, summary);
         QFETCH(QString, gases);
+        const int index = QStringList{"1111", "1754", "2988"}.indexOf(summary.first().left(4));  // the product's row
         test::Rows_program program(kRows);
         Install_distances_box();
         const auto* water = Opened<frmWater>(Open_water_list);
