@@ -514,8 +514,7 @@ private Q_SLOTS:
             rows << QStringList{id->text(), Tag(id), guide->text(), guide->toolTip(), gases->toolTip()}.join(u'|');
         }
         const QString guide = u"139|Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)|"_s;
-        QCOMPARE(rows, (QStringList{
-                           "1111||" + guide + "Amoníaco (NH3)",
+        QCOMPARE(rows, (QStringList{"1111||" + guide + "Amoníaco (NH3)",
                            "1754|RIT|" + guide + "Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)",
                            "2988||" + guide + "Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)"}));
         QVERIFY(!Shown(Bar(water)));
