@@ -363,7 +363,6 @@ private Q_SLOTS:
         frmGuidePage* page = Open_guide_page(u"124"_s);
         const QString lookup = sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString());
         page->Show_distances(lookup);
-        QVERIFY(Shown(page->cmdIIPAD));
         page->cmdIIPAD->click();
         QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
         QVERIFY(box && Box_SQL == lookup);

@@ -153,10 +153,8 @@ private Q_SLOTS:
         if (guides < 0)  // a blank page, and the newest guide
             QCOMPARE(buttons[121 - 111]->toolTip() + '|' + buttons[173 - 111]->toolTip(),
                      QStringLiteral("Intencionalmente dejada en blanco|Gases Adsorbidos - Tóxico*"));
-        if (width) {
-            Child_frame<frmGuide>()->resize(width, 700);
-            QCoreApplication::processEvents();
-        }
+        Child_frame<frmGuide>()->resize(width ? QSize(width, 700) : Child_frame<frmGuide>()->size());
+        QCoreApplication::processEvents();
         const QFrame* panel = chooser->findChild<QFrame*>("frmButton");
         QVERIFY(panel->y() > Bottom(title));
         const int gap = twips(120);
@@ -285,10 +283,8 @@ private Q_SLOTS:
         QVERIFY(page->cmdPrint->isVisible() && !page->cmdPrint->isEnabled() && page->cmdIIPAD->isHidden());
         page->Show_distances(QStringLiteral("SELECT * FROM Green WHERE ID = 2922"));
         QCOMPARE(page->cmdIIPAD->isHidden(), !box);
-        if (frame.isValid()) {
-            Child_frame<frmGuidePage>()->resize(frame);
-            QCoreApplication::processEvents();
-        }
+        Child_frame<frmGuidePage>()->resize(frame.isValid() ? frame : Child_frame<frmGuidePage>()->size());
+        QCoreApplication::processEvents();
         QVERIFY(Child_frame<frmGuidePage>()->contentsRect().width() >= page->width());
         const QLabel* title = page->lblProduct;
         QVERIFY(title->height() >= title->heightForWidth(title->width()));
