@@ -212,8 +212,7 @@ private Q_SLOTS:
         const QList<QStringList> periods{{isolate}, {"DIA", protect}, {"NOCHE", protect}};  // a pair of columns each
         for (int column = SIM; column < Value_count; ++column) {
             const QLabel* value = Child<QLabel>(table, "lblValue", 2, column);
-            const QString shown = u"1003.%1"_s.arg(column);
-            QCOMPARE(value->text(), column % 2 ? u'(' + shown + u')' : shown);
+            QCOMPARE(value->text(), (column % 2 ? u"(1003.%1)"_s : u"1003.%1"_s).arg(column));
             QCOMPARE(Headings_over(value, table), QStringList{units[column % 6]} + periods[column % 6 / 2]
                          + QStringList{column < LIM ? "DERRAMES PEQUEÑOS" : "DERRAMES GRANDES"});
         }

@@ -137,8 +137,7 @@ private Q_SLOTS:
         Start(Guides(guides), guides < 0);
         Open_guide_chooser();
         Open_guide_chooser();  // opening again replaces it
-        QCOMPARE(Work_area()->subWindowList().size(), 1);
-        QVERIFY(!Guide_records);
+        QVERIFY(Work_area()->subWindowList().size() == 1 && !Guide_records);
         const int count = guides < 0 ? 64 : guides;
         const frmGuide* chooser = Find_child<frmGuide>();
         const QList<QPushButton*> buttons = chooser->findChildren<QPushButton*>(QStringLiteral("cmdGuide"));
