@@ -123,12 +123,6 @@ Window* Opened(void (*open)())
     return Find_child<Window>();
 }
 
-frmGreenBox* Box_for(const QString& lookup)
-{
-    Box_SQL = lookup;
-    return Opened<frmGreenBox>(Open_distances_box);
-}
-
 QScrollBar* Bar(const QWidget* window)
 {
     return Child<QScrollBar>(window, "vscData");
@@ -275,8 +269,8 @@ private Q_SLOTS:
         QVERIFY(!Shown(Child(table, "lblToolTip1")));
         QTest::mouseRelease(Child(table, "lblSmall"), Qt::RightButton);
         QTest::mousePress(Child(table, "lblLarge"), Qt::LeftButton);
-        QVERIFY(Shown(Child(table, "lblToolTip2")));
-        QVERIFY(Child<QLabel>(table, "lblToolTip2")->text().startsWith(u"Muchos envases pequeños"_s));
+        QVERIFY(Shown(Child(table, "lblToolTip2"))
+                && Child<QLabel>(table, "lblToolTip2")->text().startsWith(u"Muchos envases pequeños"_s));
         QTest::mouseRelease(Child(table, "lblLarge"), Qt::LeftButton);
         QVERIFY(!Shown(Child(table, "lblToolTip2")));
 
@@ -319,7 +313,8 @@ private Q_SLOTS:
         QFETCH(QString, suffix);
         QFETCH(QString, values);
         test::Rows_program program(kRows);
-        const frmGreenBox* box = Box_for(id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix));
+        Box_SQL = id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix);
+        const frmGreenBox* box = Opened<frmGreenBox>(Open_distances_box);
         QVERIFY(box && box->Found() == !values.isEmpty());
         QCOMPARE(box->windowTitle(), u"Tabla de distancias de aislamiento inicial y acción protectora"_s);
         QCOMPARE(Row_shown(box, 0), values.isEmpty() ? u"|"_s : id + u'|' + name + u' ' + suffix + u'|' + values);
@@ -476,7 +471,8 @@ private Q_SLOTS:
         const frmTable3* table3 = Find_child<frmTable3>();  // open at the gas: its first night figure
         QCOMPARE(table3 ? Value(table3, Heading_line(table3, u"2186"_s) + 1, 8) : QString(), u"1.0"_s);
         Close_child<frmTable3>();
-        Child<QPushButton>(Box_for(sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString())), "cmdTable3", 0)->click();
+        Box_SQL = sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString());
+        Child<QPushButton>(Opened<frmGreenBox>(Open_distances_box), "cmdTable3", 0)->click();
         table3 = Find_child<frmTable3>();
         QCOMPARE(table3 ? Value(table3, Heading_line(table3, u"1017"_s) + 1, 8) : QString(), u"11.0+"_s);
     }
