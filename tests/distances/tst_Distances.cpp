@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>

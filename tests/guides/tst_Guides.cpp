@@ -43,8 +43,7 @@ INSERT INTO Sentences VALUES (1, 'GUÍA 128', 5), (2, 'Líquidos Inflamables (no
   (52, '• Los vapores pueden causar mareos o asfixia, especialmente en lugares cerrados o espacios confinados, y pueden viajar a una fuente de encendido y regresar en llamas hasta el origen del derrame.', 0);
 INSERT INTO Guides_pages VALUES (16, 128, 7), (10, 128, 1), (11, 128, 3), (12, 128, 4), (13, 128, 5),
   (14, 128, 2), (15, 128, 6), (17, 128, 8), (18, 128, 99), (19, 128, 9),
-  (20, 124, 20), (21, 124, 21), (22, 124, 3), (23, 124, 4), (24, 124, 22),
-  (30, 121, 30), (31, 121, 31), (32, 121, 32),
+  (20, 124, 20), (21, 124, 21), (22, 124, 3), (23, 124, 4), (24, 124, 22), (30, 121, 30), (31, 121, 31), (32, 121, 32),
   (40, 141, 40), (41, 141, 41), (42, 141, 42), (43, 141, 43), (44, 141, 44),
   (100, 131, 50), (101, 131, 51), (102, 131, 3))sql");
     for (int key = 103; key < 183; ++key)
