@@ -58,16 +58,12 @@ const std::set<int> kDanger{1005, 1020, 1021};
 
 // 1010 is a gas of Table 3, 1012 an agent whose miles the book does not
 // give, 1013 a name longer than its place.
-QString Table_rows()
-{
-    return Numbered_rows(30, kDanger) + QStringLiteral(R"sql(
-UPDATE Green SET LP_Isolate_meters = 'Consulte la Tabla 3', LP_Isolate_feets = 'Consulte la Tabla 3',
-  LP_Protect_Day_km = 'Consulte la Tabla 3', LP_Protect_Day_miles = 'Consulte la Tabla 3',
-  LP_Protect_Night_km = 'Consulte la Tabla 3', LP_Protect_Night_miles = 'Consulte la Tabla 3' WHERE ID = 1010;
+const QString kTable_rows = Numbered_rows(30, kDanger) + QStringLiteral(R"sql(
+UPDATE Green SET LP_Isolate_meters = 'Consulte la Tabla 3', LP_Isolate_feets = 'Consulte la Tabla 3', LP_Protect_Day_km = 'Consulte la Tabla 3',
+  LP_Protect_Day_miles = 'Consulte la Tabla 3', LP_Protect_Night_km = 'Consulte la Tabla 3', LP_Protect_Night_miles = 'Consulte la Tabla 3' WHERE ID = 1010;
 UPDATE Green SET LP_Protect_Day_miles = '', LP_Protect_Night_miles = '' WHERE ID = 1012;
 UPDATE Green SET Name_of_material = 'Chlorosulphonic acid (with or without sulphur trioxide), technically pure and stabilized (cuando es derramado sobre la tierra)' WHERE ID = 1013;
 )sql");
-}
 
 // The book's materials. Large spills of 1005, 1017 and 2186 are in Table 3;
 // 1111 gives off one gas and is not toxic itself, 1754 two and is toxic by
@@ -197,7 +193,7 @@ private Q_SLOTS:
     // page the danger banner moves with its row, and the values with theirs.
     void values_under_headings_banner_on_rows_without_distances()
     {
-        test::Rows_program program(Table_rows());
+        test::Rows_program program(kTable_rows);
         auto* table = Opened<frmGreen>(Open_distances_table);
         const QString isolate = u"Primero AISLAR a la Redonda"_s;
         const QString protect = u"Luego, PROTEJA a las Personas en la Dirección del Viento Durante"_s;
@@ -240,7 +236,7 @@ private Q_SLOTS:
     // longer than its place (1013), all on one page.
     void odd_rows_read_as_the_book_prints_them()
     {
-        test::Rows_program program(Table_rows());
+        test::Rows_program program(kTable_rows);
         const auto* table = Opened<frmGreen>(Open_distances_table);
         Bar(table)->setValue(9);
         // The small spill keeps its figures; the large spill reads the book's
@@ -262,7 +258,7 @@ private Q_SLOTS:
 
     void headings_pop_up_with_left_button_only()
     {
-        test::Rows_program program(Table_rows());
+        test::Rows_program program(kTable_rows);
         const auto* table = Opened<frmGreen>(Open_distances_table);
         QTest::mousePress(Child(table, "lblSmall"), Qt::RightButton);
         QVERIFY(!Shown(Child(table, "lblToolTip1")));
