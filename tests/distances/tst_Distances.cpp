@@ -70,8 +70,7 @@ UPDATE Green SET Name_of_material = 'Chlorosulphonic acid (with or without sulph
 // inhalation (a land row and a water row), 2988 three; 1051's name only
 // contains a gas's name. char(34) is a double quote.
 const QString kRows = QStringLiteral(R"sql(
-INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'Gases Tóxicos y/o Corrosivos', 2),
-  (3, 'GUÍA 139', 5), (4, 'Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)', 2);
+INSERT INTO Sentences VALUES (1, 'GUÍA 124', 5), (2, 'Gases Tóxicos y/o Corrosivos', 2), (3, 'GUÍA 139', 5), (4, 'Sustancias que Reaccionan con Agua (Emiten Gases Tóxicos)', 2);
 INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 139, 3), (4, 139, 4);
 INSERT INTO Yellow VALUES ('1005', 'Ammonia, anhydrous', 124, 10, 10, 1, NULL, NULL, NULL, NULL),
   ('1017', 'Chlorine', 124, 20, 20, 1, NULL, NULL, NULL, NULL),

@@ -33,10 +33,8 @@ INSERT INTO Sentences VALUES (1, 'GUÍA 128', 5), (2, 'Líquidos Inflamables (no
   (3, 'PELIGROS POTENCIALES', 3), (4, 'INCENDIO O EXPLOSIÓN', 4), (5, '• ALTAMENTE INFLAMABLE.', 1),
   (6, '• Los vapores pueden formar mezclas explosivas con el aire.', 0), (7, 'Derrame Grande', 6),
   (8, 'A LA SALUD', 4), (9, 'Texto de código desconocido', 9),
-  (20, 'GUÍA 124', 5), (21, 'Sustancias - Tóxicas y/o Corrosivas (inflamables / susceptibles al agua)', 2),
-  (22, '• Mantener alejado al personal no autorizado.', 0),
-  (30, 'GUÍA 121', 5), (31, 'Intencionalmente dejada en blanco', 2),
-  (32, 'No hay materiales que hagan referencia a esta guía.', 0),
+  (20, 'GUÍA 124', 5), (21, 'Sustancias - Tóxicas y/o Corrosivas (inflamables / susceptibles al agua)', 2), (22, '• Mantener alejado al personal no autorizado.', 0),
+  (30, 'GUÍA 121', 5), (31, 'Intencionalmente dejada en blanco', 2), (32, 'No hay materiales que hagan referencia a esta guía.', 0),
   (40, 'GUÍA 141', 5), (41, '• <b>TÓXICO</b>; evite el contacto & <b>NO LO TOQUE</b>.', 0),
   (42, '• <b>EXCEPTO para UN1384', 0), (43, '• NO</b> LO <b>TOQUE', 1), (44, '<b>Derrame Grande</b>', 1),
   (50, 'GUÍA 131', 5), (51, 'Líquidos Inflamables - Tóxicos', 2),
@@ -44,8 +42,7 @@ INSERT INTO Sentences VALUES (1, 'GUÍA 128', 5), (2, 'Líquidos Inflamables (no
 INSERT INTO Guides_pages VALUES (16, 128, 7), (10, 128, 1), (11, 128, 3), (12, 128, 4), (13, 128, 5),
   (14, 128, 2), (15, 128, 6), (17, 128, 8), (18, 128, 99), (19, 128, 9),
   (20, 124, 20), (21, 124, 21), (22, 124, 3), (23, 124, 4), (24, 124, 22), (30, 121, 30), (31, 121, 31), (32, 121, 32),
-  (40, 141, 40), (41, 141, 41), (42, 141, 42), (43, 141, 43), (44, 141, 44),
-  (100, 131, 50), (101, 131, 51), (102, 131, 3))sql");
+  (40, 141, 40), (41, 141, 41), (42, 141, 42), (43, 141, 43), (44, 141, 44), (100, 131, 50), (101, 131, 51), (102, 131, 3))sql");
     for (int key = 103; key < 183; ++key)
         sql += QStringLiteral(", (%1, 131, %2)").arg(key).arg(key % 10 == 0 ? 4 : 52);
     return sql + ";\n";
