@@ -430,8 +430,7 @@ private Q_SLOTS:
         if (!valid)
             return;
         const bool with_table = !table.isEmpty();
-        Reopen_child<frmContent>();
-        frmContent* contents = Find_child<frmContent>();
+        frmContent* contents = Reopen_child<frmContent>();
         const auto* entry = contents->findChild<QLabel*>(u"lblTextLabel_%1"_s.arg(kContent_entries - 1));
         QCOMPARE(entry->text(), u"Tabla 3"_s);
         QCOMPARE(entry->isVisibleTo(contents), with_table);
