@@ -39,9 +39,8 @@ using test::Shown;
 
 namespace {
 
-// Rows 1001..1000+n, "Material NN " (the blank the table's names end with).
-// Column c of row id holds "<id>.<c>", so a value in a wrong cell shows.
-// Danger rows have no distances of their own.
+// Rows 1001..1000+n, "Material NN " (names end with a blank); column c holds
+// "<id>.<c>", so a value in a wrong cell shows. Danger rows have no values.
 QString Numbered_rows(int n, const std::set<int>& danger)
 {
     QStringList rows;
@@ -173,8 +172,7 @@ QString Value(const frmTable3* table, int line, int column)
     return Child<QLabel>(table, "lblValue", line, column)->text();
 }
 
-// A Table 3 line as shown, its cells joined by "|", the brackets round feet
-// and miles left out.
+// A Table 3 line as shown, "|" between cells, without the brackets round feet and miles.
 QString Line_shown(const frmTable3* table, int line)
 {
     QStringList cells{Child<QLabel>(table, "lblContainer", line)->text()};

@@ -20,12 +20,10 @@ using namespace vexo;
 
 namespace {
 
-// Page 128 holds one sentence of every code, stored out of key order, with
-// its title in the middle, two sub-headings, a slot without a sentence and a
-// code the program does not know. Page 141 holds bold words, well marked and
-// not. Page 124 has a title that wraps; page 121 a single block; page 131 a
-// heading and 80 long sentences with a sub-heading every tenth slot, far
-// taller than any window.
+// Page 128 holds one sentence of every code out of key order, its title in
+// the middle, two sub-headings, a slot without a sentence and an unknown code.
+// Page 141 holds bold words, well marked and not. Page 124 has a title that
+// wraps; 121 a single block; 131 80 long sentences, a sub-heading every tenth.
 QString Rows()
 {
     QString sql = QStringLiteral(R"sql(
