@@ -468,9 +468,8 @@ private Q_SLOTS:
         QCOMPARE(table3 ? Value(table3, Heading_line(table3, u"1017"_s) + 1, 8) : QString(), u"11.0+"_s);
     }
 
-    // Each row of the water-reactive list names its gases whole in the tool
-    // tip (a narrow button ends in "…"). The gases button shows exactly their
-    // index entries: not 1051, whose name only contains a gas's name.
+    // Each row of the water list names its gases whole in the tool tip (a narrow button ends in "…");
+    // the gases button lists exactly their index entries, not 1051, whose name only contains one.
     void water_list_as_opened()
     {
         test::Rows_program program(kRows);
