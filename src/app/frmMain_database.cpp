@@ -6,6 +6,7 @@
 #include "platform/File_locations.h"
 #include "platform/Ini_file.h"
 #include "platform/Platform.h"
+#include "summary/Summary_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -109,7 +110,7 @@ bool frmMain::valid_database()
                          platform::Icon::Critical);
         return false;
     }
-    Summary_empty = checked.summary_empty;
+    Set_summary_empty(checked.summary_empty);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "app/General.h"
 #include "app/Pictures.h"
 #include "platform/Twips.h"
+#include "summary/Summary_store.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -90,6 +91,7 @@ frmWelcome::frmWelcome(int horizontal_resolution)
         connect(button, &QPushButton::clicked, this, [this, s = section] { Q_EMIT Section_requested(s); });
     Form_Load(horizontal_resolution);
     Form_Activate();
+    connect(&Summary_changes(), &Summary_watch::Changed, this, &frmWelcome::Form_Activate);
 }
 
 QList<std::pair<QPushButton*, Section>> frmWelcome::Buttons() const

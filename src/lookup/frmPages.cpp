@@ -91,6 +91,8 @@ frmPages::frmPages(QWidget* parent) : QWidget(parent)
         optYellow_Click();
     }
     cmdReport->setEnabled(!Summary_empty);
+    connect(&Summary_changes(), &Summary_watch::Changed, cmdReport,
+            [this] { cmdReport->setEnabled(!Summary_empty); });
 }
 
 frmPages::~frmPages()
@@ -310,7 +312,6 @@ void frmPages::cmdGuide_Click(int i)
     entry.water = lblDWRM[i]->text() == Mark_text({.water_reactive = true});
     entry.agent = lblDWRM[i]->text() == Mark_text({.agent = true});
     Open_entry_guide(entry);
-    cmdReport->setEnabled(!Summary_empty);
 }
 
 void Open_entry_guide(const Index_entry& entry)

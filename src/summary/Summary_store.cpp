@@ -51,21 +51,36 @@ bool Add_to_summary(const QString& Name, const QString& ID, const QString& High_
 {
     if (!Write(sql::Add_to_summary_SQL(ID, Name, High_green, Bold), QStringLiteral("El producto no se agregó al Resúmen")))
         return false;
-    Summary_empty = false;
+    Set_summary_empty(false);
     return true;
 }
 
 bool Delete_from_summary(const QString& key)
 {
-    return Write(sql::Delete_summary_row_SQL(key), kNot_changed);
+    if (!Write(sql::Delete_summary_row_SQL(key), kNot_changed))
+        return false;
+    Q_EMIT Summary_changes().Changed();
+    return true;
 }
 
 bool Clear_summary()
 {
     if (!Write(sql::Clear_summary_SQL(), kNot_changed))
         return false;
-    Summary_empty = true;
+    Set_summary_empty(true);
     return true;
+}
+
+void Set_summary_empty(bool empty)
+{
+    Summary_empty = empty;
+    Q_EMIT Summary_changes().Changed();
+}
+
+Summary_watch& Summary_changes()
+{
+    static Summary_watch watch;
+    return watch;
 }
 
 } // namespace vexo

@@ -2,6 +2,7 @@
 // they are there again at the next start.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -21,5 +22,18 @@ bool Delete_from_summary(const QString& key);
 
 // Removes every row; the summary is then empty.
 bool Clear_summary();
+
+// Records whether the summary holds a product, as read from the file or
+// found after deleting rows, and tells the windows.
+void Set_summary_empty(bool empty);
+
+// Told after every change of the stored products, so the buttons that open
+// the summary follow at once, not only when their window is next activated.
+class Summary_watch : public QObject {
+    Q_OBJECT
+public:
+    Q_SIGNAL void Changed();
+};
+Summary_watch& Summary_changes();
 
 } // namespace vexo

@@ -25,11 +25,6 @@
 
 namespace vexo {
 
-namespace {
-
-
-} // namespace
-
 void Open_summary()
 {
     if (Summary_empty)
@@ -191,7 +186,7 @@ void frmSummary::cmdDeleteItem_Click()
             return;
         }
     }
-    Summary_empty = true;
+    Set_summary_empty(true);
     Unload();
 }
 
