@@ -44,6 +44,7 @@ struct sqlite3_value;
 namespace vexo {
 
 class Database;
+struct Guide_title;
 struct Read_plan;
 
 class RecordSet {
@@ -96,22 +97,36 @@ private:
     void Run();
     void Open();
     bool Open_keyed(const Read_plan& plan);
+    // Reads from a key with these texts; `title_field` is where the guide's
+    // titles go (-1: the text reads them itself).
+    void Read_keyed_with(const QString& start, const QString& resume, qsizetype title_field) const;
     // Reads `count` rows from row number `first` into the window.
     void Read_window(qsizetype first, qsizetype count) const;
     void Read_keyed(qsizetype first, qsizetype count) const;
-    void Append_row(const sqlite::Statement& row) const;
+    // Takes the row read last (with `title` in the titles' field) into the
+    // window when `keep`, and its fields' types and bytes into `image` when
+    // given, to tell a repeated row.
+    void Take_row(const sqlite::Statement& row, const Guide_title* title = nullptr, bool keep = true,
+                  std::string* image = nullptr) const;
+    // Empties the window for `count` rows from row number `first`.
+    void Start_window(qsizetype first, qsizetype count) const;
 
     Database* db_;
     QString sql_;
+    std::shared_ptr<const Read_plan> plan_;
     QStringList names_;
     // The query with a row limit and offset to bind; none for a text that
     // cannot take them (a pragma, a text with its own limit): read whole.
     // The statements are the database's, lent while the set is open.
     sqlite::Lent_statement window_query_;
-    QString window_sql_;
+    mutable QString window_sql_;
     // Keyset reading: from the lowest key, and from a remembered one.
-    sqlite::Lent_statement start_query_;
-    sqlite::Lent_statement resume_query_;
+    mutable sqlite::Lent_statement start_query_;
+    mutable sqlite::Lent_statement resume_query_;
+    // The field the guides' titles go in, when the texts leave them out.
+    mutable qsizetype title_field_ = -1;
+    // The rows of one key read so far, when repeats are removed here.
+    mutable std::vector<std::string> seen_;
     int keys_ = 0;
     bool distinct_ = false; // repeats are removed here, among the rows of one key
     bool text_keys_ = false; // the first key's lowest value is '' rather than a number
@@ -129,9 +144,12 @@ private:
     mutable qsizetype rows_read_ = 0;
     // Row-major cells as SQLite gave them; text is made only for the fields a
     // window reads (a page shows 15 rows of thousands).
+    // A whole number is kept as its 8 bytes.
+    static constexpr qint32 kNull = -1;
+    static constexpr qint32 kInteger = -2;
     struct Cell {
-        qsizetype offset;
-        qsizetype length; // -1: Null
+        qint32 offset;
+        qint32 length; // or kNull, kInteger
     };
     // The window moves when a field is read, so reading is const to callers.
     mutable std::string bytes_;

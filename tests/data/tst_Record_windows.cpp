@@ -56,6 +56,24 @@ QString Many_rows()
     return sql;
 }
 
+// 150 entries: guide 124 has one title in two slots, guide 128 two titles
+// (their slots in the other order than their sentences), guide 133 none;
+// the last entry is written twice.
+QString Repeated_rows()
+{
+    QString rows = QStringLiteral(
+        "INSERT INTO Sentences VALUES (1, 'GASES', 2), (2, 'LÍQUIDOS', 2), (3, 'OTRO TÍTULO', 2), (4, 'GUÍA', 5);\n"
+        "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 1), (3, 128, 3), (4, 128, 2), (5, 133, 4);\n");
+    for (int i = 0; i < 150; ++i)
+        rows += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, NULL, NULL, NULL, NULL, NULL);\n")
+                    .arg(1000 + i)
+                    .arg((i * 37) % 150, 3, 10, QChar(u'0'))
+                    .arg(i % 7 == 0 ? 133 : i % 2 ? 124 : 128)
+                    .arg(i + 1)
+                    .arg((i * 37) % 150 + 1);
+    return rows + QStringLiteral("INSERT INTO Yellow SELECT * FROM Yellow WHERE Yellow_Key = 150;\n");
+}
+
 using Rows = QList<QStringList>;
 
 // What the query gives read whole, straight from SQLite.
@@ -240,33 +258,71 @@ private Q_SLOTS:
         QCOMPARE(records->Rows_read(), read_before);
     }
 
+    void repeated_rows_are_read_once_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("as built") << QString();
+        // Then the slots of a guide are walked in their own order: guide
+        // 128's two titles come in the other order.
+        QTest::newRow("without the titles index") << QStringLiteral("DROP INDEX Guides_pages_titles;");
+        QTest::newRow("without the slots' indexes")
+            << QStringLiteral("DROP INDEX Guides_pages_titles; DROP INDEX Guides_pages_page;");
+    }
+
     // Two title slots of one guide repeat its entries, two titles give two
-    // rows of the same keys: each distinct row comes once, in the order a
+    // rows of the same keys, a guide without a title gives none, an entry
+    // written twice is one row: each distinct row comes once, in the order a
     // whole read gives, and the count settles on the rows there are.
     void repeated_rows_are_read_once()
     {
+        QFETCH(QString, change);
         const QString path = dir_.filePath(QStringLiteral("repeats.mdb"));
-        QString rows = QStringLiteral(
-            "INSERT INTO Sentences VALUES (1, 'GASES', 2), (2, 'LÍQUIDOS', 2), (3, 'OTRO TÍTULO', 2);\n"
-            "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 1), (3, 128, 2), (4, 128, 3);\n");
-        for (int i = 0; i < 150; ++i)
-            rows += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, NULL, NULL, NULL, NULL, NULL);\n")
-                        .arg(1000 + i)
-                        .arg((i * 37) % 150, 3, 10, QChar(u'0'))
-                        .arg(i % 2 ? 124 : 128)
-                        .arg(i + 1)
-                        .arg((i * 37) % 150 + 1);
-        test::Make_database(path, rows);
+        test::Make_database(path, Repeated_rows());
         auto db = Database::Open(path);
+        if (!change.isEmpty())
+            db->Execute_native(change);
         for (const QString& jet_sql : {sql::Index_by_number_SQL(), sql::Index_by_name_SQL()}) {
             const Rows whole = Whole(*db, jet_sql);
             auto records = db->OpenRecordset(jet_sql);
-            Rows read;
-            for (records->MoveFirst(); !records->Eof(); records->MoveNext())
-                read << Current(*records);
-            QCOMPARE(read, whole);
+            QCOMPARE(Read_all(*records), whole);
             QCOMPARE(records->RecordCount(), whole.size());
         }
+    }
+
+    void titles_are_the_file_s_as_it_is_now_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("by_another_program");
+        const QString renamed = QStringLiteral("UPDATE Sentences SET Sentences = 'GASES NUEVOS' WHERE Key = 1");
+        QTest::newRow("title renamed here") << renamed << false;
+        QTest::newRow("title renamed by another program") << renamed << true;
+        QTest::newRow("a title no longer one") << QStringLiteral("UPDATE Sentences SET Code = 3 WHERE Key = 2") << true;
+        QTest::newRow("a titled slot moved") << QStringLiteral("UPDATE Guides_pages SET Guide_page = 133 WHERE Key = 3")
+                                             << false;
+    }
+
+    // A list read again after a title or a slot changed, here or by another
+    // program, shows the titles the file holds then.
+    void titles_are_the_file_s_as_it_is_now()
+    {
+        QFETCH(QString, edit);
+        QFETCH(bool, by_another_program);
+        const QString path = dir_.filePath(QStringLiteral("titles.mdb"));
+        test::Make_database(path, Repeated_rows());
+        auto db = Database::Open(path);
+        auto records = db->OpenRecordset(sql::Index_by_name_SQL());
+        QCOMPARE(Read_all(*records), Whole(*db, sql::Index_by_name_SQL()));
+        if (by_another_program) {
+            sqlite3* other = nullptr;
+            QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other, edit.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(other);
+        } else {
+            db->Execute(edit);
+        }
+        records->Requery();
+        QCOMPARE(Read_all(*records), Whole(*db, sql::Index_by_name_SQL()));
+        QCOMPARE(Read_all(*db->OpenRecordset(sql::Index_by_number_SQL())), Whole(*db, sql::Index_by_number_SQL()));
     }
 
     // Rows deleted behind an open set: requery shows the table as it is.
