@@ -146,18 +146,39 @@ Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields)
 
 namespace {
 
+// How a list reaches its entries' guide titles, as the dialect step writes
+// it: an entry's guide slots and their sentences, or a guide's slots and
+// their sentences joined to an entry.
+const QString& Index_joins()
+{
+    static const QString text = QStringLiteral(
+        "(Yellow JOIN Guides_pages ON Yellow.Guide_Number = Guides_pages.Guide_page) JOIN Sentences ON "
+        "Guides_pages.Sentences_key = Sentences.Key");
+    return text;
+}
+
+// A where clause that starts by keeping the rows beside a title.
+const QRegularExpression& Title_condition()
+{
+    static const QRegularExpression condition(QStringLiteral("\\bWHERE\\s*\\(*\\s*(Sentences\\.Code\\s*=\\s*2)\\b"));
+    return condition;
+}
+
+const QString& Slot_joins()
+{
+    static const QString text =
+        QStringLiteral("(Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key)");
+    return text;
+}
+
 // One keyset text without its title joins; "" when it has not their shape.
 // Everything read is before the text's first literal (the fields, the joins,
 // the title's condition): a typed value is never rewritten.
 QString Without_titles(const QString& sql)
 {
-    static const QRegularExpression index_joins(QStringLiteral(
-        "\\(Yellow JOIN Guides_pages ON Yellow\\.Guide_Number = Guides_pages\\.Guide_page\\) JOIN Sentences ON "
-        "Guides_pages\\.Sentences_key = Sentences\\.Key"));
-    static const QRegularExpression slot_joins(QStringLiteral(
-        "\\s*JOIN\\s*\\(Guides_pages JOIN Sentences ON Guides_pages\\.Sentences_key = Sentences\\.Key\\) ON "
-        "Yellow\\.Guide_Number = Guides_pages\\.Guide_page"));
-    static const QRegularExpression title(QStringLiteral("\\bWHERE\\s*\\(+\\s*(Sentences\\.Code\\s*=\\s*2)\\b"));
+    static const QString slots = Slot_joins() + QStringLiteral(" ON Yellow.Guide_Number = Guides_pages.Guide_page");
+    static const QRegularExpression slot_joins(QStringLiteral("\\s*JOIN\\s*") + QRegularExpression::escape(slots));
+    const QRegularExpression& title = Title_condition();
     static const QRegularExpression title_term(QStringLiteral("(^|, )(Sentences\\.Sentences)(?=, )"));
     static const QRegularExpression literal(QStringLiteral("'[^']*'"));
     // Nothing else may read the slots or their sentences, nor keep rows
@@ -174,9 +195,9 @@ QString Without_titles(const QString& sql)
     if (!field.hasMatch() || fields.indexOf(title_term, field.capturedEnd()) >= 0)
         return QString();
     QString joins = head.mid(from);
-    if (joins.count(index_joins) + joins.count(slot_joins) != 1)
+    if (joins.count(Index_joins()) + joins.count(slots) != 1)
         return QString();
-    joins.replace(index_joins, QStringLiteral("Yellow")).replace(slot_joins, QString());
+    joins.replace(Index_joins(), QStringLiteral("Yellow")).replace(slot_joins, QString());
     const QRegularExpressionMatch where = title.match(joins);
     if (!where.hasMatch())
         return QString();
@@ -214,15 +235,12 @@ QString Count_sql(const QString& sqlite_sql, const QString& jet_sql)
     // (the index, the water list): the titled slots, a few dozen, are listed
     // once, so each row finds its title at once instead of through every
     // slot of its guide. The same rows, so the same count.
-    static const QString index_joins = QStringLiteral(
-        "(Yellow JOIN Guides_pages ON Yellow.Guide_Number = Guides_pages.Guide_page) JOIN Sentences ON "
-        "Guides_pages.Sentences_key = Sentences.Key");
-    static const QString slot_joins =
-        QStringLiteral("(Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key)");
+    const QString& index_joins = Index_joins();
+    const QString& slot_joins = Slot_joins();
     static const QString titles = QStringLiteral(
         "(SELECT Guides_pages.Guide_page FROM Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = "
         "Sentences.Key WHERE Sentences.Code = 2 LIMIT -1) AS Guides_pages");
-    static const QRegularExpression title(QStringLiteral("\\bWHERE\\s*\\(?\\s*(Sentences\\.Code\\s*=\\s*2)\\b"));
+    const QRegularExpression& title = Title_condition();
     const std::vector<Word> words = Scan(sql).words;
     const Word* from = Find(words, "FROM");
     QString joins = from ? sql.mid(from->at) : QString();
