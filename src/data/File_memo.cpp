@@ -16,18 +16,26 @@ File_memo::~File_memo() = default;
 
 void File_memo::Check()
 {
+    // Inside a read, SQLite has looked at the file as it began: the pager's
+    // version then tells any commit since the last check, by this connection
+    // or another, without a statement of its own.
+    const qint64 changes = sqlite3_total_changes64(db_);
+    unsigned pager_version = 0;
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &pager_version);
+    if (sqlite3_txn_state(db_, "main") != SQLITE_TXN_NONE && changes == changes_ && pager_version == pager_version_)
+        return;
     // Rows written through this connection, whatever statement wrote them;
     // commits of other connections; any change of the schema.
     if (!versions_)
         versions_ = std::make_unique<sqlite::Statement>(
             db_, QStringLiteral("SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version"));
-    const qint64 changes = sqlite3_total_changes64(db_);
     qint64 data_version = -1, schema_version = -1;
     if (versions_->Step()) {
         data_version = versions_->Integer(0);
         schema_version = versions_->Integer(1);
     }
     versions_->Reset();
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &pager_version_);
     if (changes == changes_ && data_version == data_version_ && schema_version == schema_version_)
         return;
     changes_ = changes;

@@ -60,6 +60,7 @@ private:
     qint64 changes_ = -1;
     qint64 data_version_ = -1;
     qint64 schema_version_ = -1;
+    unsigned pager_version_ = 0; // SQLite's version of the file when last checked
     QHash<QString, qint64> counts_;
     std::optional<bool> lookup_index_;
     std::optional<std::optional<Guide_titles>> titles_;

@@ -272,7 +272,8 @@ bool RecordSet::Open_keyed(const Read_plan& plan)
     keys_ = static_cast<int>(keyset.keys);
     distinct_ = keyset.distinct;
     text_keys_ = plan.text_keys;
-    const bool untitled = !plan.untitled.start.isEmpty() && db_->Memo().Titles();
+    // Whether the file's titles serve is known once a read has begun.
+    const bool untitled = !plan.untitled.start.isEmpty();
     Read_keyed_with(untitled ? plan.untitled.start : keyset.start, untitled ? plan.untitled.resume : keyset.resume,
                     untitled ? plan.untitled.title_field : -1);
     return true;
