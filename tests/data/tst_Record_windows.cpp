@@ -269,6 +269,14 @@ private Q_SLOTS:
         QTest::newRow("without the titles index") << QStringLiteral("DROP INDEX Guides_pages_titles;");
         QTest::newRow("without the slots' indexes")
             << QStringLiteral("DROP INDEX Guides_pages_titles; DROP INDEX Guides_pages_page;");
+        // A file made elsewhere: the entries' guide numbers as text, which
+        // SQLite still compares with the slots' as numbers.
+        QTest::newRow("guide numbers of the entries as text") << QStringLiteral(
+            "CREATE TABLE Entries AS SELECT ID, Name_of_material, CAST(Guide_Number AS TEXT) AS Guide_Number, "
+            "Yellow_Key, Blue_Key, PIH, Water_reactive, Chemical_Warfare, Polymerization, Supp_text FROM Yellow;"
+            "DROP TABLE Yellow; ALTER TABLE Entries RENAME TO Yellow;"
+            "CREATE INDEX Yellow_by_number ON Yellow (Yellow_Key, Blue_Key);"
+            "CREATE INDEX Yellow_by_name ON Yellow (Blue_Key, Yellow_Key);");
     }
 
     // Two title slots of one guide repeat its entries, two titles give two
