@@ -1,10 +1,9 @@
 // Facts about one open file that cost a pass over its rows to learn and that
 // change only when its rows do: the row counts of the texts a window counts,
 // the titles of its guides, and whether the file carries the builder's lookup
-// index. Each is learnt
-// once and kept while the file stays as it was: anything written through
-// this connection (rows or schema) or committed by another connection
-// (SQLite's data version) forgets them all.
+// index. Each is learnt once and kept while the file stays as it was:
+// anything written through this connection (rows or schema) or committed by
+// another connection (SQLite's data version) forgets them all.
 #pragma once
 
 #include <QHash>

@@ -83,7 +83,7 @@ QStringList Loops(Database& db, const QString& sqlite_sql, const QString& jet_sq
 // Whether SQLite reads the rows of a keyset text without its title joins in
 // the order it reads them with: the guides' slots and sentences are its
 // innermost loops and the others are the same. Each row's titles then go
-// beside it in the order of their keys, as the slots' index gives them.
+// beside it in the order of their sentences' keys, as a whole read gives them.
 bool Same_order_untitled(Database& db, const QString& titled, const QString& untitled, const QString& jet_sql)
 {
     static const QRegularExpression title_tables(QStringLiteral("\\b(Guides_pages|Sentences)\\b"));

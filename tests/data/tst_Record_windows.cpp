@@ -299,29 +299,36 @@ private Q_SLOTS:
         }
     }
 
-    void titles_are_the_file_s_as_it_is_now_data()
+    void requery_reads_the_file_as_it_is_now_data()
     {
+        QTest::addColumn<QString>("jet_sql");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<bool>("by_another_program");
-        const QString renamed = QStringLiteral("UPDATE Sentences SET Sentences = 'GASES NUEVOS' WHERE Key = 1");
-        QTest::newRow("title renamed here") << renamed << false;
-        QTest::newRow("title renamed by another program") << renamed << true;
-        QTest::newRow("a title no longer one") << QStringLiteral("UPDATE Sentences SET Code = 3 WHERE Key = 2") << true;
-        QTest::newRow("a titled slot moved") << QStringLiteral("UPDATE Guides_pages SET Guide_page = 133 WHERE Key = 3")
-                                             << false;
+        const QString by_name = sql::Index_by_name_SQL();
+        const QString renamed = QStringLiteral("UPDATE Sentences SET Sentences = 'GASES NUEVOS' WHERE Key = 2");
+        QTest::newRow("rows deleted") << sql::Summary_view_in_order_SQL()
+                                      << QStringLiteral("DELETE * FROM Summary WHERE Key > 80") << false;
+        QTest::newRow("title renamed here") << by_name << renamed << false;
+        QTest::newRow("title renamed by another program") << by_name << renamed << true;
+        QTest::newRow("a title no longer one")
+            << by_name << QStringLiteral("UPDATE Sentences SET Code = 3 WHERE Key = 3") << true;
+        QTest::newRow("a titled slot moved")
+            << sql::Index_by_number_SQL() << QStringLiteral("UPDATE Guides_pages SET Guide_page = 133 WHERE Key = 2")
+            << false;
     }
 
-    // A list read again after a title or a slot changed, here or by another
-    // program, shows the titles the file holds then.
-    void titles_are_the_file_s_as_it_is_now()
+    // A set read again after rows, titles or slots changed, here or by
+    // another program, shows the file as it is then.
+    void requery_reads_the_file_as_it_is_now()
     {
+        QFETCH(QString, jet_sql);
         QFETCH(QString, edit);
         QFETCH(bool, by_another_program);
-        const QString path = dir_.filePath(QStringLiteral("titles.mdb"));
-        test::Make_database(path, Repeated_rows());
+        const QString path = dir_.filePath(QStringLiteral("edited.mdb"));
+        test::Make_database(path, Many_rows());
         auto db = Database::Open(path);
-        auto records = db->OpenRecordset(sql::Index_by_name_SQL());
-        QCOMPARE(Read_all(*records), Whole(*db, sql::Index_by_name_SQL()));
+        auto records = db->OpenRecordset(jet_sql);
+        QCOMPARE(Read_all(*records), Whole(*db, jet_sql));
         if (by_another_program) {
             sqlite3* other = nullptr;
             QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
@@ -331,21 +338,9 @@ private Q_SLOTS:
             db->Execute(edit);
         }
         records->Requery();
-        QCOMPARE(Read_all(*records), Whole(*db, sql::Index_by_name_SQL()));
-        QCOMPARE(Read_all(*db->OpenRecordset(sql::Index_by_number_SQL())), Whole(*db, sql::Index_by_number_SQL()));
-    }
-
-    // Rows deleted behind an open set: requery shows the table as it is.
-    void requery_reads_the_table_as_it_is_now()
-    {
-        auto records = db_->OpenRecordset(sql::Summary_view_in_order_SQL());
-        const int before = records->RecordCount();
-        QVERIFY(before > 64);
-        db_->Execute(QStringLiteral("DELETE * FROM Summary WHERE Key > 80"));
-        records->Requery();
-        QCOMPARE(records->RecordCount(), 80);
-        records->MoveLast();
-        QCOMPARE(records->Field(QStringLiteral("Key")), QStringLiteral("80"));
+        const Rows whole = Whole(*db, jet_sql);
+        QCOMPARE(Read_all(*records), whole);
+        QCOMPARE(records->RecordCount(), whole.size());
     }
 
     // What an open learnt about a text is kept for the next opens of it on
