@@ -159,10 +159,39 @@ struct Read_plan {
 
 RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_sql)
 {
+    std::vector<Spare>& kept = Kept_windows();
+    if (!kept.empty()) {
+        bytes_ = std::move(kept.back().bytes);
+        cells_ = std::move(kept.back().cells);
+        kept.pop_back();
+    }
     Run();
 }
 
-RecordSet::~RecordSet() = default;
+RecordSet::~RecordSet()
+{
+    // A few windows of some size but not large: what is kept stays small.
+    constexpr size_t kKept = 4;
+    constexpr size_t kSmallest_kept = 4096;
+    constexpr size_t kLargest_kept = 1 << 20;
+    std::vector<Spare>& kept = Kept_windows();
+    for (Spare* window : {&spare_, static_cast<Spare*>(nullptr)}) {
+        std::string& bytes = window ? window->bytes : bytes_;
+        std::vector<Cell>& cells = window ? window->cells : cells_;
+        if (kept.size() < kKept && bytes.capacity() >= kSmallest_kept && bytes.capacity() <= kLargest_kept
+            && cells.capacity() * sizeof(Cell) <= kLargest_kept) {
+            bytes.clear();
+            cells.clear();
+            kept.push_back({std::move(bytes), std::move(cells)});
+        }
+    }
+}
+
+std::vector<RecordSet::Spare>& RecordSet::Kept_windows()
+{
+    thread_local std::vector<Spare> kept;
+    return kept;
+}
 
 std::shared_ptr<Read_plan> RecordSet::Make_plan() const
 {
@@ -339,15 +368,10 @@ void RecordSet::Take_row(const sqlite::Statement& row, const Guide_title* title,
         ++held_;
 }
 
-void RecordSet::Start_window(qsizetype first, qsizetype count) const
+void RecordSet::Start_window(qsizetype first) const
 {
-    // Room for the rows to come, at the size of those held: growing while
-    // reading copies what was read.
-    const size_t row_bytes = held_ > 0 ? bytes_.size() / static_cast<size_t>(held_) + 1 : 0;
     bytes_.clear();
     cells_.clear();
-    bytes_.reserve(row_bytes * static_cast<size_t>(count));
-    cells_.reserve(static_cast<size_t>(count * names_.size()));
     held_ = 0;
     first_held_ = first;
 }
@@ -358,7 +382,7 @@ void RecordSet::Read_window(qsizetype first, qsizetype count) const
         Read_keyed(first, count);
         return;
     }
-    Start_window(first, count);
+    Start_window(first);
     window_query_->Bind(1, count);
     window_query_->Bind(2, first);
     while (held_ < count && window_query_->Step()) {
@@ -373,7 +397,7 @@ void RecordSet::Read_window(qsizetype first, qsizetype count) const
 
 void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
 {
-    Start_window(first, count);
+    Start_window(first);
     const int fields = static_cast<int>(names_.size());
 
     // From the nearest remembered key at or before the first row wanted.

@@ -112,8 +112,8 @@ private:
     // given, to tell a repeated row.
     void Take_row(const sqlite::Statement& row, const Guide_title* title = nullptr, bool keep = true,
                   std::string* image = nullptr) const;
-    // Empties the window for `count` rows from row number `first`.
-    void Start_window(qsizetype first, qsizetype count) const;
+    // Empties the window for the rows from row number `first`.
+    void Start_window(qsizetype first) const;
 
     Database* db_;
     QString sql_;
@@ -172,6 +172,10 @@ private:
     };
     mutable Spare spare_;
     void Swap_spare() const;
+    // The memory of closed sets' windows, kept for the next sets: a list
+    // opened again (a requery, a key typed in the search box) reuses it
+    // rather than taking from the system what it has just given back.
+    static std::vector<Spare>& Kept_windows();
     mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on
     mutable qsizetype rows_ = 0;
     qsizetype pos_ = 0;
