@@ -189,8 +189,10 @@ RecordSet::~RecordSet()
 
 std::vector<RecordSet::Spare>& RecordSet::Kept_windows()
 {
-    thread_local std::vector<Spare> kept;
-    return kept;
+    // Never destroyed: a set that a window keeps open to the end is closed
+    // after the program's statics are gone.
+    static auto* kept = new std::vector<Spare>;
+    return *kept;
 }
 
 std::shared_ptr<Read_plan> RecordSet::Make_plan() const
