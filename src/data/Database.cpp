@@ -77,7 +77,9 @@ std::unique_ptr<Database> Database::Open(const QString& path)
         throw Db_error(Db_code::Cannot_open, QStringLiteral("no permission to read: ") + path);
 
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses a connection: SQLite need not lock it for every value read.
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closing(db, sqlite3_close_v2);
         sqlite::Fail(db, rc);
@@ -100,7 +102,7 @@ std::unique_ptr<Database> Database::Create(const QString& path)
     QFile::remove(path);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closing(db, sqlite3_close_v2);
         sqlite::Fail(db, rc);

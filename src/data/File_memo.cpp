@@ -1,6 +1,7 @@
 // What an open file's memo keeps, and how it tells that the file changed.
 #include "data/File_memo.h"
 
+#include "data/Database.h"
 #include "data/Queries.h"
 #include "data/Statement.h"
 #include "data/Text_memo.h"
@@ -15,18 +16,26 @@ File_memo::~File_memo() = default;
 
 void File_memo::Check()
 {
+    // Inside a read, SQLite has looked at the file as it began: the pager's
+    // version then tells any commit since the last check, by this connection
+    // or another, without a statement of its own.
+    const qint64 changes = sqlite3_total_changes64(db_);
+    unsigned pager_version = 0;
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &pager_version);
+    if (sqlite3_txn_state(db_, "main") != SQLITE_TXN_NONE && changes == changes_ && pager_version == pager_version_)
+        return;
     // Rows written through this connection, whatever statement wrote them;
     // commits of other connections; any change of the schema.
     if (!versions_)
         versions_ = std::make_unique<sqlite::Statement>(
             db_, QStringLiteral("SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version"));
-    const qint64 changes = sqlite3_total_changes64(db_);
     qint64 data_version = -1, schema_version = -1;
     if (versions_->Step()) {
         data_version = versions_->Integer(0);
         schema_version = versions_->Integer(1);
     }
     versions_->Reset();
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &pager_version_);
     if (changes == changes_ && data_version == data_version_ && schema_version == schema_version_)
         return;
     changes_ = changes;
@@ -34,6 +43,7 @@ void File_memo::Check()
     schema_version_ = schema_version;
     counts_.clear();
     lookup_index_.reset();
+    titles_.reset();
 }
 
 std::optional<qint64> File_memo::Count(const QString& count_sql)
@@ -58,6 +68,58 @@ bool File_memo::Has_lookup_index()
         lookup_index_ = tables.Step();
     }
     return *lookup_index_;
+}
+
+namespace {
+
+// Whether a column holds whole numbers compared as numbers: integer
+// affinity, binary collation.
+bool Whole_number_column(sqlite3* db, const char* table, const char* column)
+{
+    const char* type = nullptr;
+    const char* collation = nullptr;
+    if (sqlite3_table_column_metadata(db, nullptr, table, column, &type, &collation, nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        return false;
+    return QByteArray(type ? type : "").toUpper().contains("INT") && qstricmp(collation, "BINARY") == 0;
+}
+
+// The titles of every guide, read as the lists join them.
+std::optional<File_memo::Guide_titles> Read_titles(sqlite3* db)
+{
+    if (!Whole_number_column(db, "Yellow", "Guide_Number") || !Whole_number_column(db, "Guides_pages", "Guide_page"))
+        return std::nullopt;
+    File_memo::Guide_titles titles;
+    try {
+        sqlite::Statement slots(db, QStringLiteral("SELECT Guides_pages.Guide_page, Sentences.Sentences FROM Guides_pages "
+                                                   "JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key WHERE "
+                                                   "Sentences.Code = 2 ORDER BY Guides_pages.Guide_page, "
+                                                   "Guides_pages.Sentences_key, Guides_pages.rowid"));
+        while (slots.Step()) {
+            const int guide_type = sqlite3_column_type(slots.get(), 0);
+            if (guide_type == SQLITE_NULL)
+                continue; // a slot of no guide: no entry reaches it
+            if (guide_type != SQLITE_INTEGER)
+                return std::nullopt;
+            int length = 0;
+            const char* bytes = slots.Bytes(1, &length);
+            titles[slots.Integer(0)].push_back(
+                {sqlite3_column_type(slots.get(), 1), std::string(bytes ? bytes : "", static_cast<size_t>(length))});
+        }
+    } catch (const Db_error&) {
+        return std::nullopt; // a table without row numbers, a missing field: the lists join themselves
+    }
+    return titles;
+}
+
+} // namespace
+
+const File_memo::Guide_titles* File_memo::Titles()
+{
+    Check();
+    if (!titles_)
+        titles_ = Read_titles(db_);
+    return *titles_ ? &**titles_ : nullptr;
 }
 
 } // namespace vexo

@@ -4,6 +4,7 @@
 #include "data/RecordSet.h"
 
 #include "data/Database.h"
+#include "data/File_memo.h"
 #include "data/Jet_dialect.h"
 #include "data/RecordSet_query.h"
 #include "data/Statement.h"
@@ -27,7 +28,7 @@ constexpr qsizetype kFirst_window = 64;
 constexpr qsizetype kBehind = 16;
 // The most rows a window reads at once; reading on row after row doubles each
 // read up to this, so reading a whole large set costs few queries.
-constexpr qsizetype kLargest_window = 8192;
+constexpr qsizetype kLargest_window = 1024;
 // Rows between two remembered keys: the most a far move reads before its page.
 constexpr qsizetype kCheckpoint = 32;
 // Rows read after a jump: a page and more.
@@ -53,43 +54,71 @@ bool Sorted(Database& db, const QString& sqlite_sql, const QString& jet_sql)
     return false;
 }
 
-// Whether a field of the row read last holds the value `key`: same type, same bytes.
-bool Same_value(const sqlite::Statement& row, int column, sqlite3_value* key)
+// The one field of a text that reads a sentence, -1 if none or several.
+qsizetype Title_field(const sqlite::Statement& text, qsizetype fields)
+{
+    qsizetype found = -1;
+    for (int c = 0; c < fields; ++c) {
+        const char* table = sqlite3_column_table_name(text.get(), c);
+        const char* column = sqlite3_column_origin_name(text.get(), c);
+        if (table && column && qstricmp(table, "Sentences") == 0 && qstricmp(column, "Sentences") == 0) {
+            if (found >= 0)
+                return -1;
+            found = c;
+        }
+    }
+    return found;
+}
+
+// The loops of a text's plan, the outermost first.
+QStringList Loops(Database& db, const QString& sqlite_sql, const QString& jet_sql)
+{
+    sqlite::Statement plan(db.handle(), QStringLiteral("EXPLAIN QUERY PLAN ") + sqlite_sql, jet_sql);
+    QStringList loops;
+    while (plan.Step())
+        loops << plan.Text(3);
+    return loops;
+}
+
+// Whether SQLite reads the rows of a keyset text without its title joins in
+// the order it reads them with: the guides' slots and sentences are its
+// innermost loops and the others are the same. Each row's titles then go
+// beside it in the order of their sentences' keys, as a whole read gives them.
+bool Same_order_untitled(Database& db, const QString& titled, const QString& untitled, const QString& jet_sql)
+{
+    static const QRegularExpression title_tables(QStringLiteral("\\b(Guides_pages|Sentences)\\b"));
+    const QStringList loops = Loops(db, titled, jet_sql);
+    qsizetype outer = 0;
+    while (outer < loops.size() && !loops.at(outer).contains(title_tables))
+        ++outer;
+    for (qsizetype i = outer; i < loops.size(); ++i)
+        if (!loops.at(i).contains(title_tables))
+            return false;
+    return outer < loops.size() && loops.mid(0, outer) == Loops(db, untitled, jet_sql);
+}
+
+// Appends a field of the row read last to `image`, to tell equal values
+// apart from others: its type and its bytes.
+void Add_image(const sqlite::Statement& row, int column, std::string& image)
 {
     sqlite3_stmt* stmt = row.get();
     const int type = sqlite3_column_type(stmt, column);
-    if (type != sqlite3_value_type(key))
-        return false;
-    switch (type) {
-    case SQLITE_NULL:
-        return true;
-    case SQLITE_INTEGER:
-        return sqlite3_column_int64(stmt, column) == sqlite3_value_int64(key);
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(stmt, column) == sqlite3_value_double(key);
-    default: {
-        const void* bytes = sqlite3_column_blob(stmt, column);
-        const int length = sqlite3_column_bytes(stmt, column);
-        return length == sqlite3_value_bytes(key)
-            && (length == 0 || std::memcmp(bytes, sqlite3_value_blob(key), static_cast<size_t>(length)) == 0);
+    image += static_cast<char>('0' + type);
+    if (type == SQLITE_INTEGER) {
+        const sqlite3_int64 number = sqlite3_column_int64(stmt, column);
+        image.append(reinterpret_cast<const char*>(&number), sizeof number);
+        return;
     }
+    if (type == SQLITE_FLOAT) {
+        const double real = sqlite3_column_double(stmt, column);
+        image.append(reinterpret_cast<const char*>(&real), sizeof real);
+        return;
     }
-}
-
-// A row's fields as one string, to tell a repeated row: types and bytes.
-std::string Row_image(const sqlite::Statement& row, int fields)
-{
-    sqlite3_stmt* stmt = row.get();
-    std::string image;
-    for (int c = 0; c < fields; ++c) {
-        image += static_cast<char>('0' + sqlite3_column_type(stmt, c));
-        const void* bytes = sqlite3_column_blob(stmt, c);
-        const int length = sqlite3_column_bytes(stmt, c);
-        image.append(reinterpret_cast<const char*>(&length), sizeof length);
-        if (length > 0)
-            image.append(static_cast<const char*>(bytes), static_cast<size_t>(length));
-    }
-    return image;
+    const void* bytes = sqlite3_column_blob(stmt, column);
+    const int length = sqlite3_column_bytes(stmt, column);
+    image.append(reinterpret_cast<const char*>(&length), sizeof length);
+    if (length > 0)
+        image.append(static_cast<const char*>(bytes), static_cast<size_t>(length));
 }
 
 // Whether a column of this declared type holds text, compared as text: its
@@ -113,6 +142,9 @@ struct Read_plan {
     // Empty `start` when the text is not read from a key.
     window_sql::Keyset keyset;
     bool text_keys = false;
+    // The keyset without the title joins, when SQLite reads its rows in the
+    // same order (empty `start` otherwise).
+    window_sql::Untitled untitled;
     // How the text is read when not from a key: decided when first needed.
     enum class Way { Undecided, Window, Whole };
     Way other_way = Way::Undecided;
@@ -127,10 +159,41 @@ struct Read_plan {
 
 RecordSet::RecordSet(Database& db, const QString& jet_sql) : db_(&db), sql_(jet_sql)
 {
+    std::vector<Spare>& kept = Kept_windows();
+    if (!kept.empty()) {
+        bytes_ = std::move(kept.back().bytes);
+        cells_ = std::move(kept.back().cells);
+        kept.pop_back();
+    }
     Run();
 }
 
-RecordSet::~RecordSet() = default;
+RecordSet::~RecordSet()
+{
+    // A few windows of some size but not large: what is kept stays small.
+    constexpr size_t kKept = 4;
+    constexpr size_t kSmallest_kept = 4096;
+    constexpr size_t kLargest_kept = 1 << 20;
+    std::vector<Spare>& kept = Kept_windows();
+    for (Spare* window : {&spare_, static_cast<Spare*>(nullptr)}) {
+        std::string& bytes = window ? window->bytes : bytes_;
+        std::vector<Cell>& cells = window ? window->cells : cells_;
+        if (kept.size() < kKept && bytes.capacity() >= kSmallest_kept && bytes.capacity() <= kLargest_kept
+            && cells.capacity() * sizeof(Cell) <= kLargest_kept) {
+            bytes.clear();
+            cells.clear();
+            kept.push_back({std::move(bytes), std::move(cells)});
+        }
+    }
+}
+
+std::vector<RecordSet::Spare>& RecordSet::Kept_windows()
+{
+    // Never destroyed: a set that a window keeps open to the end is closed
+    // after the program's statics are gone.
+    static auto* kept = new std::vector<Spare>;
+    return *kept;
+}
 
 std::shared_ptr<Read_plan> RecordSet::Make_plan() const
 {
@@ -156,6 +219,11 @@ std::shared_ptr<Read_plan> RecordSet::Make_plan() const
         return plan;
     plan->keyset = keyset;
     plan->text_keys = Text_affinity(start->Declared_type(static_cast<int>(plan->names.size())));
+    window_sql::Untitled untitled = window_sql::Untitled_of(keyset);
+    untitled.title_field = Title_field(*start, plan->names.size());
+    if (!untitled.start.isEmpty() && untitled.title_field >= 0
+        && Same_order_untitled(*db_, keyset.start, untitled.start, sql_))
+        plan->untitled = untitled;
     return plan;
 }
 
@@ -183,6 +251,7 @@ void RecordSet::Open()
         plan = Make_plan();
         db_->Keep_read_plan(sql_, plan);
     }
+    plan_ = plan;
     names_ = plan->names;
     const QString& sql = plan->sqlite_sql;
     if (!plan->few_rows && !Open_keyed(*plan)) {
@@ -207,7 +276,7 @@ void RecordSet::Open()
         const sqlite::Lent_statement whole = db_->Borrow(sql, sql_);
         while (whole->Step()) {
             ++rows_read_;
-            Append_row(*whole);
+            Take_row(*whole);
         }
         rows_ = held_;
         plan->few_rows = rows_ <= kFirst_window;
@@ -234,10 +303,19 @@ bool RecordSet::Open_keyed(const Read_plan& plan)
     keys_ = static_cast<int>(keyset.keys);
     distinct_ = keyset.distinct;
     text_keys_ = plan.text_keys;
-    start_query_ = db_->Borrow(keyset.start, sql_);
-    resume_query_ = db_->Borrow(keyset.resume, sql_);
-    window_sql_ = keyset.start;
+    // Whether the file's titles serve is known once a read has begun.
+    const bool untitled = !plan.untitled.start.isEmpty();
+    Read_keyed_with(untitled ? plan.untitled.start : keyset.start, untitled ? plan.untitled.resume : keyset.resume,
+                    untitled ? plan.untitled.title_field : -1);
     return true;
+}
+
+void RecordSet::Read_keyed_with(const QString& start, const QString& resume, qsizetype title_field) const
+{
+    start_query_ = db_->Borrow(start, sql_);
+    resume_query_ = db_->Borrow(resume, sql_);
+    window_sql_ = start;
+    title_field_ = title_field;
 }
 
 void RecordSet::Value_free::operator()(sqlite3_value* v) const
@@ -245,19 +323,59 @@ void RecordSet::Value_free::operator()(sqlite3_value* v) const
     sqlite3_value_free(v);
 }
 
-void RecordSet::Append_row(const sqlite::Statement& row) const
+void RecordSet::Take_row(const sqlite::Statement& row, const Guide_title* title, bool keep, std::string* image) const
 {
+    sqlite3_stmt* stmt = row.get();
     for (int c = 0; c < names_.size(); ++c) {
-        if (row.Is_null(c)) {
-            cells_.push_back({0, -1});
-            continue;
-        }
+        int type = SQLITE_NULL;
+        const char* text = "";
         int length = 0;
-        const char* text = row.Bytes(c, &length);
-        cells_.push_back({static_cast<qsizetype>(bytes_.size()), length});
-        bytes_.append(text, static_cast<size_t>(length));
+        qint64 number = 0;
+        bool whole_number = false; // its 8 bytes stand for it
+        if (title && c == title_field_) {
+            type = title->type;
+            text = title->bytes.data();
+            length = static_cast<int>(title->bytes.size());
+        } else {
+            sqlite3_value* value = sqlite3_column_value(stmt, c);
+            type = sqlite3_value_type(value);
+            if (type == SQLITE_INTEGER) {
+                // Kept as a number, written out only if read: most rows of a
+                // window are passed over, and all but a page are not shown.
+                number = sqlite3_value_int64(value);
+                whole_number = true;
+                text = reinterpret_cast<const char*>(&number);
+                length = sizeof number;
+            } else if (type != SQLITE_NULL) {
+                if (image && type == SQLITE_FLOAT) {
+                    const double real = sqlite3_value_double(value); // its text may round it
+                    image->append(reinterpret_cast<const char*>(&real), sizeof real);
+                }
+                text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                length = sqlite3_value_bytes(value);
+            }
+        }
+        if (image) {
+            *image += static_cast<char>('0' + type);
+            image->append(reinterpret_cast<const char*>(&length), sizeof length);
+            image->append(text, static_cast<size_t>(length));
+        }
+        if (keep) {
+            cells_.push_back({static_cast<qint32>(bytes_.size()),
+                              type == SQLITE_NULL ? kNull : whole_number ? kInteger : length});
+            bytes_.append(text, static_cast<size_t>(length));
+        }
     }
-    ++held_;
+    if (keep)
+        ++held_;
+}
+
+void RecordSet::Start_window(qsizetype first) const
+{
+    bytes_.clear();
+    cells_.clear();
+    held_ = 0;
+    first_held_ = first;
 }
 
 void RecordSet::Read_window(qsizetype first, qsizetype count) const
@@ -266,15 +384,12 @@ void RecordSet::Read_window(qsizetype first, qsizetype count) const
         Read_keyed(first, count);
         return;
     }
-    bytes_.clear();
-    cells_.clear();
-    held_ = 0;
-    first_held_ = first;
+    Start_window(first);
     window_query_->Bind(1, count);
     window_query_->Bind(2, first);
     while (held_ < count && window_query_->Step()) {
         ++rows_read_;
-        Append_row(*window_query_);
+        Take_row(*window_query_);
     }
     window_query_->Reset();
     // Fewer rows than the count promised: rows went since it was taken.
@@ -284,10 +399,7 @@ void RecordSet::Read_window(qsizetype first, qsizetype count) const
 
 void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
 {
-    bytes_.clear();
-    cells_.clear();
-    held_ = 0;
-    first_held_ = first;
+    Start_window(first);
     const int fields = static_cast<int>(names_.size());
 
     // From the nearest remembered key at or before the first row wanted.
@@ -309,8 +421,14 @@ void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
         query->Bind(1, -HUGE_VAL);
     }
 
-    std::vector<Value> group; // the keys of the rows being passed
-    std::vector<std::string> seen; // their rows, when repeats are removed here
+    const File_memo::Guide_titles* titles = nullptr;
+    std::string group; // the keys of the rows being passed
+    bool keyed = false; // none of them Null
+    std::string keys;
+    // The rows of this group so far, when repeats are removed here; the
+    // strings are used again for the next group's.
+    std::vector<std::string>& seen = seen_;
+    size_t seen_rows = 0;
     qsizetype in_group = 0;
     bool ended = false;
     while (held_ < count) {
@@ -319,41 +437,74 @@ void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
             break;
         }
         ++rows_read_;
-        bool same_keys = !group.empty();
-        for (int k = 0; k < keys_ && same_keys; ++k)
-            same_keys = Same_value(*query, fields + k, group[static_cast<size_t>(k)].get());
-        if (!same_keys) {
-            group.clear();
+        const std::vector<Guide_title>* row_titles = nullptr;
+        if (title_field_ >= 0) {
+            // Asked once the query's transaction is open: the titles of the
+            // file as the query reads it.
+            if (!titles && !(titles = db_->Memo().Titles())) {
+                query->Reset();
+                Read_keyed_with(plan_->keyset.start, plan_->keyset.resume, -1);
+                Read_keyed(first, count);
+                return;
+            }
+            sqlite3_stmt* stmt = query->get();
+            if (sqlite3_column_type(stmt, static_cast<int>(title_field_)) != SQLITE_INTEGER)
+                continue; // no guide, or none of a number: no title
+            const auto found = titles->find(sqlite3_column_int64(stmt, static_cast<int>(title_field_)));
+            if (found == titles->end())
+                continue;
+            row_titles = &found->second;
+        }
+        keys.clear();
+        for (int k = 0; k < keys_; ++k)
+            Add_image(*query, fields + k, keys);
+        if (keys != group) {
+            group.swap(keys);
+            keyed = true;
             for (int k = 0; k < keys_; ++k)
-                group.emplace_back(sqlite3_value_dup(query->Value(fields + k)));
-            seen.clear();
+                keyed = keyed && sqlite3_column_type(query->get(), fields + k) != SQLITE_NULL;
+            seen_rows = 0;
             in_group = 0;
         }
-        if (distinct_) {
-            std::string image = Row_image(*query, fields);
-            if (std::find(seen.begin(), seen.end(), image) != seen.end())
-                continue;
-            seen.push_back(std::move(image));
-        }
-        // A key with Null in it cannot be read from: no checkpoint there.
-        const bool keyed = std::none_of(group.begin(), group.end(),
-                                        [](const Value& v) { return sqlite3_value_type(v.get()) == SQLITE_NULL; });
-        if (row % kCheckpoint == 0 && row > 0 && keyed) {
-            const auto at = static_cast<size_t>(row / kCheckpoint);
-            if (at >= checkpoints_.size())
-                checkpoints_.resize(at + 1);
-            if (!checkpoints_[at]) {
-                Checkpoint c;
-                for (const Value& v : group)
-                    c.keys.emplace_back(sqlite3_value_dup(v.get()));
-                c.in_group = in_group;
-                checkpoints_[at] = std::move(c);
+        const size_t versions = row_titles ? row_titles->size() : 1;
+        for (size_t t = 0; t < versions && held_ < count; ++t) {
+            const Guide_title* title = row_titles ? &(*row_titles)[t] : nullptr;
+            const bool keep = row >= first;
+            if (distinct_) {
+                if (seen_rows == seen.size())
+                    seen.emplace_back();
+                std::string& image = seen[seen_rows];
+                image.clear();
+                const size_t bytes = bytes_.size(), cells = cells_.size();
+                const qsizetype held = held_;
+                Take_row(*query, title, keep, &image);
+                if (std::find(seen.begin(), seen.begin() + static_cast<qsizetype>(seen_rows), image)
+                    != seen.begin() + static_cast<qsizetype>(seen_rows)) {
+                    bytes_.resize(bytes); // a repeat: taken back
+                    cells_.resize(cells);
+                    held_ = held;
+                    continue;
+                }
+                ++seen_rows;
+            } else {
+                Take_row(*query, title, keep);
             }
+            // A key with Null in it cannot be read from: no checkpoint there.
+            if (row % kCheckpoint == 0 && row > 0 && keyed) {
+                const auto at = static_cast<size_t>(row / kCheckpoint);
+                if (at >= checkpoints_.size())
+                    checkpoints_.resize(at + 1);
+                if (!checkpoints_[at]) {
+                    Checkpoint c;
+                    for (int k = 0; k < keys_; ++k)
+                        c.keys.emplace_back(sqlite3_value_dup(query->Value(fields + k)));
+                    c.in_group = in_group;
+                    checkpoints_[at] = std::move(c);
+                }
+            }
+            ++in_group;
+            ++row;
         }
-        if (row >= first)
-            Append_row(*query);
-        ++in_group;
-        ++row;
     }
     query->Reset();
     // Fewer rows than the count promised: rows went since it was taken.
@@ -365,7 +516,9 @@ int RecordSet::Column(const QString& name) const
 {
     // A dozen columns at most: a scan without allocating beats hashing a
     // lower-cased copy of the name on every read.
-    qsizetype column = -1;
+    // The name as the text spells it first: comparing without regard to
+    // case costs more than the rest of a field's read.
+    qsizetype column = names_.indexOf(name);
     for (qsizetype c = 0; c < names_.size() && column < 0; ++c)
         if (names_.at(c).compare(name, Qt::CaseInsensitive) == 0)
             column = c;
@@ -420,14 +573,19 @@ const RecordSet::Cell& RecordSet::Current_cell(const QString& name) const
 QString RecordSet::Field(const QString& name) const
 {
     const Cell& cell = Current_cell(name);
-    if (cell.length < 0)
+    if (cell.length == kNull)
         return {};
+    if (cell.length == kInteger) {
+        qint64 number = 0;
+        std::memcpy(&number, bytes_.data() + cell.offset, sizeof number);
+        return QString::number(number);
+    }
     return jet::Text(bytes_.data() + cell.offset, cell.length);
 }
 
 bool RecordSet::Is_null(const QString& name) const
 {
-    return Current_cell(name).length < 0;
+    return Current_cell(name).length == kNull;
 }
 
 void RecordSet::MoveNext()
@@ -474,6 +632,8 @@ void RecordSet::Close()
     window_query_.reset();
     start_query_.reset();
     resume_query_.reset();
+    title_field_ = -1;
+    plan_.reset();
     checkpoints_.clear();
     first_held_ = 0;
     held_ = 0;

@@ -10,7 +10,11 @@
 // sort before its first row (a find, whose matches are sorted), is read
 // whole, once, like a snapshot. The count of a larger one comes from a count
 // query of its own. Besides the window, the one read before it is kept, so a
-// page moved back to after a page down is not read again.
+// page moved back to after a page down is not read again. A list whose rows
+// reach their guide's title through the guide's slots is read without those
+// joins, one row per entry, and the set puts beside each entry its guide's
+// titles, kept per file (File_memo::Titles), when SQLite reads the entries in
+// the same order either way.
 //
 // What the first open of a text finds out (its fields, how it is read, its
 // key and count texts) is kept by the database for the next opens of the
@@ -44,6 +48,7 @@ struct sqlite3_value;
 namespace vexo {
 
 class Database;
+struct Guide_title;
 struct Read_plan;
 
 class RecordSet {
@@ -96,22 +101,36 @@ private:
     void Run();
     void Open();
     bool Open_keyed(const Read_plan& plan);
+    // Reads from a key with these texts; `title_field` is where the guide's
+    // titles go (-1: the text reads them itself).
+    void Read_keyed_with(const QString& start, const QString& resume, qsizetype title_field) const;
     // Reads `count` rows from row number `first` into the window.
     void Read_window(qsizetype first, qsizetype count) const;
     void Read_keyed(qsizetype first, qsizetype count) const;
-    void Append_row(const sqlite::Statement& row) const;
+    // Takes the row read last (with `title` in the titles' field) into the
+    // window when `keep`, and its fields' types and bytes into `image` when
+    // given, to tell a repeated row.
+    void Take_row(const sqlite::Statement& row, const Guide_title* title = nullptr, bool keep = true,
+                  std::string* image = nullptr) const;
+    // Empties the window for the rows from row number `first`.
+    void Start_window(qsizetype first) const;
 
     Database* db_;
     QString sql_;
+    std::shared_ptr<const Read_plan> plan_;
     QStringList names_;
     // The query with a row limit and offset to bind; none for a text that
     // cannot take them (a pragma, a text with its own limit): read whole.
     // The statements are the database's, lent while the set is open.
     sqlite::Lent_statement window_query_;
-    QString window_sql_;
+    mutable QString window_sql_;
     // Keyset reading: from the lowest key, and from a remembered one.
-    sqlite::Lent_statement start_query_;
-    sqlite::Lent_statement resume_query_;
+    mutable sqlite::Lent_statement start_query_;
+    mutable sqlite::Lent_statement resume_query_;
+    // The field the guides' titles go in, when the texts leave them out.
+    mutable qsizetype title_field_ = -1;
+    // The rows of one key read so far, when repeats are removed here.
+    mutable std::vector<std::string> seen_;
     int keys_ = 0;
     bool distinct_ = false; // repeats are removed here, among the rows of one key
     bool text_keys_ = false; // the first key's lowest value is '' rather than a number
@@ -129,9 +148,12 @@ private:
     mutable qsizetype rows_read_ = 0;
     // Row-major cells as SQLite gave them; text is made only for the fields a
     // window reads (a page shows 15 rows of thousands).
+    // A whole number is kept as its 8 bytes.
+    static constexpr qint32 kNull = -1;
+    static constexpr qint32 kInteger = -2;
     struct Cell {
-        qsizetype offset;
-        qsizetype length; // -1: Null
+        qint32 offset;
+        qint32 length; // or kNull, kInteger
     };
     // The window moves when a field is read, so reading is const to callers.
     mutable std::string bytes_;
@@ -150,6 +172,10 @@ private:
     };
     mutable Spare spare_;
     void Swap_spare() const;
+    // The memory of closed sets' windows, kept for the next sets: a list
+    // opened again (a requery, a key typed in the search box) reuses it
+    // rather than taking from the system what it has just given back.
+    static std::vector<Spare>& Kept_windows();
     mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on
     mutable qsizetype rows_ = 0;
     qsizetype pos_ = 0;

@@ -144,6 +144,82 @@ Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields)
     return k;
 }
 
+namespace {
+
+// How a list reaches its entries' guide titles, as the dialect step writes
+// it: an entry's guide slots and their sentences, or a guide's slots and
+// their sentences joined to an entry.
+const QString& Index_joins()
+{
+    static const QString text = QStringLiteral(
+        "(Yellow JOIN Guides_pages ON Yellow.Guide_Number = Guides_pages.Guide_page) JOIN Sentences ON "
+        "Guides_pages.Sentences_key = Sentences.Key");
+    return text;
+}
+
+// A where clause that starts by keeping the rows beside a title.
+const QRegularExpression& Title_condition()
+{
+    static const QRegularExpression condition(QStringLiteral("\\bWHERE\\s*\\(*\\s*(Sentences\\.Code\\s*=\\s*2)\\b"));
+    return condition;
+}
+
+const QString& Slot_joins()
+{
+    static const QString text =
+        QStringLiteral("(Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key)");
+    return text;
+}
+
+// One keyset text without its title joins; "" when it has not their shape.
+// Everything read is before the text's first literal (the fields, the joins,
+// the title's condition): a typed value is never rewritten.
+QString Without_titles(const QString& sql)
+{
+    static const QString slots = Slot_joins() + QStringLiteral(" ON Yellow.Guide_Number = Guides_pages.Guide_page");
+    static const QRegularExpression slot_joins(QStringLiteral("\\s*JOIN\\s*") + QRegularExpression::escape(slots));
+    const QRegularExpression& title = Title_condition();
+    static const QRegularExpression title_term(QStringLiteral("(^|, )(Sentences\\.Sentences)(?=, )"));
+    static const QRegularExpression literal(QStringLiteral("'[^']*'"));
+    // Nothing else may read the slots or their sentences, nor keep rows
+    // another way than beside the title.
+    static const QRegularExpression elsewhere(QStringLiteral("\\b(Sentences\\.|Guides_pages\\.|OR\\b)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const qsizetype first_literal = sql.indexOf(u'\'');
+    QString head = first_literal < 0 ? sql : sql.left(first_literal);
+    const qsizetype from = head.indexOf(QLatin1String(" FROM "));
+    if (from < 0 || head.left(from).contains(u'('))
+        return QString();
+    const QString fields = head.left(from) + u',' + u' ';
+    const QRegularExpressionMatch field = title_term.match(fields);
+    if (!field.hasMatch() || fields.indexOf(title_term, field.capturedEnd()) >= 0)
+        return QString();
+    QString joins = head.mid(from);
+    if (joins.count(Index_joins()) + joins.count(slots) != 1)
+        return QString();
+    joins.replace(Index_joins(), QStringLiteral("Yellow")).replace(slot_joins, QString());
+    const QRegularExpressionMatch where = title.match(joins);
+    if (!where.hasMatch())
+        return QString();
+    joins.replace(where.capturedStart(1), where.capturedLength(1), QStringLiteral("1"));
+    QString untitled = head.left(from);
+    untitled.replace(field.capturedStart(2), field.capturedLength(2), QStringLiteral("Yellow.Guide_Number"));
+    untitled += joins + (first_literal < 0 ? QString() : sql.mid(first_literal));
+    if (QString(untitled).remove(literal).contains(elsewhere))
+        return QString();
+    return untitled;
+}
+
+} // namespace
+
+Untitled Untitled_of(const Keyset& keyset)
+{
+    Untitled u{Without_titles(keyset.start), Without_titles(keyset.resume)};
+    if (u.start.isEmpty() || u.resume.isEmpty())
+        return {};
+    return u;
+}
+
 QString Count_sql(const QString& sqlite_sql, const QString& jet_sql)
 {
     static const QRegularExpression order_by(QStringLiteral("\\bORDER\\s+BY\\b[^'\"]*$"),
@@ -159,15 +235,12 @@ QString Count_sql(const QString& sqlite_sql, const QString& jet_sql)
     // (the index, the water list): the titled slots, a few dozen, are listed
     // once, so each row finds its title at once instead of through every
     // slot of its guide. The same rows, so the same count.
-    static const QString index_joins = QStringLiteral(
-        "(Yellow JOIN Guides_pages ON Yellow.Guide_Number = Guides_pages.Guide_page) JOIN Sentences ON "
-        "Guides_pages.Sentences_key = Sentences.Key");
-    static const QString slot_joins =
-        QStringLiteral("(Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = Sentences.Key)");
+    const QString& index_joins = Index_joins();
+    const QString& slot_joins = Slot_joins();
     static const QString titles = QStringLiteral(
         "(SELECT Guides_pages.Guide_page FROM Guides_pages JOIN Sentences ON Guides_pages.Sentences_key = "
         "Sentences.Key WHERE Sentences.Code = 2 LIMIT -1) AS Guides_pages");
-    static const QRegularExpression title(QStringLiteral("\\bWHERE\\s*\\(?\\s*(Sentences\\.Code\\s*=\\s*2)\\b"));
+    const QRegularExpression& title = Title_condition();
     const std::vector<Word> words = Scan(sql).words;
     const Word* from = Find(words, "FROM");
     QString joins = from ? sql.mid(from->at) : QString();

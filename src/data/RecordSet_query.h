@@ -35,6 +35,19 @@ struct Keyset {
 // selected fields.
 Keyset Keyset_of(const QString& sqlite_sql, const QStringList& fields);
 
+// A keyset whose rows reach their guide's title through the guide's slots
+// (the index, its finds, the water list, the summary), without those joins:
+// the guide's number stands where the title was, and the reader puts the
+// guide's titles there (see File_memo::Titles), one row for each, and no
+// row for a guide without one. SQLite then reads one entry per row instead
+// of every slot of its guide. Empty `start` when the text has not that shape.
+struct Untitled {
+    QString start;
+    QString resume;
+    qsizetype title_field = -1; // the reader's to find: a `*` hides it in the text
+};
+Untitled Untitled_of(const Keyset& keyset);
+
 // The count of a text's rows. The order does not change it; DISTINCT is
 // left out where every row shows a whole row of a table (`*`), as no two
 // such rows of the book's tables are alike and each guide has one title

@@ -56,13 +56,31 @@ QString Many_rows()
     return sql;
 }
 
+// 150 entries: guide 124 has one title in two slots, guide 128 two titles
+// (their slots in the other order than their sentences), guide 133 none;
+// the last entry is written twice.
+QString Repeated_rows()
+{
+    QString rows = QStringLiteral(
+        "INSERT INTO Sentences VALUES (1, 'GASES', 2), (2, 'LÍQUIDOS', 2), (3, 'OTRO TÍTULO', 2), (4, 'GUÍA', 5);\n"
+        "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 1), (3, 128, 3), (4, 128, 2), (5, 133, 4);\n");
+    for (int i = 0; i < 150; ++i)
+        rows += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, NULL, NULL, NULL, NULL, NULL);\n")
+                    .arg(1000 + i)
+                    .arg((i * 37) % 150, 3, 10, QChar(u'0'))
+                    .arg(i % 7 == 0 ? 133 : i % 2 ? 124 : 128)
+                    .arg(i + 1)
+                    .arg((i * 37) % 150 + 1);
+    return rows + QStringLiteral("INSERT INTO Yellow SELECT * FROM Yellow WHERE Yellow_Key = 150;\n");
+}
+
 using Rows = QList<QStringList>;
 
 // What the query gives read whole, straight from SQLite.
 Rows Whole(Database& db, const QString& jet_sql)
 {
     sqlite3_stmt* stmt = nullptr;
-    const QByteArray text = jet::To_sqlite(jet_sql).toUtf8();
+    const QByteArray text = db.Translate(jet_sql).toUtf8();
     if (sqlite3_prepare_v2(db.handle(), text.constData(), -1, &stmt, nullptr) != SQLITE_OK)
         qFatal("%s", sqlite3_errmsg(db.handle()));
     Rows rows;
@@ -196,8 +214,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Db_error, records->Field(records->Field_names().first()));
     }
 
-    // On the book's own data too, the count is the number of rows every
-    // catalogue query gives.
+    // On the book's own data too, every catalogue query gives the rows of a
+    // whole read, in its order, and counts them.
     void counts_are_the_rows_on_the_default_database()
     {
         auto book = Database::Open(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
@@ -207,7 +225,9 @@ private Q_SLOTS:
                 << Catalogue_query{"large spills", sql::Large_spills_SQL()};
         for (const Catalogue_query& q : std::as_const(queries)) {
             const auto records = book->OpenRecordset(q.sql);
-            QVERIFY2(records->RecordCount() == Whole(*book, q.sql).size(), q.label);
+            const Rows whole = Whole(*book, q.sql);
+            QVERIFY2(records->RecordCount() == whole.size(), q.label);
+            QVERIFY2(Read_all(*records) == whole, q.label);
         }
     }
 
@@ -240,46 +260,87 @@ private Q_SLOTS:
         QCOMPARE(records->Rows_read(), read_before);
     }
 
+    void repeated_rows_are_read_once_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("as built") << QString();
+        // Then the slots of a guide are walked in their own order: guide
+        // 128's two titles come in the other order.
+        QTest::newRow("without the titles index") << QStringLiteral("DROP INDEX Guides_pages_titles;");
+        QTest::newRow("without the slots' indexes")
+            << QStringLiteral("DROP INDEX Guides_pages_titles; DROP INDEX Guides_pages_page;");
+        // A file made elsewhere: the entries' guide numbers as text, which
+        // SQLite still compares with the slots' as numbers.
+        QTest::newRow("guide numbers of the entries as text") << QStringLiteral(
+            "CREATE TABLE Entries AS SELECT ID, Name_of_material, CAST(Guide_Number AS TEXT) AS Guide_Number, "
+            "Yellow_Key, Blue_Key, PIH, Water_reactive, Chemical_Warfare, Polymerization, Supp_text FROM Yellow;"
+            "DROP TABLE Yellow; ALTER TABLE Entries RENAME TO Yellow;"
+            "CREATE INDEX Yellow_by_number ON Yellow (Yellow_Key, Blue_Key);"
+            "CREATE INDEX Yellow_by_name ON Yellow (Blue_Key, Yellow_Key);");
+    }
+
     // Two title slots of one guide repeat its entries, two titles give two
-    // rows of the same keys: each distinct row comes once, in the order a
+    // rows of the same keys, a guide without a title gives none, an entry
+    // written twice is one row: each distinct row comes once, in the order a
     // whole read gives, and the count settles on the rows there are.
     void repeated_rows_are_read_once()
     {
+        QFETCH(QString, change);
         const QString path = dir_.filePath(QStringLiteral("repeats.mdb"));
-        QString rows = QStringLiteral(
-            "INSERT INTO Sentences VALUES (1, 'GASES', 2), (2, 'LÍQUIDOS', 2), (3, 'OTRO TÍTULO', 2);\n"
-            "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 1), (3, 128, 2), (4, 128, 3);\n");
-        for (int i = 0; i < 150; ++i)
-            rows += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, NULL, NULL, NULL, NULL, NULL);\n")
-                        .arg(1000 + i)
-                        .arg((i * 37) % 150, 3, 10, QChar(u'0'))
-                        .arg(i % 2 ? 124 : 128)
-                        .arg(i + 1)
-                        .arg((i * 37) % 150 + 1);
-        test::Make_database(path, rows);
+        test::Make_database(path, Repeated_rows());
         auto db = Database::Open(path);
+        if (!change.isEmpty())
+            db->Execute_native(change);
         for (const QString& jet_sql : {sql::Index_by_number_SQL(), sql::Index_by_name_SQL()}) {
             const Rows whole = Whole(*db, jet_sql);
             auto records = db->OpenRecordset(jet_sql);
-            Rows read;
-            for (records->MoveFirst(); !records->Eof(); records->MoveNext())
-                read << Current(*records);
-            QCOMPARE(read, whole);
+            QCOMPARE(Read_all(*records), whole);
             QCOMPARE(records->RecordCount(), whole.size());
         }
     }
 
-    // Rows deleted behind an open set: requery shows the table as it is.
-    void requery_reads_the_table_as_it_is_now()
+    void requery_reads_the_file_as_it_is_now_data()
     {
-        auto records = db_->OpenRecordset(sql::Summary_view_in_order_SQL());
-        const int before = records->RecordCount();
-        QVERIFY(before > 64);
-        db_->Execute(QStringLiteral("DELETE * FROM Summary WHERE Key > 80"));
+        QTest::addColumn<QString>("jet_sql");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("by_another_program");
+        const QString by_name = sql::Index_by_name_SQL();
+        const QString renamed = QStringLiteral("UPDATE Sentences SET Sentences = 'GASES NUEVOS' WHERE Key = 2");
+        QTest::newRow("rows deleted") << sql::Summary_view_in_order_SQL()
+                                      << QStringLiteral("DELETE * FROM Summary WHERE Key > 80") << false;
+        QTest::newRow("title renamed here") << by_name << renamed << false;
+        QTest::newRow("title renamed by another program") << by_name << renamed << true;
+        QTest::newRow("a title no longer one")
+            << by_name << QStringLiteral("UPDATE Sentences SET Code = 3 WHERE Key = 3") << true;
+        QTest::newRow("a titled slot moved")
+            << sql::Index_by_number_SQL() << QStringLiteral("UPDATE Guides_pages SET Guide_page = 133 WHERE Key = 2")
+            << false;
+    }
+
+    // A set read again after rows, titles or slots changed, here or by
+    // another program, shows the file as it is then.
+    void requery_reads_the_file_as_it_is_now()
+    {
+        QFETCH(QString, jet_sql);
+        QFETCH(QString, edit);
+        QFETCH(bool, by_another_program);
+        const QString path = dir_.filePath(QStringLiteral("edited.mdb"));
+        test::Make_database(path, Many_rows());
+        auto db = Database::Open(path);
+        auto records = db->OpenRecordset(jet_sql);
+        QCOMPARE(Read_all(*records), Whole(*db, jet_sql));
+        if (by_another_program) {
+            sqlite3* other = nullptr;
+            QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other, edit.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(other);
+        } else {
+            db->Execute(edit);
+        }
         records->Requery();
-        QCOMPARE(records->RecordCount(), 80);
-        records->MoveLast();
-        QCOMPARE(records->Field(QStringLiteral("Key")), QStringLiteral("80"));
+        const Rows whole = Whole(*db, jet_sql);
+        QCOMPARE(Read_all(*records), whole);
+        QCOMPARE(records->RecordCount(), whole.size());
     }
 
     // What an open learnt about a text is kept for the next opens of it on
