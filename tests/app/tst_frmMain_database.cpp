@@ -7,7 +7,6 @@
 #include "app/frmMain.h"
 #include "app/frmWelcome.h"
 #include "data/Data_version.h"
-#include "data/Database_builder.h"
 #include "data/RecordSet.h"
 #include "data/Validation.h"
 #include "platform/Platform.h"
@@ -337,32 +336,6 @@ private Q_SLOTS:
         QCOMPARE(data_version::Read(path), std::max(installed, copy));
         if (!updated)
             QCOMPARE(test::Read_file(path), before);
-    }
-
-    void the_builder_stamps_the_data_version_data()
-    {
-        QTest::addColumn<QByteArray>("version_file"); // empty: no file
-        QTest::addColumn<int>("stamped");             // -1: the build is refused
-        QTest::newRow("the version of the sources") << QByteArray("2026120701\n") << 2026120701;
-        QTest::newRow("sources without a version") << QByteArray() << 0;
-        QTest::newRow("a version that is not a number") << QByteArray("v2\n") << -1;
-    }
-    void the_builder_stamps_the_data_version()
-    {
-        QFETCH(QByteArray, version_file);
-        QFETCH(int, stamped);
-        const QDir committed(QStringLiteral(VEXO_SOURCE_DIR "/resources/database"));
-        for (const QString& name : committed.entryList({"*.csv"}, QDir::Files))
-            QVERIFY(QFile::copy(committed.filePath(name), At(name)));
-        if (!version_file.isEmpty())
-            test::Write_file(At(data_version::kSource_file), version_file);
-        const QString output = At("built.mdb");
-        QCOMPARE(Build_database(dir_->path(), output),
-                 stamped < 0 ? "data_version.txt: la versión de los datos debe ser un número entero positivo." : "");
-        QCOMPARE(QFileInfo::exists(output), stamped >= 0);
-        if (stamped >= 0)
-            QCOMPARE(std::pair(data_version::Read(output), validation::Validate(*Database::Open(output)).valid),
-                     std::pair(stamped, true));
     }
 
     // Placement is read in twips, a value not a number taking the default; a window out of reach comes back.

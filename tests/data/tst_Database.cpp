@@ -3,6 +3,7 @@
 // SQLite's failures read as the program's error numbers, the same in every
 // part of the data layer: the numbers the start-up messages are keyed on.
 #include "data/Data_fixture.h"
+#include "data/Data_version.h"
 #include "data/Database_builder.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
@@ -102,6 +103,7 @@ private Q_SLOTS:
     {
         QCOMPARE(Build(), QString());
         auto db = Database::Open(sources_->filePath("out.mdb"));
+        QCOMPARE(data_version::Read(sources_->filePath("out.mdb")), 0); // sources without a version
         QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"ID"}),
                  QStringList({"1005", "1017", "1789", "2031", "2000", "1010", "1011", "1012", "1018", "1019"}));
         QCOMPARE(Query_rows(*db, test::Find_SQL(sql::Find_is_term("o'brien's \"MIX\" 50% [x]_y*")), {"ID"}),
@@ -117,7 +119,10 @@ private Q_SLOTS:
         test::Write_file(sources_->filePath("Large_spills.csv"),
                          kLarge_spills_header + "1,2,1017,Chlorine,Carro tanque de ferrocarril,1000,3000,9.6,6.0,6.3,"
                                                 "3.9,5.1,3.2,11.0+,7.0+,8.9,5.6,6.5,4.1\n");
+        test::Write_file(sources_->filePath(data_version::kSource_file), "2026120701\n");
         QCOMPARE(Build("with_spills.mdb"), QString());
+        QCOMPARE(data_version::Read(sources_->filePath("with_spills.mdb")), 2026120701);
+        QVERIFY(validation::Validate(*Database::Open(sources_->filePath("with_spills.mdb"))).valid);
         QCOMPARE(Query_rows(*Database::Open(sources_->filePath("with_spills.mdb")), sql::Large_spills_of_SQL("1017"),
                             {"Night_low_km"}),
                  QStringList{"11.0+"});
@@ -154,6 +159,9 @@ private Q_SLOTS:
         QTest::newRow("optional table, a field missing")
             << "Large_spills.csv" << QByteArray(kLarge_spills_header).replace(",Night_high_miles", "")
             << "Large_spills.csv, línea 1: falta el campo Night_high_miles en el encabezado.";
+        QTest::newRow("a version not a number")
+            << data_version::kSource_file << QByteArray("v2\n")
+            << "data_version.txt: la versión de los datos debe ser un número entero positivo.";
         QTest::newRow("a table missing") << "Water.csv" << QByteArray()
                                          << "Water.csv: falta el archivo de la tabla Water.";
     }

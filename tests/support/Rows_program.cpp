@@ -80,10 +80,12 @@ Rows_program::~Rows_program()
     Summary_empty = false;
 }
 
-QStringList Rows_of(const QString& jet_sql, const QStringList& fields)
+QStringList Query_rows(Database& db, const QString& jet_sql, QStringList fields)
 {
+    auto records = db.OpenRecordset(jet_sql);
+    if (fields.isEmpty())
+        fields = records->Field_names();
     QStringList rows;
-    auto records = Main_database->OpenRecordset(jet_sql);
     for (records->MoveFirst(); !records->Eof(); records->MoveNext()) {
         QStringList values;
         for (const QString& field : fields)
@@ -91,6 +93,11 @@ QStringList Rows_of(const QString& jet_sql, const QStringList& fields)
         rows << values.join(u'|');
     }
     return rows;
+}
+
+QStringList Rows_of(const QString& jet_sql, const QStringList& fields)
+{
+    return Query_rows(*Main_database, jet_sql, fields);
 }
 
 } // namespace vexo::test

@@ -12,6 +12,7 @@
 #include <memory>
 
 namespace vexo {
+class Database;
 class frmMain;
 }
 
@@ -41,8 +42,9 @@ private:
     std::unique_ptr<frmMain> main_;
 };
 
-// The rows of a query, the fields joined by "|" per row: what a test
-// compares with what a window shows.
+// The rows of a query, the fields (all of them when none are named) joined
+// by "|" per row: what a test compares with what a window shows.
+QStringList Query_rows(Database& db, const QString& jet_sql, QStringList fields = {});
 QStringList Rows_of(const QString& jet_sql, const QStringList& fields);
 
 } // namespace vexo::test
