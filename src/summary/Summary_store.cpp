@@ -57,10 +57,7 @@ bool Add_to_summary(const QString& Name, const QString& ID, const QString& High_
 
 bool Delete_from_summary(const QString& key)
 {
-    if (!Write(sql::Delete_summary_row_SQL(key), kNot_changed))
-        return false;
-    Q_EMIT Summary_changes().Changed();
-    return true;
+    return Write(sql::Delete_summary_row_SQL(key), kNot_changed);
 }
 
 bool Clear_summary()
@@ -73,6 +70,8 @@ bool Clear_summary()
 
 void Set_summary_empty(bool empty)
 {
+    if (empty == Summary_empty)
+        return;
     Summary_empty = empty;
     Q_EMIT Summary_changes().Changed();
 }

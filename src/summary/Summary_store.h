@@ -27,8 +27,9 @@ bool Clear_summary();
 // found after deleting rows, and tells the windows.
 void Set_summary_empty(bool empty);
 
-// Told after every change of the stored products, so the buttons that open
-// the summary follow at once, not only when their window is next activated.
+// Told when the summary becomes empty or takes its first product, so the
+// buttons that open it follow at once, not only when their window is next
+// activated.
 class Summary_watch : public QObject {
     Q_OBJECT
 public:
