@@ -1,5 +1,6 @@
 // The distances windows as the reader meets them: the table, the box a guide
 // page opens, Table 3 and its links, the water-reactive list and its question.
+#include "lookup/Lookup_fixture.h"
 #include "support/Rows_program.h"
 #include "support/Widgets.h"
 
@@ -501,11 +502,7 @@ private Q_SLOTS:
             QCOMPARE(pages->windowTitle(), u"Buscar materiales tóxicos por inhalación, que se liberan de MRA cuando se "
                                            "derrama en el agua"_s);
             QVERIFY(Index_mode == 2 && Index_highlight == QColor(0, 255, 255));
-            QStringList shown;
-            for (int row = 0; row < frmPages::kRows; ++row)
-                if (Shown(pages->lblID[row]))
-                    shown << pages->lblID[row]->text();
-            QCOMPARE(shown.join(u' '), QString::fromLatin1(ids));
+            QCOMPARE(test::Ids(pages).join(u' '), QString::fromLatin1(ids));
         }
     }
 
@@ -518,10 +515,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("summary");  // the product first
         QTest::addColumn<QString>("gases");    // named in the warning; "" : none
         const QString hcl_hf = u"Cloruro de hidrógeno (HCl) y Fluoruro de hidrógeno (HF)"_s;
-        const QString hcl = u"1050|Hydrogen chloride, anhydrous|1|0"_s, hf = u"1052|Hydrogen fluoride, anhydrous|1|0"_s;
-        const QString mix = u"1111|O'Brien's mix|"_s, acid = u"1754|Chlorosulfonic acid|"_s;
-        const QString widget = u"2988|Widget \"X\" compound|"_s, ammonia = u"1005|Ammonia, anhydrous|1|0"_s;
-        const QString chlorine = u"1017|Chlorine|1|0"_s;
+        const QString hcl = u"Hydrogen chloride, anhydrous|1050|1|0"_s, hf = u"Hydrogen fluoride, anhydrous|1052|1|0"_s;
+        const QString mix = u"O'Brien's mix|1111|"_s, acid = u"Chlorosulfonic acid|1754|"_s;
+        const QString widget = u"Widget \"X\" compound|2988|"_s, ammonia = u"Ammonia, anhydrous|1005|1|0"_s;
+        const QString chlorine = u"Chlorine|1017|1|0"_s;
         const QString three = u"Cloruro de hidrógeno (HCl), Fluoruro de hidrógeno (HF) y Cloro (Cl2)"_s;
         QTest::newRow("not toxic, on land") << false << "" << QStringList{mix + "0|1"} << "";
         QTest::newRow("not toxic, in water") << true << kIn_water << QStringList{mix + "1|1", ammonia} << "Amoníaco (NH3)";
@@ -537,7 +534,8 @@ private Q_SLOTS:
         QFETCH(QString, suffix);
         QFETCH(QStringList, summary);
         QFETCH(QString, gases);
-        const int index = QStringList{"1111", "1754", "2988"}.indexOf(summary.first().left(4));  // the product's row
+        const QString id = summary.first().section(u'|', 1, 1), name = summary.first().section(u'|', 0, 0);
+        const int index = QStringList{"1111", "1754", "2988"}.indexOf(id);  // the product's row
         test::Rows_program program(kRows);
         Install_distances_box();
         const auto* water = Opened<frmWater>(Open_water_list);
@@ -548,20 +546,15 @@ private Q_SLOTS:
         Child<QLineEdit>(water, "txtMat", index)->clear();  // what the box shows does not count: the row does
         Child<QPushButton>(water, "cmdGuide", index)->click();
 
-        const QString id = summary.first().section(u'|', 0, 0), name = summary.first().section(u'|', 1, 1);
         QStringList expected{u"Material derramado|El producto se derramó en el agua?|%1"_s.arg(int(platform::Icon::Question))};
         if (!gases.isEmpty())
-            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|ADVERTENCIA: Substancia tóxica por inhalación!"
-                        "\n\n%1, Número de identificación %2, crea grandes cantidades de vapores tóxicos de %3 cuando "
-                        "se derrama en agua.\n\nLa información pertinente para aquellos materiales está accesible en "
-                        "el resumen del informe. quiere abrir el informe?|%4"_s.arg(name, id, gases)
-                            .arg(int(platform::Icon::Exclamation));
+            expected << u"MATERIAL PELIGROSO QUE REACCIONA CON EL AGUA|"_s + test::Gas_warning(name, id, gases) + u'|'
+                            + QString::number(int(platform::Icon::Exclamation));
         QStringList shown;
         for (const platform::Message& message : program.ui.shown)
             shown << message.title + u'|' + message.text + u'|' + QString::number(int(message.icon));
         QCOMPARE(shown, expected);
-        const QStringList columns{"ID", "Name", "High_green", "Bold"};
-        QCOMPARE(test::Rows_of(u"SELECT ID, Name, High_green, Bold FROM Summary ORDER BY Key"_s, columns), summary);
+        QCOMPARE(test::Summary_rows(), summary);
         QVERIFY(!Summary_empty);
         QCOMPARE(Find_child<frmSummary>() != nullptr, see_summary && in_water);
 

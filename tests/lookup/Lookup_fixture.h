@@ -59,10 +59,12 @@ INSERT INTO Water VALUES
   ('2988', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', '', '', '', '', '', '');
 )sql";
 
-// The program over `rows`, for one test function.
-inline std::unique_ptr<Rows_program> Lookup_program(const char* rows = kIndex_rows)
+// The warning of a product that gives off toxic gases in water.
+inline QString Gas_warning(const QString& name, const QString& id, const QString& gases)
 {
-    return std::make_unique<Rows_program>(QString::fromUtf8(rows));
+    return "ADVERTENCIA: Substancia tóxica por inhalación!\n\n" + name + ", Número de identificación " + id
+         + ", crea grandes cantidades de vapores tóxicos de " + gases + " cuando se derrama en agua.\n\nLa información "
+           "pertinente para aquellos materiales está accesible en el resumen del informe. quiere abrir el informe?";
 }
 
 // The IDs the index pages show, top to bottom.

@@ -21,6 +21,7 @@
 
 using namespace vexo;
 using platform::Answer;
+using test::Gas_warning;
 using test::Ids;
 using test::Summary_rows;
 
@@ -71,13 +72,6 @@ struct Search_case {
     bool refused = false;
 };
 
-QString Gas_warning(const QString& name, const QString& id, const QString& gases)
-{
-    return "ADVERTENCIA: Substancia tóxica por inhalación!\n\n" + name + ", Número de identificación " + id
-         + ", crea grandes cantidades de vapores tóxicos de " + gases + " cuando se derrama en agua.\n\nLa información "
-           "pertinente para aquellos materiales está accesible en el resumen del informe. quiere abrir el informe?";
-}
-
 // The guides the fixture's entries refer to run from 124 to 153.
 const QString kRange = QStringLiteral("Las entradas de las páginas de Guía válidas son de la 124 a la 153.");
 
@@ -112,7 +106,7 @@ class tst_Index_pages : public QObject {
     }
 
 private Q_SLOTS:
-    void init() { world_ = test::Lookup_program(); }
+    void init() { world_ = std::make_unique<test::Rows_program>(QString::fromUtf8(test::kIndex_rows)); }
     void cleanup() { world_.reset(); }
 
     void each_index_down_to_its_last_page_data()
@@ -405,13 +399,11 @@ private Q_SLOTS:
         QVERIFY(find_->chkMaterial->isChecked() && !find_->chkGuide->isChecked());
         QCOMPARE(Ids(pages_), QStringList({"1005", "1017"}));
         // Nothing found empties the page; the next search that finds something shows it again.
-        QTest::keyClicks(find_->txtFindMat, "zzz");
-        QTest::keyClick(find_->txtFindMat, Qt::Key_Enter);
-        QCOMPARE(Ids(pages_), QStringList());
-        find_->txtFindMat->clear();
-        QTest::keyClicks(find_->txtFindMat, "o'brien");
-        QTest::keyClick(find_->txtFindMat, Qt::Key_Enter);
-        QCOMPARE(Ids(pages_), QStringList({"1111"}));
+        for (const auto& [typed, found] : {std::pair{"zzz", QStringList()}, std::pair{"o'brien", QStringList{"1111"}}}) {
+            find_->txtFindMat->setText(QString::fromUtf8(typed));
+            QTest::keyClick(find_->txtFindMat, Qt::Key_Enter);
+            QCOMPARE(Ids(pages_), found);
+        }
 
         find_->cboMatch->setCurrentIndex(2);
         find_->cmdClose_Click();
