@@ -59,6 +59,12 @@ INSERT INTO Water VALUES
   ('2988', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', '', '', '', '', '', '');
 )sql";
 
+// The program over `rows`, for one test function.
+inline std::unique_ptr<Rows_program> Lookup_program(const char* rows = kIndex_rows)
+{
+    return std::make_unique<Rows_program>(QString::fromUtf8(rows));
+}
+
 // The warning of a product that gives off toxic gases in water.
 inline QString Gas_warning(const QString& name, const QString& id, const QString& gases)
 {

@@ -106,7 +106,7 @@ class tst_Index_pages : public QObject {
     }
 
 private Q_SLOTS:
-    void init() { world_ = std::make_unique<test::Rows_program>(QString::fromUtf8(test::kIndex_rows)); }
+    void init() { world_ = test::Lookup_program(); }
     void cleanup() { world_.reset(); }
 
     void each_index_down_to_its_last_page_data()

@@ -114,7 +114,7 @@ private Q_SLOTS:
         QFETCH(QStringList, listed);
         QFETCH(QString, keys);
         QFETCH(QString, opened);
-        auto world = std::make_unique<test::Rows_program>(QString::fromStdString(kRows));
+        auto world = test::Lookup_program(kRows.c_str());
         if (indexed) {  // what the builder adds to its file: the folded names and the search box's lookup index
             Add_folded_names(*Main_database);
             Add_lookup_index(*Main_database);
