@@ -5,7 +5,6 @@
 
 #include "app/General.h"
 #include "app/frmMain.h"
-#include "data/RecordSet.h"
 #include "lookup/frmPages.h"
 #include "support/Fixture.h"
 #include "support/Rows_program.h"

@@ -226,14 +226,9 @@ private Q_SLOTS:
         QVERIFY(page);
         QCOMPARE(page->lblNameProduct->text(), name + ", Número de identificación " + id);
         const QString lookup = Tag(page->cmdIIPAD), qualifier = Tag(page->cmdPrint);
-        if (distances.isEmpty()) {
-            QCOMPARE(lookup + qualifier, QString());
-        } else {
-            auto row_found = Main_database->OpenRecordset(lookup);
-            QCOMPARE(row_found->RecordCount(), 1);
-            QCOMPARE(row_found->Field("Name_of_material"), distances);
-            QCOMPARE(qualifier, " " + distances.mid(name.size() + 1));
-        }
+        QCOMPARE(lookup.isEmpty() ? QStringList() : test::Rows_of(lookup, {"Name_of_material"}),
+                 distances.isEmpty() ? QStringList() : QStringList{distances});
+        QCOMPARE(qualifier, distances.isEmpty() ? QString() : " " + distances.mid(name.size() + 1));
 
         // The summary's button on the row stored first opens the same page
         // and distances, from its own row, and collects nothing more.
