@@ -87,7 +87,6 @@ INSERT INTO Green VALUES
   (1754, 'Chlorosulfonic acid (cuando es derramado sobre la tierra)', '30', '100', '0.1', '0.1', '0.1', '0.1', '60', '200', '0.3', '0.2', '0.6', '0.4'),
   (1754, 'Chlorosulfonic acid (cuando es derramado en el agua)', '30', '100', '0.1', '0.1', '0.3', '0.2', '100', '300', '0.6', '0.4', '1.9', '1.2'),
   (2186, 'Hydrogen chloride, refrigerated liquid ', '30', '100', '0.1', '0.1', '0.3', '0.2', %1),
-  (2222, 'Shell 5' || char(34) || ' caliber ', '30', '100', '0.2', '0.1', '0.9', '0.6', '150', '500', '1.0', '0.6', '3.4', '2.1'),
   (2810, 'Sarin (cuando es utilizado como una arma)', '60', '200', '0.4', '0.3', '1.1', '0.7', '400', '1250', '2.1', '1.3', '4.9', '3.0'),
   (2988, 'Widget ' || char(34) || 'X' || char(34) || ' compound (cuando es derramado en el agua)', '30', '100', '0.2', '0.1', '0.7', '0.4', '300', '1000', '1.9', '1.2', '4.6', '2.9');
 INSERT INTO Water VALUES ('1111', 'Amoníaco (NH3)', '1005', 'Ammonia, anhydrous', '', '', '', '', '', ''),
@@ -260,8 +259,9 @@ private Q_SLOTS:
     {
         test::Rows_program program(kTable_rows);
         const auto* table = Opened<frmGreen>(Open_distances_table);
-        for (const auto& [heading, button, tip] : {std::tuple{"lblSmall", Qt::RightButton, "lblToolTip1"},
-                 std::tuple{"lblLarge", Qt::LeftButton, "lblToolTip2"}, std::tuple{"lblLProtect", Qt::LeftButton, "picToolTip4"}}) {
+        using Press = std::tuple<const char*, Qt::MouseButton, const char*>;  // heading, button, what pops up
+        for (const auto& [heading, button, tip] : {Press{"lblSmall", Qt::RightButton, "lblToolTip1"},
+                 Press{"lblLarge", Qt::LeftButton, "lblToolTip2"}, Press{"lblLProtect", Qt::LeftButton, "picToolTip4"}}) {
             const QLabel* shown = Child<QLabel>(table, tip);
             QTest::mousePress(Child(table, heading), button, {}, QPoint(10, 5));
             QCOMPARE(Shown(shown), button == Qt::LeftButton);
@@ -285,8 +285,6 @@ private Q_SLOTS:
         QTest::newRow("in water")
             << "1754" << "Chlorosulfonic acid" << kIn_water << "30|(100)|0.1|(0.1)|0.3|(0.2)|100|(300)|0.6|(0.4)|1.9|(1.2)";
         QTest::newRow("weapon") << "2810" << "Sarin" << weapon << "60|(200)|0.4|(0.3)|1.1|(0.7)|400|(1250)|2.1|(1.3)|4.9|(3.0)";
-        QTest::newRow("double quote")
-            << "2222" << "Shell 5\" caliber" << "" << "30|(100)|0.2|(0.1)|0.9|(0.6)|150|(500)|1.0|(0.6)|3.4|(2.1)";
         QTest::newRow("apostrophes in water")
             << "1111" << "O'Brien's mix" << kIn_water << "30|(100)|0.1|(0.1)|0.4|(0.2)|60|(200)|0.2|(0.1)|1.0|(0.6)";
         QTest::newRow("a spill the book does not give") << "1017" << "Chlorine" << kIn_water << "";
