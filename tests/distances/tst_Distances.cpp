@@ -188,7 +188,7 @@ class tst_Distances : public QObject {
 private Q_SLOTS:
     // Each value stands under its own headings; line by line through every
     // page the danger banner moves with its row, and the values with theirs.
-    void values_under_headings_banner_on_rows_without_distances()
+    void the_table_reads_as_the_book_prints_it()
     {
         test::Rows_program program(kTable_rows);
         auto* table = Opened<frmGreen>(Open_distances_table);
@@ -215,29 +215,11 @@ private Q_SLOTS:
                 QCOMPARE(Row_shown(table, index).count(u'|'), danger ? 1 : id == 1010 ? 8 : 13);
             }
         }
-    }
 
-    // Four records: one page without a scroll bar, the lines below empty.
-    void a_short_table_is_one_page()
-    {
-        test::Rows_program program(Numbered_rows(4, {}));
-        const auto* table = Opened<frmGreen>(Open_distances_table);
-        QVERIFY(!Shown(Bar(table)));
-        QCOMPARE(Child<QLabel>(table, "lblValue", 3, SIM)->text(), u"1004.0"_s);
-        for (int index = 4; index < frmGreen::kRows; ++index)  // no value shown either
-            QVERIFY(!Shown(Child(table, "lblID", index)) && !Shown(Child(table, "lblMat", index))
-                    && Row_shown(table, index).count(u'|') == 1);
-    }
-
-    // Table 3's gas (1010), a figure given in metric alone (1012), a name
-    // longer than its place (1013), all on one page.
-    void odd_rows_read_as_the_book_prints_them()
-    {
-        test::Rows_program program(kTable_rows);
-        const auto* table = Opened<frmGreen>(Open_distances_table);
+        // Odd rows, on one page: Table 3's gas (1010) keeps its small spill's figures and reads the
+        // book's words once across the large spill's six columns; 1012 gives figures in metric alone;
+        // 1013's name is longer than its place.
         Bar(table)->setValue(9);
-        // The small spill keeps its figures; the large spill reads the book's
-        // words once, across its six columns.
         QCOMPARE(Row_shown(table, 0), u"1010|Material 10 |1010.0|(1010.1)|1010.2|(1010.3)|1010.4|(1010.5)|"_s + kRefer);
         QVERIFY(!Shown(Child(table, "lblNote", 0, 0)));
         QCOMPARE(Span(Child(table, "lblNote", 0, 1), table),
@@ -251,6 +233,18 @@ private Q_SLOTS:
         QVERIFY(name->heightForWidth(name->width()) <= name->height());
         QCOMPARE(name->toolTip(), u"Chlorosulphonic acid (with or without sulphur trioxide), technically pure and "
                                   "stabilized (cuando es derramado sobre la tierra)"_s);
+    }
+
+    // Four records: one page without a scroll bar, the lines below empty.
+    void a_short_table_is_one_page()
+    {
+        test::Rows_program program(Numbered_rows(4, {}));
+        const auto* table = Opened<frmGreen>(Open_distances_table);
+        QVERIFY(!Shown(Bar(table)));
+        QCOMPARE(Child<QLabel>(table, "lblValue", 3, SIM)->text(), u"1004.0"_s);
+        for (int index = 4; index < frmGreen::kRows; ++index)  // no value shown either
+            QVERIFY(!Shown(Child(table, "lblID", index)) && !Shown(Child(table, "lblMat", index))
+                    && Row_shown(table, index).count(u'|') == 1);
     }
 
     // A heading's explanation shows while the left button holds it down; the
