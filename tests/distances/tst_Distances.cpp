@@ -358,11 +358,9 @@ private Q_SLOTS:
     void table3_opens_at_each_gas_with_its_cells()
     {
         auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
-        QStringList fields;
-        for (const schema::Field& field : schema::Find_table(u"Large_spills"_s)->fields)
-            fields << field.name;
         for (const QString id : {"1005", "1017", "1040", "1050", "2186", "1052", "1079"}) {
-            const QStringList expected = test::Rows_of(sql::Large_spills_of_SQL(id), fields.mid(4));
+            // The gas's rows, from the container on.
+            const QStringList expected = test::Query_rows(*Main_database, sql::Large_spills_of_SQL(id));
             QVERIFY2(!expected.isEmpty(), qPrintable(id));
             Open_table3(id);
             const auto* table = Find_child<frmTable3>();
@@ -370,7 +368,7 @@ private Q_SLOTS:
             QVERIFY2(heading == 0 || (heading > 0 && Bar(table)->value() == Bar(table)->maximum()), qPrintable(id));
             QVERIFY(heading + expected.size() < frmTable3::kRows);
             for (qsizetype k = 0; k < expected.size(); ++k)
-                QCOMPARE(Line_shown(table, heading + 1 + static_cast<int>(k)), expected[k]);
+                QCOMPARE(Line_shown(table, heading + 1 + static_cast<int>(k)), expected[k].section(u'|', 4));
             QVERIFY(Value(table, heading + 1, 1).startsWith(u'(') && !Value(table, heading + 1, 0).startsWith(u'('));
             QCOMPARE(Child<QLabel>(table, "lblBlock", heading)->palette().color(QPalette::Window), QColor(255, 255, 0));
             Close_child<frmTable3>();
