@@ -51,9 +51,9 @@ QString Good_database(const QString& path, const QString& extra = {}, int versio
 
 class tst_frmMain_database : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<test::Scripted_platform> ui_;
-    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<test::Rows_program> program_;
+    test::Scripted_platform* ui_ = nullptr;
+    frmMain* main_ = nullptr;
 
     // Runs the main window's load; false when the program ended.
     bool Load()
@@ -66,7 +66,7 @@ class tst_frmMain_database : public QObject {
         }
     }
 
-    QString At(const QString& name) const { return dir_->filePath(name); }
+    QString At(const QString& name) const { return QDir(program_->folder()).filePath(name); }
 
     // The program as installed: usr/bin with the data folder beside it, the user's files under XDG_DATA_HOME.
     QString Bin() const { return At("usr/bin"); }
@@ -84,25 +84,14 @@ class tst_frmMain_database : public QObject {
 private Q_SLOTS:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        test::Open_to_everyone(dir_->path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, At("settings"));
+        program_ = test::Rows_program::Before_start();
+        test::Open_to_everyone(program_->folder());
         qputenv("XDG_DATA_HOME", At("home/.local/share").toUtf8());
-        platform::Set_app_path(dir_->path());
-        ui_ = std::make_unique<test::Scripted_platform>();
-        Main_database.reset();
-        Database_path.clear();
-        main_ = std::make_unique<frmMain>();
-        Main_form = main_.get();
+        ui_ = &program_->ui;
+        main_ = program_->main();
     }
 
-    void cleanup()
-    {
-        Main_form = nullptr;
-        main_.reset();
-        Main_database.reset();
-        ui_.reset();
-    }
+    void cleanup() { program_.reset(); }
 
     // What the ini file names ("%d" the program folder), what is wrong with that file, what the user is told,
     // and the database the program goes on with once the user picks a good one ("" it ends). A file found
@@ -182,13 +171,13 @@ private Q_SLOTS:
         if (ini.isNull())
             Good_database(At("guide2ks.mdb"));
         else if (ini == "folder")
-            QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
+            QVERIFY(QDir(program_->folder()).mkdir("vexo.ini"));
         else
-            test::Write_file(At("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
+            test::Write_file(At("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", program_->folder().toUtf8()) + "\r\n");
         const bool gives_up = messages.contains(kGiveUp);
         ui_->files << (gives_up ? At("bad.mdb") : good);
         QCOMPARE(Load(), !database.isEmpty());
-        QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", dir_->path()));
+        QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", program_->folder()));
         if (database.isEmpty()) {
             QVERIFY(ui_->ended);
             QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
@@ -256,7 +245,7 @@ private Q_SLOTS:
         QFETCH(bool, ini_there);
         if (installed)
             Install();
-        const QDir program(installed ? Bin() : dir_->path());
+        const QDir program(installed ? Bin() : program_->folder());
         const QString shipped = Good_database(installed ? Installed() : At("guide2ks.mdb"), {}, 3);
         // Without an installation the ini file names a missing file and the user picks another.
         const QString named = installed ? shipped : Good_database(At("chosen.mdb"));
@@ -384,7 +373,7 @@ private Q_SLOTS:
             QVERIFY(std::abs(main_->geometry().center().x() - screen.center().x()) <= twips(120));
         }
         main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(main_));
         QVERIFY(main_->Work_area()->viewport()->rect().contains(welcome->geometry()));
         QVERIFY(!main_->Work_area()->verticalScrollBar()->isVisible());
         QVERIFY(main_->findChild<QLineEdit*>("txtLookup")->isVisible());
