@@ -61,13 +61,6 @@ QWidget* Active_window()
     return frame ? frame->widget() : nullptr;
 }
 
-// Opens a paged window as its command does.
-void Open(const QString& window)
-{
-    window == "index pages" ? Open_index_by_number() : window == "distances table" ? Open_distances_table()
-        : window == "water list" ? Open_water_list() : Open_summary();
-}
-
 // The widget of the active window that has the focus when a key is pressed.
 QWidget* Place(const QString& place)
 {
@@ -588,7 +581,8 @@ private Q_SLOTS:
         QFETCH(QString, place);
         QFETCH(QList<int>, keys);
         QFETCH(int, first_row);
-        Open(window);
+        window == "index pages" ? Open_index_by_number() : window == "distances table" ? Open_distances_table()
+            : window == "water list" ? Open_water_list() : Open_summary(); // as its command does
         QCOMPARE(First_id(), "5001");
         for (int key : keys)
             QTest::keyClick(Place(place), QKeyCombination::fromCombined(key).key(),
