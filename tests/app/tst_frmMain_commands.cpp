@@ -175,7 +175,6 @@ private Q_SLOTS:
     void cleanup()
     {
         program_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(QApplication::overrideCursor(), nullptr); // no command leaves the pointer busy
     }
 
