@@ -55,7 +55,6 @@ QImage Pixels(const QPixmap& shown)
 
 class tst_Layouts : public QObject {
     Q_OBJECT
-    frmAbout about_;
 
 private Q_SLOTS:
     // Below 800 pixels of screen the page is built smaller: font, then button,
@@ -99,34 +98,9 @@ private Q_SLOTS:
         QVERIFY(qAbs((map.left() - logo.right()) - (menu.left() - map.right())) <= 2);
     }
 
-    void about_box_and_splash()
-    {
-        frmSplash splash;
-        QCOMPARE(test::Child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Versión 2.00"));
-        QCOMPARE(test::Child<QLabel>(&splash, "lblPlatform")->text(), QStringLiteral("Windows 95/NT"));
-        QCOMPARE(test::Child<QPushButton>(&about_, "cmdOK")->text(), QStringLiteral("&Aceptar"));
-        QCOMPARE(test::Child<QPushButton>(&about_, "cmdSysInfo")->text(), QStringLiteral("&Información"));
-        // The disclaimer names the edition and sends the reader to the printed book.
-        const QString disclaimer = test::Child<QLabel>(&about_, "lblDisclaimer")->text();
-        QVERIFY(disclaimer.contains(QStringLiteral("GRE2024")) && disclaimer.contains(QStringLiteral("guía impresa")));
-        QVERIFY(test::Child<QLabel>(&about_, "lblThanks")->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
-
-        about_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about_));
-        QCOMPARE(First_fault(about_), QString());
-        // Each wrapped text has the height its lines need.
-        for (const char* name : {"lblDescription", "lblThanks", "lblDisclaimer"}) {
-            const auto* label = test::Child<QLabel>(&about_, name);
-            QCOMPARE(label->height(), label->heightForWidth(label->width()));
-        }
-        QCOMPARE(about_.windowTitle(), QStringLiteral("Acerca de la MARDOVI VEXO"));
-        test::Child<QPushButton>(&about_, "cmdOK")->click();
-        QVERIFY(!about_.isVisible() && about_.result() == QDialog::Accepted);
-    }
-
-    // The first system information program of the list found on the path is
-    // started; else the box says there is none, and stays open either way.
-    void system_information_data()
+    // The About box and the splash read as written, nothing cut off. The first system information program
+    // of the list found on the path is started; else the box says there is none, and stays open either way.
+    void about_box_data()
     {
         QTest::addColumn<QStringList>("on_path");
         QTest::addColumn<bool>("start_fails");
@@ -138,19 +112,40 @@ private Q_SLOTS:
         QTest::newRow("found but does not start") << QStringList{"hardinfo"} << true << none;
         QTest::newRow("an unknown program is not used") << QStringList{"top"} << false << none;
     }
-    void system_information()
+    void about_box()
     {
         QFETCH(QStringList, on_path);
         QFETCH(bool, start_fails);
         QFETCH(QString, seen);
+        frmSplash splash;
+        QCOMPARE(test::Child<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Versión 2.00"));
+        QCOMPARE(test::Child<QLabel>(&splash, "lblPlatform")->text(), QStringLiteral("Windows 95/NT"));
+        frmAbout about;
+        QCOMPARE(test::Child<QPushButton>(&about, "cmdOK")->text(), QStringLiteral("&Aceptar"));
+        QCOMPARE(test::Child<QPushButton>(&about, "cmdSysInfo")->text(), QStringLiteral("&Información"));
+        // The disclaimer names the edition and sends the reader to the printed book.
+        const QString disclaimer = test::Child<QLabel>(&about, "lblDisclaimer")->text();
+        QVERIFY(disclaimer.contains(QStringLiteral("GRE2024")) && disclaimer.contains(QStringLiteral("guía impresa")));
+        QVERIFY(test::Child<QLabel>(&about, "lblThanks")->text().contains(QStringLiteral("Complemento Carta Porte del SAT")));
+
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(First_fault(about), QString());
+        // Each wrapped text has the height its lines need.
+        for (const char* name : {"lblDescription", "lblThanks", "lblDisclaimer"}) {
+            const auto* label = test::Child<QLabel>(&about, name);
+            QCOMPARE(label->height(), label->heightForWidth(label->width()));
+        }
+        QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de la MARDOVI VEXO"));
         test::Scripted_platform ui;
         ui.programs = on_path;
         ui.start_fails = start_fails;
-        about_.show();
-        test::Child<QPushButton>(&about_, "cmdSysInfo")->click();
+        test::Child<QPushButton>(&about, "cmdSysInfo")->click();
         QCOMPARE(ui.started + ui.texts(), QStringList{seen});
         QVERIFY(ui.shown.isEmpty() || ui.shown.first().buttons == platform::Buttons::Ok);
-        QVERIFY(about_.isVisible());
+        QVERIFY(about.isVisible());
+        test::Child<QPushButton>(&about, "cmdOK")->click();
+        QVERIFY(!about.isVisible() && about.result() == QDialog::Accepted);
     }
 
     // Each picture of a window's label, and each icon at the sides it is

@@ -61,13 +61,6 @@ QWidget* Active_window()
     return frame ? frame->widget() : nullptr;
 }
 
-// Opens a paged window as its command does.
-void Open(const QString& window)
-{
-    window == "index pages" ? Open_index_by_number() : window == "distances table" ? Open_distances_table()
-        : window == "water list" ? Open_water_list() : Open_summary();
-}
-
 // The widget of the active window that has the focus when a key is pressed.
 QWidget* Place(const QString& place)
 {
@@ -182,7 +175,6 @@ private Q_SLOTS:
     void cleanup()
     {
         program_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(QApplication::overrideCursor(), nullptr); // no command leaves the pointer busy
     }
 
@@ -250,17 +242,18 @@ private Q_SLOTS:
 
     // Each command from menu, toolbar and welcome page: the window it builds, the globals it reads, the busy
     // pointer (from the page, the page is disabled meanwhile). Without its window a command is disabled.
+    // Find needs the index pages: with none it opens the index by number first; one behind is brought forward.
     void commands_open_their_section_data()
     {
         using O = Window_openers;
         QTest::addColumn<std::function<void()> O::*>("opener");
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("built");
         QTest::addColumn<QString>("busy");
         QTest::addColumn<QString>("reads"); // the index asked for, or the query the window reads
         auto rows = [](const char* item, const char* key, const char* button, std::function<void()> O::*opener,
                        const char* window, const char* toolbar_busy, const char* page_busy, const QString& reads = {}) {
             for (auto [control, busy] : {std::pair{item, "busy"}, {key, toolbar_busy}, {button, page_busy}})
-                QTest::newRow(control) << opener << QString(window) << QString(busy) << reads;
+                QTest::newRow(control) << opener << QStringList{window} << QString(busy) << reads;
         };
         const char* both = "busy, page disabled";
         rows("mnuViewID", "tbID", "cmdIDNumber", &O::pages, "frmPages", "busy", both, "index 0");
@@ -274,11 +267,15 @@ private Q_SLOTS:
         rows("mnuViewLDWRM", "tbLDWRM", "cmdWater", &O::water, "frmWater", "busy", both, sql::Water_list_SQL());
         rows("mnuViewContent", "tbContents", "cmdContents", &O::content, "frmContent", "busy", "");
         rows("mnuViewSummary", "tbSummary", "cmdSummary", &O::summary, "frmSummary", "busy", both);
+        QTest::newRow("mnuEditFind, no index: the index by number first") << &O::pages << QStringList{"frmPages", "frmFind"}
+                                                                          << "" << "index 0";
+        QTest::newRow("tbFind, index behind: brought forward") << &O::pages << QStringList{"frmFind"} << "" << "";
+        QTest::newRow("mnuEditFind, index active: only the dialog") << &O::pages << QStringList{"frmFind"} << "" << "";
     }
     void commands_open_their_section()
     {
         QFETCH(std::function<void()> Window_openers::*, opener);
-        QFETCH(QString, window);
+        QFETCH(QStringList, built);
         QFETCH(QString, busy);
         QFETCH(QString, reads);
         Summary_empty = false;
@@ -287,17 +284,27 @@ private Q_SLOTS:
         Chemical_agents_only = !reads.endsWith(QLatin1String("agents only"));
         for (QString* text : {&Green_SQL, &Water_SQL, &Guide_SQL})
             text->clear();
-        const QString control = QString::fromLatin1(QTest::currentDataTag());
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        const QString control = tag.section(u',', 0, 0);
+        QWidget* pages = tag.contains(QLatin1String(", index")) ? Reopen_child<Fake_pages>() : nullptr;
+        Pages_inactive = tag.contains(QLatin1String("behind")); // the index pages keep this up to date themselves
+        if (Pages_inactive)
+            Reopen_child<Fake_window>();
 
         Run(control);
 
-        QCOMPARE(built_, QStringList{window});
+        QCOMPARE(built_, built);
         QCOMPARE(busy_, busy);
         QVERIFY(Find_child<frmWelcome>()->isEnabled()); // given back when done
-        QCOMPARE(window != QLatin1String("frmPages") ? Green_SQL + Water_SQL + Guide_SQL
+        QCOMPARE(!reads.startsWith(QLatin1String("index ")) ? Green_SQL + Water_SQL + Guide_SQL
                  : QStringLiteral("index %1%2").arg(Index_mode).arg(Chemical_agents_only ? ", agents only" : ""), reads);
+        if (built.last() == QLatin1String("frmFind")) // over the index pages: the ones there were, if any
+            QCOMPARE(Active_window(), pages ? pages : Find_child<Fake_pages>());
+        if (pages)
+            QCOMPARE(Index_mode, 7); // the index shown stays as it was
+        Pages_inactive = false;
         // The fixture's one guide, with its title.
-        QCOMPARE(Guide_records ? Guide_records->RecordCount() : 0, window == QLatin1String("frmGuide") ? 1 : 0);
+        QCOMPARE(Guide_records ? Guide_records->RecordCount() : 0, built.first() == QLatin1String("frmGuide") ? 1 : 0);
         main_->openers.*opener = nullptr;
         main_->Enable_built_commands();
         QVERIFY(!Enabled(control));
@@ -372,43 +379,6 @@ private Q_SLOTS:
             QCOMPARE(ui_->texts().first(), told);
         QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
         QVERIFY(opener->isEnabled());
-    }
-
-    // Find needs the index pages: with none it opens the index by number first; one behind is brought forward.
-    void find_routing_data()
-    {
-        QTest::addColumn<QString>("before"); // none, pages behind another window, pages active
-        QTest::addColumn<QStringList>("built");
-        QTest::newRow("no index: the index by number first") << "none" << QStringList{"frmPages", "frmFind"};
-        QTest::newRow("index behind: brought forward") << "behind" << QStringList{"frmFind"};
-        QTest::newRow("index active: only the dialog") << "active" << QStringList{"frmFind"};
-    }
-    void find_routing()
-    {
-        QFETCH(QString, before);
-        QFETCH(QStringList, built);
-        Install_fakes();
-        Pages_inactive = false;
-        Index_mode = 1;
-        QWidget* pages = before == QLatin1String("none") ? nullptr : Reopen_child<Fake_pages>();
-        if (before == QLatin1String("behind")) {
-            Reopen_child<Fake_window>();
-            Pages_inactive = true; // the index pages keep this up to date themselves
-        }
-
-        Run("mnuEditFind");
-
-        QCOMPARE(built_, built);
-        QCOMPARE(Active_window()->objectName(), QStringLiteral("frmPages"));
-        QCOMPARE(pages ? Active_window() : nullptr, pages);
-        QCOMPARE(Index_mode, pages ? 1 : 0);
-        Pages_inactive = false;
-        built_.clear();
-        Run("tbFind");
-        QCOMPARE(built_, QStringList{"frmFind"}); // now the index is the active window
-        main_->openers.pages = nullptr;
-        main_->Enable_built_commands();
-        QVERIFY(!Named("mnuEditFind")->isEnabled() && !Button("Find")->isEnabled());
     }
 
     // Menu item, toolbar button and key act alike on the active window's text box; a viewer and a button
@@ -588,7 +558,8 @@ private Q_SLOTS:
         QFETCH(QString, place);
         QFETCH(QList<int>, keys);
         QFETCH(int, first_row);
-        Open(window);
+        window == "index pages" ? Open_index_by_number() : window == "distances table" ? Open_distances_table()
+            : window == "water list" ? Open_water_list() : Open_summary(); // as its command does
         QCOMPARE(First_id(), "5001");
         for (int key : keys)
             QTest::keyClick(Place(place), QKeyCombination::fromCombined(key).key(),

@@ -51,9 +51,9 @@ QString Good_database(const QString& path, const QString& extra = {}, int versio
 
 class tst_frmMain_database : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<test::Scripted_platform> ui_;
-    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<test::Rows_program> program_;
+    test::Scripted_platform* ui_ = nullptr;
+    frmMain* main_ = nullptr;
 
     // Runs the main window's load; false when the program ended.
     bool Load()
@@ -66,7 +66,7 @@ class tst_frmMain_database : public QObject {
         }
     }
 
-    QString At(const QString& name) const { return dir_->filePath(name); }
+    QString At(const QString& name) const { return QDir(program_->folder()).filePath(name); }
 
     // The program as installed: usr/bin with the data folder beside it, the user's files under XDG_DATA_HOME.
     QString Bin() const { return At("usr/bin"); }
@@ -84,38 +84,36 @@ class tst_frmMain_database : public QObject {
 private Q_SLOTS:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        test::Open_to_everyone(dir_->path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, At("settings"));
+        program_ = test::Rows_program::Before_start();
+        test::Open_to_everyone(program_->folder());
         qputenv("XDG_DATA_HOME", At("home/.local/share").toUtf8());
-        platform::Set_app_path(dir_->path());
-        ui_ = std::make_unique<test::Scripted_platform>();
-        Main_database.reset();
-        Database_path.clear();
-        main_ = std::make_unique<frmMain>();
-        Main_form = main_.get();
+        ui_ = &program_->ui;
+        main_ = program_->main();
     }
 
-    void cleanup()
-    {
-        Main_form = nullptr;
-        main_.reset();
-        Main_database.reset();
-        ui_.reset();
-    }
+    void cleanup() { program_.reset(); }
 
     // What the ini file names ("%d" the program folder), what is wrong with that file, what the user is told,
-    // and the database the program goes on with once the user picks a good one ("" it ends).
+    // and the database the program goes on with once the user picks a good one ("" it ends). A file found
+    // valid once is trusted at the next start only while every byte is the same; a summary written in a
+    // session is checked on leaving.
     void the_ini_file_names_the_database_data()
     {
         QTest::addColumn<QByteArray>("ini");  // null: no ini file; "folder": a folder in its place
         QTest::addColumn<QString>("spoil");   // "text", or SQL that spoils bad.mdb; "" none
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("database");
+        QTest::addColumn<QString>("later"); // before the next start: SQL, "letter" (a letter of a name changed in
+                                            // the bytes), "session"; "" no next start
+        QTest::addColumn<QStringList>("then"); // what the user is told at the next start
         const QString fatal = QStringLiteral("Error desconocido %1#2. El programa finalizará su sesión.");
         const auto row = [](const char* tag, const char* ini, const QStringList& messages, const char* database,
                             const QString& spoil = {}) {
-            QTest::newRow(tag) << QByteArray(ini) << spoil << messages << QString(database);
+            QTest::newRow(tag) << QByteArray(ini) << spoil << messages << QString(database) << QString() << QStringList();
+        };
+        const auto next_start = [](const char* tag, const char* later, const QStringList& then) {
+            QTest::newRow(tag) << QByteArray("GRENA=%d/good.mdb") << QString() << QStringList() << u"good.mdb"_s
+                               << QString(later) << then;
         };
         const auto bad = [&row](const char* tag, const QString& spoil, const QString& message) {
             row(tag, "GRENA=%d/bad.mdb", {message}, "good.mdb", spoil);
@@ -148,6 +146,11 @@ private Q_SLOTS:
         bad("a sentence changed", "UPDATE Sentences SET Sentences = 'SEXURIDAD' WHERE Key = 3", kNotValid);
         bad("a table without its checksum", "CREATE TABLE Extra (x); INSERT INTO Extra VALUES (1)", kNotValid);
         bad("a checksum lost", "DELETE FROM Content_checksums WHERE Table_name = 'Water'", kNotValid);
+        next_start("verified, unchanged", "unchanged", {});
+        next_start("verified, a distance changed", "UPDATE Green SET SP_Isolate_meters = '69'", {kNotValid});
+        next_start("verified, a letter of a name changed in place", "letter", {kNotValid});
+        next_start("verified, a table added", "CREATE TABLE Extra (x)", {kNotValid});
+        next_start("verified, a summary written in the last session", "session", {});
     }
     void the_ini_file_names_the_database()
     {
@@ -155,6 +158,8 @@ private Q_SLOTS:
         QFETCH(QString, spoil);
         QFETCH(QStringList, messages);
         QFETCH(QString, database);
+        QFETCH(QString, later);
+        QFETCH(QStringList, then);
         const QString good = Good_database(At("good.mdb"));
         QVERIFY(QFile::copy(good, At("a,b.mdb")));
         if (spoil == "text") {
@@ -166,13 +171,13 @@ private Q_SLOTS:
         if (ini.isNull())
             Good_database(At("guide2ks.mdb"));
         else if (ini == "folder")
-            QVERIFY(QDir(dir_->path()).mkdir("vexo.ini"));
+            QVERIFY(QDir(program_->folder()).mkdir("vexo.ini"));
         else
-            test::Write_file(At("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", dir_->path().toUtf8()) + "\r\n");
+            test::Write_file(At("vexo.ini"), "[base de datos]\r\n" + ini.replace("%d", program_->folder().toUtf8()) + "\r\n");
         const bool gives_up = messages.contains(kGiveUp);
         ui_->files << (gives_up ? At("bad.mdb") : good);
         QCOMPARE(Load(), !database.isEmpty());
-        QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", dir_->path()));
+        QCOMPARE(ui_->texts(), messages.replaceInStrings("%d", program_->folder()));
         if (database.isEmpty()) {
             QVERIFY(ui_->ended);
             QCOMPARE(ui_->shown.first().icon, platform::Icon::Exclamation);
@@ -196,49 +201,30 @@ private Q_SLOTS:
             QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
         if (!messages.isEmpty() || ini.isNull())
             QCOMPARE(test::Read_file(At("vexo.ini")), Ini(Database_path));
-    }
-
-    // A file found valid once is trusted at the next start only while every byte is the same; a summary
-    // written in a session is checked on leaving.
-    void a_file_verified_once_is_checked_again_when_changed_data()
-    {
-        QTest::addColumn<QString>("damage"); // SQL, "letter": a letter of a name changed in the bytes, "session"
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("unchanged") << "" << QStringList();
-        QTest::newRow("a distance changed") << "UPDATE Green SET SP_Isolate_meters = '69'" << QStringList{kNotValid};
-        QTest::newRow("a letter of a name changed in place") << "letter" << QStringList{kNotValid};
-        QTest::newRow("a table added") << "CREATE TABLE Extra (x)" << QStringList{kNotValid};
-        QTest::newRow("a summary written in the last session") << "session" << QStringList();
-    }
-    void a_file_verified_once_is_checked_again_when_changed()
-    {
-        QFETCH(QString, damage);
-        QFETCH(QStringList, messages);
-        const QString path = Good_database(At("good.mdb"));
-        test::Write_file(At("vexo.ini"), Ini(path));
-        QVERIFY(Load());
+        if (later.isEmpty())
+            return;
         QString verified = platform::Get_setting("Settings", "VerifiedDatabase", {});
         QVERIFY(!verified.isEmpty());
-        if (damage == "session") {
+        if (later == "session") {
             Main_database->Execute("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1)");
             ui_->answers << platform::Answer::Yes;
             QVERIFY_THROWS_EXCEPTION(Program_ended, main_->close());
             QVERIFY(platform::Get_setting("Settings", "VerifiedDatabase", {}) != verified);
-            verified = validation::File_digest(path);
+            verified = validation::File_digest(good);
             ui_->shown.clear();
         }
         Main_database.reset();
-        if (damage == "letter") {
-            QByteArray bytes = test::Read_file(path);
+        if (later == "letter") {
+            QByteArray bytes = test::Read_file(good);
             bytes[bytes.indexOf("Gasoline") + 7] = 'f';
-            test::Write_file(path, bytes);
-        } else if (damage.contains(u' ')) {
-            Database::Open(path)->Execute_native(damage);
+            test::Write_file(good, bytes);
+        } else if (later.contains(u' ')) {
+            Database::Open(good)->Execute_native(later);
         }
         main_->Load_from_ini_file();
         main_->Load_database();
-        QCOMPARE(main_->valid_database(), messages.isEmpty());
-        QCOMPARE(ui_->texts(), messages);
+        QCOMPARE(main_->valid_database(), then.isEmpty());
+        QCOMPARE(ui_->texts(), then);
         QCOMPARE(platform::Get_setting("Settings", "VerifiedDatabase", {}), verified);
     }
 
@@ -259,7 +245,7 @@ private Q_SLOTS:
         QFETCH(bool, ini_there);
         if (installed)
             Install();
-        const QDir program(installed ? Bin() : dir_->path());
+        const QDir program(installed ? Bin() : program_->folder());
         const QString shipped = Good_database(installed ? Installed() : At("guide2ks.mdb"), {}, 3);
         // Without an installation the ini file names a missing file and the user picks another.
         const QString named = installed ? shipped : Good_database(At("chosen.mdb"));
@@ -387,7 +373,7 @@ private Q_SLOTS:
             QVERIFY(std::abs(main_->geometry().center().x() - screen.center().x()) <= twips(120));
         }
         main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(main_));
         QVERIFY(main_->Work_area()->viewport()->rect().contains(welcome->geometry()));
         QVERIFY(!main_->Work_area()->verticalScrollBar()->isVisible());
         QVERIFY(main_->findChild<QLineEdit*>("txtLookup")->isVisible());

@@ -33,18 +33,23 @@ std::unique_ptr<Rows_program> Rows_program::On_file(const QString& path)
     return program;
 }
 
-std::unique_ptr<Rows_program> Rows_program::Loaded(const QString& database)
+std::unique_ptr<Rows_program> Rows_program::Before_start()
 {
     std::unique_ptr<Rows_program> program(new Rows_program);
-    const QDir folder(program->dir_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
-    platform::Set_app_path(folder.path());
-    if (!QFile::copy(database, folder.filePath(QStringLiteral("guide2ks.mdb"))))
-        qFatal("cannot copy the database %s", qPrintable(database));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, program->dir_.filePath(QStringLiteral("settings")));
+    platform::Set_app_path(program->folder());
     Main_database.reset();
     Database_path.clear();
     program->main_ = std::make_unique<frmMain>();
     Main_form = program->main_.get();
+    return program;
+}
+
+std::unique_ptr<Rows_program> Rows_program::Loaded(const QString& database)
+{
+    auto program = Before_start();
+    if (!QFile::copy(database, program->dir_.filePath(QStringLiteral("guide2ks.mdb"))))
+        qFatal("cannot copy the database %s", qPrintable(database));
     program->main_->Load();
     return program;
 }

@@ -23,6 +23,8 @@ public:
     explicit Rows_program(const QString& inserts);
     // Over a copy of `path`, which the test may write to.
     static std::unique_ptr<Rows_program> On_file(const QString& path);
+    // Before start-up, in its program folder: what start-up meets is the test's to make.
+    static std::unique_ptr<Rows_program> Before_start();
     // Started as the user starts it, over a copy of `database` in its folder.
     static std::unique_ptr<Rows_program> Loaded(const QString& database);
     ~Rows_program();
