@@ -9,72 +9,49 @@
 #include "support/Fixture.h"
 #include "support/Rows_program.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sqlite3.h>
 
 using namespace vexo;
 
 namespace {
 
 // 1,200 entries over three guides, every tenth toxic by inhalation, every
-// 50th a chemical agent; ids shared by pairs; names out of id order.
-QString Many_rows()
-{
-    QString sql = QStringLiteral(
-        "INSERT INTO Sentences VALUES (1, 'GUÍA', 5), (2, 'GASES TÓXICOS', 2), (3, 'LÍQUIDOS INFLAMABLES', 2), "
-        "(4, 'SÓLIDOS', 2), (5, 'Mantenga alejado al personal.', 0);\n"
-        "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 5), (4, 128, 1), (5, 128, 3), "
-        "(6, 128, 5), (7, 133, 4), (8, 133, 5);\n");
-    const int guides[] = {124, 128, 133};
-    for (int i = 0; i < 1200; ++i) {
-        const int id = 1000 + i / 2;
-        const int by_name = (i * 7919) % 1200; // a permutation: names sort apart from ids
-        sql += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, %6, %7, %8, NULL, NULL);\n")
-                   .arg(id)
-                   .arg(by_name, 4, 10, QChar(u'0'))
-                   .arg(guides[i % 3])
-                   .arg(i + 1)
-                   .arg(by_name + 1)
-                   .arg(i % 10 == 0 ? QStringLiteral("1") : QStringLiteral("NULL"))
-                   .arg(i % 40 == 0 ? QStringLiteral("'W'") : QStringLiteral("NULL"))
-                   .arg(i % 50 == 0 ? QStringLiteral("'Z'") : QStringLiteral("NULL"));
-        if (i % 4 == 0)
-            sql += QStringLiteral("INSERT INTO Green VALUES (%1, 'Material %2 ', '60', '200', '0.3', '0.2', '1.1', "
-                                  "'0.7', '500', '1500', '3.0', '1.9', '7.9', '4.9');\n")
-                       .arg(id)
-                       .arg(by_name, 4, 10, QChar(u'0'));
-        if (i % 40 == 0)
-            sql += QStringLiteral("INSERT INTO Water VALUES ('%1', 'Gas', '1052', 'Material 0001', '', '', '', '', "
-                                  "'', '');\n")
-                       .arg(id);
-    }
-    for (int i = 0; i < 90; ++i)
-        sql += QStringLiteral("INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('%1', 'Material %2', 0, 0);\n")
-                   .arg(1000 + (i * 13) % 600)
-                   .arg(((i * 13) % 600 * 2 * 7919) % 1200, 4, 10, QChar(u'0'));
-    return sql;
-}
+// 50th a chemical agent; ids shared by pairs; names out of id order (entry
+// i's name is number i * 7919 % 1200, a permutation).
+const QString kMany_rows = QStringLiteral(
+    "INSERT INTO Sentences VALUES (1, 'GUÍA', 5), (2, 'GASES TÓXICOS', 2), (3, 'LÍQUIDOS INFLAMABLES', 2), "
+    "(4, 'SÓLIDOS', 2), (5, 'Mantenga alejado al personal.', 0);\n"
+    "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 2), (3, 124, 5), (4, 128, 1), (5, 128, 3), "
+    "(6, 128, 5), (7, 133, 4), (8, 133, 5);\n"
+    "CREATE TEMP TABLE Entry AS WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 1199) "
+    "SELECT i, 1000 + i / 2 AS id, printf('Material %04d', i * 7919 % 1200) AS name FROM n;\n"
+    "INSERT INTO Yellow SELECT id, name, CASE i % 3 WHEN 0 THEN 124 WHEN 1 THEN 128 ELSE 133 END, i + 1, "
+    "i * 7919 % 1200 + 1, iif(i % 10 = 0, 1, NULL), iif(i % 40 = 0, 'W', NULL), iif(i % 50 = 0, 'Z', NULL), NULL, "
+    "NULL FROM Entry;\n"
+    "INSERT INTO Green SELECT id, name || ' ', '60', '200', '0.3', '0.2', '1.1', '0.7', '500', '1500', '3.0', '1.9', "
+    "'7.9', '4.9' FROM Entry WHERE i % 4 = 0;\n"
+    "INSERT INTO Water SELECT id, 'Gas', '1052', 'Material 0001', '', '', '', '', '', '' FROM Entry WHERE i % 40 = 0;\n"
+    // 90 of the first entries of their pairs, out of id order.
+    "INSERT INTO Summary (ID, Name, High_green, Bold) WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
+    "WHERE i < 89) SELECT id, name, 0, 0 FROM n JOIN Entry ON Entry.i = n.i * 13 % 600 * 2 ORDER BY n.i;\n");
 
 // 150 entries: guide 124 has one title in two slots, guide 128 two titles
 // (their slots in the other order than their sentences), guide 133 none;
 // the last entry is written twice.
-QString Repeated_rows()
-{
-    QString rows = QStringLiteral(
-        "INSERT INTO Sentences VALUES (1, 'GASES', 2), (2, 'LÍQUIDOS', 2), (3, 'OTRO TÍTULO', 2), (4, 'GUÍA', 5);\n"
-        "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 1), (3, 128, 3), (4, 128, 2), (5, 133, 4);\n");
-    for (int i = 0; i < 150; ++i)
-        rows += QStringLiteral("INSERT INTO Yellow VALUES ('%1', 'Material %2', %3, %4, %5, NULL, NULL, NULL, NULL, NULL);\n")
-                    .arg(1000 + i)
-                    .arg((i * 37) % 150, 3, 10, QChar(u'0'))
-                    .arg(i % 7 == 0 ? 133 : i % 2 ? 124 : 128)
-                    .arg(i + 1)
-                    .arg((i * 37) % 150 + 1);
-    return rows + QStringLiteral("INSERT INTO Yellow SELECT * FROM Yellow WHERE Yellow_Key = 150;\n");
-}
+const QString kRepeated_rows = QStringLiteral(
+    "INSERT INTO Sentences VALUES (1, 'GASES', 2), (2, 'LÍQUIDOS', 2), (3, 'OTRO TÍTULO', 2), (4, 'GUÍA', 5);\n"
+    "INSERT INTO Guides_pages VALUES (1, 124, 1), (2, 124, 1), (3, 128, 3), (4, 128, 2), (5, 133, 4);\n"
+    "INSERT INTO Yellow WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 149) "
+    "SELECT 1000 + i, printf('Material %03d', i * 37 % 150), CASE WHEN i % 7 = 0 THEN 133 WHEN i % 2 THEN 124 "
+    "ELSE 128 END, i + 1, i * 37 % 150 + 1, NULL, NULL, NULL, NULL, NULL FROM n;\n"
+    "INSERT INTO Yellow SELECT * FROM Yellow WHERE Yellow_Key = 150;\n");
+
+// 150 rows of a table of its own, keyed by a text out of their order.
+const QString kKeyed_rows = QStringLiteral(
+    "CREATE TABLE T (k TEXT, v INTEGER); CREATE INDEX T_k ON T (k);\n"
+    "INSERT INTO T WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 149) "
+    "SELECT printf('k%03d', i * 37 % 150), i FROM n;\n");
 
 // What the query gives read whole, straight from SQLite: each row's fields
 // joined by "|", as test::Query_rows gives a set's.
@@ -115,15 +92,6 @@ QStringList Read(RecordSet& records, int first = 0, int count = -1)
     return rows;
 }
 
-// Runs `sql` on the file through a connection of its own.
-void By_another_program(const QString& path, const QString& sql)
-{
-    sqlite3* other = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(other);
-}
-
 // The catalogue's queries; `window`: one a paged window reads page by page.
 void Catalogue_rows(bool on_the_book = false)
 {
@@ -149,15 +117,6 @@ void Catalogue_rows(bool on_the_book = false)
         QTest::newRow("large spills") << sql::Large_spills_SQL() << false;
 }
 
-// 150 rows of a table of its own, keyed by a text out of their order.
-QString Keyed_rows()
-{
-    QString rows = QStringLiteral("CREATE TABLE T (k TEXT, v INTEGER); CREATE INDEX T_k ON T (k);\n");
-    for (int i = 0; i < 150; ++i)
-        rows += QStringLiteral("INSERT INTO T VALUES ('k%1', %2);\n").arg((i * 37) % 150, 3, 10, QChar(u'0')).arg(i);
-    return rows;
-}
-
 // Who changes the file under an open set: this connection, in the program's
 // dialect or in SQLite's own, or another program.
 enum class Edited_by { Here, Schema_here, Another_program };
@@ -178,7 +137,7 @@ private Q_SLOTS:
     {
         QVERIFY(dir_.isValid());
         const QString path = dir_.filePath(QStringLiteral("many.mdb"));
-        test::Make_database(path, Many_rows());
+        test::Make_database(path, kMany_rows);
         db_ = Database::Open(path);
     }
 
@@ -298,7 +257,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, change);
         const QString path = dir_.filePath(QStringLiteral("repeats.mdb"));
-        test::Make_database(path, Repeated_rows());
+        test::Make_database(path, kRepeated_rows);
         auto db = Database::Open(path);
         if (!change.isEmpty())
             db->Execute_native(change);
@@ -348,12 +307,12 @@ private Q_SLOTS:
         QFETCH(QString, edit);
         QFETCH(Edited_by, by);
         const QString path = dir_.filePath(QStringLiteral("edited.mdb"));
-        test::Make_database(path, Many_rows() + Keyed_rows());
+        test::Make_database(path, kMany_rows + kKeyed_rows);
         auto db = Database::Open(path);
         auto records = db->OpenRecordset(jet_sql);
         QCOMPARE(Read(*records), Whole(*db, jet_sql));
         if (by == Edited_by::Another_program)
-            By_another_program(path, edit);
+            Database::Open(path)->Execute_native(edit); // a connection of its own
         else if (by == Edited_by::Schema_here)
             db->Execute_native(edit);
         else
@@ -375,7 +334,7 @@ private Q_SLOTS:
     void sets_of_one_text_read_their_own_rows()
     {
         const QString path = dir_.filePath(QStringLiteral("again.mdb"));
-        test::Make_database(path, Keyed_rows());
+        test::Make_database(path, kKeyed_rows);
         auto db = Database::Open(path);
         const QString text = QStringLiteral("SELECT * FROM T ORDER BY k");
         const QStringList whole = Whole(*db, text);
