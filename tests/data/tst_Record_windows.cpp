@@ -1,13 +1,9 @@
 // Record sets read a window of rows at a time: every move must still land on
 // the row a whole read would give, the count must be the number of rows, and
 // the catalogue's paged queries must come out of an index in their order.
-#include "data/Database.h"
+#include "data/Data_fixture.h"
 #include "data/Jet_dialect.h"
-#include "data/Queries.h"
-#include "data/RecordSet.h"
 #include "data/Statement.h"
-#include "support/Fixture.h"
-#include "support/Rows_program.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,22 +93,20 @@ void Catalogue_rows(bool on_the_book = false)
 {
     QTest::addColumn<QString>("jet_sql");
     QTest::addColumn<bool>("window");
-    const auto find = [](const QString& term, bool by_number) {
-        return sql::Find_result_SQL(QStringLiteral(" AND ") + term, by_number);
-    };
+    using test::Find_SQL;
     QTest::newRow("index by number") << sql::Index_by_number_SQL() << true;
     QTest::newRow("index by name") << sql::Index_by_name_SQL() << true;
     QTest::newRow("distances table") << sql::Distances_table_SQL() << true;
     QTest::newRow("water list") << sql::Water_list_SQL() << true;
     QTest::newRow("summary") << sql::Summary_view_in_order_SQL() << true;
     QTest::newRow("chemical agents") << sql::Chemical_agents_SQL() << false;
-    QTest::newRow("find contains") << find(sql::Find_contains_term(QStringLiteral("1")), false) << false;
-    QTest::newRow("find starts by number") << find(sql::Find_starts_term(QStringLiteral("Material 0")), true) << false;
-    QTest::newRow("find guide") << find(sql::Find_guide_term(QStringLiteral("128")), false) << false;
-    QTest::newRow("search box words") << sql::Lookup_SQL(QStringLiteral("material 1")) << false;
+    QTest::newRow("find contains") << Find_SQL(sql::Find_contains_term("1"), false) << false;
+    QTest::newRow("find starts by number") << Find_SQL(sql::Find_starts_term("Material 0"), true) << false;
+    QTest::newRow("find guide") << Find_SQL(sql::Find_guide_term("128"), false) << false;
+    QTest::newRow("search box words") << sql::Lookup_SQL("material 1") << false;
     QTest::newRow("guide list") << sql::Guide_list_SQL() << false;
-    QTest::newRow("table") << sql::Table_SQL(QStringLiteral("Yellow")) << false;
-    QTest::newRow("find contains cloruro") << find(sql::Find_contains_term(QStringLiteral("cloruro")), false) << false;
+    QTest::newRow("table") << sql::Table_SQL("Yellow") << false;
+    QTest::newRow("find contains cloruro") << Find_SQL(sql::Find_contains_term("cloruro"), false) << false;
     if (on_the_book) // a table the test's files lack
         QTest::newRow("large spills") << sql::Large_spills_SQL() << false;
 }
