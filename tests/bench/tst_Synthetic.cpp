@@ -82,9 +82,8 @@ private Q_SLOTS:
     void every_lookup_the_windows_compose_finds_one_distance_row()
     {
         QSet<QString> found;
-        for (const QString& entry : Query_rows(*db, sql::Table_SQL("Yellow"), {"ID", "Name_of_material", "PIH",
-                                                                             "Chemical_Warfare", "Water_reactive",
-                                                                             "Supp_text"})) {
+        const QStringList fields{"ID", "Name_of_material", "PIH", "Chemical_Warfare", "Water_reactive", "Supp_text"};
+        for (const QString& entry : Query_rows(*db, sql::Table_SQL("Yellow"), fields)) {
             const QStringList field = entry.split(u'|');
             const Product_marks marks = Marks_of(field[2], field[3], field[4]);
             for (const bool in_water : {true, false}) {

@@ -122,10 +122,9 @@ private Q_SLOTS:
         test::Write_file(sources_->filePath(data_version::kSource_file), "2026120701\n");
         QCOMPARE(Build("with_spills.mdb"), QString());
         QCOMPARE(data_version::Read(sources_->filePath("with_spills.mdb")), 2026120701);
-        QVERIFY(validation::Validate(*Database::Open(sources_->filePath("with_spills.mdb"))).valid);
-        QCOMPARE(Query_rows(*Database::Open(sources_->filePath("with_spills.mdb")), sql::Large_spills_of_SQL("1017"),
-                            {"Night_low_km"}),
-                 QStringList{"11.0+"});
+        auto with_spills = Database::Open(sources_->filePath("with_spills.mdb"));
+        QVERIFY(validation::Validate(*with_spills).valid);
+        QCOMPARE(Query_rows(*with_spills, sql::Large_spills_of_SQL("1017"), {"Night_low_km"}), QStringList{"11.0+"});
     }
 
     void refuses_bad_sources_data()

@@ -132,24 +132,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("jet_sql");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QStringList>("ids");
-        QTest::newRow("contains, accent typed") << Find_SQL(sql::Find_contains_term("amoníaco")) << "ID"
-                                                << QStringList{"1005"};
-        QTest::newRow("contains, accents stored, one decomposed")
-            << Find_SQL(sql::Find_contains_term("acido")) << "ID" << QStringList{"1789", "2031"};
-        QTest::newRow("is, other case and accents")
-            << Find_SQL(sql::Find_is_term("ácido CLORHIDRICO")) << "ID" << QStringList{"1789"};
-        QTest::newRow("starts, accent typed decomposed")
-            << Find_SQL(sql::Find_starts_term("A\u0301CIDO N")) << "ID" << QStringList{"2031"};
-        QTest::newRow("eñe reads as n") << Find_SQL(sql::Find_starts_term("pinon")) << "ID" << QStringList{"2000"};
-        QTest::newRow("lookup words, any order") << sql::Lookup_SQL("ANHIDRO amoniaco") << "ID" << QStringList{"1005"};
-        QTest::newRow("distances lookup, name in another case")
-            << sql::Distances_lookup("1005", "Amoniaco, anhidro", "") << "ID" << QStringList{"1005"};
-        QTest::newRow("distances ordered by name without accents")
-            << sql::Distances_table_SQL() << "Name_of_material"
-            << QStringList{"AMONIACO, ANHIDRO ", "CHLORINE ", "ácido clorhídrico (cuando es derramado en el agua)",
-                           "Ácido clorhídrico (cuando es derramado sobre la tierra)"};
-        QTest::newRow("gas index, other case") << sql::Gas_index_SQL({"chlorine"}) << "ID" << QStringList{"1017"};
-        QTest::newRow("summary joins a name in another case") << sql::Summary_view_SQL() << "ID" << QStringList{"1005"};
+        const auto row = [](const char* tag, const QString& jet_sql, const QStringList& ids, const char* field = "ID") {
+            QTest::newRow(tag) << jet_sql << QString::fromLatin1(field) << ids;
+        };
+        row("contains, accent typed", Find_SQL(sql::Find_contains_term("amoníaco")), {"1005"});
+        row("contains, accents stored, one decomposed", Find_SQL(sql::Find_contains_term("acido")), {"1789", "2031"});
+        row("is, other case and accents", Find_SQL(sql::Find_is_term("ácido CLORHIDRICO")), {"1789"});
+        row("starts, accent typed decomposed", Find_SQL(sql::Find_starts_term("A\u0301CIDO N")), {"2031"});
+        row("eñe reads as n", Find_SQL(sql::Find_starts_term("pinon")), {"2000"});
+        row("lookup words, any order", sql::Lookup_SQL("ANHIDRO amoniaco"), {"1005"});
+        row("distances lookup, name in another case", sql::Distances_lookup("1005", "Amoniaco, anhidro", ""), {"1005"});
+        row("distances ordered by name without accents", sql::Distances_table_SQL(),
+            {"AMONIACO, ANHIDRO ", "CHLORINE ", "ácido clorhídrico (cuando es derramado en el agua)",
+             "Ácido clorhídrico (cuando es derramado sobre la tierra)"},
+            "Name_of_material");
+        row("gas index, other case", sql::Gas_index_SQL({"chlorine"}), {"1017"});
+        row("summary joins a name in another case", sql::Summary_view_SQL(), {"1005"});
     }
 
     void names_match_with_or_without_folded_copies()

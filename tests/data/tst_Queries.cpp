@@ -247,34 +247,6 @@ private Q_SLOTS:
         db->Execute(sql::Add_to_summary_SQL("3333", read, "1", "1"));
         QCOMPARE(Query_rows(*db, sql::Summary_view_SQL(), {"Name", "Guide_Number"}), QStringList{shown + "|124"});
     }
-
-    void counts_follow_changes_of_the_file_data()
-    {
-        QTest::addColumn<bool>("other_program");
-        QTest::newRow("written by the program") << false;
-        QTest::newRow("written by another program") << true;
-    }
-
-    // A list's count is taken once per file, and again once rows change,
-    // whoever changed them.
-    void counts_follow_changes_of_the_file()
-    {
-        QFETCH(bool, other_program);
-        const QString path = dir_.filePath(QStringLiteral("counts.mdb"));
-        test::Make_database(path, QString::fromUtf8(kRows)
-                                      + "INSERT INTO Yellow WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
-                                        "FROM n WHERE i < 100) SELECT '3000', 'Polvo ' || i, 124, 100 + i, 100 + i, "
-                                        "NULL, NULL, NULL, NULL, NULL FROM n;");
-        auto db = Database::Open(path);
-        const int before = db->OpenRecordset(sql::Index_by_number_SQL())->RecordCount();
-        QCOMPARE(db->OpenRecordset(sql::Index_by_number_SQL())->RecordCount(), before);
-        // Polvo 1, 10 to 19 and 100.
-        const QString remove = QStringLiteral("DELETE FROM Yellow WHERE Name_of_material GLOB 'Polvo 1*'");
-        (other_program ? *Database::Open(path) : *db).Execute_native(remove);
-        auto index = db->OpenRecordset(sql::Index_by_number_SQL());
-        QCOMPARE(index->RecordCount(), before - 12);
-        QCOMPARE(Query_rows(*db, sql::Index_by_number_SQL(), {"Name_of_material"}).last(), QStringLiteral("Polvo 99"));
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_Queries)
