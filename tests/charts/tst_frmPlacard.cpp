@@ -82,11 +82,6 @@ void Load(int chart)
     routines[chart]();
 }
 
-int Chart_of(int picture)
-{
-    return picture <= kPlacards_range.last ? 0 : picture <= kRoad_range.last ? 1 : 2;
-}
-
 } // namespace
 
 class tst_frmPlacard : public QObject {
@@ -143,21 +138,17 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, tool_tip);
         QFETCH(QString, guide);
-        Load(Chart_of(index));
+        Load(index <= kPlacards_range.last ? 0 : index <= kRoad_range.last ? 1 : 2);
         Svg_picture* picture = Picture(index);
-        QVERIFY(picture->valid() && picture->isVisible());
-        QVERIFY(!picture->toolTip().isEmpty());
+        QVERIFY(picture->valid() && picture->isVisible() && !picture->toolTip().isEmpty());
         QCOMPARE(tool_tip.isEmpty() ? QString() : picture->toolTip(), tool_tip);
         // The number printed on the picture is the guide its click opens, and
         // every vehicle carries its caption in the drawing.
         QCOMPARE(picture->guide(), guide);
         const bool placard = index <= kPlacards_range.last;
-        if (placard) {
-            QCOMPARE(Drawn(picture), guide.isEmpty() ? "plain" : "number");
-        } else {
-            QVERIFY(Drawn(picture) != "blank");
-            QVERIFY2(test::Read_file(picture->file()).contains("</text>"), qPrintable(picture->file()));
-        }
+        const QString drawn = Drawn(picture);
+        QVERIFY2(placard ? drawn == (guide.isEmpty() ? "plain" : "number") : drawn != "blank", qPrintable(drawn));
+        QVERIFY2(placard || test::Read_file(picture->file()).contains("</text>"), qPrintable(picture->file()));
 
         // Held, the right button shows it enlarged with its number, inside
         // the window wherever it is pressed; it opens nothing.

@@ -11,23 +11,7 @@
 
 using namespace vexo;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The format of the first character of `text` in the document.
-QTextCharFormat Format_at(QTextDocument& document, const QString& text)
-{
-    const QTextCursor found = document.find(text);
-    if (found.isNull())
-        return {};
-    QTextCursor at(&document);
-    at.setPosition(found.selectionStart() + 1);
-    return at.charFormat();
-}
-
 using B = QByteArray;
-
-} // namespace
 
 class tst_Rtf_reader : public QObject {
     Q_OBJECT
@@ -136,7 +120,11 @@ private Q_SLOTS:
         QVERIFY(Read_rtf(rtf, document));
         for (const QString& look : looks) {
             const QString word = look.section(u':', 0, 0);
-            const QTextCharFormat f = Format_at(document, word);
+            // The format of the word's first character.
+            QTextCursor at = document.find(word);
+            QVERIFY2(!at.isNull(), qPrintable(word));
+            at.setPosition(at.selectionStart() + 1);
+            const QTextCharFormat f = at.charFormat();
             QStringList seen{QString::number(f.fontWeight() ? f.fontWeight() : int(QFont::Normal))};
             if (f.fontItalic())
                 seen << "italic";
@@ -145,7 +133,7 @@ private Q_SLOTS:
             seen << QString::number(f.fontPointSize()) << f.fontFamilies().toStringList();
             if (f.hasProperty(QTextFormat::ForegroundBrush))
                 seen << f.foreground().color().name();
-            const QTextBlockFormat block = document.find(word).block().blockFormat();
+            const QTextBlockFormat block = at.block().blockFormat();
             const int align = block.alignment() & Qt::AlignHorizontal_Mask;
             if (align != Qt::AlignLeft && align != 0)
                 seen << (align == Qt::AlignHCenter ? "centre" : align == Qt::AlignRight ? "right" : "justify");
