@@ -153,23 +153,21 @@ private Q_SLOTS:
     }
 
 private:
-    Printer_code& Start(Page_header header = Plain_header());
+    Printer_code& Start(Page_header header = Plain_header())
+    {
+        engine_ = std::make_unique<Printer_code>(*surface_, std::move(header));
+        engine_->Now = [] { return test::kWhen; };
+        surface_->Set_FontSize(12);
+        Page_number = 1;
+        engine_->Begin_page();
+        surface_->Set_FontBold(false);
+        return *engine_;
+    }
 
     test::Print_journal journal_;
     std::unique_ptr<test::Recording_surface> surface_;
     std::unique_ptr<Printer_code> engine_;
 };
-
-Printer_code& tst_Printer_code::Start(Page_header header)
-{
-    engine_ = std::make_unique<Printer_code>(*surface_, std::move(header));
-    engine_->Now = [] { return test::kWhen; };
-    surface_->Set_FontSize(12);
-    Page_number = 1;
-    engine_->Begin_page();
-    surface_->Set_FontBold(false);
-    return *engine_;
-}
 
 QTEST_MAIN(tst_Printer_code)
 #include "tst_Printer_code.moc"

@@ -81,13 +81,12 @@ private Q_SLOTS:
 
     void each_product_with_its_guide_marks_and_type()
     {
-        Add_to_summary("Chlorosulfonic acid", "1754", "1", "1");
-        Add_to_summary("Hydrogen chloride, anhydrous", "1050", "1", "0");
-        Add_to_summary("Chlorine", "1017", "0", "1");
-        Add_to_summary("Chlorine", "1050", "0", "1");       // no index entry with this ID and name
-        Add_to_summary("Orphan material", "9999", "0", "1"); // its guide has no title
-        Add_to_summary("formaldehyde SOLUTION", "2209", "0", "1");
-        Add_to_summary("Sarin", "2810", "0", "1");
+        // Chlorine as 1050 has no index entry; the orphan's guide has no title.
+        for (const auto& [name, id, water, bold] :
+             {std::array{"Chlorosulfonic acid", "1754", "1", "1"}, {"Hydrogen chloride, anhydrous", "1050", "1", "0"},
+              {"Chlorine", "1017", "0", "1"}, {"Chlorine", "1050", "0", "1"}, {"Orphan material", "9999", "0", "1"},
+              {"formaldehyde SOLUTION", "2209", "0", "1"}, {"Sarin", "2810", "0", "1"}})
+            Add_to_summary(name, id, water, bold);
         frmSummary* summary = Open();
         QVERIFY(summary);
         QCOMPARE(Rows(summary), (QStringList{"Chlorosulfonic acid|139|MRA RIT|bold|green",
@@ -238,11 +237,9 @@ private Q_SLOTS:
         }
         QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
         const QString reason = QString(why).replace("%1", path).replace("%2", folder);
-        const QString unchanged = "El Resúmen no se cambió porque la base de datos no se puede escribir: " + reason + ".";
-        QCOMPARE(world_->ui.texts(),
-                 QStringList({"El producto no se agregó al Resúmen porque la base de datos no se puede escribir: "
-                                  + reason + ".",
-                              unchanged, unchanged}));
+        const QString cannot = " porque la base de datos no se puede escribir: " + reason + ".";
+        const QString unchanged = "El Resúmen no se cambió" + cannot;
+        QCOMPARE(world_->ui.texts(), QStringList({"El producto no se agregó al Resúmen" + cannot, unchanged, unchanged}));
         QCOMPARE(world_->ui.shown.first().icon, platform::Icon::Exclamation);
     }
 };
