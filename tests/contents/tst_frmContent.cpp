@@ -101,9 +101,7 @@ private Q_SLOTS:
         QVERIFY(program_->ui.shown.isEmpty());
         // Our documents open at the top, read-only, with the entry's caption (without its leading dash) as their bold
         // heading and, cut past 45 characters, as their title.
-        QString caption = QString::fromUtf8(Content_entries()[index].caption);
-        if (caption.startsWith("- "))
-            caption.remove(0, 2);
+        const QString caption = QString::fromUtf8(Content_entries()[index].caption).remove(QRegularExpression("^- "));
         QCOMPARE(viewer->windowTitle(), caption.size() > 45 ? caption.left(42) + "..." : caption);
         const QTextDocument* document = text->document();
         QCOMPARE(document->firstBlock().text(), caption);

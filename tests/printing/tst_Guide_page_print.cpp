@@ -95,10 +95,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, page);
         QFETCH(QStringList, lines);
-        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(page));
-        Product_label.clear();
-        frmGuidePage viewer;
-        Print(viewer);
+        Print(*Open_page(false, false, {}, page));
         QList<Printed> printed = journal_.body_lines(1, Header_bottom, kHeight, u"*"_s);
         const QList<Printed> rules = journal_.lines(1);
         QStringList read;
@@ -291,9 +288,10 @@ private Q_SLOTS:
 private:
     // The viewer as an opener leaves it: with or without product and distances.
     std::unique_ptr<frmGuidePage> Open_page(bool product, bool distances,
-                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""))
+                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""),
+                                            const QString& guide = u"124"_s)
     {
-        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(u"124"_s));
+        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(guide));
         Product_label = product ? u"Cloro, Número de identificación 1017"_s : QString();
         auto page = std::make_unique<frmGuidePage>();
         if (distances)
