@@ -31,12 +31,12 @@ struct Print_journal {
     bool ended = false;
     bool aborted = false;
 
-    // What was drawn on a sheet (0: on every sheet), in order.
-    QList<Printed> of(Printed::Kind kind, int sheet) const
+    // What was drawn on a sheet (0: on every sheet) from `top` down to above `bottom`, in order.
+    QList<Printed> of(Printed::Kind kind, int sheet, double top = -1e9, double bottom = 1e9) const
     {
         QList<Printed> out;
         for (const Printed& p : items)
-            if (p.kind == kind && (sheet == 0 || p.sheet == sheet))
+            if (p.kind == kind && (sheet == 0 || p.sheet == sheet) && p.y >= top && p.y < bottom)
                 out << p;
         return out;
     }
@@ -45,11 +45,7 @@ struct Print_journal {
     // The texts of a sheet (0: of every sheet) from top to the footer's line.
     QList<Printed> body(int sheet, double top, double height) const
     {
-        QList<Printed> out;
-        for (const Printed& p : texts(sheet))
-            if (p.y >= top && p.y < height - 240)
-                out << p;
-        return out;
+        return of(Printed::Text, sheet, top, height - 240);
     }
     // The body's pieces joined by line (a label and its text), each bold piece between two marks.
     QList<Printed> body_lines(int sheet, double top, double height, const QString& bold_mark = {}) const
