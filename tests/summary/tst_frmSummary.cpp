@@ -46,11 +46,6 @@ QStringList Rows(const frmSummary* summary)
     return rows;
 }
 
-QScrollBar* Bar(const frmSummary* summary)
-{
-    return Child<QScrollBar>(summary, "vscData");
-}
-
 void Click(const frmSummary* summary, const char* button, int row = -1)
 {
     (row < 0 ? Child<QAbstractButton>(summary, button) : Child<QAbstractButton>(summary, button, row))->click();
@@ -124,31 +119,32 @@ private Q_SLOTS:
         Collect(3);
         frmSummary* summary = Open();
         const QFrame* data = Child<QFrame>(summary, "frmData");
-        QVERIFY(Bar(summary)->isHidden());
+        QScrollBar* bar = Child<QScrollBar>(summary, "vscData");
+        QVERIFY(bar->isHidden());
         const int short_height = data->height();
         QCOMPARE(Child<QFrame>(summary, "frmDelete")->y(), data->geometry().bottom() + 1 + twips(15));
         // A full page needs no scroll bar yet: the rows' frame grows to hold it.
         Collect(12);
         summary->Form_Activate();
         QCOMPARE(Rows(summary).size(), 15);
-        QVERIFY(Bar(summary)->isHidden());
+        QVERIFY(bar->isHidden());
         QVERIFY(data->height() > short_height);
         // Past a page: scrolled away, then back to the window, it starts at the top.
         Collect(1);
         summary->Form_Activate();
-        QVERIFY(!Bar(summary)->isHidden());
-        Bar(summary)->setValue(1);
+        QVERIFY(!bar->isHidden());
+        bar->setValue(1);
         Add_to_summary("Xylenes", "1307", "0", "1");
         summary->Form_Activate();
-        QCOMPARE(Bar(summary)->value(), 0);
-        QCOMPARE(Bar(summary)->maximum(), 2);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(bar->maximum(), 2);
         QCOMPARE(Rows(summary).first(), u"Methanol|128||bold|white"_s);
         for (const bool come_back : {false, true}) {
-            Bar(summary)->setValue(2);
+            bar->setValue(2);
             QCOMPARE(Rows(summary).last(), u"Xylenes|128||bold|white"_s);
             Click(summary, "chkDelete", 14);
             QVERIFY(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
-            come_back ? summary->Form_Activate() : Bar(summary)->setValue(1);  // a guide page opened in between
+            come_back ? summary->Form_Activate() : bar->setValue(1);  // a guide page opened in between
             for (const QCheckBox* box : summary->findChildren<QCheckBox*>())
                 QVERIFY(!box->isChecked());
             QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
