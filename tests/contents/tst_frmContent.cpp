@@ -107,8 +107,7 @@ private Q_SLOTS:
         QCOMPARE(document->firstBlock().text(), caption);
         QVERIFY(document->firstBlock().charFormat().fontWeight() == QFont::Bold
                 || QTextCursor(document->firstBlock()).charFormat().fontWeight() == QFont::Bold);
-        QVERIFY(document->blockCount() >= 3);
-        QVERIFY(text->isReadOnly());
+        QVERIFY(document->blockCount() >= 3 && text->isReadOnly());
         QCOMPARE(text->verticalScrollBar()->value(), 0);
         // One document at a time, and the contents stay.
         Click(contents, index);
