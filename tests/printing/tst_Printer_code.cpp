@@ -49,27 +49,24 @@ private Q_SLOTS:
     void header_data()
     {
         QTest::addColumn<double>("width");
-        QTest::addColumn<bool>("product");
-        QTest::addColumn<QStringList>("drawn");
+        QTest::addColumn<QStringList>("drawn");  // more than the guide's line, the rule and the body: a product line
         const QString guide = u"GUÍA 124   GASES TÓXICOS at 0, 0, 16 bold"_s;
-        const QString product = u"Cloro, Número de identificación 1017 "_s;
-        QTest::newRow("no product line") << kWidth << false << QStringList{guide, "line 0,320 9600,320", "body at 330"};
-        QTest::newRow("product line") << kWidth << true
-                                      << QStringList{guide, product + "(cuando es derramado) at 0, 320, 12 bold",
-                                                     "line 0,560 9600,560", "body at 570"};
+        const QString label = u"Cloro, Número de identificación 1017 "_s;
+        QTest::newRow("no product line") << kWidth << QStringList{guide, "line 0,320 9600,320", "body at 330"};
+        QTest::newRow("product line")
+            << kWidth << QStringList{guide, label + "(cuando es derramado) at 0, 320, 12 bold", "line 0,560 9600,560",
+                                     "body at 570"};
         QTest::newRow("product line, 39 characters fit")
-            << 4800.0 << true
-            << QStringList{guide, product + " at 0, 320, 12 bold", "(cuando es derramado)  at 0, 560, 12 bold",
-                           "line 0,800 4800,800", "body at 810"};
+            << 4800.0 << QStringList{guide, label + " at 0, 320, 12 bold", "(cuando es derramado)  at 0, 560, 12 bold",
+                                     "line 0,800 4800,800", "body at 810"};
     }
 
     void header()
     {
         QFETCH(double, width);
-        QFETCH(bool, product);
         QFETCH(QStringList, drawn);
         surface_ = std::make_unique<test::Recording_surface>(journal_, width, kHeight);
-        Start({u"GUÍA 124"_s, u"GASES TÓXICOS"_s, product,
+        Start({u"GUÍA 124"_s, u"GASES TÓXICOS"_s, drawn.size() > 3,
                u"Cloro, Número de identificación 1017"_s, u"(cuando es derramado)"_s});
         QCOMPARE(Drawn(journal_.items) << u"body at %1"_s.arg(surface_->CurrentY), drawn);
         QCOMPARE(Header_bottom + 10, surface_->CurrentY);
