@@ -1,6 +1,5 @@
-// The RTF reader on small hand-made documents, well formed and broken: the
-// text and formats the viewer shows, in bounded time (the fuzz target takes
-// random and mutated documents further, outside the suite).
+// The RTF reader on small hand-made documents, well formed and broken: the text and formats the viewer shows, in
+// bounded time (the fuzz target takes random and mutated documents further, outside the suite).
 #include "contents/Rtf_reader.h"
 
 #include <QElapsedTimer>
@@ -11,31 +10,7 @@
 
 using namespace vexo;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The format of the first character of `text` in the document.
-QTextCharFormat Format_at(QTextDocument& document, const QString& text)
-{
-    const QTextCursor found = document.find(text);
-    if (found.isNull())
-        return {};
-    QTextCursor at(&document);
-    at.setPosition(found.selectionStart() + 1);
-    return at.charFormat();
-}
-
-QString Text_of(const QByteArray& rtf)
-{
-    QTextDocument document;
-    Read_rtf(rtf, document);
-    // Raw text keeps the no-break spaces; paragraphs read as line ends.
-    return document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-}
-
 using B = QByteArray;
-
-} // namespace
 
 class tst_Rtf_reader : public QObject {
     Q_OBJECT
@@ -44,72 +19,77 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << B("{\\rtf1 Hola mundo}") << "Hola mundo";
-        QTest::newRow("paragraphs") << B("{\\rtf1 uno\\par dos\\par\ntres}") << "uno\ndos\ntres";
-        QTest::newRow("line breaks in the file are not text") << B("{\\rtf1 uno\r\ndos}") << "unodos";
-        QTest::newRow("tab") << B("{\\rtf1 a\\tab b}") << "a\tb";
-        QTest::newRow("code page") << B("{\\rtf1\\ansi Gu\\'eda t\\'f3xica \\'d1 \\'80}") << "Guía tóxica Ñ €";
-        QTest::newRow("unicode with fallback") << B("{\\rtf1 ni\\u241?o \\uc2\\u8364 EUR}") << "niño €R";
-        QTest::newRow("negative unicode") << B("{\\rtf1 \\u-3913?}") << QString(QChar(0xF0B7));
-        QTest::newRow("escaped symbols") << B("{\\rtf1 \\{a\\}\\\\}") << "{a}\\";
-        QTest::newRow("named characters") << B("{\\rtf1 \\bullet\\emdash\\ldblquote x\\rdblquote}") << "•—“x”";
-        QTest::newRow("nonbreaking space") << B("{\\rtf1 a\\~b}") << "a\u00A0b";
-        QTest::newRow("rarer words and symbols")
-            << B("{\\rtf1 \\'C1\\'aB\\_x\\line y\\endash\\lquote\\rquote\\u-99999?\\sect z\\page w\\-v\\\r\nu\tt}")
-            << "Á«\u2011x\u2028y–‘’\uFFFD\nz\nwv\nu\tt";
-        QTest::newRow("line ends before the header") << B("\r\n{\\rtf1 A}") << "A";
-        QTest::newRow("tables, information and unknown destinations not shown")
-            << B("{\\rtf1{\\info{\\title T\\'edtulo}\\par{\\author Yo}}{\\*\\generator Riched20;}{\\*\\foo {bar}}"
-                 "{\\stylesheet{\\s0 Normal;}}{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}Texto}")
-            << "Texto";
-        QTest::newRow("picture skipped") << B("{\\rtf1 A{\\pict\\wmetafile8 0a0b0c}B}") << "AB";
-        QTest::newRow("binary skipped") << B("{\\rtf1 A{\\pict\\bin4 }{}\\}B}") << "AB";
-        QTest::newRow("table cells separated")
-            << B("{\\rtf1\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row\\trowd\\intbl c\\cell d\\cell\\row fin}")
-            << "a\tb\nc\td\nfin";
-        QTest::newRow("nested table cells") << B("{\\rtf1 a\\nestcell b\\nestrow c}") << "a\tb\nc";
-        QTest::newRow("numbers of a numbered list kept")
-            << B("{\\rtf1{\\listtext\\pard\\plain 1.\\tab}Uno\\par{\\listtext\\pard\\plain 2.\\tab}Dos}")
-            << "1.\tUno\n2.\tDos";
-        QTest::newRow("field result") << B("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt enlace}}}") << "enlace";
-        QTest::newRow("not RTF: shown as it is") << B("Guía\nsin formato {\\b}") << "Guía\nsin formato {\\b}";
+        const auto row = [](const char* name, const QByteArray& rtf, const QString& shown) {
+            QTest::newRow(name) << rtf << shown;
+        };
+        row("plain", "{\\rtf1 Hola mundo}", "Hola mundo");
+        row("paragraphs", "{\\rtf1 uno\\par dos\\par\ntres}", "uno\ndos\ntres");
+        row("line breaks in the file are not text", "{\\rtf1 uno\r\ndos}", "unodos");
+        row("tab", "{\\rtf1 a\\tab b}", "a\tb");
+        row("code page", "{\\rtf1\\ansi Gu\\'eda t\\'f3xica \\'d1 \\'80}", "Guía tóxica Ñ €");
+        row("unicode with fallback", "{\\rtf1 ni\\u241?o \\uc2\\u8364 EUR}", "niño €R");
+        row("negative unicode", "{\\rtf1 \\u-3913?}", QString(QChar(0xF0B7)));
+        row("escaped symbols", "{\\rtf1 \\{a\\}\\\\}", "{a}\\");
+        row("named characters", "{\\rtf1 \\bullet\\emdash\\ldblquote x\\rdblquote}", "•—“x”");
+        row("nonbreaking space", "{\\rtf1 a\\~b}", "a\u00A0b");
+        row("rarer words and symbols",
+            "{\\rtf1 \\'C1\\'aB\\_x\\line y\\endash\\lquote\\rquote\\u-99999?\\sect z\\page w\\-v\\\r\nu\tt}",
+            "Á«\u2011x\u2028y–‘’\uFFFD\nz\nwv\nu\tt");
+        row("line ends before the header", "\r\n{\\rtf1 A}", "A");
+        row("tables, information and unknown destinations not shown",
+            "{\\rtf1{\\info{\\title T\\'edtulo}\\par{\\author Yo}}{\\*\\generator Riched20;}{\\*\\foo {bar}}"
+            "{\\stylesheet{\\s0 Normal;}}{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}{\\colortbl;\\red255\\green0\\blue0;}"
+            "Texto}", "Texto");
+        row("picture skipped", "{\\rtf1 A{\\pict\\wmetafile8 0a0b0c}B}", "AB");
+        row("binary skipped", "{\\rtf1 A{\\pict\\bin4 }{}\\}B}", "AB");
+        row("table cells separated",
+            "{\\rtf1\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row\\trowd\\intbl c\\cell d\\cell\\row fin}",
+            "a\tb\nc\td\nfin");
+        row("nested table cells", "{\\rtf1 a\\nestcell b\\nestrow c}", "a\tb\nc");
+        row("numbers of a numbered list kept",
+            "{\\rtf1{\\listtext\\pard\\plain 1.\\tab}Uno\\par{\\listtext\\pard\\plain 2.\\tab}Dos}",
+            "1.\tUno\n2.\tDos");
+        row("field result", "{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt enlace}}}", "enlace");
+        row("not RTF: shown as it is", "Guía\nsin formato {\\b}", "Guía\nsin formato {\\b}");
         // Broken documents: some text, never a crash or a hang.
-        QTest::newRow("empty") << B() << "";
-        QTest::newRow("header only") << B("{\\rtf") << "";
-        QTest::newRow("unclosed groups") << B("{\\rtf1 a{\\b b{\\i c") << "abc";
-        QTest::newRow("too many closing braces") << B("{\\rtf1 a}}}} b}") << "a b";
-        QTest::newRow("truncated escape") << B("{\\rtf1 a\\") << "a";
-        QTest::newRow("truncated hex") << B("{\\rtf1 a\\'e") << "a\u000e";
-        QTest::newRow("bad hex") << B("{\\rtf1 a\\'zzb}") << "azzb";
-        QTest::newRow("huge numbers")
-            << B("{\\rtf1\\fs99999999999999999999 a\\u99999999999? b\\cf99999999 c\\li-99999999999 d\\uc999999 e}")
-            << "a\uFFFD bcde";
-        QTest::newRow("huge binary length") << B("{\\rtf1 a\\bin999999999999 xyz") << "a";
-        QTest::newRow("negative binary length") << B("{\\rtf1 a\\bin-5 b}") << "ab";
-        QTest::newRow("long control word") << B("{\\rtf1 \\") + B(100000, 'x') + " a}" << "a";
-        QTest::newRow("deep nesting") << B("{\\rtf1 a") + B(1000000, '{') + "hidden" + B(1000000, '}') + "b}" << "ab";
-        QTest::newRow("colour table overflow") << B("{\\rtf1{\\colortbl") + B(100000, ';') + "}\\cf5000 x}" << "x";
-        QTest::newRow("font names without end") << B("{\\rtf1{\\fonttbl{\\f0 ") + B(100000, 'A') + "}}x}" << "x";
-        QTest::newRow("a paragraph of alternating bold")
-            << B("{\\rtf1 ") + B("\\b a\\b0 b").repeated(20000) + "}" << QString("ab").repeated(20000);
-        QTest::newRow("text in the colour table") << B("{\\rtf1{\\colortbl;\\red9\\ctint5 x;}\\cf1 y}") << "y";
-        QTest::newRow("nul bytes") << B("{\\rtf1 a\0b}", 11) << "ab";
+        row("empty", B(), "");
+        row("header only", "{\\rtf", "");
+        row("unclosed groups", "{\\rtf1 a{\\b b{\\i c", "abc");
+        row("too many closing braces", "{\\rtf1 a}}}} b}", "a b");
+        row("truncated escape", "{\\rtf1 a\\", "a");
+        row("truncated hex", "{\\rtf1 a\\'e", "a\u000e");
+        row("bad hex", "{\\rtf1 a\\'zzb}", "azzb");
+        row("huge numbers",
+            "{\\rtf1\\fs99999999999999999999 a\\u99999999999? b\\cf99999999 c\\li-99999999999 d\\uc999999 e}",
+            "a\uFFFD bcde");
+        row("huge binary length", "{\\rtf1 a\\bin999999999999 xyz", "a");
+        row("negative binary length", "{\\rtf1 a\\bin-5 b}", "ab");
+        row("long control word", "{\\rtf1 \\" + B(100000, 'x') + " a}", "a");
+        row("deep nesting", "{\\rtf1 a" + B(1000000, '{') + "hidden" + B(1000000, '}') + "b}", "ab");
+        row("colour table overflow", "{\\rtf1{\\colortbl" + B(100000, ';') + "}\\cf5000 x}", "x");
+        row("font names without end", "{\\rtf1{\\fonttbl{\\f0 " + B(100000, 'A') + "}}x}", "x");
+        row("a paragraph of alternating bold", "{\\rtf1 " + B("\\b a\\b0 b").repeated(20000) + "}",
+            QString("ab").repeated(20000));
+        row("text in the colour table", "{\\rtf1{\\colortbl;\\red9\\ctint5 x;}\\cf1 y}", "y");
+        row("nul bytes", B("{\\rtf1 a\0b}", 11), "ab");
     }
 
     void text()
     {
         QFETCH(QByteArray, rtf);
         QFETCH(QString, shown);
+        QTextDocument document;
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(Text_of(rtf), shown);
+        Read_rtf(rtf, document);
+        // Raw text keeps the no-break spaces; paragraphs read as line ends.
+        QCOMPARE(document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')), shown);
         QVERIFY(timer.elapsed() < 5000);
     }
 
-    // How each word reads: weight, slant, underline, size, font, colour, and
-    // its paragraph's alignment and indent. In the runs, a group's bold and
-    // size end with it, a size without a number is the default and \plain
-    // resets; a hanging indent puts a tab stop at the indent.
+    // How each word reads: weight, slant, underline, size, font, colour, and its paragraph's alignment and indent. In
+    // the runs, a group's bold and size end with it, a size without a number is the default and \plain resets; a
+    // hanging indent puts a tab stop at the indent.
     void formats_data()
     {
         QTest::addColumn<QByteArray>("rtf");
@@ -138,7 +118,11 @@ private Q_SLOTS:
         QVERIFY(Read_rtf(rtf, document));
         for (const QString& look : looks) {
             const QString word = look.section(u':', 0, 0);
-            const QTextCharFormat f = Format_at(document, word);
+            // The format of the word's first character.
+            QTextCursor at = document.find(word);
+            QVERIFY2(!at.isNull(), qPrintable(word));
+            at.setPosition(at.selectionStart() + 1);
+            const QTextCharFormat f = at.charFormat();
             QStringList seen{QString::number(f.fontWeight() ? f.fontWeight() : int(QFont::Normal))};
             if (f.fontItalic())
                 seen << "italic";
@@ -147,7 +131,7 @@ private Q_SLOTS:
             seen << QString::number(f.fontPointSize()) << f.fontFamilies().toStringList();
             if (f.hasProperty(QTextFormat::ForegroundBrush))
                 seen << f.foreground().color().name();
-            const QTextBlockFormat block = document.find(word).block().blockFormat();
+            const QTextBlockFormat block = at.block().blockFormat();
             const int align = block.alignment() & Qt::AlignHorizontal_Mask;
             if (align != Qt::AlignLeft && align != 0)
                 seen << (align == Qt::AlignHCenter ? "centre" : align == Qt::AlignRight ? "right" : "justify");

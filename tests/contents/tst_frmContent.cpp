@@ -1,6 +1,5 @@
-// The table of contents and the document viewer as the user meets them: every
-// entry opens its document or window (or is visibly disabled), the viewer's
-// titles, the messages for a missing or unusable document, and scrolling.
+// The table of contents and the document viewer as the user meets them: every entry opens its document or window (or is
+// visibly disabled), the viewer's titles, the messages for a missing or unusable document, and scrolling.
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmMain.h"
@@ -36,11 +35,6 @@ void Click(const frmContent* contents, int index)
 {
     QLabel* entry = Entry(contents, index);
     QTest::mouseClick(entry, Qt::LeftButton, {}, QPoint(5, entry->height() / 2));
-}
-
-QTextEdit* Text(const frmText1* viewer)
-{
-    return viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
 }
 
 // The sections an entry opens through the main window, by the name a test records.
@@ -103,29 +97,25 @@ private Q_SLOTS:
         Click(contents, index);
         auto* viewer = Find_child<frmText1>();
         QVERIFY(viewer);
+        const auto* text = viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
         QVERIFY(program_->ui.shown.isEmpty());
-        // Our documents open at the top, read-only, with the entry's caption
-        // (without its leading dash) as their bold heading and, cut past 45
-        // characters, as their title.
-        QString caption = QString::fromUtf8(Content_entries()[index].caption);
-        if (caption.startsWith("- "))
-            caption.remove(0, 2);
+        // Our documents open at the top, read-only, with the entry's caption (without its leading dash) as their bold
+        // heading and, cut past 45 characters, as their title.
+        const QString caption = QString::fromUtf8(Content_entries()[index].caption).remove(QRegularExpression("^- "));
         QCOMPARE(viewer->windowTitle(), caption.size() > 45 ? caption.left(42) + "..." : caption);
-        const QTextDocument* document = Text(viewer)->document();
+        const QTextDocument* document = text->document();
         QCOMPARE(document->firstBlock().text(), caption);
         QVERIFY(document->firstBlock().charFormat().fontWeight() == QFont::Bold
                 || QTextCursor(document->firstBlock()).charFormat().fontWeight() == QFont::Bold);
-        QVERIFY(document->blockCount() >= 3);
-        QVERIFY(Text(viewer)->isReadOnly());
-        QCOMPARE(Text(viewer)->verticalScrollBar()->value(), 0);
+        QVERIFY(document->blockCount() >= 3 && text->isReadOnly());
+        QCOMPARE(text->verticalScrollBar()->value(), 0);
         // One document at a time, and the contents stay.
         Click(contents, index);
         QVERIFY(Work_area()->subWindowList().size() == 2 && Find_child<frmContent>() && Find_child<frmText1>());
     }
 
-    // Pressed, an entry turns white on black until released, and released
-    // outside it nothing opens; a heading neither changes nor opens. Each
-    // section is disabled without its window.
+    // Pressed, an entry turns white on black until released, and released outside it nothing opens; a heading neither
+    // changes nor opens. Each section is disabled without its window.
     void entries_open_their_windows_data()
     {
         QTest::addColumn<int>("index");
@@ -148,9 +138,6 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, window);
         QFETCH(int, shown);
-        Guide_SQL.clear();
-        Green_SQL.clear();
-        Water_SQL.clear();
         frmContent* contents = Open_contents();
         QLabel* entry = Entry(contents, index);
         QVERIFY(entry->isEnabled());
@@ -175,15 +162,10 @@ private Q_SLOTS:
             QVERIFY(chart->findChild<Svg_picture*>(QStringLiteral("imgSmall_%1").arg(shown))->isVisible());
             return;
         }
+        // What each section then reads is the main window's command's own.
         QCOMPARE(opened_, QStringList{window});
         if (window == "pages")
             QVERIFY(Index_mode == (index == 17 ? 0 : 1) && !Chemical_agents_only);
-        if (window == "water")
-            QVERIFY(Water_SQL.startsWith(QStringLiteral("SELECT DISTINCT Water.*")));
-        if (window == "guide")
-            QVERIFY(Guide_SQL.contains(QStringLiteral("Sentences.Code = 2")) && Guide_records->RecordCount() > 0);
-        if (window == "green")
-            QCOMPARE(Green_SQL, QStringLiteral("SELECT * FROM Green ORDER BY ID, Name_of_material"));
 
         // Without the section's window the entry is disabled and opens nothing.
         opened_.clear();
@@ -197,8 +179,8 @@ private Q_SLOTS:
         QVERIFY(opened_.isEmpty() && Index_mode == 5);
     }
 
-    // A document missing, a folder in its place, or one too costly to lay
-    // out: its message, no viewer, and the next document still opens.
+    // A document missing, a folder in its place, or one too costly to lay out: its message, no viewer, and the next
+    // document still opens.
     void documents_that_cannot_be_shown_data()
     {
         QTest::addColumn<QByteArray>("rtf");

@@ -1,5 +1,5 @@
-// A printer for tests: every character is equally wide, so positions can be
-// worked out by hand, and everything drawn is kept, sheet by sheet.
+// A printer for tests: every character is equally wide, so positions can be worked out by hand, and everything drawn is
+// kept, sheet by sheet.
 #pragma once
 
 #include "platform/Printer_surface.h"
@@ -31,12 +31,12 @@ struct Print_journal {
     bool ended = false;
     bool aborted = false;
 
-    // What was drawn on a sheet (0: on every sheet), in order.
-    QList<Printed> of(Printed::Kind kind, int sheet) const
+    // What was drawn on a sheet (0: on every sheet) from `top` down to above `bottom`, in order.
+    QList<Printed> of(Printed::Kind kind, int sheet, double top = -1e9, double bottom = 1e9) const
     {
         QList<Printed> out;
         for (const Printed& p : items)
-            if (p.kind == kind && (sheet == 0 || p.sheet == sheet))
+            if (p.kind == kind && (sheet == 0 || p.sheet == sheet) && p.y >= top && p.y < bottom)
                 out << p;
         return out;
     }
@@ -45,14 +45,9 @@ struct Print_journal {
     // The texts of a sheet (0: of every sheet) from top to the footer's line.
     QList<Printed> body(int sheet, double top, double height) const
     {
-        QList<Printed> out;
-        for (const Printed& p : texts(sheet))
-            if (p.y >= top && p.y < height - 240)
-                out << p;
-        return out;
+        return of(Printed::Text, sheet, top, height - 240);
     }
-    // The body's pieces joined by line (a label and its text), each bold piece
-    // between two marks.
+    // The body's pieces joined by line (a label and its text), each bold piece between two marks.
     QList<Printed> body_lines(int sheet, double top, double height, const QString& bold_mark = {}) const
     {
         QList<Printed> out;
@@ -76,8 +71,7 @@ struct Print_journal {
 
 class Recording_surface final : public platform::Printer_surface {
 public:
-    // A character is FontSize × 10 twips wide (120 at 12 pt), a line
-    // FontSize × 20 twips tall (240 at 12 pt).
+    // A character is FontSize × 10 twips wide (120 at 12 pt), a line FontSize × 20 twips tall (240 at 12 pt).
     Recording_surface(Print_journal& journal, double width, double height)
         : journal_(journal), width_(width), height_(height)
     {
@@ -118,9 +112,8 @@ private:
 // The moment every test document is printed at.
 inline const QDateTime kWhen(QDate(2000, 3, 15), QTime(14, 5));
 
-// The print dialog answered with a recording printer: "done" one that prints,
-// "fail" one that runs out of paper at the first sheet break, "cancel" none.
-// Gives the names of the documents the dialog was asked for.
+// The print dialog answered with a recording printer: "done" one that prints, "fail" one that runs out of paper at the
+// first sheet break, "cancel" none. Gives the names of the documents the dialog was asked for.
 inline std::shared_ptr<QStringList> Install_recording_printer(Print_journal& journal, double width, double height,
                                                               const QString& outcome)
 {

@@ -1,5 +1,5 @@
-// A guide page printed from its viewer on a recording printer (120 twips a
-// character, 240 a line at 12 pt): its sheets, its distances, its jobs.
+// A guide page printed from its viewer on a recording printer (120 twips a character, 240 a line at 12 pt): its sheets,
+// its distances, its jobs.
 #include "Recording_surface.h"
 #include "support/Fixture.h"
 #include "support/Scripted_platform.h"
@@ -75,10 +75,9 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // The first body lines as "gap to the next|marks|text": "^" centred, "_" under a rule, bold runs between
-    // asterisks; each block in the look of its sentence code. 99 characters fit a line: the wrap falls at the
-    // last blank that fits, inside a bold run; a mark left open prints as stored; a word wider than the page
-    // breaks where the line is full.
+    // The first body lines as "gap to the next|marks|text": "^" centred, "_" under a rule, bold runs between asterisks;
+    // each block in the look of its sentence code. 99 characters fit a line: the wrap falls at the last blank that
+    // fits, inside a bold run; a mark left open prints as stored; a word wider than the page breaks at the line's end.
     void body_lines_data()
     {
         QTest::addColumn<QString>("page");
@@ -96,10 +95,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, page);
         QFETCH(QStringList, lines);
-        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(page));
-        Product_label.clear();
-        frmGuidePage viewer;
-        Print(viewer);
+        Print(*Open_page(false, false, {}, page));
         QList<Printed> printed = journal_.body_lines(1, Header_bottom, kHeight, u"*"_s);
         const QList<Printed> rules = journal_.lines(1);
         QStringList read;
@@ -126,8 +122,8 @@ private Q_SLOTS:
         QTest::newRow("a product with distances") << true << QList<int>{8, 6, 9};
     }
 
-    // Every sheet has the header, with the product line when there is a product, and its number, running on
-    // into the distances sheet, which only a page with a distances button prints.
+    // Every sheet has the header, with the product line when there is a product, and its number, running on into the
+    // distances sheet, which only a page with a distances button prints.
     void sheets()
     {
         QFETCH(bool, product);
@@ -163,9 +159,8 @@ private Q_SLOTS:
         QVERIFY(!printed.contains(kLong) && printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
     }
 
-    // The distances sheet writes the book's figures as sentences; where
-    // Table 3 has the gas, its rows follow the large spill, on that sheet and
-    // the next. Each printed line once, a label and its sentence joined.
+    // The distances sheet writes the book's figures as sentences; where Table 3 has the gas, its rows follow the large
+    // spill, on that sheet and the next. Each printed line once, a label and its sentence joined.
     void distances_are_written_as_sentences_data()
     {
         QTest::addColumn<QString>("table3");  // rows of Large_spills
@@ -215,8 +210,7 @@ private Q_SLOTS:
             at = found + text.size() + 1;
         }
         QCOMPARE(at, printed.size());  // nothing else after
-        // The title bold and centred; the day label in bold, its sentence
-        // regular on the same line just after it.
+        // The title bold and centred; the day label in bold, its sentence regular on the same line just after it.
         const QList<Printed> body = Body(3);
         QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
         QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
@@ -294,9 +288,10 @@ private Q_SLOTS:
 private:
     // The viewer as an opener leaves it: with or without product and distances.
     std::unique_ptr<frmGuidePage> Open_page(bool product, bool distances,
-                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""))
+                                            const QString& lookup = sql::Distances_lookup("1017", "Chlorine", ""),
+                                            const QString& guide = u"124"_s)
     {
-        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(u"124"_s));
+        Guide_page_records = Main_database->OpenRecordset(sql::Guide_page_SQL(guide));
         Product_label = product ? u"Cloro, Número de identificación 1017"_s : QString();
         auto page = std::make_unique<frmGuidePage>();
         if (distances)

@@ -1,7 +1,5 @@
-// The print engine on a recording printer whose characters are all 120
-// twips wide and whose lines are 240 twips tall at 12 pt (160 and 320 at
-// 16 pt): where lines land, how long texts wrap, where pages break, and the
-// frame of every sheet.
+// The print engine on a recording printer whose characters are all 120 twips wide and whose lines are 240 twips tall at
+// 12 pt (160 and 320 at 16 pt): where lines land, how long texts wrap, where pages break, and the frame of every sheet.
 #include "Recording_surface.h"
 
 #include "app/General.h"
@@ -23,6 +21,17 @@ Page_header Plain_header()
     return {u"GUÍA 124"_s, u"GASES TÓXICOS"_s, false, {}, {}};
 }
 
+// Everything drawn, in order: "text at x, y, size[ bold]" or "line x,y x2,y2".
+QStringList Drawn(const QList<Printed>& items)
+{
+    QStringList drawn;
+    for (const Printed& p : items)
+        drawn << (p.kind == Printed::Line
+                      ? u"line %1,%2 %3,%4"_s.arg(p.x).arg(p.y).arg(p.x2).arg(p.y2)
+                      : u"%1 at %2, %3, %4%5"_s.arg(p.text).arg(p.x).arg(p.y).arg(p.size).arg(p.bold ? " bold" : ""));
+    return drawn;
+}
+
 } // namespace
 
 class tst_Printer_code : public QObject {
@@ -35,49 +44,37 @@ private Q_SLOTS:
         engine_.reset();
     }
 
-    // The header's 16 pt line, the product line wrapped in the header when
-    // the sheet is narrower (58 characters with its qualifier), without any
-    // page check, the rule under them and the body 10 twips below it.
+    // The header's 16 pt line, the product line wrapped in the header when the sheet is narrower (58 characters with
+    // its qualifier), without any page check, the rule under them and the body 10 twips below it.
     void header_data()
     {
         QTest::addColumn<double>("width");
-        QTest::addColumn<bool>("product");
-        QTest::addColumn<QStringList>("drawn");
+        QTest::addColumn<QStringList>("drawn");  // more than the guide's line, the rule and the body: a product line
         const QString guide = u"GUÍA 124   GASES TÓXICOS at 0, 0, 16 bold"_s;
-        const QString product = u"Cloro, Número de identificación 1017 "_s;
-        QTest::newRow("no product line") << kWidth << false << QStringList{guide, "rule at 320", "body at 330"};
+        const QString label = u"Cloro, Número de identificación 1017 "_s;
+        QTest::newRow("no product line") << kWidth << QStringList{guide, "line 0,320 9600,320", "body at 330"};
         QTest::newRow("product line")
-            << kWidth << true
-            << QStringList{guide, product + "(cuando es derramado) at 0, 320, 12 bold", "rule at 560", "body at 570"};
+            << kWidth << QStringList{guide, label + "(cuando es derramado) at 0, 320, 12 bold", "line 0,560 9600,560",
+                                     "body at 570"};
         QTest::newRow("product line, 39 characters fit")
-            << 4800.0 << true
-            << QStringList{guide, product + " at 0, 320, 12 bold", "(cuando es derramado)  at 0, 560, 12 bold",
-                           "rule at 800", "body at 810"};
+            << 4800.0 << QStringList{guide, label + " at 0, 320, 12 bold", "(cuando es derramado)  at 0, 560, 12 bold",
+                                     "line 0,800 4800,800", "body at 810"};
     }
 
     void header()
     {
         QFETCH(double, width);
-        QFETCH(bool, product);
         QFETCH(QStringList, drawn);
         surface_ = std::make_unique<test::Recording_surface>(journal_, width, kHeight);
-        Start({u"GUÍA 124"_s, u"GASES TÓXICOS"_s, product,
+        Start({u"GUÍA 124"_s, u"GASES TÓXICOS"_s, drawn.size() > 3,
                u"Cloro, Número de identificación 1017"_s, u"(cuando es derramado)"_s});
-        QStringList seen;
-        for (const Printed& p : journal_.items) {
-            const bool across = p.x == 0 && p.x2 == width && p.y2 == p.y;
-            seen << (p.kind == Printed::Line ? u"rule at %1%2"_s.arg(p.y).arg(across ? "" : " ?")
-                                             : u"%1 at %2, %3, %4%5"_s.arg(p.text).arg(p.x).arg(p.y).arg(p.size).arg(
-                                                   p.bold ? " bold" : ""));
-        }
-        QCOMPARE(seen << u"body at %1"_s.arg(surface_->CurrentY), drawn);
+        QCOMPARE(Drawn(journal_.items) << u"body at %1"_s.arg(surface_->CurrentY), drawn);
         QCOMPARE(Header_bottom + 10, surface_->CurrentY);
     }
 
-    // A text wrapped under the header, or from a position near the foot of
-    // the sheet: the reserve is the header's height plus twice the width of
-    // a "T" (240), 320 + 240 above the foot without a product line, 560 + 240
-    // with one. What goes on to the next sheet goes under its header.
+    // A text wrapped under the header, or from a position near the foot of the sheet: the reserve is the header's
+    // height plus twice the width of a "T" (240), 320 + 240 above the foot without a product line, 560 + 240 with one.
+    // What goes on to the next sheet goes under its header.
     void wrap_data()
     {
         QTest::addColumn<QString>("text");
@@ -85,27 +82,24 @@ private Q_SLOTS:
         QTest::addColumn<bool>("product");       // the header has a product line
         QTest::addColumn<QStringList>("lines");  // "/": the sheet breaks
         const QString a60 = QString(60, u'a') + u' ', b70 = QString(70, u'b') + u' ', c10 = QString(10, u'c');
-        const QString A79 = QString(79, u'A'), evacuate = u"Evacuar."_s;
-        QTest::newRow("fits, printed as given") << u"Mantenga alejado al personal."_s << 0.0 << false
-                                                << QStringList{u"Mantenga alejado al personal."_s};
-        QTest::newRow("79 characters fit") << A79 << 0.0 << false << QStringList{A79};
-        QTest::newRow("one character too wide") << QString(70, u'a') + u' ' + QString(9, u'b') << 0.0 << false
-                                                << QStringList{QString(70, u'a') + u' ', QString(9, u'b') + u' '};
-        QTest::newRow("three lines, one blank at each end") << a60 + b70 + c10 << 0.0 << false
-                                                            << QStringList{a60, b70, c10 + u' '};
-        QTest::newRow("a 400-character word is broken, not lost")
-            << QString(400, u'A') << 0.0 << false << QStringList{A79, A79, A79, A79, A79, u"AAAAA "_s};
-        QTest::newRow("a short word, then one too wide") << u"Use "_s + QString(100, u'A') << 0.0 << false
-                                                         << QStringList{u"Use "_s, A79, QString(21, u'A') + u' '};
-        QTest::newRow("a word that fills the line exactly") << A79 + u" más"_s << 0.0 << false
-                                                            << QStringList{A79, u"más "_s};
-        QTest::newRow("one twip above the reserve") << evacuate << 11439.0 << false << QStringList{evacuate};
-        QTest::newRow("at the reserve") << evacuate << 11440.0 << false << QStringList{"/", evacuate};
-        QTest::newRow("with a product line, above") << evacuate << 11199.0 << true << QStringList{evacuate};
-        QTest::newRow("with a product line, at the reserve") << evacuate << 11200.0 << true
-                                                             << QStringList{"/", evacuate};
-        QTest::newRow("a block breaks between its lines") << a60 + b70 + c10 << 11200.0 << false
-                                                          << QStringList{a60, "/", b70, c10 + u' '};
+        const QString A79 = QString(79, u'A'), keep = u"Mantenga alejado al personal."_s, evacuate = u"Evacuar."_s;
+        const auto row = [](const char* name, const QString& text, double y, bool product, const QStringList& lines) {
+            QTest::newRow(name) << text << y << product << lines;
+        };
+        row("fits, printed as given", keep, 0, false, {keep});
+        row("79 characters fit", A79, 0, false, {A79});
+        row("one character too wide", QString(70, u'a') + u' ' + QString(9, u'b'), 0, false,
+            {QString(70, u'a') + u' ', QString(9, u'b') + u' '});
+        row("three lines, one blank at each end", a60 + b70 + c10, 0, false, {a60, b70, c10 + u' '});
+        row("a 400-character word is broken, not lost", QString(400, u'A'), 0, false, QStringList(5, A79) << "AAAAA ");
+        row("a short word, then one too wide", "Use " + QString(100, u'A'), 0, false,
+            {"Use ", A79, QString(21, u'A') + u' '});
+        row("a word that fills the line exactly", A79 + u" más"_s, 0, false, {A79, u"más "_s});
+        row("one twip above the reserve", evacuate, 11439, false, {evacuate});
+        row("at the reserve", evacuate, 11440, false, {"/", evacuate});
+        row("with a product line, above", evacuate, 11199, true, {evacuate});
+        row("with a product line, at the reserve", evacuate, 11200, true, {"/", evacuate});
+        row("a block breaks between its lines", a60 + b70 + c10, 11200, false, {a60, "/", b70, c10 + u' '});
     }
 
     void wrap()
@@ -121,8 +115,7 @@ private Q_SLOTS:
         if (y > 0)
             surface_->CurrentY = y;
         engine.Print_wrapped(text);
-        // Each line below the last from the left edge, in the body's font; a
-        // new sheet has its header and the last its number.
+        // Each line below the last from the left edge, body font; a new sheet has its header and the last its number.
         QStringList printed;
         double at = y > 0 ? y : Header_bottom + 10;
         for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
@@ -148,44 +141,30 @@ private Q_SLOTS:
         Printer_code& engine = Start();
         Page_number = 12;
         engine.End_page();
-        // Stamp at the left, title centred, page label right-aligned, on the
-        // last line of the sheet (12000 twips), in regular weight.
-        QStringList footer;
-        for (const Printed& p : journal_.texts(1).mid(1))
-            footer << u"%1 at %2, %3%4"_s.arg(p.text).arg(p.x).arg(p.y).arg(p.bold ? " bold" : "");
-        QCOMPARE(footer, (QStringList{Time_stamp(test::kWhen) + " at 0, 11760", "MARDOVI VEXO at 4080, 11760",
-                                      "Página 12 at 8520, 11760"}));
-        QList<QList<double>> lines;
-        for (const Printed& p : journal_.lines(1))
-            lines << QList<double>{p.x, p.y, p.x2, p.y2};
-        const QList<QList<double>> expected_lines{
-            {0, 320, kWidth, 320},                                         // under the header
-            {0, kHeight - 250, kWidth, kHeight - 250},                     // over the footer
-            {0, 0, kWidth - 1, 0},                                         // border: top
-            {kWidth - 3, 0, kWidth - 3, kHeight - 3},                      // right
-            {0, kHeight - 3, kWidth - 3, kHeight - 3},                     // bottom
-            {0, 0, 0, kHeight - 3}};                                       // left
-        QCOMPARE(lines, expected_lines);
+        // The rule over the footer; stamp at the left, title centred, page label right-aligned, on the last line of the
+        // sheet (12000 twips), in regular weight; the border.
+        QCOMPARE(Drawn(journal_.items).mid(2),
+                 (QStringList{"line 0,11750 9600,11750", Time_stamp(test::kWhen) + " at 0, 11760, 12",
+                              "MARDOVI VEXO at 4080, 11760, 12", "Página 12 at 8520, 11760, 12", "line 0,0 9599,0",
+                              "line 9597,0 9597,11997", "line 0,11997 9597,11997", "line 0,0 0,11997"}));
     }
 
 private:
-    Printer_code& Start(Page_header header = Plain_header());
+    Printer_code& Start(Page_header header = Plain_header())
+    {
+        engine_ = std::make_unique<Printer_code>(*surface_, std::move(header));
+        engine_->Now = [] { return test::kWhen; };
+        surface_->Set_FontSize(12);
+        Page_number = 1;
+        engine_->Begin_page();
+        surface_->Set_FontBold(false);
+        return *engine_;
+    }
 
     test::Print_journal journal_;
     std::unique_ptr<test::Recording_surface> surface_;
     std::unique_ptr<Printer_code> engine_;
 };
-
-Printer_code& tst_Printer_code::Start(Page_header header)
-{
-    engine_ = std::make_unique<Printer_code>(*surface_, std::move(header));
-    engine_->Now = [] { return test::kWhen; };
-    surface_->Set_FontSize(12);
-    Page_number = 1;
-    engine_->Begin_page();
-    surface_->Set_FontBold(false);
-    return *engine_;
-}
 
 QTEST_MAIN(tst_Printer_code)
 #include "tst_Printer_code.moc"

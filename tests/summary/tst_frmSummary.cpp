@@ -1,7 +1,6 @@
-// The summary report over a small index: what each collected product looks
-// like, paging, deleting and clearing, and a database that cannot be written,
-// where nothing is lost and the user is told why for each change refused.
-// (Its guide buttons are met with the index pages' buttons that fill it.)
+// The summary report over a small index: what each collected product looks like, paging, deleting and clearing, and a
+// database that cannot be written, where nothing is lost and the user is told why for each change refused. (Its guide
+// buttons are met with the index pages' buttons that fill it.)
 #include "lookup/Lookup_fixture.h"
 #include "support/Widgets.h"
 
@@ -47,11 +46,6 @@ QStringList Rows(const frmSummary* summary)
     return rows;
 }
 
-QScrollBar* Bar(const frmSummary* summary)
-{
-    return Child<QScrollBar>(summary, "vscData");
-}
-
 void Click(const frmSummary* summary, const char* button, int row = -1)
 {
     (row < 0 ? Child<QAbstractButton>(summary, button) : Child<QAbstractButton>(summary, button, row))->click();
@@ -82,13 +76,12 @@ private Q_SLOTS:
 
     void each_product_with_its_guide_marks_and_type()
     {
-        Add_to_summary("Chlorosulfonic acid", "1754", "1", "1");
-        Add_to_summary("Hydrogen chloride, anhydrous", "1050", "1", "0");
-        Add_to_summary("Chlorine", "1017", "0", "1");
-        Add_to_summary("Chlorine", "1050", "0", "1");       // no index entry with this ID and name
-        Add_to_summary("Orphan material", "9999", "0", "1"); // its guide has no title
-        Add_to_summary("formaldehyde SOLUTION", "2209", "0", "1");
-        Add_to_summary("Sarin", "2810", "0", "1");
+        // Chlorine as 1050 has no index entry; the orphan's guide has no title.
+        for (const auto& [name, id, water, bold] :
+             {std::array{"Chlorosulfonic acid", "1754", "1", "1"}, {"Hydrogen chloride, anhydrous", "1050", "1", "0"},
+              {"Chlorine", "1017", "0", "1"}, {"Chlorine", "1050", "0", "1"}, {"Orphan material", "9999", "0", "1"},
+              {"formaldehyde SOLUTION", "2209", "0", "1"}, {"Sarin", "2810", "0", "1"}})
+            Add_to_summary(name, id, water, bold);
         frmSummary* summary = Open();
         QVERIFY(summary);
         QCOMPARE(Rows(summary), (QStringList{"Chlorosulfonic acid|139|MRA RIT|bold|green",
@@ -98,8 +91,7 @@ private Q_SLOTS:
         QCOMPARE(Child<QPushButton>(summary, "cmdGuide", 0)->toolTip(), u"SUSTANCIAS QUE REACCIONAN CON AGUA"_s);
         QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
 
-        // The summary on paper: both buttons ask about the guide pages, then for
-        // the printer or the file (both cancelled here).
+        // On paper: both buttons ask about the guide pages, then for the printer or the file (both cancelled here).
         int printers_asked = 0;
         platform::Install_printer_chooser([&](const QString&) {
             ++printers_asked;
@@ -120,39 +112,38 @@ private Q_SLOTS:
         QVERIFY(Find_child<frmSummary>());
     }
 
-    // Paging follows the store as it is now; a tick goes with its row when
-    // the rows move under it, scrolled or read again on coming back, and
-    // never moves to another product.
+    // Paging follows the store as it is now; a tick goes with its row when the rows move under it, scrolled or read
+    // again on coming back, and never moves to another product.
     void paging_follows_the_store_and_a_tick_never_moves()
     {
         Collect(3);
         frmSummary* summary = Open();
         const QFrame* data = Child<QFrame>(summary, "frmData");
-        QVERIFY(Bar(summary)->isHidden());
+        QScrollBar* bar = Child<QScrollBar>(summary, "vscData");
+        QVERIFY(bar->isHidden());
         const int short_height = data->height();
         QCOMPARE(Child<QFrame>(summary, "frmDelete")->y(), data->geometry().bottom() + 1 + twips(15));
         // A full page needs no scroll bar yet: the rows' frame grows to hold it.
         Collect(12);
         summary->Form_Activate();
         QCOMPARE(Rows(summary).size(), 15);
-        QVERIFY(Bar(summary)->isHidden());
-        QVERIFY(data->height() > short_height);
+        QVERIFY(bar->isHidden() && data->height() > short_height);
         // Past a page: scrolled away, then back to the window, it starts at the top.
         Collect(1);
         summary->Form_Activate();
-        QVERIFY(!Bar(summary)->isHidden());
-        Bar(summary)->setValue(1);
+        QVERIFY(!bar->isHidden());
+        bar->setValue(1);
         Add_to_summary("Xylenes", "1307", "0", "1");
         summary->Form_Activate();
-        QCOMPARE(Bar(summary)->value(), 0);
-        QCOMPARE(Bar(summary)->maximum(), 2);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(bar->maximum(), 2);
         QCOMPARE(Rows(summary).first(), u"Methanol|128||bold|white"_s);
         for (const bool come_back : {false, true}) {
-            Bar(summary)->setValue(2);
+            bar->setValue(2);
             QCOMPARE(Rows(summary).last(), u"Xylenes|128||bold|white"_s);
             Click(summary, "chkDelete", 14);
             QVERIFY(Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
-            come_back ? summary->Form_Activate() : Bar(summary)->setValue(1);  // a guide page opened in between
+            come_back ? summary->Form_Activate() : bar->setValue(1);  // a guide page opened in between
             for (const QCheckBox* box : summary->findChildren<QCheckBox*>())
                 QVERIFY(!box->isChecked());
             QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
@@ -241,11 +232,9 @@ private Q_SLOTS:
         }
         QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
         const QString reason = QString(why).replace("%1", path).replace("%2", folder);
-        const QString unchanged = "El Resúmen no se cambió porque la base de datos no se puede escribir: " + reason + ".";
-        QCOMPARE(world_->ui.texts(),
-                 QStringList({"El producto no se agregó al Resúmen porque la base de datos no se puede escribir: "
-                                  + reason + ".",
-                              unchanged, unchanged}));
+        const QString cannot = " porque la base de datos no se puede escribir: " + reason + ".";
+        const QString unchanged = "El Resúmen no se cambió" + cannot;
+        QCOMPARE(world_->ui.texts(), QStringList({"El producto no se agregó al Resúmen" + cannot, unchanged, unchanged}));
         QCOMPARE(world_->ui.shown.first().icon, platform::Icon::Exclamation);
     }
 };
