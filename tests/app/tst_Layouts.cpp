@@ -98,8 +98,9 @@ private Q_SLOTS:
         QVERIFY(qAbs((map.left() - logo.right()) - (menu.left() - map.right())) <= 2);
     }
 
-    // The About box and the splash read as written, nothing cut off. The first system information program
-    // of the list found on the path is started; else the box says there is none, and stays open either way.
+    // The About box and the splash read as written, nothing cut off. The first
+    // system information program of the list found on the path is started; else
+    // the box says there is none, and stays open either way.
     void about_box_data()
     {
         QTest::addColumn<QStringList>("on_path");

@@ -178,7 +178,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::overrideCursor(), nullptr); // no command leaves the pointer busy
     }
 
-    // Each menu's items with their keys ("-" a separator); the welcome page's buttons; the toolbar at both sizes.
+    // Each menu's items with their keys ("-" a separator); the welcome page's
+    // buttons; the toolbar at both sizes.
     void menus_and_toolbar_read_as_written()
     {
         QStringList menus;
@@ -240,9 +241,11 @@ private Q_SLOTS:
         QCOMPARE(state(main_->imlIcons), QStringList{"1 0 16"} + buttons);
     }
 
-    // Each command from menu, toolbar and welcome page: the window it builds, the globals it reads, the busy
-    // pointer (from the page, the page is disabled meanwhile). Without its window a command is disabled.
-    // Find needs the index pages: with none it opens the index by number first; one behind is brought forward.
+    // Each command from menu, toolbar and welcome page: the window it builds,
+    // the globals it reads, the busy pointer (from the page, the page is
+    // disabled meanwhile). Without its window a command is disabled. Find needs
+    // the index pages: with none it opens the index by number first; one behind
+    // is brought forward.
     void commands_open_their_section_data()
     {
         using O = Window_openers;
@@ -310,9 +313,10 @@ private Q_SLOTS:
         QVERIFY(!Enabled(control));
     }
 
-    // With nothing collected the summary's items are disabled and its button does nothing; the welcome
-    // page's button follows the stored products at once, though another window is active (a guide
-    // opened from the search box, which added the product).
+    // With nothing collected the summary's items are disabled and its button
+    // does nothing; the welcome page's button follows the stored products at
+    // once, though another window is active (a guide opened from the search
+    // box, which added the product).
     void summary_waits_for_products()
     {
         Summary_empty = true;
@@ -333,8 +337,9 @@ private Q_SLOTS:
         }
     }
 
-    // An error no command caught is told in Spanish and the program goes on; over a database that lost
-    // the tables the commands read, each command tells so and gives back its opener.
+    // An error no command caught is told in Spanish and the program goes on;
+    // over a database that lost the tables the commands read, each command
+    // tells so and gives back its opener.
     void errors_are_reported_data()
     {
         QTest::addColumn<QString>("control"); // "escaped": an error thrown out of an event
@@ -381,8 +386,9 @@ private Q_SLOTS:
         QVERIFY(opener->isEnabled());
     }
 
-    // Menu item, toolbar button and key act alike on the active window's text box; a viewer and a button
-    // are left alone. (The index pages' name boxes are only copied from.)
+    // Menu item, toolbar button and key act alike on the active window's text
+    // box; a viewer and a button are left alone. (The index pages' name boxes
+    // are only copied from.)
     void clipboard_data()
     {
         QTest::addColumn<QString>("focus"); // text box, viewer, button
@@ -427,8 +433,9 @@ private Q_SLOTS:
         QCOMPARE(window->viewer->toPlainText(), QStringLiteral("Documento de consulta"));
     }
 
-    // The welcome command brings the same page back, whole when minimised; the Window menu lists the windows
-    // and brings the one chosen forward; tiling divides the area, minimised windows line up at the bottom.
+    // The welcome command brings the same page back, whole when minimised; the
+    // Window menu lists the windows and brings the one chosen forward; tiling
+    // divides the area, minimised windows line up at the bottom.
     void the_window_menu_and_the_welcome_command()
     {
         auto* welcome = Find_child<frmWelcome>();
@@ -477,8 +484,9 @@ private Q_SLOTS:
         QCOMPARE(frames("mnuWindowTileVertical"), icons); // nothing to tile
     }
 
-    // Exit, closing the welcome page or the main window save the placement (not while minimised), then ask;
-    // only Yes ends the program, and the next start puts the window back.
+    // Exit, closing the welcome page or the main window save the placement (not
+    // while minimised), then ask; only Yes ends the program, and the next start
+    // puts the window back.
     void leaving_asks_data()
     {
         QTest::addColumn<QString>("how");
@@ -528,7 +536,8 @@ private Q_SLOTS:
         }
     }
 
-    // Each paged window, keys pressed where the focus is, the list's first row after; then Esc closes it.
+    // Each paged window, keys pressed where the focus is, the list's first row
+    // after; then Esc closes it.
     void page_keys_move_the_list_data()
     {
         QTest::addColumn<QString>("place"); // the window is named before the tag's colon
@@ -542,7 +551,8 @@ private Q_SLOTS:
             QTest::addRow("%s: End, Home", w) << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
             QTest::addRow("%s: Down thrice, Up", w) << "window" << (K(3, Qt::Key_Down) << Qt::Key_Up) << 2;
         }
-        // A name box would move its caret, an option button would change the index: the keys still page.
+        // A name box would move its caret, an option button would change the
+        // index: the keys still page.
         QTest::newRow("index pages: End in a name") << "name" << K{Qt::Key_End} << last;
         QTest::newRow("index pages: Down on a guide button") << "guide" << K{Qt::Key_Down} << 1;
         QTest::newRow("index pages: Down on an option") << "option" << K{Qt::Key_Down} << 1;
@@ -573,9 +583,10 @@ private Q_SLOTS:
         QCOMPARE(Work_area()->subWindowList().size(), 1);
     }
 
-    // Enter on a row opens its guide; the page scrolls with the keys, Tab comes to the distances first, Enter
-    // opens them; Esc goes back window by window but never closes the welcome page. A distances banner shows
-    // the focus and opens the water list with Space, as a click does; other keys leave it be.
+    // Enter on a row opens its guide; the page scrolls with the keys, Tab comes
+    // to the distances first, Enter opens them; Esc goes back window by window
+    // but never closes the welcome page. A distances banner shows the focus and
+    // opens the water list with Space, as a click does; other keys leave it be.
     void enter_escape_and_space()
     {
         Open_index_by_number();

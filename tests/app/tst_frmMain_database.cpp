@@ -39,7 +39,8 @@ QByteArray Ini(const QString& database)
     return "[base de datos]\r\nGRENA=" + database.toUtf8() + "\r\n";
 }
 
-// A database as the builder leaves it: `extra` rows, its reference tables' checksums, a data version.
+// A database as the builder leaves it: `extra` rows, its reference tables'
+// checksums, a data version.
 QString Good_database(const QString& path, const QString& extra = {}, int version = 0)
 {
     test::Make_database(path, test::Minimal_rows() + extra + QStringLiteral("PRAGMA user_version = %1;").arg(version));
@@ -68,7 +69,8 @@ class tst_frmMain_database : public QObject {
 
     QString At(const QString& name) const { return QDir(program_->folder()).filePath(name); }
 
-    // The program as installed: usr/bin with the data folder beside it, the user's files under XDG_DATA_HOME.
+    // The program as installed: usr/bin with the data folder beside it, the
+    // user's files under XDG_DATA_HOME.
     QString Bin() const { return At("usr/bin"); }
     QString Installed() const { return QDir(Bin()).filePath(VEXO_DATA_FROM_PROGRAM "/guide2ks.mdb"); }
     QString User(const QString& name) const
@@ -93,10 +95,11 @@ private Q_SLOTS:
 
     void cleanup() { program_.reset(); }
 
-    // What the ini file names ("%d" the program folder), what is wrong with that file, what the user is told,
-    // and the database the program goes on with once the user picks a good one ("" it ends). A file found
-    // valid once is trusted at the next start only while every byte is the same; a summary written in a
-    // session is checked on leaving.
+    // What the ini file names ("%d" the program folder), what is wrong with
+    // that file, what the user is told, and the database the program goes on
+    // with once the user picks a good one ("" it ends). A file found valid once
+    // is trusted at the next start only while every byte is the same; a summary
+    // written in a session is checked on leaving.
     void the_ini_file_names_the_database_data()
     {
         QTest::addColumn<QByteArray>("ini");  // null: no ini file; "folder": a folder in its place
@@ -127,7 +130,8 @@ private Q_SLOTS:
         row("unreadable", "folder", {fatal.arg(75)}, "");
         row("missing file", "GRENA=%d/bad.mdb", {kNotFound.arg("%d/bad.mdb")}, "good.mdb");
         row("folder that does not exist", "GRENA=%d/no/such/bad.mdb", {kInvalidPath}, "good.mdb");
-        // The user picks bad.mdb, which is refused, then gives up: the ini file already names the refused file.
+        // The user picks bad.mdb, which is refused, then gives up: the ini file
+        // already names the refused file.
         row("a refused choice, then giving up", "GRENA=%d/missing.mdb",
             {kNotFound.arg("%d/missing.mdb"), kUnknownFormat.arg("%d/bad.mdb"), kGiveUp}, "", "text");
         bad("text file renamed .mdb", "text", kUnknownFormat.arg("%d/bad.mdb"));
@@ -188,7 +192,8 @@ private Q_SLOTS:
                 QCOMPARE(test::Read_file(At("vexo.ini")), Ini(At("bad.mdb")));
             return;
         }
-        // The failures to open beep and warn; a file that opens but is not valid stops with the critical icon.
+        // The failures to open beep and warn; a file that opens but is not
+        // valid stops with the critical icon.
         const bool beep = !messages.contains(kNotValid);
         QCOMPARE(ui_->beeps, beep ? messages.size() : 0);
         if (!messages.isEmpty())
@@ -228,8 +233,9 @@ private Q_SLOTS:
         QCOMPARE(platform::Get_setting("Settings", "VerifiedDatabase", {}), verified);
     }
 
-    // The ini file and database stay beside the program when an ini file there names them, else go to the
-    // user's data folder with a copy of the database; nothing new is made beside the program.
+    // The ini file and database stay beside the program when an ini file there
+    // names them, else go to the user's data folder with a copy of the
+    // database; nothing new is made beside the program.
     void the_users_files_go_where_they_can_be_written_data()
     {
         QTest::addColumn<bool>("installed"); // in usr/bin with the data beside it; else a read-only program folder
@@ -273,8 +279,9 @@ private Q_SLOTS:
         QCOMPARE(program.entryList(QDir::Files), before);
     }
 
-    // The user's copy takes the reference tables of a newer installed database and keeps the products
-    // collected; a damaged copy is never opened quietly nor replaced: the user is told.
+    // The user's copy takes the reference tables of a newer installed database
+    // and keeps the products collected; a damaged copy is never opened quietly
+    // nor replaced: the user is told.
     void the_user_copy_follows_a_newer_installed_database_data()
     {
         QTest::addColumn<int>("installed");
@@ -324,7 +331,8 @@ private Q_SLOTS:
             QCOMPARE(test::Read_file(path), before);
     }
 
-    // Placement is read in twips, a value not a number taking the default; a window out of reach comes back.
+    // Placement is read in twips, a value not a number taking the default; a
+    // window out of reach comes back.
     void placement_is_restored_from_the_store_data()
     {
         QTest::addColumn<QStringList>("stored");  // left, top, width, height
@@ -347,8 +355,9 @@ private Q_SLOTS:
         QCOMPARE(QRect(main_->pos(), main_->size()), placed);
     }
 
-    // At the first start the window takes most of the screen, centred, or all of it when the welcome page needs
-    // that; either way the page is whole, without a scroll bar, and the placement is kept.
+    // At the first start the window takes most of the screen, centred, or all
+    // of it when the welcome page needs that; either way the page is whole,
+    // without a scroll bar, and the placement is kept.
     void first_start_shows_the_whole_welcome_page_data()
     {
         QTest::addColumn<QRect>("screen");

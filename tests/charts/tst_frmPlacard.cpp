@@ -1,5 +1,6 @@
-// The chart window as a responder uses it: every picture drawn, named, enlarged inside the window on the right button
-// and leading to its guide by click or key; the three charts in one window.
+// The chart window as a responder uses it: every picture drawn, named, enlarged
+// inside the window on the right button and leading to its guide by click or
+// key; the three charts in one window.
 #include "app/Child_windows.h"
 #include "app/frmMain.h"
 #include "app/General.h"
@@ -59,7 +60,8 @@ int Ink(const QImage& image, const QRect& area)
     return ink;
 }
 
-// "blank", or whether ink is in the lower right corner a placard leaves to its guide number, "number" or "plain".
+// "blank", or whether ink is in the lower right corner a placard leaves to its
+// guide number, "number" or "plain".
 QString Drawn(Svg_picture* picture)
 {
     const QImage drawn = picture->grab().toImage();
@@ -140,14 +142,16 @@ private Q_SLOTS:
         Svg_picture* picture = Picture(index);
         QVERIFY(picture->valid() && picture->isVisible() && !picture->toolTip().isEmpty());
         QCOMPARE(tool_tip.isEmpty() ? QString() : picture->toolTip(), tool_tip);
-        // The number printed on the picture is the guide its click opens; a vehicle carries its caption in its drawing.
+        // The number printed on the picture is the guide its click opens; a
+        // vehicle carries its caption in its drawing.
         QCOMPARE(picture->guide(), guide);
         const bool placard = index <= kPlacards_range.last;
         const QString drawn = Drawn(picture);
         QVERIFY2(placard ? drawn == (guide.isEmpty() ? "plain" : "number") : drawn != "blank", qPrintable(drawn));
         QVERIFY2(placard || test::Read_file(picture->file()).contains("</text>"), qPrintable(picture->file()));
 
-        // Held, the right button shows it enlarged with its number, inside the window wherever pressed; opens nothing.
+        // Held, the right button shows it enlarged with its number, inside the
+        // window wherever pressed; opens nothing.
         auto* zoom = Chart()->findChild<Svg_picture*>(QStringLiteral("imgZoom"));
         const QPoint near_corner(picture->width() - 2, picture->height() - 2);
         QTest::mousePress(picture, Qt::RightButton, {}, near_corner);
@@ -162,7 +166,8 @@ private Q_SLOTS:
         QTest::mouseClick(picture, Qt::MiddleButton);
         QVERIFY(!Find_child<frmGuidePage>());
 
-        // A click, or Enter or space on the picture reached with Tab (boxed in the highlight colour), opens its guide.
+        // A click, or Enter or space on the picture reached with Tab (boxed in
+        // the highlight colour), opens its guide.
         picture->setFocus();
         QTRY_VERIFY(picture->hasFocus());
         QCOMPARE(picture->grab().toImage().pixelColor(1, 1), picture->palette().color(QPalette::Highlight));
@@ -180,8 +185,9 @@ private Q_SLOTS:
         QVERIFY(program_->ui.shown.isEmpty());
     }
 
-    // One window changes chart: only the chart's pictures show, inside it, however narrow; the rail cars stand in two
-    // columns, the cautions below the vehicles.
+    // One window changes chart: only the chart's pictures show, inside it,
+    // however narrow; the rail cars stand in two columns, the cautions below
+    // the vehicles.
     void each_chart_shows_only_its_pictures_data()
     {
         QTest::addColumn<int>("chart");
@@ -230,8 +236,9 @@ private Q_SLOTS:
             QCOMPARE(Picture(0)->pos(), QPoint(twips(120), twips(120)));
             QCOMPARE(rows.size(), narrow ? 9 : 6);
         }
-        // The cautions stand one under another below the vehicles, inside the window, the rail cars' three tank notes
-        // between them, a star beside the last.
+        // The cautions stand one under another below the vehicles, inside the
+        // window, the rail cars' three tank notes between them, a star beside
+        // the last.
         QCOMPARE(Label("lblCaution")->isVisible(), chart > 0);
         QVERIFY(chart == 0 || Label("lblCaution")->text().startsWith(caution));
         int top = lowest;

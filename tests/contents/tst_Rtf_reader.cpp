@@ -1,5 +1,6 @@
-// The RTF reader on small hand-made documents, well formed and broken: the text and formats the viewer shows, in
-// bounded time (the fuzz target takes random and mutated documents further, outside the suite).
+// The RTF reader on small hand-made documents, well formed and broken: the text
+// and formats the viewer shows, in bounded time (the fuzz target takes random
+// and mutated documents further, outside the suite).
 #include "contents/Rtf_reader.h"
 
 #include <QElapsedTimer>
@@ -87,9 +88,10 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() < 5000);
     }
 
-    // How each word reads: weight, slant, underline, size, font, colour, and its paragraph's alignment and indent. In
-    // the runs, a group's bold and size end with it, a size without a number is the default and \plain resets; a
-    // hanging indent puts a tab stop at the indent.
+    // How each word reads: weight, slant, underline, size, font, colour, and
+    // its paragraph's alignment and indent. In the runs, a group's bold and
+    // size end with it, a size without a number is the default and \plain
+    // resets; a hanging indent puts a tab stop at the indent.
     void formats_data()
     {
         QTest::addColumn<QByteArray>("rtf");

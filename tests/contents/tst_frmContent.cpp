@@ -1,5 +1,6 @@
-// The table of contents and the document viewer as the user meets them: every entry opens its document or window (or is
-// visibly disabled), the viewer's titles, the messages for a missing or unusable document, and scrolling.
+// The table of contents and the document viewer as the user meets them: every
+// entry opens its document or window (or is visibly disabled), the viewer's
+// titles, the messages for a missing or unusable document, and scrolling.
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/frmMain.h"
@@ -99,8 +100,9 @@ private Q_SLOTS:
         QVERIFY(viewer);
         const auto* text = viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
         QVERIFY(program_->ui.shown.isEmpty());
-        // Our documents open at the top, read-only, with the entry's caption (without its leading dash) as their bold
-        // heading and, cut past 45 characters, as their title.
+        // Our documents open at the top, read-only, with the entry's caption
+        // (without its leading dash) as their bold heading and, cut past 45
+        // characters, as their title.
         const QString caption = QString::fromUtf8(Content_entries()[index].caption).remove(QRegularExpression("^- "));
         QCOMPARE(viewer->windowTitle(), caption.size() > 45 ? caption.left(42) + "..." : caption);
         const QTextDocument* document = text->document();
@@ -114,8 +116,9 @@ private Q_SLOTS:
         QVERIFY(Work_area()->subWindowList().size() == 2 && Find_child<frmContent>() && Find_child<frmText1>());
     }
 
-    // Pressed, an entry turns white on black until released, and released outside it nothing opens; a heading neither
-    // changes nor opens. Each section is disabled without its window.
+    // Pressed, an entry turns white on black until released, and released
+    // outside it nothing opens; a heading neither changes nor opens. Each
+    // section is disabled without its window.
     void entries_open_their_windows_data()
     {
         QTest::addColumn<int>("index");
@@ -179,8 +182,8 @@ private Q_SLOTS:
         QVERIFY(opened_.isEmpty() && Index_mode == 5);
     }
 
-    // A document missing, a folder in its place, or one too costly to lay out: its message, no viewer, and the next
-    // document still opens.
+    // A document missing, a folder in its place, or one too costly to lay out:
+    // its message, no viewer, and the next document still opens.
     void documents_that_cannot_be_shown_data()
     {
         QTest::addColumn<QByteArray>("rtf");

@@ -216,9 +216,10 @@ private Q_SLOTS:
             }
         }
 
-        // Odd rows, on one page: Table 3's gas (1010) keeps its small spill's figures and reads the
-        // book's words once across the large spill's six columns; 1012 gives figures in metric alone;
-        // 1013's name is longer than its place.
+        // Odd rows, on one page: Table 3's gas (1010) keeps its small spill's
+        // figures and reads the book's words once across the large spill's six
+        // columns; 1012 gives figures in metric alone; 1013's name is longer
+        // than its place.
         Bar(table)->setValue(9);
         QCOMPARE(Row_shown(table, 0), u"1010|Material 10 |1010.0|(1010.1)|1010.2|(1010.3)|1010.4|(1010.5)|"_s + kRefer);
         QVERIFY(!Shown(Child(table, "lblNote", 0, 0)));
@@ -455,8 +456,9 @@ private Q_SLOTS:
         QCOMPARE(table3 ? Value(table3, Heading_line(table3, u"1017"_s) + 1, 8) : QString(), u"11.0+"_s);
     }
 
-    // Each row of the water list names its gases whole in the tool tip (a narrow button ends in "…");
-    // the gases button lists exactly their index entries, not 1051, whose name only contains one.
+    // Each row of the water list names its gases whole in the tool tip (a
+    // narrow button ends in "…"); the gases button lists exactly their index
+    // entries, not 1051, whose name only contains one.
     void water_list_as_opened()
     {
         test::Rows_program program(kRows);

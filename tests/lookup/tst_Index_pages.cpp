@@ -49,8 +49,9 @@ struct Index_case {
     QStringList last_page;
 };
 
-// An entry's guide button, clicked `clicks` times: the answers given, the messages, the Green name the
-// distances button finds ("" no button) and the summary's rows; `book`: an entry of the default database.
+// An entry's guide button, clicked `clicks` times: the answers given, the
+// messages, the Green name the distances button finds ("" no button) and the
+// summary's rows; `book`: an entry of the default database.
 struct Guide_case {
     QString id, name;
     QList<Answer> answers;
@@ -61,8 +62,9 @@ struct Guide_case {
     bool book = false;
 };
 
-// A search: the IDs, the name, how it matches (0 contains, 1 is, 2 starts with), the order (0 by ID,
-// 1 by name), the IDs found; the guide typed, the message, and whether it is refused, the page left as it was.
+// A search: the IDs, the name, how it matches (0 contains, 1 is, 2 starts
+// with), the order (0 by ID, 1 by name), the IDs found; the guide typed, the
+// message, and whether it is refused, the page left as it was.
 struct Search_case {
     QStringList ids;
     QString name;

@@ -1,5 +1,5 @@
-// A printer for tests: every character is equally wide, so positions can be worked out by hand, and everything drawn is
-// kept, sheet by sheet.
+// A printer for tests: every character is equally wide, so positions can be
+// worked out by hand, and everything drawn is kept, sheet by sheet.
 #pragma once
 
 #include "platform/Printer_surface.h"
@@ -71,7 +71,8 @@ struct Print_journal {
 
 class Recording_surface final : public platform::Printer_surface {
 public:
-    // A character is FontSize × 10 twips wide (120 at 12 pt), a line FontSize × 20 twips tall (240 at 12 pt).
+    // A character is FontSize × 10 twips wide (120 at 12 pt), a line FontSize ×
+    // 20 twips tall (240 at 12 pt).
     Recording_surface(Print_journal& journal, double width, double height)
         : journal_(journal), width_(width), height_(height)
     {
@@ -112,8 +113,9 @@ private:
 // The moment every test document is printed at.
 inline const QDateTime kWhen(QDate(2000, 3, 15), QTime(14, 5));
 
-// The print dialog answered with a recording printer: "done" one that prints, "fail" one that runs out of paper at the
-// first sheet break, "cancel" none. Gives the names of the documents the dialog was asked for.
+// The print dialog answered with a recording printer: "done" one that prints,
+// "fail" one that runs out of paper at the first sheet break, "cancel" none.
+// Gives the names of the documents the dialog was asked for.
 inline std::shared_ptr<QStringList> Install_recording_printer(Print_journal& journal, double width, double height,
                                                               const QString& outcome)
 {

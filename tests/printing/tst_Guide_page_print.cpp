@@ -1,5 +1,5 @@
-// A guide page printed from its viewer on a recording printer (120 twips a character, 240 a line at 12 pt): its sheets,
-// its distances, its jobs.
+// A guide page printed from its viewer on a recording printer (120 twips a
+// character, 240 a line at 12 pt): its sheets, its distances, its jobs.
 #include "Recording_surface.h"
 #include "support/Fixture.h"
 #include "support/Scripted_platform.h"
@@ -75,9 +75,11 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // The first body lines as "gap to the next|marks|text": "^" centred, "_" under a rule, bold runs between asterisks;
-    // each block in the look of its sentence code. 99 characters fit a line: the wrap falls at the last blank that
-    // fits, inside a bold run; a mark left open prints as stored; a word wider than the page breaks at the line's end.
+    // The first body lines as "gap to the next|marks|text": "^" centred, "_"
+    // under a rule, bold runs between asterisks; each block in the look of its
+    // sentence code. 99 characters fit a line: the wrap falls at the last blank
+    // that fits, inside a bold run; a mark left open prints as stored; a word
+    // wider than the page breaks at the line's end.
     void body_lines_data()
     {
         QTest::addColumn<QString>("page");
@@ -122,8 +124,9 @@ private Q_SLOTS:
         QTest::newRow("a product with distances") << true << QList<int>{8, 6, 9};
     }
 
-    // Every sheet has the header, with the product line when there is a product, and its number, running on into the
-    // distances sheet, which only a page with a distances button prints.
+    // Every sheet has the header, with the product line when there is a
+    // product, and its number, running on into the distances sheet, which only
+    // a page with a distances button prints.
     void sheets()
     {
         QFETCH(bool, product);
@@ -159,8 +162,9 @@ private Q_SLOTS:
         QVERIFY(!printed.contains(kLong) && printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
     }
 
-    // The distances sheet writes the book's figures as sentences; where Table 3 has the gas, its rows follow the large
-    // spill, on that sheet and the next. Each printed line once, a label and its sentence joined.
+    // The distances sheet writes the book's figures as sentences; where Table 3
+    // has the gas, its rows follow the large spill, on that sheet and the next.
+    // Each printed line once, a label and its sentence joined.
     void distances_are_written_as_sentences_data()
     {
         QTest::addColumn<QString>("table3");  // rows of Large_spills
@@ -210,7 +214,8 @@ private Q_SLOTS:
             at = found + text.size() + 1;
         }
         QCOMPARE(at, printed.size());  // nothing else after
-        // The title bold and centred; the day label in bold, its sentence regular on the same line just after it.
+        // The title bold and centred; the day label in bold, its sentence
+        // regular on the same line just after it.
         const QList<Printed> body = Body(3);
         QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
         QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
@@ -251,7 +256,8 @@ private Q_SLOTS:
         QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
         for (const Printed& p : Body(0))
             QCOMPARE(p.font, u"Times New Roman"_s);
-        // A failing printer or a cancel says nothing; a guide printed without its distances says why.
+        // A failing printer or a cancel says nothing; a guide printed without
+        // its distances says why.
         QCOMPARE(ui.texts(), told.isEmpty() ? QStringList() : QStringList{told});
         if (!told.isEmpty())
             QCOMPARE(ui.shown[0].icon, platform::Icon::Exclamation);

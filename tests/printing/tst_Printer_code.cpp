@@ -1,5 +1,7 @@
-// The print engine on a recording printer whose characters are all 120 twips wide and whose lines are 240 twips tall at
-// 12 pt (160 and 320 at 16 pt): where lines land, how long texts wrap, where pages break, and the frame of every sheet.
+// The print engine on a recording printer whose characters are all 120 twips
+// wide and whose lines are 240 twips tall at 12 pt (160 and 320 at 16 pt):
+// where lines land, how long texts wrap, where pages break, and the frame of
+// every sheet.
 #include "Recording_surface.h"
 
 #include "app/General.h"
@@ -44,8 +46,9 @@ private Q_SLOTS:
         engine_.reset();
     }
 
-    // The header's 16 pt line, the product line wrapped in the header when the sheet is narrower (58 characters with
-    // its qualifier), without any page check, the rule under them and the body 10 twips below it.
+    // The header's 16 pt line, the product line wrapped in the header when the
+    // sheet is narrower (58 characters with its qualifier), without any page
+    // check, the rule under them and the body 10 twips below it.
     void header_data()
     {
         QTest::addColumn<double>("width");
@@ -72,9 +75,10 @@ private Q_SLOTS:
         QCOMPARE(Header_bottom + 10, surface_->CurrentY);
     }
 
-    // A text wrapped under the header, or from a position near the foot of the sheet: the reserve is the header's
-    // height plus twice the width of a "T" (240), 320 + 240 above the foot without a product line, 560 + 240 with one.
-    // What goes on to the next sheet goes under its header.
+    // A text wrapped under the header, or from a position near the foot of the
+    // sheet: the reserve is the header's height plus twice the width of a "T"
+    // (240), 320 + 240 above the foot without a product line, 560 + 240 with
+    // one. What goes on to the next sheet goes under its header.
     void wrap_data()
     {
         QTest::addColumn<QString>("text");
@@ -115,7 +119,8 @@ private Q_SLOTS:
         if (y > 0)
             surface_->CurrentY = y;
         engine.Print_wrapped(text);
-        // Each line below the last from the left edge, body font; a new sheet has its header and the last its number.
+        // Each line below the last from the left edge, body font; a new sheet
+        // has its header and the last its number.
         QStringList printed;
         double at = y > 0 ? y : Header_bottom + 10;
         for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
@@ -141,8 +146,9 @@ private Q_SLOTS:
         Printer_code& engine = Start();
         Page_number = 12;
         engine.End_page();
-        // The rule over the footer; stamp at the left, title centred, page label right-aligned, on the last line of the
-        // sheet (12000 twips), in regular weight; the border.
+        // The rule over the footer; stamp at the left, title centred, page
+        // label right-aligned, on the last line of the sheet (12000 twips), in
+        // regular weight; the border.
         QCOMPARE(Drawn(journal_.items).mid(2),
                  (QStringList{"line 0,11750 9600,11750", Time_stamp(test::kWhen) + " at 0, 11760, 12",
                               "MARDOVI VEXO at 4080, 11760, 12", "Página 12 at 8520, 11760, 12", "line 0,0 9599,0",

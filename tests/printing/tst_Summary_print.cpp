@@ -1,5 +1,5 @@
-// The summary report on a recording printer (120 twips a character, 240 a line at 12 pt): each product's block whole on
-// a sheet, and its commands.
+// The summary report on a recording printer (120 twips a character, 240 a line
+// at 12 pt): each product's block whole on a sheet, and its commands.
 #include "Recording_surface.h"
 #include "lookup/Lookup_fixture.h"
 
@@ -21,8 +21,8 @@ namespace {
 constexpr double kWidth = 12000;  // 100 characters at 12 pt
 constexpr double kHeight = 6000;  // 20 body lines under the summary's header
 
-// A water spill with its two gases, an agent, a product without distances, one that may polymerize and one whose name
-// has a double quote.
+// A water spill with its two gases, an agent, a product without distances, one
+// that may polymerize and one whose name has a double quote.
 const char* const kCollected[][4] = {
     {"Chlorosulfonic acid", "1754", "1", "1"}, {"Hydrogen chloride, anhydrous", "1050", "1", "0"},
     {"Sulfuric acid", "1830", "1", "0"},       {"Sarin", "2810", "0", "1"},
@@ -65,9 +65,10 @@ private Q_SLOTS:
 
     void cleanupTestCase() { Main_database.reset(); }
 
-    // Every product in its order, each block whole on one sheet: 19 lines on the first; the polymerizing product would
-    // not fit under the third block of the second. Every sheet has its header and number; nothing runs into the
-    // footer's rule.
+    // Every product in its order, each block whole on one sheet: 19 lines on
+    // the first; the polymerizing product would not fit under the third block
+    // of the second. Every sheet has its header and number; nothing runs into
+    // the footer's rule.
     void each_product_with_its_marks_and_distances()
     {
         const QString rit = u"RIT: Substancia tóxica por inhalación"_s;
@@ -138,7 +139,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("told");     // after the question
         const QString pdf = QDir::toNativeSeparators(u"/proc/vexo/resumen.pdf"_s);
         const QString saved = u"El resumen se guardó como documento PDF en:\n"_s + pdf;
-        // Seven guide sheets and two distances pages of two sheets each follow the three of the summary.
+        // Seven guide sheets and two distances pages of two sheets each follow
+        // the three of the summary.
         QTest::newRow("printed") << false << false << "done" << 3 << "";
         QTest::newRow("printed with the guide pages") << false << true << "done" << 14 << "";
         QTest::newRow("print cancelled") << false << false << "cancel" << 0 << "";

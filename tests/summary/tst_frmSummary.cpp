@@ -1,6 +1,7 @@
-// The summary report over a small index: what each collected product looks like, paging, deleting and clearing, and a
-// database that cannot be written, where nothing is lost and the user is told why for each change refused. (Its guide
-// buttons are met with the index pages' buttons that fill it.)
+// The summary report over a small index: what each collected product looks
+// like, paging, deleting and clearing, and a database that cannot be written,
+// where nothing is lost and the user is told why for each change refused. (Its
+// guide buttons are met with the index pages' buttons that fill it.)
 #include "lookup/Lookup_fixture.h"
 #include "support/Widgets.h"
 
@@ -91,7 +92,8 @@ private Q_SLOTS:
         QCOMPARE(Child<QPushButton>(summary, "cmdGuide", 0)->toolTip(), u"SUSTANCIAS QUE REACCIONAN CON AGUA"_s);
         QVERIFY(!Child<QPushButton>(summary, "cmdDeleteItem")->isEnabled());
 
-        // On paper: both buttons ask about the guide pages, then for the printer or the file (both cancelled here).
+        // On paper: both buttons ask about the guide pages, then for the
+        // printer or the file (both cancelled here).
         int printers_asked = 0;
         platform::Install_printer_chooser([&](const QString&) {
             ++printers_asked;
@@ -112,8 +114,9 @@ private Q_SLOTS:
         QVERIFY(Find_child<frmSummary>());
     }
 
-    // Paging follows the store as it is now; a tick goes with its row when the rows move under it, scrolled or read
-    // again on coming back, and never moves to another product.
+    // Paging follows the store as it is now; a tick goes with its row when the
+    // rows move under it, scrolled or read again on coming back, and never
+    // moves to another product.
     void paging_follows_the_store_and_a_tick_never_moves()
     {
         Collect(3);
