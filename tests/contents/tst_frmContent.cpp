@@ -79,51 +79,14 @@ private Q_SLOTS:
     }
     void cleanup() { program_.reset(); }
 
-    void documents_open_with_their_titles_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("file");
-        for (int i = 0; i < kContent_entries; ++i) {
-            const Content_entry& entry = Content_entries()[i];
-            if (entry.action == Entry_action::Document)
-                QTest::addRow("%d %s", i, entry.file) << i << QString::fromLatin1(entry.file);
-        }
-    }
-    void documents_open_with_their_titles()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, file);
-        QVERIFY(QFile::exists(content_ + u'/' + file));
-        frmContent* contents = Open_contents();
-        Click(contents, index);
-        auto* viewer = Find_child<frmText1>();
-        QVERIFY(viewer);
-        const auto* text = viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
-        QVERIFY(program_->ui.shown.isEmpty());
-        // Our documents open at the top, read-only, with the entry's caption
-        // (without its leading dash) as their bold heading and, cut past 45
-        // characters, as their title.
-        const QString caption = QString::fromUtf8(Content_entries()[index].caption).remove(QRegularExpression("^- "));
-        QCOMPARE(viewer->windowTitle(), caption.size() > 45 ? caption.left(42) + "..." : caption);
-        const QTextDocument* document = text->document();
-        QCOMPARE(document->firstBlock().text(), caption);
-        QVERIFY(document->firstBlock().charFormat().fontWeight() == QFont::Bold
-                || QTextCursor(document->firstBlock()).charFormat().fontWeight() == QFont::Bold);
-        QVERIFY(document->blockCount() >= 3 && text->isReadOnly());
-        QCOMPARE(text->verticalScrollBar()->value(), 0);
-        // One document at a time, and the contents stay.
-        Click(contents, index);
-        QVERIFY(Work_area()->subWindowList().size() == 2 && Find_child<frmContent>() && Find_child<frmText1>());
-    }
-
     // Pressed, an entry turns white on black until released, and released
-    // outside it nothing opens; a heading neither changes nor opens. Each
-    // section is disabled without its window.
+    // outside it nothing opens; a heading neither changes nor opens. A
+    // document opens in the viewer; each section is disabled without its window.
     void entries_open_their_windows_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("window");  // a section the main window opens, a chart's caption, or a heading
-        QTest::addColumn<int>("shown");       // the chart's picture that shows
+        QTest::addColumn<QString>("window");  // a section the main window opens, a chart's caption, a heading or a file
+        QTest::addColumn<int>("shown");       // the chart's picture that shows; -2 a heading, -3 a document
         QTest::newRow("RECURSOS") << 0 << "RECURSOS" << -2;
         QTest::newRow("IDENTIFICACION") << 8 << "IDENTIFICACION" << -2;
         QTest::newRow("ACCIONES") << 20 << "ACCIONES" << -2;
@@ -135,6 +98,11 @@ private Q_SLOTS:
         QTest::newRow("water list") << 19 << "water" << -1;
         QTest::newRow("guide chooser") << 26 << "guide" << -1;
         QTest::newRow("distances table") << 27 << "green" << -1;
+        for (int i = 0; i < kContent_entries; ++i) {
+            const Content_entry& entry = Content_entries()[i];
+            if (entry.action == Entry_action::Document)
+                QTest::addRow("%d %s", i, entry.file) << i << QString::fromLatin1(entry.file) << -3;
+        }
     }
     void entries_open_their_windows()
     {
@@ -158,6 +126,28 @@ private Q_SLOTS:
             return;
         }
         Click(contents, index);
+        if (shown == -3) {
+            QVERIFY(QFile::exists(content_ + u'/' + window));
+            auto* viewer = Find_child<frmText1>();
+            QVERIFY(viewer);
+            const auto* text = viewer->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"));
+            QVERIFY(program_->ui.shown.isEmpty());
+            // Our documents open at the top, read-only, with the entry's caption
+            // (without its leading dash) as their bold heading and, cut past 45
+            // characters, as their title.
+            QString caption = QString::fromUtf8(Content_entries()[index].caption).remove(QRegularExpression("^- "));
+            QCOMPARE(viewer->windowTitle(), caption.size() > 45 ? caption.left(42) + "..." : caption);
+            const QTextDocument* document = text->document();
+            QCOMPARE(document->firstBlock().text(), caption);
+            QVERIFY(document->firstBlock().charFormat().fontWeight() == QFont::Bold
+                    || QTextCursor(document->firstBlock()).charFormat().fontWeight() == QFont::Bold);
+            QVERIFY(document->blockCount() >= 3 && text->isReadOnly());
+            QCOMPARE(text->verticalScrollBar()->value(), 0);
+            // One document at a time, and the contents stay.
+            Click(contents, index);
+            QVERIFY(Work_area()->subWindowList().size() == 2 && Find_child<frmContent>() && Find_child<frmText1>());
+            return;
+        }
         if (shown >= 0) {
             auto* chart = Find_child<frmPlacard>();
             QVERIFY(chart);
