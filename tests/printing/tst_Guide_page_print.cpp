@@ -114,61 +114,18 @@ private Q_SLOTS:
         QCOMPARE(read, lines);
     }
 
+    // Every sheet has the header, with the product line when there is a
+    // product, and its number, running on into the distances sheet, which only
+    // a page with a distances button prints. That sheet writes the book's
+    // figures as sentences; where Table 3 has the gas, its rows follow the
+    // large spill, on that sheet and the next. Each printed line once, a label
+    // and its sentence joined.
     void sheets_data()
     {
         QTest::addColumn<bool>("product");
         QTest::addColumn<QList<int>>("rules");  // per sheet: header, footer, border, headings
-        QTest::newRow("opened from the chooser") << false << QList<int>{8, 6};
-        QTest::newRow("a product without distances") << true << QList<int>{8, 6};
-        // The distances sheet has a rule under its title and under each spill section.
-        QTest::newRow("a product with distances") << true << QList<int>{8, 6, 9};
-    }
-
-    // Every sheet has the header, with the product line when there is a
-    // product, and its number, running on into the distances sheet, which only
-    // a page with a distances button prints.
-    void sheets()
-    {
-        QFETCH(bool, product);
-        QFETCH(QList<int>, rules);
-        const bool distances = rules.size() == 3;
-        auto page = Open_page(product, distances);
-        Print(*page);
-        QVERIFY(journal_.ended);
-        QCOMPARE(journal_.sheets, rules.size());
-        QCOMPARE(Header_bottom, product ? 560.0 : 320.0);
-        const QString qualified = u"Cloro, Número de identificación 1017 (cuando es derramado en el agua)"_s;
-        for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
-            const QList<Printed> texts = journal_.texts(sheet);
-            QCOMPARE(texts[0].text + u'@' + QString::number(texts[0].size), u"GUÍA 124   GASES TÓXICOS Y/O CORROSIVOS@16"_s);
-            if (product || sheet == 1)
-                QCOMPARE(texts[1].text + u'@' + QString::number(texts[1].y),
-                         product ? qualified + u"@320"_s : u"PELIGROS POTENCIALES@580"_s);
-            QCOMPARE(journal_.words(sheet).filter(QRegularExpression(u"^Página |^MARDOVI VEXO$"_s)),
-                     QStringList({u"MARDOVI VEXO"_s, u"Página %1"_s.arg(sheet)}));
-            QCOMPARE(journal_.lines(sheet).size(), rules[sheet - 1]);
-        }
-        QCOMPARE(journal_.words().contains(u"DERRAMES PEQUEÑOS"_s), distances);
-
-        // The guide sheets hold every block in its order, the long sentence wrapped at a blank.
-        QStringList printed, captions;
-        for (int sheet = 1; sheet <= 2; ++sheet)
-            for (const Printed& p : Body(sheet))
-                printed << p.text;
-        for (qint16 i = 0; i <= page->Last_block(); ++i)
-            captions << page->lblText[i]->text();
-        QCOMPARE(captions.size(), 47);
-        QCOMPARE(printed.join(u' ').simplified(), captions.join(u' ').simplified());
-        QVERIFY(!printed.contains(kLong) && printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
-    }
-
-    // The distances sheet writes the book's figures as sentences; where Table 3
-    // has the gas, its rows follow the large spill, on that sheet and the next.
-    // Each printed line once, a label and its sentence joined.
-    void distances_are_written_as_sentences_data()
-    {
-        QTest::addColumn<QString>("table3");  // rows of Large_spills
-        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("table3");    // rows of Large_spills
+        QTest::addColumn<QStringList>("lines"); // of the distances sheets
         const QString protect = u" PROTEJA a las Personas en la Dirección del Viento:"_s;
         const QString refer = protect + u" Consulte la Tabla 3"_s;
         const QStringList small{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
@@ -177,8 +134,11 @@ private Q_SLOTS:
                                 "NOCHE: " + protect + " 1.5 kilómetros", "DERRAMES GRANDES",
                                 "Primero AISLAR a la Redonda: Consulte la Tabla 3", "LUEGO", "DIA: " + refer, "O",
                                 "NOCHE: " + refer};
-        QTest::newRow("without Table 3") << QString() << small;
-        QTest::newRow("with Table 3")
+        QTest::newRow("opened from the chooser") << false << QList<int>{8, 6} << QString() << QStringList();
+        QTest::newRow("a product without distances") << true << QList<int>{8, 6} << QString() << QStringList();
+        // The distances sheet has a rule under its title and under each spill section.
+        QTest::newRow("a product with distances") << true << QList<int>{8, 6, 9} << QString() << small;
+        QTest::newRow("distances and Table 3") << true << QList<int>{8, 6, 9, 7}
             << QStringLiteral("INSERT INTO Large_spills VALUES (1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', "
                               "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
                               "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
@@ -193,29 +153,60 @@ private Q_SLOTS:
                    "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
     }
 
-    void distances_are_written_as_sentences()
+    void sheets()
     {
+        QFETCH(bool, product);
+        QFETCH(QList<int>, rules);
         QFETCH(QString, table3);
         QFETCH(QStringList, lines);
         const QString create = schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s));
         Main_database->Execute_native(table3.isEmpty() ? QString() : create + table3);
-        Print(*Open_page(true, true));
+        auto page = Open_page(product, !lines.isEmpty());
+        Print(*page);
         Main_database->Execute_native(table3.isEmpty() ? QString() : u"DROP TABLE Large_spills;"_s);
-        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
-        QString printed;
+        QVERIFY(journal_.ended);
+        QCOMPARE(journal_.sheets, rules.size());
+        QCOMPARE(Header_bottom, product ? 560.0 : 320.0);
+        const QString qualified = u"Cloro, Número de identificación 1017 (cuando es derramado en el agua)"_s;
+        for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
+            const QList<Printed> texts = journal_.texts(sheet);
+            QCOMPARE(texts[0].text + u'@' + QString::number(texts[0].size), u"GUÍA 124   GASES TÓXICOS Y/O CORROSIVOS@16"_s);
+            if (product || sheet == 1)
+                QCOMPARE(texts[1].text + u'@' + QString::number(texts[1].y),
+                         product ? qualified + u"@320"_s : u"PELIGROS POTENCIALES@580"_s);
+            QCOMPARE(journal_.words(sheet).filter(QRegularExpression(u"^Página |^MARDOVI VEXO$"_s)),
+                     QStringList({u"MARDOVI VEXO"_s, u"Página %1"_s.arg(sheet)}));
+            QCOMPARE(journal_.lines(sheet).size(), rules[sheet - 1]);
+        }
+
+        // The guide sheets hold every block in its order, the long sentence wrapped at a blank.
+        QStringList printed, captions;
+        for (int sheet = 1; sheet <= 2; ++sheet)
+            for (const Printed& p : Body(sheet))
+                printed << p.text;
+        for (qint16 i = 0; i <= page->Last_block(); ++i)
+            captions << page->lblText[i]->text();
+        QCOMPARE(captions.size(), 47);
+        QCOMPARE(printed.join(u' ').simplified(), captions.join(u' ').simplified());
+        QVERIFY(!printed.contains(kLong) && printed.contains(kLong.left(kLong.lastIndexOf(u' ', 98) + 1)));
+
+        QString written;
         for (int sheet = 3; sheet <= journal_.sheets; ++sheet)
             for (const Printed& p : Body(sheet))
-                printed += p.text + (p.text.endsWith(u' ') ? QString() : u"\n"_s);
+                written += p.text + (p.text.endsWith(u' ') ? QString() : u"\n"_s);
         qsizetype at = 0;
         for (const QString& text : lines) {
-            const qsizetype found = printed.indexOf(text + u'\n', at);
+            const qsizetype found = written.indexOf(text + u'\n', at);
             if (found < 0)
-                QFAIL(qPrintable(u"not printed after %1: %2\n%3"_s.arg(at).arg(text, printed)));
+                QFAIL(qPrintable(u"not printed after %1: %2\n%3"_s.arg(at).arg(text, written)));
             at = found + text.size() + 1;
         }
-        QCOMPARE(at, printed.size());  // nothing else after
+        QCOMPARE(at, written.size());  // nothing else after
+        if (lines.isEmpty())
+            return;
         // The title bold and centred; the day label in bold, its sentence
         // regular on the same line just after it.
+        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
         const QList<Printed> body = Body(3);
         QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
         QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
