@@ -141,8 +141,8 @@ private Q_SLOTS:
     }
 
     // Escape clears the box; Ctrl+L and F3 bring the caret to it. Typed and
-    // Enter, or clicked in the list: the guide with its distances, the
-    // product collected; the water question for a water-reactive entry.
+    // Enter, or clicked in the list: the entry's guide with its distances;
+    // the water question for a water-reactive entry.
     void keys_and_clicks_of_the_box()
     {
         test::Rows_program world(QString::fromStdString(kRows));
@@ -167,10 +167,7 @@ private Q_SLOTS:
         frmGuidePage* page = Find_child<frmGuidePage>();
         QVERIFY(page);
         QCOMPARE(page->lblProduct->text(), "GASES TÓXICOS Y/O CORROSIVOS");
-        QCOMPARE(page->lblNameProduct->text(), "Chlorine, Número de identificación 1017");
         QCOMPARE(test::Rows_of(Tag(page->cmdIIPAD), {"ID", "LP_Isolate_meters"}), QStringList{"1017|500"});
-        QCOMPARE(test::Summary_rows(), QStringList{"Chlorine|1017|0|1"});
-        QVERIFY(!Summary_empty);
 
         box->setText("chlorosilanes");
         QTreeWidget* list = List();
