@@ -7,6 +7,7 @@
 #include "charts/Chart_pictures.h"
 #include "charts/Svg_picture.h"
 #include "charts/frmPlacard.h"
+#include "guides/Guide_rows.h"
 #include "guides/frmGuidePage.h"
 #include "platform/Twips.h"
 #include "support/Fixture.h"
@@ -20,25 +21,6 @@
 using namespace vexo;
 
 namespace {
-
-// One guide page, with its number and title, for every guide a chart leads to.
-QString Guide_rows()
-{
-    QSet<QString> guides;
-    for (const Chart_picture_info& picture : Chart_pictures())
-        if (picture.tag[0])
-            guides.insert(QLatin1String(picture.tag));
-    QString sql;
-    int key = 1;
-    for (const QString& guide : guides) {
-        sql += QStringLiteral("INSERT INTO Sentences VALUES (%1, 'GUÍA %2', 5), (%3, 'TÍTULO %2', 2), "
-                              "(%4, 'Mantenga alejado al personal.', 0);\n"
-                              "INSERT INTO Guides_pages VALUES (%1, %2, %1), (%3, %2, %3), (%4, %2, %4);\n")
-                   .arg(key).arg(guide).arg(key + 1).arg(key + 2);
-        key += 3;
-    }
-    return sql;
-}
 
 frmPlacard* Chart()
 {
@@ -89,7 +71,8 @@ class tst_frmPlacard : public QObject {
     std::unique_ptr<test::Rows_program> program_;
 
 private Q_SLOTS:
-    void initTestCase() { program_ = std::make_unique<test::Rows_program>(Guide_rows()); }
+    // Guides 111 to 171: every one a chart leads to.
+    void initTestCase() { program_ = std::make_unique<test::Rows_program>(test::Guide_rows(61)); }
     void cleanupTestCase() { program_.reset(); }
     void init()
     {

@@ -3,6 +3,7 @@
 #include "app/Child_windows.h"
 #include "app/General.h"
 #include "app/Row_cells.h"
+#include "guides/Guide_rows.h"
 #include "guides/Guide_page.h"
 #include "guides/frmGuide.h"
 #include "guides/frmGuidePage.h"
@@ -44,19 +45,6 @@ INSERT INTO Guides_pages VALUES (16, 128, 7), (10, 128, 1), (11, 128, 3), (12, 1
     for (int key = 103; key < 183; ++key)
         sql += QStringLiteral(", (%1, 131, %2)").arg(key).arg(key % 10 == 0 ? 4 : 52);
     return sql + ";\n";
-}
-
-// `count` guides from 111 on, each with its number, its title "Título nnn"
-// and one body sentence.
-QString Guides(int count)
-{
-    QString sql;
-    for (int i = 0, key = 1; i < count; ++i, key += 3)
-        sql += QStringLiteral("INSERT INTO Sentences VALUES (%1, 'GUÍA %2', 5), (%3, 'Título %2', 2), "
-                              "(%4, 'Texto de la guía %2.', 0);\nINSERT INTO Guides_pages VALUES "
-                              "(%1, %2, %1), (%3, %2, %3), (%4, %2, %4);\n")
-                   .arg(key).arg(111 + i).arg(key + 1).arg(key + 2);
-    return sql;
 }
 
 // A block as "tag alignment background text-colour [bold] [wrap] [rich]|text";
@@ -128,7 +116,7 @@ private Q_SLOTS:
     {
         QFETCH(int, guides);
         QFETCH(int, width);
-        Start(Guides(guides), guides < 0);
+        Start(test::Guide_rows(guides), guides < 0);
         Open_guide_chooser();
         Open_guide_chooser();  // opening again replaces it
         QVERIFY(Work_area()->subWindowList().size() == 1 && !Guide_records);
