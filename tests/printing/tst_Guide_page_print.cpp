@@ -206,7 +206,6 @@ private Q_SLOTS:
             return;
         // The title bold and centred; the day label in bold, its sentence
         // regular on the same line just after it.
-        QCOMPARE(Box_SQL, sql::Distances_lookup("1017", "Chlorine", ""));
         const QList<Printed> body = Body(3);
         QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
         QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
