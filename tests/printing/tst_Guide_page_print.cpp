@@ -52,6 +52,19 @@ INSERT INTO Green VALUES
    'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3', 'Consulte la Tabla 3');
 )sql");
 
+// A guide page printed from its button: the opener's product line, its
+// distances lookup ("" no distances button), Table 3's rows for the gas and
+// how the print dialog and the printer answer (done, cancel or fail); then
+// per sheet its rules (header, footer, border, headings), the distances
+// sheets' lines and what the user is told.
+struct Print_case {
+    bool product;
+    QString lookup, table3, outcome;
+    QList<int> rules;
+    QStringList lines;
+    QString told = {};
+};
+
 } // namespace
 
 class tst_Guide_page_print : public QObject {
@@ -120,12 +133,13 @@ private Q_SLOTS:
     // figures as sentences; where Table 3 has the gas, its rows follow the
     // large spill, on that sheet and the next. Each printed line once, a label
     // and its sentence joined.
-    void sheets_data()
+    void print_button_data()
     {
-        QTest::addColumn<bool>("product");
-        QTest::addColumn<QList<int>>("rules");  // per sheet: header, footer, border, headings
-        QTest::addColumn<QString>("table3");    // rows of Large_spills
-        QTest::addColumn<QStringList>("lines"); // of the distances sheets
+        QTest::addColumn<Print_case>("print");
+        const auto row = [](const char* name, const Print_case& print) { QTest::newRow(name) << print; };
+        const QString chlorine = sql::Distances_lookup("1017", "Chlorine", "");
+        const QString without = u"No se encontraron en la base de datos las distancias de aislamiento inicial y "
+                                "acción protectora de este producto, por lo que la guía se imprimió sin ellas."_s;
         const QString protect = u" PROTEJA a las Personas en la Dirección del Viento:"_s;
         const QString refer = protect + u" Consulte la Tabla 3"_s;
         const QStringList small{"Distancias de aislamiento inicial y acción protectora", "DERRAMES PEQUEÑOS",
@@ -134,38 +148,56 @@ private Q_SLOTS:
                                 "NOCHE: " + protect + " 1.5 kilómetros", "DERRAMES GRANDES",
                                 "Primero AISLAR a la Redonda: Consulte la Tabla 3", "LUEGO", "DIA: " + refer, "O",
                                 "NOCHE: " + refer};
-        QTest::newRow("opened from the chooser") << false << QList<int>{8, 6} << QString() << QStringList();
-        QTest::newRow("a product without distances") << true << QList<int>{8, 6} << QString() << QStringList();
+        const QString table3 =
+            QStringLiteral("INSERT INTO Large_spills VALUES (1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', "
+                           "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
+                           "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
+                           "'1000', '1.9', '1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');");
+        row("opened from the chooser", {false, "", "", "done", {8, 6}, {}});
+        row("a product without distances", {true, "", "", "done", {8, 6}, {}});
         // The distances sheet has a rule under its title and under each spill section.
-        QTest::newRow("a product with distances") << true << QList<int>{8, 6, 9} << QString() << small;
-        QTest::newRow("distances and Table 3") << true << QList<int>{8, 6, 9, 7}
-            << QStringLiteral("INSERT INTO Large_spills VALUES (1, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', "
-                              "'1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', "
-                              "'6.5', '4.1'), (2, 2, '1017', 'Chlorine', 'Varios cilindros de una tonelada', '300', "
-                              "'1000', '1.9', '1.2', '1.3', '0.8', '1.0', '0.6', '3.5', '2.2', '2.3', '1.4', '1.3', '0.8');")
-            << small + QStringList{"DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)", "Carro tanque de ferrocarril",
+        row("a product with distances", {true, chlorine, "", "done", {8, 6, 9}, small});
+        row("distances and Table 3", {true, chlorine, table3, "done", {8, 6, 9, 7},
+            small + QStringList{"DERRAMES GRANDES POR CONTENEDOR DE TRANSPORTE (TABLA 3)", "Carro tanque de ferrocarril",
                    "Primero AISLAR a la Redonda: 1000 metros, 3000 pies", "DIA: " + protect,
                    "viento bajo (< 10 km/h): 9.6 kilómetros, 6.0 millas",
                    "viento moderado (10–20 km/h): 6.3 kilómetros, 3.9 millas",
                    "viento fuerte (> 20 km/h): 5.1 kilómetros, 3.2 millas", "NOCHE: " + protect,
                    "viento bajo (< 10 km/h): 11.0+ kilómetros, 7.0+ millas", "Varios cilindros de una tonelada",
                    "Primero AISLAR a la Redonda: 300 metros, 1000 pies",
-                   "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."};
+                   "\"+\" significa que la distancia puede ser mayor en ciertas condiciones atmosféricas."}});
+        row("cancelled in the dialog", {true, chlorine, "", "cancel", {}, {}});
+        row("distances not found: the guide alone, and why",
+            {true, sql::Distances_lookup("1017", "Bromine", ""), "", "done", {8, 6}, {}, without});
+        row("a lookup that cannot run: the same", {true, u"SELECT * FROM Nowhere"_s, "", "done", {8, 6}, {}, without});
+        row("printer fails at the first break", {true, chlorine, "", "fail", {8}, {}});
     }
 
-    void sheets()
+    void print_button()
     {
-        QFETCH(bool, product);
-        QFETCH(QList<int>, rules);
-        QFETCH(QString, table3);
-        QFETCH(QStringList, lines);
+        QFETCH(Print_case, print);
+        const auto& [product, lookup, table3, outcome, rules, lines, told] = print;
+        test::Scripted_platform ui;
+        const auto documents = test::Install_recording_printer(journal_, kWidth, kHeight, outcome);
+        Install_page_printing();
         const QString create = schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s));
         Main_database->Execute_native(table3.isEmpty() ? QString() : create + table3);
-        auto page = Open_page(product, !lines.isEmpty());
-        Print(*page);
+        auto page = Open_page(product, !lookup.isEmpty(), lookup);
+        page->cmdPrint->click();
         Main_database->Execute_native(table3.isEmpty() ? QString() : u"DROP TABLE Large_spills;"_s);
-        QVERIFY(journal_.ended);
-        QCOMPARE(journal_.sheets, rules.size());
+
+        QCOMPARE(*documents, QStringList{u"GUÍA 124"_s});
+        QCOMPARE(QList<bool>({journal_.ended, journal_.aborted}), QList<bool>({outcome == "done", outcome == "fail"}));
+        QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, rules.size());
+        for (const Printed& p : Body(0))
+            QCOMPARE(p.font, u"Times New Roman"_s);
+        // A failing printer or a cancel says nothing; a guide printed without
+        // its distances says why.
+        QCOMPARE(ui.texts(), told.isEmpty() ? QStringList() : QStringList{told});
+        QVERIFY(told.isEmpty() || ui.shown[0].icon == platform::Icon::Exclamation);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        if (outcome != "done")
+            return;
         QCOMPARE(Header_bottom, product ? 560.0 : 320.0);
         const QString qualified = u"Cloro, Número de identificación 1017 (cuando es derramado en el agua)"_s;
         for (int sheet = 1; sheet <= journal_.sheets; ++sheet) {
@@ -210,48 +242,6 @@ private Q_SLOTS:
         QVERIFY(body[0].bold && body[4].bold && !body[5].bold);
         QCOMPARE(body[0].x, (kWidth - body[0].text.size() * 120) / 2);
         QCOMPARE(QList<double>({body[5].y, body[5].x}), QList<double>({body[4].y, 5 * 120.0}));
-    }
-
-    void print_button_job_data()
-    {
-        QTest::addColumn<QString>("outcome");  // of the print dialog and the printer
-        QTest::addColumn<QString>("lookup");
-        QTest::addColumn<int>("sheets");
-        QTest::addColumn<QString>("told");
-        const QString chlorine = sql::Distances_lookup("1017", "Chlorine", "");
-        const QString without = u"No se encontraron en la base de datos las distancias de aislamiento inicial y "
-                                "acción protectora de este producto, por lo que la guía se imprimió sin ellas."_s;
-        QTest::newRow("printed") << "done" << chlorine << 3 << QString();
-        QTest::newRow("cancelled in the dialog") << "cancel" << chlorine << 0 << QString();
-        QTest::newRow("distances not found: the guide alone, and why")
-            << "done" << sql::Distances_lookup("1017", "Bromine", "") << 2 << without;
-        QTest::newRow("a lookup that cannot run: the same") << "done" << u"SELECT * FROM Nowhere"_s << 2 << without;
-        QTest::newRow("printer fails at the first break") << "fail" << chlorine << 1 << QString();
-    }
-
-    void print_button_job()
-    {
-        QFETCH(QString, outcome);
-        QFETCH(QString, lookup);
-        QFETCH(int, sheets);
-        QFETCH(QString, told);
-        test::Scripted_platform ui;
-        const auto documents = test::Install_recording_printer(journal_, kWidth, kHeight, outcome);
-        Install_page_printing();
-        auto page = Open_page(true, true, lookup);
-        page->cmdPrint->click();
-
-        QCOMPARE(*documents, QStringList{u"GUÍA 124"_s});
-        QCOMPARE(QList<bool>({journal_.ended, journal_.aborted}), QList<bool>({outcome == "done", outcome == "fail"}));
-        QCOMPARE(journal_.items.isEmpty() ? 0 : journal_.sheets, sheets);
-        for (const Printed& p : Body(0))
-            QCOMPARE(p.font, u"Times New Roman"_s);
-        // A failing printer or a cancel says nothing; a guide printed without
-        // its distances says why.
-        QCOMPARE(ui.texts(), told.isEmpty() ? QStringList() : QStringList{told});
-        if (!told.isEmpty())
-            QCOMPARE(ui.shown[0].icon, platform::Icon::Exclamation);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void without_a_printer_a_pdf_is_saved_and_the_user_told()
