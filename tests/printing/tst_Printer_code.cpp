@@ -18,11 +18,6 @@ namespace {
 constexpr double kWidth = 9600;    // 80 characters at 12 pt; 79 fit
 constexpr double kHeight = 12000;
 
-Page_header Plain_header()
-{
-    return {u"GUÍA 124"_s, u"GASES TÓXICOS"_s, false, {}, {}};
-}
-
 // Everything drawn on a sheet (0: on every sheet), in order: "text at x, y,
 // size[ bold]" or "line x,y x2,y2".
 QStringList Drawn(const QList<Printed>& items, int sheet = 0)
@@ -116,9 +111,7 @@ private Q_SLOTS:
         QFETCH(double, y);
         QFETCH(bool, product);
         QFETCH(QStringList, lines);
-        Page_header header = Plain_header();
-        header.has_product = product;
-        header.product = u"Cloro"_s;
+        const Page_header header{u"GUÍA 124"_s, u"GASES TÓXICOS"_s, product, u"Cloro"_s, {}};
         Printer_code& engine = Start(header);
         if (y > 0)
             surface_->CurrentY = y;
@@ -151,7 +144,7 @@ private Q_SLOTS:
     }
 
 private:
-    Printer_code& Start(Page_header header = Plain_header())
+    Printer_code& Start(Page_header header)
     {
         engine_ = std::make_unique<Printer_code>(*surface_, std::move(header));
         engine_->Now = [] { return test::kWhen; };
