@@ -110,7 +110,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, page);
         QFETCH(QStringList, lines);
-        Print(*Open_page(false, false, {}, page));
+        test::Install_recording_printer(journal_, kWidth, kHeight, u"done"_s);
+        Install_page_printing();
+        Open_page(false, false, {}, page)->cmdPrint->click();
         QList<Printed> printed = journal_.body_lines(1, Header_bottom, kHeight, u"*"_s);
         const QList<Printed> rules = journal_.lines(1);
         QStringList read;
@@ -285,15 +287,6 @@ private:
         if (product)
             page->Set_print_qualifier(u"(cuando es derramado en el agua)"_s);
         return page;
-    }
-
-    void Print(frmGuidePage& page)
-    {
-        test::Recording_surface surface(journal_, kWidth, kHeight);
-        surface.Set_FontSize(12);
-        Guide_page_print document(page, surface);
-        document.engine.Now = [] { return test::kWhen; };
-        document.Print_guide_page();
     }
 
     // The texts of a sheet below its header and above its footer.
