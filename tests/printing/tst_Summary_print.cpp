@@ -124,7 +124,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("guide_pages");
         QTest::addColumn<QString>("outcome");  // done, cancel or fail; empty: the summary has no products
         QTest::addColumn<int>("sheets");       // on the recording printer; the least in a PDF
-        QTest::addColumn<QString>("told");     // after the question
+        QTest::addColumn<QString>("told");     // after the question, or in its place
         const QString pdf = QDir::toNativeSeparators(u"/proc/vexo/resumen.pdf"_s);
         const QString saved = u"El resumen se guardó como documento PDF en:\n"_s + pdf;
         const QString none = u"El resumen no tiene productos que imprimir."_s;
