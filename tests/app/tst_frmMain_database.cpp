@@ -166,12 +166,10 @@ private Q_SLOTS:
         QFETCH(QStringList, then);
         const QString good = Good_database(At("good.mdb"));
         QVERIFY(QFile::copy(good, At("a,b.mdb")));
-        if (spoil == "text") {
+        if (spoil == "text")
             test::Write_file(At("bad.mdb"), QByteArray("Esto no es una base de datos.\n").repeated(100));
-        } else if (!spoil.isEmpty()) {
-            Good_database(At("bad.mdb"));
-            Database::Open(At("bad.mdb"))->Execute_native(spoil);
-        }
+        else if (!spoil.isEmpty())
+            Database::Open(Good_database(At("bad.mdb")))->Execute_native(spoil);
         if (ini.isNull())
             Good_database(At("guide2ks.mdb"));
         else if (ini == "folder")
