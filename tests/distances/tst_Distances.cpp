@@ -109,6 +109,10 @@ const QString kOn_land = u"(cuando es derramado sobre la tierra)"_s;
 const QString kRefer = u"Consulte la Tabla 3"_s;
 const QString kBanner = u"PELIGROSO: Cuando se derrama en el agua, vea la lista al final de esta tabla"_s;
 
+// The ways the user turns away from the distances box.
+const QStringList kTurns{"to the guide page", "to a window of its own, as the find dialog or a message box",
+                         "its guide page closed", "its guide page rebuilt for another product", "its button pressed again"};
+
 template <class Window>
 Window* Opened(void (*open)())
 {
@@ -250,14 +254,19 @@ private Q_SLOTS:
         }
     }
 
-    void box_lookup_finds_its_row_data()
+    // The box a guide page opens finds the row its lookup names, whatever the
+    // name holds, or shows the headings alone; made narrow, it is widened
+    // back. It goes when the user turns to any other window, with its page,
+    // or for a fresh box when the button is pressed again.
+    void distances_box_data()
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("values");  // as shown; "": nothing found
         const QString weapon = u"(cuando es utilizado como una arma)"_s;
-        QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << "60|(200)|0.3|(0.2)|1.5|(0.9)|" + kRefer;
+        const QString chlorine = u"60|(200)|0.3|(0.2)|1.5|(0.9)|"_s + kRefer;
+        QTest::newRow("toxic itself") << "1017" << "Chlorine" << "" << chlorine;
         QTest::newRow("on land")
             << "1754" << "Chlorosulfonic acid" << kOn_land << "30|(100)|0.1|(0.1)|0.1|(0.1)|60|(200)|0.3|(0.2)|0.6|(0.4)";
         QTest::newRow("in water")
@@ -267,20 +276,27 @@ private Q_SLOTS:
             << "1111" << "O'Brien's mix" << kIn_water << "30|(100)|0.1|(0.1)|0.4|(0.2)|60|(200)|0.2|(0.1)|1.0|(0.6)";
         QTest::newRow("a spill the book does not give") << "1017" << "Chlorine" << kIn_water << "";
         QTest::newRow("no lookup") << "" << "" << "" << "";
+        for (const QString& turn : kTurns)
+            QTest::newRow(qPrintable(turn)) << "1017" << "Chlorine" << "" << chlorine;
     }
 
-    // The box finds the row its lookup names, whatever the name holds, or
-    // shows the headings alone; made narrow, it is widened back.
-    void box_lookup_finds_its_row()
+    void distances_box()
     {
         QFETCH(QString, id);
         QFETCH(QString, name);
         QFETCH(QString, suffix);
         QFETCH(QString, values);
+        const int turn = kTurns.indexOf(QString::fromUtf8(QTest::currentDataTag()));  // -1: the box stays
         test::Rows_program program(kRows);
-        Box_SQL = id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix);
-        const frmGreenBox* box = Opened<frmGreenBox>(Open_distances_box);
-        QVERIFY(box && box->Found() == !values.isEmpty());
+        Install_distances_box();
+        Open_distances_table();  // one more window behind the page
+        frmGuidePage* page = Open_guide_page(u"124"_s);
+        const QString lookup = id.isEmpty() ? QString() : sql::Distances_lookup(id, name, suffix);
+        page->Show_distances(lookup);
+        page->cmdIIPAD->click();
+        QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
+        QVERIFY(box && Box_SQL == lookup && box->Found() == !values.isEmpty());
+        QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
         QCOMPARE(box->windowTitle(), u"Tabla de distancias de aislamiento inicial y acción protectora"_s);
         QCOMPARE(Row_shown(box, 0), values.isEmpty() ? u"|"_s : id + u'|' + name + u' ' + suffix + u'|' + values);
         QVERIFY(Shown(Child(box, "lblSmall")) && Child<QLabel>(box, "lblUnit", SIM)->text() == u"Metros"_s);
@@ -290,33 +306,8 @@ private Q_SLOTS:
         QCOMPARE(QList<bool>({box->width() >= twips(9000), box->height() == tall}), QList<bool>({true, true}));
         const QWidget* data = Child(box, "frmData");
         QVERIFY(data->geometry().bottom() < box->height() && Child(box, "lblMat", 0)->geometry().bottom() < data->height());
-    }
-
-    // The box goes when the user turns to any other window, with its page,
-    // or for a fresh box when the button is pressed again.
-    void box_goes_when_the_user_turns_away_data()
-    {
-        QTest::addColumn<int>("turn");
-        QTest::newRow("to the guide page") << 0;
-        QTest::newRow("to a window of its own, as the find dialog or a message box") << 1;
-        QTest::newRow("its guide page closed") << 2;
-        QTest::newRow("its guide page rebuilt for another product") << 3;
-        QTest::newRow("its button pressed again") << 4;
-    }
-
-    void box_goes_when_the_user_turns_away()
-    {
-        QFETCH(int, turn);
-        test::Rows_program program(kRows);
-        Install_distances_box();
-        Open_distances_table();  // one more window behind the page
-        frmGuidePage* page = Open_guide_page(u"124"_s);
-        const QString lookup = sql::Distances_lookup(u"1017"_s, u"Chlorine"_s, QString());
-        page->Show_distances(lookup);
-        page->cmdIIPAD->click();
-        QPointer<frmGreenBox> box = Find_child<frmGreenBox>();
-        QVERIFY(box && Box_SQL == lookup);
-        QCOMPARE(Work_area()->activeSubWindow(), Child_frame<frmGreenBox>());
+        if (turn < 0)
+            return;
         QWidget other(Main_window(), Qt::Tool);
         if (turn == 0)
             Work_area()->setActiveSubWindow(Child_frame<frmGuidePage>());
