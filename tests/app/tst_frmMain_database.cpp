@@ -200,8 +200,7 @@ private Q_SLOTS:
         QCOMPARE(Database_path, At(database));
         QCOMPARE(Main_database->path(), At(database));
         QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
-        if (!messages.isEmpty())
-            QCOMPARE(ui_->filters, QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
+        QCOMPARE(ui_->filters, messages.isEmpty() ? QStringList() : QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
         if (!messages.isEmpty() || ini.isNull())
             QCOMPARE(test::Read_file(At("vexo.ini")), Ini(Database_path));
         if (later.isEmpty())
