@@ -354,14 +354,9 @@ private Q_SLOTS:
         // Six headings and 22 container lines.
         QCOMPARE(Bar(table)->maximum(), 28 - frmTable3::kRows);
         QCOMPARE(Heading_line(table, u"1005"_s), 0);
-        QTest::keyClick(table, Qt::Key_PageDown);
-        QCOMPARE(Bar(table)->value(), Bar(table)->maximum());
+        QTest::keyClick(table, Qt::Key_PageDown);  // to the last page
         QCOMPARE(Heading_line(table, u"1079"_s), frmTable3::kRows - 5);
         QCOMPARE(Value(table, frmTable3::kRows - 4, 2), u"11.0+"_s);
-        QTest::keyClick(table, Qt::Key_Up);
-        QCOMPARE(Bar(table)->value(), Bar(table)->maximum() - 1);
-        QTest::keyClick(table, Qt::Key_Home);
-        QCOMPARE(Heading_line(table, u"1005"_s), 0);
     }
 
     // Without the table its entries and links are gone and the cells say
