@@ -523,39 +523,36 @@ private Q_SLOTS:
     void page_keys_move_the_list_data()
     {
         QTest::addColumn<QString>("place"); // the window is named before the tag's colon
-        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<int>("first_row"); // offset of the page's first row
-        using K = QList<int>;
+        using K = QKeySequence;
         const int last = kEntries - 15;
         for (const char* w : {"index pages", "distances table", "water list", "summary"}) {
-            QTest::addRow("%s: Page Down past the end", w) << "window" << K{Qt::Key_PageDown, Qt::Key_PageDown} << last;
-            QTest::addRow("%s: End, Page Up", w) << "window" << K{Qt::Key_End, Qt::Key_PageUp} << last - 15;
-            QTest::addRow("%s: End, Home", w) << "window" << K{Qt::Key_End, Qt::Key_Home} << 0;
-            QTest::addRow("%s: Down thrice, Up", w) << "window" << (K(3, Qt::Key_Down) << Qt::Key_Up) << 2;
+            QTest::addRow("%s: Page Down past the end", w) << "window" << K(Qt::Key_PageDown, Qt::Key_PageDown) << last;
+            QTest::addRow("%s: End, Page Up", w) << "window" << K(Qt::Key_End, Qt::Key_PageUp) << last - 15;
+            QTest::addRow("%s: End, Home", w) << "window" << K(Qt::Key_End, Qt::Key_Home) << 0;
+            QTest::addRow("%s: Down thrice, Up", w) << "window" << K(Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up) << 2;
         }
         // A name box would move its caret, an option button would change the
         // index: the keys still page.
-        QTest::newRow("index pages: End in a name") << "name" << K{Qt::Key_End} << last;
-        QTest::newRow("index pages: Down on a guide button") << "guide" << K{Qt::Key_Down} << 1;
-        QTest::newRow("index pages: Down on an option") << "option" << K{Qt::Key_Down} << 1;
-        QTest::newRow("water list: Page Down in a name") << "name" << K{Qt::Key_PageDown} << 15;
-        QTest::newRow("summary: End in a name") << "name" << K{Qt::Key_End} << last;
+        QTest::newRow("index pages: End in a name") << "name" << K(Qt::Key_End) << last;
+        QTest::newRow("index pages: Down on a guide button") << "guide" << K(Qt::Key_Down) << 1;
+        QTest::newRow("index pages: Down on an option") << "option" << K(Qt::Key_Down) << 1;
+        QTest::newRow("water list: Page Down in a name") << "name" << K(Qt::Key_PageDown) << 15;
+        QTest::newRow("summary: End in a name") << "name" << K(Qt::Key_End) << last;
         // With a modifier held a key is not paging.
-        QTest::newRow("index pages: Shift+Page Down") << "window"
-                                                     << K{(Qt::ShiftModifier | Qt::Key_PageDown).toCombined()} << 0;
+        QTest::newRow("index pages: Shift+Page Down") << "window" << K(Qt::SHIFT | Qt::Key_PageDown) << 0;
     }
     void page_keys_move_the_list()
     {
         const QString window = QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0);
         QFETCH(QString, place);
-        QFETCH(QList<int>, keys);
+        QFETCH(QKeySequence, keys);
         QFETCH(int, first_row);
         window == "index pages" ? Open_index_by_number() : window == "distances table" ? Open_distances_table()
             : window == "water list" ? Open_water_list() : Open_summary(); // as its command does
         QCOMPARE(First_id(), "5001");
-        for (int key : keys)
-            QTest::keyClick(Place(place), QKeyCombination::fromCombined(key).key(),
-                            QKeyCombination::fromCombined(key).keyboardModifiers());
+        QTest::keySequence(Place(place), keys);
         QCOMPARE(First_id(), QString::number(5001 + first_row));
         if (window == QLatin1String("index pages"))
             QVERIFY2(Find_child<frmPages>()->optYellow->isChecked(), "the index stays by number");
