@@ -276,7 +276,6 @@ private Q_SLOTS:
         QFETCH(QStringList, built);
         QFETCH(QString, busy);
         QFETCH(QString, reads);
-        Summary_empty = false;
         Install_fakes();
         Index_mode = 7;
         Chemical_agents_only = !reads.endsWith(QLatin1String("agents only"));

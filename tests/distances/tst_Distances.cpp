@@ -505,7 +505,6 @@ private Q_SLOTS:
         // The warning answered Yes (three gases) opens the summary as well.
         const bool see_summary = index == 2;
         program.ui.answers = {in_water ? Answer::Yes : Answer::No, see_summary ? Answer::Yes : Answer::No};
-        Summary_empty = true;
         Child<QLineEdit>(water, "txtMat", index)->clear();  // what the box shows does not count: the row does
         Child<QPushButton>(water, "cmdGuide", index)->click();
 

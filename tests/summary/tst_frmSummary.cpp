@@ -54,7 +54,6 @@ void Click(const frmSummary* summary, const char* button, int row = -1)
 
 frmSummary* Open()
 {
-    Summary_empty = false;
     Open_summary();
     return Find_child<frmSummary>();
 }
