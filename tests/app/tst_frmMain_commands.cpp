@@ -491,8 +491,7 @@ private Q_SLOTS:
         main_->move(200, 120);
         if (minimised)
             main_->showMinimized();
-        if (yes)
-            ui_->answers << platform::Answer::Yes;
+        ui_->answers = {yes ? platform::Answer::Yes : platform::Answer::No};
         const QRect placed(main_->pos(), main_->size());
         QMdiSubWindow* page = Child_frame<frmWelcome>();
         bool ended = false;
