@@ -92,7 +92,7 @@ public:
         setWindowTitle(QStringLiteral("Otra ventana"));
         viewer->setPlainText(QStringLiteral("Documento de consulta"));
     }
-    QLineEdit* text_box = new QLineEdit(this);
+    QLineEdit* text_box = new QLineEdit(QStringLiteral("1017 Cloro"), this);
     QTextBrowser* viewer = new QTextBrowser(this);
     QPushButton* button = new QPushButton(QStringLiteral("Botón"), this);
 };
@@ -398,7 +398,6 @@ private Q_SLOTS:
         QFETCH(int, selection);
         QFETCH(QString, after);
         auto* window = Reopen_child<Fake_window>();
-        window->text_box->setText(QStringLiteral("1017 Cloro"));
         window->text_box->setSelection(4, selection);
         window->viewer->selectAll();
         QWidget* focused = QMap<QString, QWidget*>{{"viewer", window->viewer}, {"button", window->button}}.value(focus,

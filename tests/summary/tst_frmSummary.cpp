@@ -100,9 +100,8 @@ private Q_SLOTS:
         Click(summary, "cmdPrintSummary");
         Click(summary, "cmdSavePdf");
         platform::Install_printer_chooser({});
-        QCOMPARE(world_->ui.shown.size(), 2);
-        QCOMPARE(printers_asked, 1);
-        QCOMPARE(world_->ui.proposed.size(), 1);
+        QCOMPARE(QList<qsizetype>({world_->ui.shown.size(), printers_asked, world_->ui.proposed.size()}),
+                 QList<qsizetype>({2, 1, 1}));
 
         for (const auto& [button, title] : {std::pair{"cmdChemWeap", "Indice de Arma Quimica"},
                                             {"cmdMaterial", "Indice alfabético"}, {"cmdIDNumber", "Indice numérico"}}) {
@@ -171,9 +170,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, ticks);
         QFETCH(bool, yes);
         QFETCH(QStringList, left);
-        Add_to_summary("Chlorine", "1017", "0", "1");
-        Add_to_summary("O'Brien's mix", "1111", "0", "1");
-        Add_to_summary("Shell 5\" caliber", "2222", "0", "1");
+        for (const auto& [name, id] : {std::pair{"Chlorine", "1017"}, {"O'Brien's mix", "1111"}, {"Shell 5\" caliber", "2222"}})
+            Add_to_summary(name, id, "0", "1");
         frmSummary* summary = Open();
         for (int row : ticks)
             Click(summary, "chkDelete", row);
