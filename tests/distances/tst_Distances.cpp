@@ -94,16 +94,6 @@ INSERT INTO Water VALUES ('1111', 'Amoníaco (NH3)', '1005', 'Ammonia, anhydrous
   ('2988', 'Cloruro de hidrógeno (HCl)', '1050', 'Hydrogen chloride, anhydrous', 'Fluoruro de hidrógeno (HF)', '1052', 'Hydrogen fluoride, anhydrous', 'Cloro (Cl2)', '1017', 'Chlorine');
 )sql").arg(QStringList(6, u"'Consulte la Tabla 3'"_s).join(u','));
 
-QString Table3_rows()
-{
-    return schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) + QStringLiteral(R"sql(
-INSERT INTO Large_spills VALUES
-  (2, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'),
-  (3, 3, '1050', 'Hydrogen chloride, anhydrous', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3', '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1'),
-  (4, 3, '2186', 'Hydrogen chloride, refrigerated liquid', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3', '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1');
-)sql");
-}
-
 const QString kIn_water = u"(cuando es derramado en el agua)"_s;
 const QString kOn_land = u"(cuando es derramado sobre la tierra)"_s;
 const QString kRefer = u"Consulte la Tabla 3"_s;
@@ -367,11 +357,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("with Table 3") << Table3_rows() << true;
+        const QString create = schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s));
+        QTest::newRow("with Table 3") << create + QStringLiteral(R"sql(
+INSERT INTO Large_spills VALUES
+  (2, 2, '1017', 'Chlorine', 'Carro tanque de ferrocarril', '1000', '3000', '9.6', '6.0', '6.3', '3.9', '5.1', '3.2', '11.0+', '7.0+', '8.9', '5.6', '6.5', '4.1'),
+  (3, 3, '1050', 'Hydrogen chloride, anhydrous', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3', '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1'),
+  (4, 3, '2186', 'Hydrogen chloride, refrigerated liquid', 'Varios cilindros de una tonelada', '30', '100', '0.4', '0.3', '0.2', '0.1', '0.1', '0.1', '1.0', '0.6', '0.3', '0.2', '0.1', '0.1');
+)sql") << true;
         QTest::newRow("without Table 3") << QString() << true;
         QTest::newRow("fields missing")
             << "CREATE TABLE Large_spills (Key INTEGER, ID TEXT); INSERT INTO Large_spills VALUES (1, '1017');" << false;
-        QTest::newRow("no rows") << schema::Create_table_sql(*schema::Find_table(u"Large_spills"_s)) << false;
+        QTest::newRow("no rows") << create << false;
     }
 
     void table3_entries_follow_the_table()
