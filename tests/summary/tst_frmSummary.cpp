@@ -212,7 +212,6 @@ private Q_SLOTS:
         test::Open_to_everyone(dir.path());
         QFile::setPermissions(folder, QFileDevice::Permissions(folder_read_only ? 0x5555 : 0x7777));
         QFile::setPermissions(path, QFileDevice::Permissions(folder_read_only ? 0x6666 : 0x4444));
-        world_->ui.answers << platform::Answer::Yes;
         {
             test::Without_root ordinary_user;
             Main_database = Database::Open(path);
