@@ -200,7 +200,8 @@ private Q_SLOTS:
         QCOMPARE(Database_path, At(database));
         QCOMPARE(Main_database->path(), At(database));
         QCOMPARE(main_->windowTitle(), QStringLiteral("MARDOVI VEXO"));
-        QCOMPARE(ui_->filters, messages.isEmpty() ? QStringList() : QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
+        QCOMPARE(ui_->filters,
+                 messages.isEmpty() ? QStringList() : QStringList{"Microsoft Access (*.mdb)|*.mdb|*.*|*.*"});
         if (!messages.isEmpty() || ini.isNull())
             QCOMPARE(test::Read_file(At("vexo.ini")), Ini(Database_path));
         if (later.isEmpty())

@@ -101,7 +101,8 @@ const QString kBanner = u"PELIGROSO: Cuando se derrama en el agua, vea la lista 
 
 // The ways the user turns away from the distances box.
 const QStringList kTurns{"to the guide page", "to a window of its own, as the find dialog or a message box",
-                         "its guide page closed", "its guide page rebuilt for another product", "its button pressed again"};
+                         "its guide page closed", "its guide page rebuilt for another product",
+                         "its button pressed again"};
 
 template <class Window>
 Window* Opened(void (*open)())

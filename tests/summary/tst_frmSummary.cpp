@@ -170,8 +170,9 @@ private Q_SLOTS:
         QFETCH(QList<int>, ticks);
         QFETCH(bool, yes);
         QFETCH(QStringList, left);
-        for (const auto& [name, id] : {std::pair{"Chlorine", "1017"}, {"O'Brien's mix", "1111"}, {"Shell 5\" caliber", "2222"}})
-            Add_to_summary(name, id, "0", "1");
+        Add_to_summary("Chlorine", "1017", "0", "1");
+        Add_to_summary("O'Brien's mix", "1111", "0", "1");
+        Add_to_summary("Shell 5\" caliber", "2222", "0", "1");
         frmSummary* summary = Open();
         for (int row : ticks)
             Click(summary, "chkDelete", row);
@@ -204,8 +205,7 @@ private Q_SLOTS:
         QFETCH(bool, folder_read_only);
         QFETCH(QString, why);
         QTemporaryDir dir;
-        const QString folder = dir.filePath("datos");
-        const QString path = folder + "/s.mdb";
+        const QString folder = dir.filePath("datos"), path = folder + "/s.mdb";
         QVERIFY(QDir().mkpath(folder));
         test::Make_database(path, test::Minimal_rows()
                                       + "INSERT INTO Summary (ID, Name, High_green, Bold) VALUES ('1017', 'Chlorine', 0, 1);");
