@@ -1,7 +1,6 @@
 // The welcome page, the About box and the splash built alone: nothing cut off
 // or covered, their texts; the first screen's pictures come from copies drawn
 // at build time (start-up draws nothing), with the vector source's pixels.
-#include "app/General.h"
 #include "app/Picture_drawing.h"
 #include "app/Pictures.h"
 #include "app/frmAbout.h"

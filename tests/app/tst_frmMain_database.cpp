@@ -7,7 +7,6 @@
 #include "app/frmMain.h"
 #include "app/frmWelcome.h"
 #include "data/Data_version.h"
-#include "data/RecordSet.h"
 #include "data/Validation.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
