@@ -53,7 +53,6 @@ Database::~Database()
 {
     // Statements still lent to record sets are finalized when those go.
     statements_.reset();
-    schema_version_query_.reset();
     sqlite3_close_v2(db_);
 }
 
@@ -136,37 +135,20 @@ std::shared_ptr<Read_plan> Database::Read_plan_of(const QString& jet_sql)
 {
     if (plans_.isEmpty())
         return nullptr;
-    // The schema's version is read only when the file changed at all: the
-    // data version costs no read of the file, the schema's a transaction.
-    if (Data_version() != data_version_) {
-        const qint64 schema = Schema_version();
-        data_version_ = Data_version();
-        if (schema != schema_version_) {
-            Forget_schema();
-            // SQLite prepares from the schema it read last until a statement
-            // that reads a table finds it changed: a new text's fields would
-            // be the old ones.
-            Run_native(QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 0"));
-            return nullptr;
-        }
+    // The file as the last read saw it: a set sees a later change once its
+    // read has begun, and opens again (see RecordSet::Run).
+    if (memo_->Watch().Look(false).schema != plans_schema_) {
+        Forget_schema();
+        return nullptr;
     }
     return plans_.value(jet_sql);
 }
 
 void Database::Keep_read_plan(const QString& jet_sql, std::shared_ptr<Read_plan> plan)
 {
-    if (plans_.isEmpty()) {
-        schema_version_ = Schema_version();
-        data_version_ = Data_version();
-    }
+    if (plans_.isEmpty())
+        plans_schema_ = memo_->Watch().Look(false).schema;
     Remember_for_text(plans_, jet_sql, std::move(plan));
-}
-
-unsigned Database::Data_version() const
-{
-    unsigned version = 0;
-    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &version);
-    return version;
 }
 
 sqlite::Lent_statement Database::Borrow(const QString& sqlite_sql, const QString& context)
@@ -174,20 +156,10 @@ sqlite::Lent_statement Database::Borrow(const QString& sqlite_sql, const QString
     return statements_->Borrow(sqlite_sql, context);
 }
 
-qint64 Database::Schema_version()
-{
-    if (!schema_version_query_)
-        schema_version_query_ = std::make_unique<sqlite::Statement>(db_, QStringLiteral("PRAGMA schema_version"));
-    const qint64 version = schema_version_query_->Step() ? schema_version_query_->Integer(0) : -1;
-    schema_version_query_->Reset();
-    return version;
-}
-
 void Database::Forget_schema()
 {
     plans_.clear();
     statements_->Clear();
-    schema_version_ = -1;
 }
 
 void Database::Execute_native(const QString& sql)

@@ -67,34 +67,28 @@ public:
 
     // What record sets found out about a text on this file (its fields, how
     // it is read): null until kept, forgotten when the schema may have
-    // changed (a native text ran, or another connection changed it).
+    // changed (a native text ran, or the memo's watch saw it change).
     std::shared_ptr<Read_plan> Read_plan_of(const QString& jet_sql);
     void Keep_read_plan(const QString& jet_sql, std::shared_ptr<Read_plan> plan);
     // A statement of SQLite's text ready to run: a kept one when it is free,
     // else a new one; it is kept again, reset, when the borrower drops it.
     sqlite::Lent_statement Borrow(const QString& sqlite_sql, const QString& context);
-    // Changes whenever the file's content or schema changed, by this
-    // connection or another, as this connection last saw it; reading it
-    // reads nothing of the file.
-    unsigned Data_version() const;
 
     QString path() const { return path_; }
     sqlite3* handle() const { return db_; }
-    // Counts and facts of this file learnt once (see File_memo).
+    // Counts and facts of this file learnt once, and the watch that tells
+    // when the file changed (see File_memo).
     File_memo& Memo() const { return *memo_; }
 
 private:
     Database(sqlite3* db, const QString& path);
     void Run_native(const QString& sql);
-    qint64 Schema_version();
     void Forget_schema();
     sqlite3* db_;
     QString path_;
     std::shared_ptr<sqlite::Statement_pool> statements_;
     QHash<QString, std::shared_ptr<Read_plan>> plans_;
-    std::unique_ptr<sqlite::Statement> schema_version_query_;
-    qint64 schema_version_ = -1; // of the kept plans; -1: none kept
-    unsigned data_version_ = 0;  // when the schema's version was read last
+    quint64 plans_schema_ = 0; // the watch's count of schema changes when the kept plans were made
     jet::Folded_columns folded_;
     // The program runs the same few texts again and again (every open,
     // requery and window of a list): each is rewritten once per file.

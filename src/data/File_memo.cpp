@@ -10,22 +10,24 @@
 
 namespace vexo {
 
-File_memo::File_memo(sqlite3* db) : db_(db) {}
+File_watch::File_watch(sqlite3* db) : db_(db) {}
 
-File_memo::~File_memo() = default;
+File_watch::~File_watch() = default;
 
-void File_memo::Check()
+File_watch::Seen File_watch::Look(bool now)
 {
     // Inside a read, SQLite has looked at the file as it began: the pager's
-    // version then tells any commit since the last check, by this connection
+    // version then tells any commit since the last look, by this connection
     // or another, without a statement of its own.
     const qint64 changes = sqlite3_total_changes64(db_);
-    unsigned pager_version = 0;
-    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &pager_version);
-    if (sqlite3_txn_state(db_, "main") != SQLITE_TXN_NONE && changes == changes_ && pager_version == pager_version_)
-        return;
+    if ((!now || sqlite3_txn_state(db_, "main") != SQLITE_TXN_NONE) && changes == changes_
+        && Pager_version() == pager_version_)
+        return seen_;
     // Rows written through this connection, whatever statement wrote them;
-    // commits of other connections; any change of the schema.
+    // commits of other connections; any change of the schema. Read through
+    // the pragmas' tables, unlike a bare pragma, the versions make SQLite
+    // check the schema it prepares from against the file's: a text prepared
+    // after a change was seen has the new fields.
     if (!versions_)
         versions_ = std::make_unique<sqlite::Statement>(
             db_, QStringLiteral("SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version"));
@@ -35,12 +37,35 @@ void File_memo::Check()
         schema_version = versions_->Integer(1);
     }
     versions_->Reset();
-    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &pager_version_);
+    pager_version_ = Pager_version();
     if (changes == changes_ && data_version == data_version_ && schema_version == schema_version_)
-        return;
+        return seen_;
+    ++seen_.file;
+    if (schema_version != schema_version_)
+        ++seen_.schema;
     changes_ = changes;
     data_version_ = data_version;
     schema_version_ = schema_version;
+    return seen_;
+}
+
+unsigned File_watch::Pager_version() const
+{
+    unsigned version = 0;
+    sqlite3_file_control(db_, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return version;
+}
+
+File_memo::File_memo(sqlite3* db) : db_(db), watch_(db) {}
+
+File_memo::~File_memo() = default;
+
+void File_memo::Check()
+{
+    const quint64 seen = watch_.Look(true).file;
+    if (seen == seen_)
+        return;
+    seen_ = seen;
     counts_.clear();
     lookup_index_.reset();
     titles_.reset();

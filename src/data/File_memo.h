@@ -3,7 +3,9 @@
 // the titles of its guides, and whether the file carries the builder's lookup
 // index. Each is learnt once and kept while the file stays as it was:
 // anything written through this connection (rows or schema) or committed by
-// another connection (SQLite's data version) forgets them all.
+// another connection (SQLite's data version) forgets them all. The watch
+// that tells so also tells the database when to forget what it learnt of the
+// file's schema (its read plans and statements).
 #pragma once
 
 #include <QHash>
@@ -29,6 +31,38 @@ struct Guide_title {
     std::string bytes; // the value as text
 };
 
+// Whether the open file, or its schema, changed since a caller last looked.
+class File_watch {
+public:
+    explicit File_watch(sqlite3* db);
+    ~File_watch();
+    File_watch(const File_watch&) = delete;
+    File_watch& operator=(const File_watch&) = delete;
+
+    // Counts of the changes seen: of anything in the file, of its schema.
+    struct Seen {
+        quint64 file = 0;
+        quint64 schema = 0;
+    };
+    // `now`: the file as it is now. Otherwise, outside a read, the file as
+    // this connection's last read saw it, which reads nothing of the file: a
+    // later commit of another connection is seen once a read begins.
+    Seen Look(bool now);
+    // Changes whenever the file's content or schema changed, by this
+    // connection or another, as this connection last saw it; reading it
+    // reads nothing of the file.
+    unsigned Pager_version() const;
+
+private:
+    sqlite3* db_;
+    std::unique_ptr<sqlite::Statement> versions_;
+    qint64 changes_ = -1;
+    qint64 data_version_ = -1;
+    qint64 schema_version_ = -1;
+    unsigned pager_version_ = 0; // when last looked
+    Seen seen_;
+};
+
 class File_memo {
 public:
     explicit File_memo(sqlite3* db);
@@ -50,16 +84,15 @@ public:
     // text), so a list must join its guides' slots itself.
     const Guide_titles* Titles();
 
+    File_watch& Watch() { return watch_; }
+
 private:
     // Forgets everything when the file is no longer as it was.
     void Check();
 
     sqlite3* db_;
-    std::unique_ptr<sqlite::Statement> versions_;
-    qint64 changes_ = -1;
-    qint64 data_version_ = -1;
-    qint64 schema_version_ = -1;
-    unsigned pager_version_ = 0; // SQLite's version of the file when last checked
+    File_watch watch_;
+    quint64 seen_ = 0; // the watch's count of changes when last checked
     QHash<QString, qint64> counts_;
     std::optional<bool> lookup_index_;
     std::optional<std::optional<Guide_titles>> titles_;

@@ -232,14 +232,15 @@ void RecordSet::Run()
     // A plan kept from before another program changed the file's schema
     // reads it with the old fields, or fails: the file seen to change while
     // opening, the set is opened again, and the schema's version checked.
-    const unsigned version = db_->Data_version();
+    const File_watch& watch = db_->Memo().Watch();
+    const unsigned version = watch.Pager_version();
     try {
         Open();
     } catch (const Db_error&) {
-        if (db_->Data_version() == version)
+        if (watch.Pager_version() == version)
             throw;
     }
-    if (db_->Data_version() != version)
+    if (watch.Pager_version() != version)
         Open();
 }
 
