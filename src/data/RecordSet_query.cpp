@@ -287,23 +287,21 @@ QString Find_through_lookup_index(Database& db, const QString& filter, const QSt
     QString from;
     if (!by_number) {
         // The first key as stored, whole or fractional, written exactly.
-        sqlite::Statement first(db.handle(), sql::Find_contains_first_SQL(typed));
-        if (first.Step()) {
-            const int type = sqlite3_column_type(first.get(), 0);
+        const sqlite::Lent_statement first = db.Borrow(sql::Find_contains_first_SQL(typed), QString());
+        if (first->Step()) {
+            const int type = sqlite3_column_type(first->get(), 0);
             if (type == SQLITE_INTEGER)
-                from = QString::number(first.Integer(0));
+                from = QString::number(first->Integer(0));
             else if (type == SQLITE_FLOAT)
-                from = QString::number(sqlite3_column_double(first.get(), 0), 'g', 17);
+                from = QString::number(sqlite3_column_double(first->get(), 0), 'g', 17);
         }
     }
     const QString find_sql =
         sql::Find_result_SQL(filter + (from.isEmpty() ? QString() : QStringLiteral(" AND Yellow.Blue_Key >= ") + from),
                              by_number);
     const QString find_count = Count_sql(db.Translate(find_sql), find_sql);
-    if (!db.Memo().Count(find_count)) {
-        sqlite::Statement count(db.handle(), count_sql);
-        db.Memo().Remember_count(find_count, count.Step() ? count.Integer(0) : 0);
-    }
+    if (!db.Memo().Count(find_count))
+        db.Memo().Remember_count(find_count, Count(db, count_sql, find_sql));
     return find_sql;
 }
 
