@@ -97,28 +97,30 @@ bool Same_order_untitled(Database& db, const QString& titled, const QString& unt
     return outer < loops.size() && loops.mid(0, outer) == Loops(db, untitled, jet_sql);
 }
 
-// Appends a field of the row read last to `image`, to tell equal values
-// apart from others: its type and its bytes.
-void Add_image(const sqlite::Statement& row, int column, std::string& image)
+// Appends a value to `image`, to tell equal values apart from others: its
+// type and its bytes, a number's own (the text of a real may round it).
+// Inline: it runs for every field of every row a list of distinct rows reads.
+Q_ALWAYS_INLINE void Add_image(int type, const void* bytes, int length, std::string& image)
 {
-    sqlite3_stmt* stmt = row.get();
-    const int type = sqlite3_column_type(stmt, column);
-    image += static_cast<char>('0' + type);
-    if (type == SQLITE_INTEGER) {
-        const sqlite3_int64 number = sqlite3_column_int64(stmt, column);
-        image.append(reinterpret_cast<const char*>(&number), sizeof number);
-        return;
-    }
-    if (type == SQLITE_FLOAT) {
-        const double real = sqlite3_column_double(stmt, column);
-        image.append(reinterpret_cast<const char*>(&real), sizeof real);
-        return;
-    }
-    const void* bytes = sqlite3_column_blob(stmt, column);
-    const int length = sqlite3_column_bytes(stmt, column);
-    image.append(reinterpret_cast<const char*>(&length), sizeof length);
+    char head[1 + sizeof length] = {static_cast<char>('0' + type)};
+    std::memcpy(head + 1, &length, sizeof length);
+    image.append(head, sizeof head);
     if (length > 0)
         image.append(static_cast<const char*>(bytes), static_cast<size_t>(length));
+}
+
+void Add_image(sqlite3_value* value, std::string& image)
+{
+    const int type = sqlite3_value_type(value);
+    if (type == SQLITE_INTEGER) {
+        const sqlite3_int64 number = sqlite3_value_int64(value);
+        Add_image(type, &number, sizeof number, image);
+    } else if (type == SQLITE_FLOAT) {
+        const double real = sqlite3_value_double(value);
+        Add_image(type, &real, sizeof real, image);
+    } else {
+        Add_image(type, sqlite3_value_blob(value), sqlite3_value_bytes(value), image);
+    }
 }
 
 // Whether a column of this declared type holds text, compared as text: its
@@ -333,6 +335,8 @@ void RecordSet::Take_row(const sqlite::Statement& row, const Guide_title* title,
         int length = 0;
         qint64 number = 0;
         bool whole_number = false; // its 8 bytes stand for it
+        double real = 0;
+        bool own_real = false; // its text may round it: its 8 bytes tell it in the image
         if (title && c == title_field_) {
             type = title->type;
             text = title->bytes.data();
@@ -348,19 +352,17 @@ void RecordSet::Take_row(const sqlite::Statement& row, const Guide_title* title,
                 text = reinterpret_cast<const char*>(&number);
                 length = sizeof number;
             } else if (type != SQLITE_NULL) {
-                if (image && type == SQLITE_FLOAT) {
-                    const double real = sqlite3_value_double(value); // its text may round it
-                    image->append(reinterpret_cast<const char*>(&real), sizeof real);
-                }
+                own_real = image && type == SQLITE_FLOAT;
+                if (own_real)
+                    real = sqlite3_value_double(value);
                 text = reinterpret_cast<const char*>(sqlite3_value_text(value));
                 length = sqlite3_value_bytes(value);
             }
         }
-        if (image) {
-            *image += static_cast<char>('0' + type);
-            image->append(reinterpret_cast<const char*>(&length), sizeof length);
-            image->append(text, static_cast<size_t>(length));
-        }
+        if (image && own_real)
+            Add_image(type, &real, sizeof real, *image);
+        else if (image)
+            Add_image(type, text, length, *image);
         if (keep) {
             cells_.push_back({static_cast<qint32>(bytes_.size()),
                               type == SQLITE_NULL ? kNull : whole_number ? kInteger : length});
@@ -458,7 +460,7 @@ void RecordSet::Read_keyed(qsizetype first, qsizetype count) const
         }
         keys.clear();
         for (int k = 0; k < keys_; ++k)
-            Add_image(*query, fields + k, keys);
+            Add_image(query->Value(fields + k), keys);
         if (keys != group) {
             group.swap(keys);
             keyed = true;
