@@ -36,8 +36,6 @@ class File_watch {
 public:
     explicit File_watch(sqlite3* db);
     ~File_watch();
-    File_watch(const File_watch&) = delete;
-    File_watch& operator=(const File_watch&) = delete;
 
     // Counts of the changes seen: of anything in the file, of its schema.
     struct Seen {
