@@ -6,6 +6,8 @@
 #include "data/Statement.h"
 #include "data/Text_memo.h"
 
+#include <QScopeGuard>
+
 #include <sqlite3.h>
 
 namespace vexo {
@@ -24,28 +26,38 @@ File_watch::Seen File_watch::Look(bool now)
         && Pager_version() == pager_version_)
         return seen_;
     // Rows written through this connection, whatever statement wrote them;
-    // commits of other connections; any change of the schema. Read through
-    // the pragmas' tables, unlike a bare pragma, the versions make SQLite
-    // check the schema it prepares from against the file's: a text prepared
-    // after a change was seen has the new fields.
-    if (!versions_)
-        versions_ = std::make_unique<sqlite::Statement>(
-            db_, QStringLiteral("SELECT data_version, schema_version FROM pragma_data_version, pragma_schema_version"));
-    qint64 data_version = -1, schema_version = -1;
-    if (versions_->Step()) {
-        data_version = versions_->Integer(0);
-        schema_version = versions_->Integer(1);
+    // commits of other connections; any change of the schema. Read in one
+    // read of the file: the first statement holds it while the second runs.
+    if (!data_version_query_) {
+        data_version_query_ = std::make_unique<sqlite::Statement>(db_, QStringLiteral("PRAGMA data_version"));
+        schema_version_query_ = std::make_unique<sqlite::Statement>(db_, QStringLiteral("PRAGMA schema_version"));
     }
-    versions_->Reset();
+    qint64 data_version = -1, schema_version = -1;
+    {
+        const auto reset = qScopeGuard([this] {
+            data_version_query_->Reset();
+            schema_version_query_->Reset();
+        });
+        if (data_version_query_->Step())
+            data_version = data_version_query_->Integer(0);
+        if (schema_version_query_->Step())
+            schema_version = schema_version_query_->Integer(0);
+    }
     pager_version_ = Pager_version();
     if (changes == changes_ && data_version == data_version_ && schema_version == schema_version_)
         return seen_;
     ++seen_.file;
-    if (schema_version != schema_version_)
-        ++seen_.schema;
+    const bool schema_changed = schema_version != schema_version_ && schema_version_ != -1;
     changes_ = changes;
     data_version_ = data_version;
     schema_version_ = schema_version;
+    if (schema_changed) {
+        ++seen_.schema;
+        // SQLite prepares from the schema it read last until a statement
+        // that reads a table finds it changed: a new text's fields would be
+        // the old ones.
+        sqlite::Statement(db_, QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 0")).Step();
+    }
     return seen_;
 }
 

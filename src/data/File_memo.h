@@ -53,7 +53,8 @@ public:
 
 private:
     sqlite3* db_;
-    std::unique_ptr<sqlite::Statement> versions_;
+    std::unique_ptr<sqlite::Statement> data_version_query_;
+    std::unique_ptr<sqlite::Statement> schema_version_query_;
     qint64 changes_ = -1;
     qint64 data_version_ = -1;
     qint64 schema_version_ = -1;
