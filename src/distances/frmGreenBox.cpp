@@ -172,8 +172,9 @@ void frmGreenBox::Close_box(bool opener_to_front)
     const QPointer<QMdiSubWindow> opener = opener_;
     parentWidget()->close();
     // The work area would otherwise bring whichever window comes next to the
-    // front, over the page the user was reading.
-    if (opener_to_front && opener && opener->mdiArea())
+    // front, over the page the user was reading; unless the page has gone
+    // with the others, as when every window is closed.
+    if (opener_to_front && opener && opener->mdiArea() && opener->mdiArea()->subWindowList().contains(opener))
         opener->mdiArea()->setActiveSubWindow(opener);
 }
 
