@@ -182,4 +182,12 @@ double Max_ms(const std::vector<qint64>& ns)
     return static_cast<double>(*std::max_element(ns.begin(), ns.end())) / 1e6;
 }
 
+void Process_until(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 } // namespace vexo::bench

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -121,6 +122,10 @@ inline constexpr const char* Time_rule = "----------:|-------:|--------------:|"
 
 // The resident memory of this process now, in MiB.
 double Resident_mib();
+
+// Runs the event loop until `done` holds, for at most a second: a long list
+// draws its first page, then counts its rows.
+void Process_until(const std::function<bool()>& done);
 
 double Median_ms(std::vector<qint64> ns);
 double Max_ms(const std::vector<qint64>& ns);

@@ -86,6 +86,7 @@ int main(int argc, char** argv)
     // list after the file is opened, and the opens after it.
     Figure first_green{QStringLiteral("open distances table, first in the file"), 20, {}};
     Figure first_water{QStringLiteral("open water list, first in the file"), 20, {}};
+    Figure first_water_count{QStringLiteral("water list, first in the file: counted after its first page"), 20, {}};
     Figure open_green{QStringLiteral("open distances table (Open_distances_table, painted)"), 20, {}};
     Figure open_water{QStringLiteral("open water list (Open_water_list, painted)"), 20, {}};
     Figure page_green{QStringLiteral("page move, distances table (refill + repaint)"), 2, {}};
@@ -106,6 +107,7 @@ int main(int argc, char** argv)
         Water_records.reset();
         Main_database = Database::Open(path);
         open_both(first_green, first_water);
+        Time(first_water_count, [] { Process_until([] { return Water_records->Count_known(); }); });
     }
     for (int run = 0; run < runs; ++run)
         open_both(open_green, open_water);
@@ -116,7 +118,7 @@ int main(int argc, char** argv)
         << Water_records->RecordCount() << " water-reactive rows), " << runs << " runs\n\n";
     out << "| measure | median ms | max ms | CPU median ms | target (x1) |\n|---|--:|--:|--:|--:|\n";
     bool met = true;
-    for (const Figure* f : {&first_green, &first_water, &open_green, &open_water, &page_green, &page_water}) {
+    for (const Figure* f : {&first_green, &first_water, &first_water_count, &open_green, &open_water, &page_green, &page_water}) {
         const double cpu = Median_ms(f->times.cpu);
         met = met && cpu < f->target_ms;
         out << "| " << f->label << " | " << QString::number(Median_ms(f->times.wall), 'f', 3) << " | "

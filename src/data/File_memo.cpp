@@ -79,6 +79,7 @@ void File_memo::Check()
         return;
     seen_ = seen;
     counts_.clear();
+    count_texts_.clear();
     lookup_index_.reset();
     titles_.reset();
 }
@@ -95,6 +96,18 @@ void File_memo::Remember_count(const QString& count_sql, qint64 rows)
 {
     Check();
     Remember_for_text(counts_, count_sql, rows);
+}
+
+void File_memo::Count_with(const QString& count_sql, const QString& instead)
+{
+    Check();
+    Remember_for_text(count_texts_, count_sql, instead);
+}
+
+QString File_memo::Counted_with(const QString& count_sql)
+{
+    Check();
+    return count_texts_.value(count_sql, count_sql);
 }
 
 bool File_memo::Has_lookup_index()

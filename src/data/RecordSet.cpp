@@ -287,11 +287,32 @@ void RecordSet::Open()
     }
     rows_ = kFirst_window; // an upper bound until the first read tells
     Read_window(0, kFirst_window);
-    if (held_ == kFirst_window)
-        rows_ = window_sql::Count(*db_, plan->count_sql, sql_);
-    rows_ = std::max(rows_, held_);
     next_read_ = kFirst_window;
-    plan->few_rows = rows_ <= kFirst_window;
+    plan->few_rows = rows_ < kFirst_window;
+    if (held_ < kFirst_window)
+        return;
+    // On a large file the count reads every entry: counted when a move or
+    // a window first needs it, a first page can be shown before it.
+    if (const std::optional<qint64> known = db_->Memo().Count(plan->count_sql)) {
+        rows_ = std::max<qsizetype>(*known, held_);
+        plan->few_rows = rows_ <= kFirst_window;
+    } else
+        count_due_ = true;
+}
+
+qsizetype RecordSet::Rows() const
+{
+    if (count_due_) {
+        count_due_ = false;
+        rows_ = std::max<qsizetype>(window_sql::Count(*db_, plan_->count_sql, sql_), first_held_ + held_);
+    }
+    return rows_;
+}
+
+bool RecordSet::Past_end(qsizetype row) const
+{
+    // Any row before the window's end is there, without a count.
+    return row >= first_held_ + held_ && row >= Rows();
 }
 
 bool RecordSet::Open_keyed(const Read_plan& plan)
@@ -527,14 +548,14 @@ int RecordSet::Column(const QString& name) const
             column = c;
     if (column < 0)
         throw Db_error(Db_code::No_such_field, QStringLiteral("no field named ") + name);
-    if (pos_ < 0 || pos_ >= rows_)
+    if (pos_ < 0 || Past_end(pos_))
         throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
     return static_cast<int>(column);
 }
 
 void RecordSet::Hold_current() const
 {
-    if (pos_ < 0 || pos_ >= rows_ || (pos_ >= first_held_ && pos_ < first_held_ + held_))
+    if (pos_ < 0 || (pos_ >= first_held_ && pos_ < first_held_ + held_) || pos_ >= Rows())
         return;
     // Reading on from the window's end grows the next read, which keeps the
     // rows just passed. A jump starts small again, and the window it leaves
@@ -561,14 +582,14 @@ void RecordSet::Swap_spare() const
 bool RecordSet::Eof() const
 {
     Hold_current();
-    return pos_ >= rows_;
+    return Past_end(pos_);
 }
 
 const RecordSet::Cell& RecordSet::Current_cell(const QString& name) const
 {
     const int c = Column(name);
     Hold_current();
-    if (pos_ >= rows_)
+    if (Past_end(pos_))
         throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
     return cells_[static_cast<size_t>((pos_ - first_held_) * names_.size() + c)];
 }
@@ -593,7 +614,7 @@ bool RecordSet::Is_null(const QString& name) const
 
 void RecordSet::MoveNext()
 {
-    if (pos_ >= rows_)
+    if (Past_end(pos_))
         throw Db_error(Db_code::No_current_record, QStringLiteral("already at the end"));
     ++pos_;
 }
@@ -607,7 +628,7 @@ void RecordSet::MovePrevious()
 
 RecordSet::Bookmark RecordSet::bookmark() const
 {
-    if (pos_ < 0 || pos_ >= rows_)
+    if (pos_ < 0 || Past_end(pos_))
         throw Db_error(Db_code::No_current_record, QStringLiteral("no current record"));
     return static_cast<Bookmark>(pos_);
 }
@@ -617,8 +638,8 @@ void RecordSet::Move(int rows, Bookmark from)
     qsizetype target = static_cast<qsizetype>(from) + rows;
     if (target < 0)
         target = -1;
-    if (target > rows_)
-        target = rows_;
+    if (target >= first_held_ + held_ && target > Rows())
+        target = Rows();
     pos_ = target;
 }
 
@@ -641,6 +662,7 @@ void RecordSet::Close()
     first_held_ = 0;
     held_ = 0;
     rows_ = 0;
+    count_due_ = false;
     pos_ = 0;
 }
 

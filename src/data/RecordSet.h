@@ -9,7 +9,8 @@
 // number. A query whose rows fit in the first window, or that SQLite must
 // sort before its first row (a find, whose matches are sorted), is read
 // whole, once, like a snapshot. The count of a larger one comes from a count
-// query of its own. Besides the window, the one read before it is kept, so a
+// query of its own, run when a move or the caller first needs it, so a
+// window can show its first page before (see Count_known). Besides the window, the one read before it is kept, so a
 // page moved back to after a page down is not read again. A list whose rows
 // reach their guide's title through the guide's slots is read without those
 // joins, one row per entry, and the set puts beside each entry its guide's
@@ -65,15 +66,20 @@ public:
     QString Field(const QString& name) const;
     bool Is_null(const QString& name) const;
 
-    int RecordCount() const { return static_cast<int>(rows_); }
+    // The count of a large set is taken when first needed (see Count_known).
+    int RecordCount() const { return static_cast<int>(Rows()); }
+    // Whether the count is taken: a window can show its first page before
+    // it, and ask for it once the page is on screen.
+    bool Count_known() const { return !count_due_; }
     // Reads the row's window when it is not held: a count taken without
     // DISTINCT may promise rows that repeats then leave out (see Count_sql).
     bool Eof() const;
-    bool Bof() const { return pos_ < 0 || rows_ == 0; }
-    bool Empty() const { return rows_ == 0; }
+    bool Bof() const { return pos_ < 0 || Empty(); }
+    // A set whose count is due holds a full first window.
+    bool Empty() const { return !count_due_ && rows_ == 0; }
 
     void MoveFirst() { pos_ = 0; }
-    void MoveLast() { pos_ = rows_ == 0 ? 0 : rows_ - 1; }
+    void MoveLast() { pos_ = Rows() == 0 ? 0 : Rows() - 1; }
     void MoveNext();
     void MovePrevious();
     // Jumps n rows after (before, if negative) the bookmarked row; past
@@ -178,6 +184,12 @@ private:
     static std::vector<Spare>& Kept_windows();
     mutable qsizetype next_read_ = 0; // rows of the next read forward, grown while reading on
     mutable qsizetype rows_ = 0;
+    // The count query is still to run; rows_ is then the first window's rows.
+    mutable bool count_due_ = false;
+    // The rows there are, counting them first when the count is due.
+    qsizetype Rows() const;
+    // Past the last row.
+    bool Past_end(qsizetype row) const;
     qsizetype pos_ = 0;
 };
 

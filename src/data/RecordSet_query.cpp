@@ -272,7 +272,7 @@ qint64 Count(Database& db, const QString& count_sql, const QString& jet_sql)
         return *rows;
     qint64 rows = 0;
     {
-        const sqlite::Lent_statement count = db.Borrow(count_sql, jet_sql);
+        const sqlite::Lent_statement count = db.Borrow(db.Memo().Counted_with(count_sql), jet_sql);
         rows = count->Step() ? count->Integer(0) : 0;
     }
     db.Memo().Remember_count(count_sql, rows);
@@ -299,9 +299,8 @@ QString Find_through_lookup_index(Database& db, const QString& filter, const QSt
     const QString find_sql =
         sql::Find_result_SQL(filter + (from.isEmpty() ? QString() : QStringLiteral(" AND Yellow.Blue_Key >= ") + from),
                              by_number);
-    const QString find_count = Count_sql(db.Translate(find_sql), find_sql);
-    if (!db.Memo().Count(find_count))
-        db.Memo().Remember_count(find_count, Count(db, count_sql, find_sql));
+    // Counted when the find's list needs it, from the lookup index.
+    db.Memo().Count_with(Count_sql(db.Translate(find_sql), find_sql), count_sql);
     return find_sql;
 }
 

@@ -11,6 +11,7 @@
 #include "guides/frmGuidePage.h"
 #include "lookup/frmPages.h"
 #include "app/Child_windows.h"
+#include "app/Counted_later.h"
 #include "app/Guarded.h"
 #include "app/Row_cells.h"
 #include "platform/Platform.h"
@@ -84,9 +85,17 @@ frmWater::frmWater(QWidget* parent)
     // The load.
     Insert_Text_Language();
     Water_records = Main_database->OpenRecordset(Water_SQL);
-    const int count = Water_records->RecordCount();
-    vscData->setVisible(count > kRows);
-    vscData->setRange(0, std::max(0, count - kRows));
+    // A count still due is of more rows than a page: the bar is needed.
+    const bool counted_now = Water_records->Count_known();
+    vscData->setVisible(!counted_now || Water_records->RecordCount() > kRows);
+    vscData->setRange(0, counted_now ? std::max(0, Water_records->RecordCount() - kRows) : kRows);
+    const RecordSet* counted = Water_records.get();
+    When_counted(frmData, *counted, [this, counted] {
+        if (Water_records.get() != counted)
+            return;
+        const QSignalBlocker quiet(vscData);
+        vscData->setRange(0, std::max(0, Water_records->RecordCount() - kRows));
+    });
     vscData->setPageStep(kRows);
     vscData->setSingleStep(1);
     connect(vscData, &QScrollBar::valueChanged, this, &frmWater::vscData_Change);

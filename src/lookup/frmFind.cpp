@@ -3,6 +3,7 @@
 #include "lookup/frmFind.h"
 
 #include "app/Child_windows.h"
+#include "app/Counted_later.h"
 #include "app/General.h"
 #include "app/Row_cells.h"
 #include "data/Database.h"
@@ -183,7 +184,7 @@ void frmFind::Initialize_data(bool is_yellow_order)
     else
         pages->Put_blue_order();
     pages->vscData->blockSignals(true);
-    pages->vscData->setRange(0, std::max(0, Index_records->RecordCount() - frmPages::kRows));
+    pages->Set_range_when_counted();
     pages->vscData->setValue(0);
     pages->vscData->blockSignals(false);
     Index_records->MoveFirst();
@@ -193,13 +194,28 @@ void frmFind::Initialize_data(bool is_yellow_order)
 
 void frmFind::Find_number_match()
 {
-    const int count = Index_records ? Index_records->RecordCount() : 0;
-    const QString text = count == 0 ? kNo_match
-                                    : QString::number(count) + QStringLiteral(" similar")
-                                          + (count >= 2 ? QStringLiteral("es") : QString());
-    lblNbrMatch->setText(text);
-    if (frmPages* pages = Find_child<frmPages>())
-        pages->lblNbrMatch->setText(text);
+    const auto show = [this] {
+        const int count = Index_records ? Index_records->RecordCount() : 0;
+        const QString text = count == 0 ? kNo_match
+                                        : QString::number(count) + QStringLiteral(" similar")
+                                              + (count >= 2 ? QStringLiteral("es") : QString());
+        lblNbrMatch->setText(text);
+        if (frmPages* pages = Find_child<frmPages>())
+            pages->lblNbrMatch->setText(text);
+    };
+    frmPages* pages = Find_child<frmPages>();
+    if (!Index_records || !pages) {
+        show();
+        return;
+    }
+    // Blank until counted: the pages may show the first matches before.
+    lblNbrMatch->clear();
+    pages->lblNbrMatch->clear();
+    const RecordSet* counted = Index_records.get();
+    When_counted(pages->frmData, *counted, [counted, show] {
+        if (Index_records.get() == counted)
+            show();
+    });
 }
 
 void frmFind::cmdFindIt_Click()

@@ -3,6 +3,7 @@
 #include "lookup/frmPages.h"
 
 #include "app/Child_windows.h"
+#include "app/Counted_later.h"
 #include "app/General.h"
 #include "app/Keyboard.h"
 #include "app/Row_cells.h"
@@ -163,17 +164,42 @@ bool frmPages::Open_records(const QString& index_sql)
     // The first record's bookmark is the origin of every page.
     Index_first_bookmark = Index_records->Empty() ? 0 : Index_records->bookmark();
     vscData->blockSignals(true);
-    vscData->setRange(0, std::max(0, Index_records->RecordCount() - kRows));
+    Set_range_when_counted();
     vscData->setValue(0);
     vscData->blockSignals(false);
     return true;
 }
 
+void frmPages::Set_range_when_counted()
+{
+    const RecordSet* counted = Index_records.get();
+    // A set still to count holds more rows than a page: the bar is needed.
+    vscData->setRange(0, counted->Count_known() ? std::max(0, counted->RecordCount() - kRows) : kRows);
+    When_counted(frmData, *counted, [this, counted] {
+        if (Index_records.get() != counted)
+            return;
+        const QSignalBlocker quiet(vscData);
+        vscData->setRange(0, std::max(0, Index_records->RecordCount() - kRows));
+        vscData->setVisible(vscData->maximum() > 0);
+    });
+}
+
 void frmPages::Show_count(bool always_plural)
 {
-    const int count = Index_records ? Index_records->RecordCount() : 0;
-    lblNbrMatch->setText(QString::number(count) + QStringLiteral(" similar")
-                         + (always_plural || count >= 2 ? QStringLiteral("es") : QString()));
+    if (!Index_records) {
+        lblNbrMatch->setText(QStringLiteral("0 similar") + (always_plural ? QStringLiteral("es") : QString()));
+        return;
+    }
+    // Blank until counted: a number of the rows read so far would be wrong.
+    lblNbrMatch->clear();
+    const RecordSet* counted = Index_records.get();
+    When_counted(frmData, *counted, [this, counted, always_plural] {
+        if (Index_records.get() != counted)
+            return;
+        const int count = Index_records->RecordCount();
+        lblNbrMatch->setText(QString::number(count) + QStringLiteral(" similar")
+                             + (always_plural || count >= 2 ? QStringLiteral("es") : QString()));
+    });
 }
 
 void frmPages::Show_no_result()

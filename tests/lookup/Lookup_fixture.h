@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 
 #include <memory>
 
@@ -91,6 +92,12 @@ inline QString Entry(const frmPages* pages, int i)
 // Scrolls one row at a time until the entry ("ID|name") is on the page; its row.
 inline int Show_entry(frmPages* pages, const QString& entry)
 {
+    // A shown index sets its scroll bar once it has counted its rows, after
+    // its first page is drawn.
+    if (!QTest::qWaitFor([pages] {
+            return pages->vscData->maximum() == std::max(0, Index_records->RecordCount() - frmPages::kRows);
+        }))
+        return -1;
     for (int value = 0; value <= pages->vscData->maximum(); ++value) {
         pages->vscData->setValue(value);
         for (int i = 0; i < frmPages::kRows; ++i)

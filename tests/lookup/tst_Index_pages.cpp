@@ -4,6 +4,8 @@
 
 #include "app/Child_windows.h"
 #include "app/Row_cells.h"
+#include "distances/Distances.h"
+#include "distances/frmWater.h"
 #include "guides/frmGuidePage.h"
 #include "lookup/frmFind.h"
 #include "summary/Summary_store.h"
@@ -17,6 +19,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace vexo;
@@ -369,6 +372,52 @@ private Q_SLOTS:
                 QVERIFY(pages->vscData->isHidden());
             }
         }
+    }
+
+    // On screen, a list longer than a first window is drawn before it has
+    // counted its rows (on a large file the count reads every entry): its
+    // first page at once, then the count and the scroll bar's range.
+    void a_long_list_is_drawn_before_it_is_counted_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::newRow("index by number") << 0;
+        QTest::newRow("find by a contained name") << 1;
+        QTest::newRow("water list") << 2;
+    }
+
+    void a_long_list_is_drawn_before_it_is_counted()
+    {
+        QFETCH(int, list);
+        Start_on_the_book();
+        Main_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main_form));
+        if (list == 1) {
+            Open_both();
+            QTRY_VERIFY(Index_records->Count_known());
+            find_->txtFindMat->setText(QStringLiteral("cloruro"));
+            find_->chkMaterial->setChecked(true);
+            find_->cboMatch->setCurrentIndex(0);
+            find_->cmdFindIt_Click();
+        } else {
+            list == 0 ? Open_index_by_number() : Open_water_list();
+        }
+        const std::unique_ptr<RecordSet>& set = list == 2 ? Water_records : Index_records;
+        frmPages* pages = Find_child<frmPages>();
+        frmWater* water = Find_child<frmWater>();
+        const QScrollBar* bar = list == 2 ? water->findChild<QScrollBar*>("vscData") : pages->vscData;
+        const QLabel* count = list == 2 ? nullptr : pages->lblNbrMatch;
+        QVERIFY(!set->Count_known());
+        QVERIFY(!(list == 2 ? water->findChild<QLabel*>("lblID_14") : pages->lblID[14])->text().isEmpty());
+        QVERIFY(!bar->isHidden());
+        QVERIFY(!count || count->text().isEmpty());  // no number of the rows read so far
+
+        const int rows = static_cast<int>(test::Query_rows(*Main_database, set->sql()).size());
+        QTRY_COMPARE(bar->maximum(), rows - 15);
+        QVERIFY(!bar->isHidden());
+        if (count)
+            QTRY_COMPARE(count->text(), Count_text(rows));
+        if (list == 1)
+            QCOMPARE(find_->lblNbrMatch->text(), Count_text(rows));
     }
 
     // Typing ticks its criterion, unticks the others and moves on; Enter
