@@ -46,14 +46,17 @@ private:
 
 } // namespace
 
-void When_counted(QWidget* shown, const RecordSet& set, std::function<void()> counted)
+void When_counted(QWidget* shown, const std::unique_ptr<RecordSet>& list, std::function<void()> counted)
 {
     const QWidget* main = Main_window();
-    if (set.Count_known() || !main || !main->isVisible()) {
+    if (!list || list->Count_known() || !main || !main->isVisible()) {
         counted();
         return;
     }
-    new Count_after_drawing(shown, std::move(counted));
+    new Count_after_drawing(shown, [&list, set = list.get(), counted = std::move(counted)] {
+        if (list.get() == set)
+            counted();
+    });
 }
 
 } // namespace vexo

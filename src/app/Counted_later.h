@@ -5,15 +5,18 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace vexo {
 
 class RecordSet;
 
-// Runs `counted` once `set` has its count: at once when it is known or
-// nothing is on screen, else as soon as `shown` (the part of the window that
-// shows the rows) has been drawn, and within 50 ms if it is not drawn.
-// `counted` reads the count itself, which takes it.
-void When_counted(QWidget* shown, const RecordSet& set, std::function<void()> counted);
+// Runs `counted` once the open list `list` has its count: at once when it is
+// known, there is no list or nothing is on screen, else as soon as `shown`
+// (the part of the window that shows the rows) has been drawn, and within
+// 50 ms if it is not drawn. `counted` reads the count itself, which takes it.
+// A list replaced before then (another index chosen, a find run) is not
+// counted: the list that replaced it has its own turn.
+void When_counted(QWidget* shown, const std::unique_ptr<RecordSet>& list, std::function<void()> counted);
 
 } // namespace vexo

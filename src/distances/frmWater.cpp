@@ -89,10 +89,7 @@ frmWater::frmWater(QWidget* parent)
     const bool counted_now = Water_records->Count_known();
     vscData->setVisible(!counted_now || Water_records->RecordCount() > kRows);
     vscData->setRange(0, counted_now ? std::max(0, Water_records->RecordCount() - kRows) : kRows);
-    const RecordSet* counted = Water_records.get();
-    When_counted(frmData, *counted, [this, counted] {
-        if (Water_records.get() != counted)
-            return;
+    When_counted(frmData, Water_records, [this] {
         const QSignalBlocker quiet(vscData);
         vscData->setRange(0, std::max(0, Water_records->RecordCount() - kRows));
     });

@@ -203,19 +203,12 @@ void frmFind::Find_number_match()
         if (frmPages* pages = Find_child<frmPages>())
             pages->lblNbrMatch->setText(text);
     };
-    frmPages* pages = Find_child<frmPages>();
-    if (!Index_records || !pages) {
-        show();
-        return;
-    }
     // Blank until counted: the pages may show the first matches before.
     lblNbrMatch->clear();
-    pages->lblNbrMatch->clear();
-    const RecordSet* counted = Index_records.get();
-    When_counted(pages->frmData, *counted, [counted, show] {
-        if (Index_records.get() == counted)
-            show();
-    });
+    frmPages* pages = Find_child<frmPages>();
+    if (pages)
+        pages->lblNbrMatch->clear();
+    When_counted(pages ? pages->frmData : static_cast<QWidget*>(this), Index_records, show);
 }
 
 void frmFind::cmdFindIt_Click()

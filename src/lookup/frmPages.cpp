@@ -172,12 +172,9 @@ bool frmPages::Open_records(const QString& index_sql)
 
 void frmPages::Set_range_when_counted()
 {
-    const RecordSet* counted = Index_records.get();
     // A set still to count holds more rows than a page: the bar is needed.
-    vscData->setRange(0, counted->Count_known() ? std::max(0, counted->RecordCount() - kRows) : kRows);
-    When_counted(frmData, *counted, [this, counted] {
-        if (Index_records.get() != counted)
-            return;
+    vscData->setRange(0, Index_records->Count_known() ? std::max(0, Index_records->RecordCount() - kRows) : kRows);
+    When_counted(frmData, Index_records, [this] {
         const QSignalBlocker quiet(vscData);
         vscData->setRange(0, std::max(0, Index_records->RecordCount() - kRows));
         vscData->setVisible(vscData->maximum() > 0);
@@ -186,17 +183,10 @@ void frmPages::Set_range_when_counted()
 
 void frmPages::Show_count(bool always_plural)
 {
-    if (!Index_records) {
-        lblNbrMatch->setText(QStringLiteral("0 similar") + (always_plural ? QStringLiteral("es") : QString()));
-        return;
-    }
     // Blank until counted: a number of the rows read so far would be wrong.
     lblNbrMatch->clear();
-    const RecordSet* counted = Index_records.get();
-    When_counted(frmData, *counted, [this, counted, always_plural] {
-        if (Index_records.get() != counted)
-            return;
-        const int count = Index_records->RecordCount();
+    When_counted(frmData, Index_records, [this, always_plural] {
+        const int count = Index_records ? Index_records->RecordCount() : 0;
         lblNbrMatch->setText(QString::number(count) + QStringLiteral(" similar")
                              + (always_plural || count >= 2 ? QStringLiteral("es") : QString()));
     });
