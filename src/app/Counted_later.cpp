@@ -5,8 +5,10 @@
 #include "data/RecordSet.h"
 
 #include <QEvent>
-#include <QPointer>
+#include <QScrollBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace vexo {
 
@@ -56,6 +58,18 @@ void When_counted(QWidget* shown, const std::unique_ptr<RecordSet>& list, std::f
     new Count_after_drawing(shown, [&list, set = list.get(), counted = std::move(counted)] {
         if (list.get() == set)
             counted();
+    });
+}
+
+void Scroll_when_counted(QScrollBar* bar, int page, QWidget* shown, const std::unique_ptr<RecordSet>& list)
+{
+    const QSignalBlocker quiet(bar);
+    bar->setRange(0, page);
+    bar->setVisible(true);
+    When_counted(shown, list, [bar, page, &list] {
+        const QSignalBlocker quiet_later(bar);
+        bar->setRange(0, std::max(0, list->RecordCount() - page));
+        bar->setVisible(bar->maximum() > 0);
     });
 }
 

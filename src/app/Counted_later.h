@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QScrollBar;
+
 namespace vexo {
 
 class RecordSet;
@@ -18,5 +20,10 @@ class RecordSet;
 // A list replaced before then (another index chosen, a find run) is not
 // counted: the list that replaced it has its own turn.
 void When_counted(QWidget* shown, const std::unique_ptr<RecordSet>& list, std::function<void()> counted);
+
+// Gives `bar` the range that moves through `list` a page of `page` rows at a
+// time, and shows it when there is more than a page; until the list is
+// counted (it holds more rows than a page then), a page's range, shown.
+void Scroll_when_counted(QScrollBar* bar, int page, QWidget* shown, const std::unique_ptr<RecordSet>& list);
 
 } // namespace vexo

@@ -85,14 +85,7 @@ frmWater::frmWater(QWidget* parent)
     // The load.
     Insert_Text_Language();
     Water_records = Main_database->OpenRecordset(Water_SQL);
-    // A count still due is of more rows than a page: the bar is needed.
-    const bool counted_now = Water_records->Count_known();
-    vscData->setVisible(!counted_now || Water_records->RecordCount() > kRows);
-    vscData->setRange(0, counted_now ? std::max(0, Water_records->RecordCount() - kRows) : kRows);
-    When_counted(frmData, Water_records, [this] {
-        const QSignalBlocker quiet(vscData);
-        vscData->setRange(0, std::max(0, Water_records->RecordCount() - kRows));
-    });
+    Scroll_when_counted(vscData, kRows, frmData, Water_records);
     vscData->setPageStep(kRows);
     vscData->setSingleStep(1);
     connect(vscData, &QScrollBar::valueChanged, this, &frmWater::vscData_Change);

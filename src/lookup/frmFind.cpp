@@ -184,7 +184,7 @@ void frmFind::Initialize_data(bool is_yellow_order)
     else
         pages->Put_blue_order();
     pages->vscData->blockSignals(true);
-    pages->Set_range_when_counted();
+    Scroll_when_counted(pages->vscData, frmPages::kRows, pages->frmData, Index_records);
     pages->vscData->setValue(0);
     pages->vscData->blockSignals(false);
     Index_records->MoveFirst();

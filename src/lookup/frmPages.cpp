@@ -164,21 +164,10 @@ bool frmPages::Open_records(const QString& index_sql)
     // The first record's bookmark is the origin of every page.
     Index_first_bookmark = Index_records->Empty() ? 0 : Index_records->bookmark();
     vscData->blockSignals(true);
-    Set_range_when_counted();
+    Scroll_when_counted(vscData, kRows, frmData, Index_records);
     vscData->setValue(0);
     vscData->blockSignals(false);
     return true;
-}
-
-void frmPages::Set_range_when_counted()
-{
-    // A set still to count holds more rows than a page: the bar is needed.
-    vscData->setRange(0, Index_records->Count_known() ? std::max(0, Index_records->RecordCount() - kRows) : kRows);
-    When_counted(frmData, Index_records, [this] {
-        const QSignalBlocker quiet(vscData);
-        vscData->setRange(0, std::max(0, Index_records->RecordCount() - kRows));
-        vscData->setVisible(vscData->maximum() > 0);
-    });
 }
 
 void frmPages::Show_count(bool always_plural)

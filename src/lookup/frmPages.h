@@ -73,9 +73,6 @@ public:
     // page's first row again.
     void put_data(RecordSet& A_recordset);
     void Control_button();
-    // The scroll bar's range, once the set is counted (it may count after
-    // its first page is drawn).
-    void Set_range_when_counted();
     void Change_color(int Indx, RecordSet& A_recordset);
     void Put_yellow_order();
     void Put_blue_order();
