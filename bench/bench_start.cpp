@@ -1,18 +1,23 @@
 // vexo_bench_start: one start of the program, ended as soon as the welcome
 // page has been drawn; with --bare, a bare Qt window with one label instead,
-// the yardstick. Each is timed from outside as a whole process, for example
-// with /usr/bin/time, several runs, alternating the two.
+// the yardstick, and with --bare --sized the same window as large as the
+// program's main window opens. Each is timed from outside as a whole process,
+// for example with /usr/bin/time, several runs, alternating them.
 #include "Bench_support.h"
 
 #include "app/Application.h"
+#include "app/First_start.h"
 #include "app/General.h"
+#include "app/frmMain.h"
 #include "app/frmWelcome.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -47,6 +52,17 @@ bool Inside_welcome(QObject* object)
     return false;
 }
 
+// The main window's size when the program opens: the stored one, else the
+// first start's (80% of the screen's free area, when the welcome page fits).
+QSize Main_window_size()
+{
+    if (!vexo::First_start())
+        return vexo::Stored_placement().size();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    return {static_cast<int>(std::ceil(available.width() * 0.8)),
+            static_cast<int>(std::ceil(available.height() * 0.8))};
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,12 +72,19 @@ int main(int argc, char** argv)
     const bool bare = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--bare") == 0; });
     const auto application =
         bare ? std::make_unique<QApplication>(argc, argv) : std::make_unique<vexo::Application>(argc, argv);
-    const vexo::bench::Options options(QStringLiteral("usage: vexo_bench_start [--bare]\n"
+    const vexo::bench::Options options(QStringLiteral("usage: vexo_bench_start [--bare [--sized]]\n"
                                                       "  starts the program and ends it once the welcome page is drawn;\n"
-                                                      "  --bare: a bare Qt window with one label instead\n"),
-                                       {QStringLiteral("--bare")}, {});
+                                                      "  --bare: a bare Qt window with one label instead;\n"
+                                                      "  --sized: that window as large as the program's main window\n"),
+                                       {QStringLiteral("--bare"), QStringLiteral("--sized")}, {});
+    if (options.Has(QStringLiteral("--sized")) && !bare)
+        options.Usage();
     if (bare) {
         QLabel label(QStringLiteral("MARDOVI VEXO"));
+        // Every pixel of a window costs its first drawing; sized like the
+        // main window, the yardstick puts as many on screen as the program.
+        if (options.Has(QStringLiteral("--sized")))
+            label.resize(Main_window_size());
         Quit_when_drawn quit([](QObject* o) { return o->isWidgetType(); });
         application->installEventFilter(&quit);
         label.show();

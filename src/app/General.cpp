@@ -6,6 +6,7 @@
 #include "data/Data_version.h"
 #include "platform/File_locations.h"
 #include "platform/Platform.h"
+#include "platform/Window_buffer.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -78,6 +79,7 @@ int Main()
     Main_form->Load();
 
     delete splash;
+    platform::Prepare_buffer(Main_form);
     Main_form->show();
     return QApplication::exec();
 }

@@ -316,6 +316,13 @@ void frmMain::Load()
 
 void frmMain::Restore_placement()
 {
+    const QRect placed = Stored_placement();
+    move(placed.topLeft());
+    resize(placed.size());
+}
+
+QRect Stored_placement()
+{
     const double left = Setting_twips(QStringLiteral("MainLeft"), 1000);
     const double top = Setting_twips(QStringLiteral("MainTop"), 1000);
     const double width = Setting_twips(QStringLiteral("MainWidth"), 6500);
@@ -328,8 +335,7 @@ void frmMain::Restore_placement()
         visible = visible || screen->availableGeometry().intersects(placed);
     if (!visible && !QGuiApplication::screens().isEmpty())
         placed.moveTopLeft(QPoint(twips(1000), twips(1000)));
-    move(placed.topLeft());
-    resize(placed.size());
+    return placed;
 }
 
 void frmMain::Save_placement()

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <QSize>
 
 #include <functional>
@@ -174,5 +175,9 @@ private:
 // Installs the openers of the windows the program has; the one list to
 // extend when a window lands.
 void Install_built_windows(Window_openers& openers);
+
+// Where the main window opens when a placement of it is stored: that one,
+// brought back to the default corner when no screen shows it.
+QRect Stored_placement();
 
 } // namespace vexo

@@ -1,0 +1,17 @@
+// A top-level window's drawing buffer, made before the window is shown and
+// handed over by the kernel whole.
+#pragma once
+
+class QWidget;
+
+namespace vexo::platform {
+
+// Makes `window`'s native window and its buffer at the window's size, and
+// has the kernel supply every page of the buffer in one call. The first
+// drawing writes every pixel: page by page that is a fault for each 4 KiB,
+// which on a virtual machine costs more than the drawing itself. A window
+// maximised or full screen has its size only once shown and is left as it
+// is; so is any buffer where the kernel cannot (before Linux 5.14).
+void Prepare_buffer(QWidget* window);
+
+} // namespace vexo::platform

@@ -1,0 +1,88 @@
+// A window's drawing buffer made before the window is shown: the kernel
+// supplies its pages at once, and the window draws as any other.
+#include "platform/Window_buffer.h"
+
+#include <QBackingStore>
+#include <QLabel>
+#include <QScreen>
+#include <QtTest>
+
+#include <sys/mman.h>
+#include <sys/resource.h>
+
+#ifndef MADV_POPULATE_WRITE
+#define MADV_POPULATE_WRITE 23
+#endif
+
+namespace {
+
+long Page_faults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+bool Kernel_supplies_pages_at_once()
+{
+    void* page = mmap(nullptr, 4096, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    const bool supplied = page != MAP_FAILED && madvise(page, 4096, MADV_POPULATE_WRITE) == 0;
+    if (page != MAP_FAILED)
+        munmap(page, 4096);
+    return supplied;
+}
+
+void Make_window(QLabel& window, QSize size)
+{
+    window.setText(QStringLiteral("MARDOVI VEXO"));
+    window.setAutoFillBackground(true);
+    window.setPalette(QPalette(QColor(128, 128, 128)));
+    window.resize(size);
+}
+
+} // namespace
+
+class tst_Window_buffer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pages_come_before_the_first_drawing()
+    {
+        if (!Kernel_supplies_pages_at_once())
+            QSKIP("this kernel supplies a buffer's pages one by one (before Linux 5.14)");
+        QLabel window;
+        Make_window(window, QSize(1000, 1000));
+        const long before = Page_faults();
+        vexo::platform::Prepare_buffer(&window);
+        const long taken = Page_faults() - before;
+        QCOMPARE(window.backingStore()->size(), window.size());
+        const long pages = 1000 * 1000 * 4 / 4096;
+        QVERIFY2(taken >= pages * 9 / 10, qPrintable(QStringLiteral("%1 pages of %2").arg(taken).arg(pages)));
+    }
+
+    void prepared_window_draws_as_any_other()
+    {
+        QLabel prepared, plain;
+        for (QLabel* window : {&prepared, &plain})
+            Make_window(*window, QSize(320, 200));
+        vexo::platform::Prepare_buffer(&prepared);
+        for (QLabel* window : {&prepared, &plain}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        const QImage drawn = prepared.screen()->grabWindow(prepared.winId()).toImage();
+        QCOMPARE(drawn.size(), QSize(320, 200));
+        QCOMPARE(drawn, plain.screen()->grabWindow(plain.winId()).toImage());
+    }
+
+    // Its size comes from the screen once shown: a buffer made now would be thrown away.
+    void maximised_window_is_left_alone()
+    {
+        QLabel window;
+        window.setWindowState(Qt::WindowMaximized);
+        vexo::platform::Prepare_buffer(&window);
+        QVERIFY(!window.backingStore() || window.backingStore()->size().isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_Window_buffer)
+#include "tst_Window_buffer.moc"
