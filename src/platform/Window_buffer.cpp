@@ -7,10 +7,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23
-#endif
-
 namespace vexo::platform {
 
 void Prepare_buffer(QWidget* window)
