@@ -196,9 +196,7 @@ void frmFind::Find_number_match()
 {
     const auto show = [this] {
         const int count = Index_records ? Index_records->RecordCount() : 0;
-        const QString text = count == 0 ? kNo_match
-                                        : QString::number(count) + QStringLiteral(" similar")
-                                              + (count >= 2 ? QStringLiteral("es") : QString());
+        const QString text = count == 0 ? kNo_match : Similar_count_text(count, false);
         lblNbrMatch->setText(text);
         if (frmPages* pages = Find_child<frmPages>())
             pages->lblNbrMatch->setText(text);

@@ -175,10 +175,14 @@ void frmPages::Show_count(bool always_plural)
     // Blank until counted: a number of the rows read so far would be wrong.
     lblNbrMatch->clear();
     When_counted(frmData, Index_records, [this, always_plural] {
-        const int count = Index_records ? Index_records->RecordCount() : 0;
-        lblNbrMatch->setText(QString::number(count) + QStringLiteral(" similar")
-                             + (always_plural || count >= 2 ? QStringLiteral("es") : QString()));
+        lblNbrMatch->setText(Similar_count_text(Index_records ? Index_records->RecordCount() : 0, always_plural));
     });
+}
+
+QString Similar_count_text(int count, bool always_plural)
+{
+    return QString::number(count) + QStringLiteral(" similar")
+        + (always_plural || count >= 2 ? QStringLiteral("es") : QString());
 }
 
 void frmPages::Show_no_result()

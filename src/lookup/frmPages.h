@@ -56,6 +56,9 @@ Index_entry Index_entry_of(const RecordSet& rs);
 // entry, the guide page with the product line and distances, the entry in
 // the summary (and the summary report when the user asks for it).
 void Open_entry_guide(const Index_entry& entry);
+// How the pages and the find box word a list's count: "1 similar",
+// "82 similares", or the plural whatever the count when it is asked for.
+QString Similar_count_text(int count, bool always_plural);
 
 class frmPages : public QWidget {
     Q_OBJECT
