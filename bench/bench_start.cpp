@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -58,9 +57,7 @@ QSize Main_window_size()
 {
     if (!vexo::First_start())
         return vexo::Stored_placement().size();
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    return {static_cast<int>(std::ceil(available.width() * 0.8)),
-            static_cast<int>(std::ceil(available.height() * 0.8))};
+    return vexo::First_start_least(QGuiApplication::primaryScreen()->availableGeometry());
 }
 
 } // namespace

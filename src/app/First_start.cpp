@@ -27,15 +27,19 @@ bool First_start()
     return platform::Get_setting(QStringLiteral("Settings"), QStringLiteral("MainWidth"), QString()).isEmpty();
 }
 
+QSize First_start_least(const QRect& available)
+{
+    return {static_cast<int>(std::ceil(available.width() * 0.8)),
+            static_cast<int>(std::ceil(available.height() * 0.8))};
+}
+
 bool Fit_first_start(frmMain& window, QSize page, const QRect& available)
 {
     const int frame = 2 * window.Work_area()->frameWidth();
     const QSize toolbar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"))->sizeHint();
     const QSize needed(std::max(page.width() + frame, toolbar.width()),
                        page.height() + frame + window.menuBar()->sizeHint().height() + toolbar.height());
-    const QSize most(static_cast<int>(std::ceil(available.width() * 0.8)),
-                     static_cast<int>(std::ceil(available.height() * 0.8)));
-    const QSize size = needed.expandedTo(most);
+    const QSize size = needed.expandedTo(First_start_least(available));
     const QSize outer = size + QSize(2 * twips(kBorder), twips(kTitle_bar) + twips(kBorder));
     if (outer.width() > available.width() || outer.height() > available.height()) {
         window.setWindowState(window.windowState() | Qt::WindowMaximized);

@@ -12,6 +12,10 @@ class frmMain;
 // True when the settings hold no placement of the main window.
 bool First_start();
 
+// The least a first start gives the main window: 80% of the screen's
+// `available` area.
+QSize First_start_least(const QRect& available);
+
 // Sizes and centres `window` on the screen's `available` area: at least 80%
 // of it and at least `page` (a child window's frame) in the work area below
 // the whole toolbar; maximised when that does not fit. True when maximised.
