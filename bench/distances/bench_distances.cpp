@@ -118,7 +118,8 @@ int main(int argc, char** argv)
         << Water_records->RecordCount() << " water-reactive rows), " << runs << " runs\n\n";
     out << "| measure | median ms | max ms | CPU median ms | target (x1) |\n|---|--:|--:|--:|--:|\n";
     bool met = true;
-    for (const Figure* f : {&first_green, &first_water, &first_water_count, &open_green, &open_water, &page_green, &page_water}) {
+    for (const Figure* f :
+         {&first_green, &first_water, &first_water_count, &open_green, &open_water, &page_green, &page_water}) {
         const double cpu = Median_ms(f->times.cpu);
         met = met && cpu < f->target_ms;
         out << "| " << f->label << " | " << QString::number(Median_ms(f->times.wall), 'f', 3) << " | "

@@ -10,8 +10,9 @@
 // sort before its first row (a find, whose matches are sorted), is read
 // whole, once, like a snapshot. The count of a larger one comes from a count
 // query of its own, run when a move or the caller first needs it, so a
-// window can show its first page before (see Count_known). Besides the window, the one read before it is kept, so a
-// page moved back to after a page down is not read again. A list whose rows
+// window can show its first page before (see Count_known). Besides the
+// window, the one read before it is kept, so a page moved back to after a
+// page down is not read again. A list whose rows
 // reach their guide's title through the guide's slots is read without those
 // joins, one row per entry, and the set puts beside each entry its guide's
 // titles, kept per file (File_memo::Titles), when SQLite reads the entries in
