@@ -12,11 +12,11 @@
 // query of its own, run when a move or the caller first needs it, so a
 // window can show its first page before (see Count_known). Besides the
 // window, the one read before it is kept, so a page moved back to after a
-// page down is not read again. A list whose rows
-// reach their guide's title through the guide's slots is read without those
-// joins, one row per entry, and the set puts beside each entry its guide's
-// titles, kept per file (File_memo::Titles), when SQLite reads the entries in
-// the same order either way.
+// page down is not read again. A list whose rows reach their guide's title
+// through the guide's slots is read without those joins, one row per entry,
+// and the set puts beside each entry its guide's titles, kept per file
+// (File_memo::Titles), when SQLite reads the entries in the same order
+// either way.
 //
 // What the first open of a text finds out (its fields, how it is read, its
 // key and count texts) is kept by the database for the next opens of the
