@@ -33,7 +33,6 @@ QString Page_key(const RecordSet& rs)
 
 Lookup_box::Lookup_box(QWidget* host)
     : QLineEdit(host)
-    , lstMatches(new QTreeWidget(host))
     , host_(host)
 {
     setObjectName(QStringLiteral("txtLookup"));
@@ -48,28 +47,8 @@ Lookup_box::Lookup_box(QWidget* host)
     setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
     setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
 
-    lstMatches->setObjectName(QStringLiteral("lstLookup"));
-    // The box keeps the keyboard while the list is open: typing goes on
-    // refining, and Down/Up/Enter reach the list through the box.
-    lstMatches->setFocusPolicy(Qt::NoFocus);
-    lstMatches->setColumnCount(Col_count);
-    lstMatches->setRootIsDecorated(false);
-    lstMatches->setUniformRowHeights(true);
-    lstMatches->setHeaderHidden(true);
-    lstMatches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstMatches->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstMatches->header()->setStretchLastSection(false);
-    lstMatches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstMatches->header()->setSectionResizeMode(Col_name, QHeaderView::Stretch);
-    lstMatches->hide();
-
     connect(this, &QLineEdit::textChanged, this, &Lookup_box::Search);
     connect(this, &QLineEdit::returnPressed, this, &Lookup_box::Accept);
-    connect(lstMatches, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const int index = lstMatches->indexOfTopLevelItem(item);
-        if (index >= 0 && index < entries_.size())
-            Open_entry(index);
-    });
 }
 
 void Lookup_box::Search()
@@ -133,8 +112,36 @@ void Lookup_box::Search()
     Show_list(note);
 }
 
+// Made when something is first typed: the first screen shows no list.
+QTreeWidget* Lookup_box::Matches_list()
+{
+    if (lstMatches)
+        return lstMatches;
+    lstMatches = new QTreeWidget(host_);
+    lstMatches->setObjectName(QStringLiteral("lstLookup"));
+    // The box keeps the keyboard while the list is open: typing goes on
+    // refining, and Down/Up/Enter reach the list through the box.
+    lstMatches->setFocusPolicy(Qt::NoFocus);
+    lstMatches->setColumnCount(Col_count);
+    lstMatches->setRootIsDecorated(false);
+    lstMatches->setUniformRowHeights(true);
+    lstMatches->setHeaderHidden(true);
+    lstMatches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstMatches->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstMatches->header()->setStretchLastSection(false);
+    lstMatches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lstMatches->header()->setSectionResizeMode(Col_name, QHeaderView::Stretch);
+    connect(lstMatches, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const int index = lstMatches->indexOfTopLevelItem(item);
+        if (index >= 0 && index < entries_.size())
+            Open_entry(index);
+    });
+    return lstMatches;
+}
+
 void Lookup_box::Show_list(const QString& note)
 {
+    Matches_list();
     lstMatches->setUpdatesEnabled(false);
     lstMatches->clear();
     // Flagged rows in the colour of the index the list follows.
@@ -188,13 +195,15 @@ void Lookup_box::Place_list()
 
 void Lookup_box::Hide_list()
 {
+    if (!lstMatches)
+        return;
     lstMatches->hide();
     lstMatches->clear();
 }
 
 void Lookup_box::Move_choice(int step)
 {
-    if (entries_.isEmpty())
+    if (entries_.isEmpty() || !lstMatches)
         return;
     chosen_ = std::clamp(chosen_ + step, -1, static_cast<int>(entries_.size()) - 1);
     if (chosen_ < 0) {
@@ -242,7 +251,7 @@ void Lookup_box::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     // A popup (a menu, a tool tip) takes the focus for a moment: the list stays.
-    if (event->reason() != Qt::PopupFocusReason)
+    if (lstMatches && event->reason() != Qt::PopupFocusReason)
         lstMatches->hide();
 }
 

@@ -41,11 +41,12 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QTreeWidget* Matches_list();
     void Show_list(const QString& note);
     void Hide_list();
     void Place_list();
 
-    QTreeWidget* lstMatches;  // the drop-down list, "lstLookup" on the host
+    QTreeWidget* lstMatches = nullptr; // the drop-down list, "lstLookup" on the host, made when first shown
     QWidget* host_;
     QList<Index_entry> entries_;
     int matches_ = 0;
