@@ -203,7 +203,7 @@ void Lookup_box::Hide_list()
 
 void Lookup_box::Move_choice(int step)
 {
-    if (entries_.isEmpty() || !lstMatches)
+    if (entries_.isEmpty())
         return;
     chosen_ = std::clamp(chosen_ + step, -1, static_cast<int>(entries_.size()) - 1);
     if (chosen_ < 0) {
