@@ -88,6 +88,9 @@ QString Count_text(qsizetype found)
                       : QStringLiteral("%1 similares").arg(found);
 }
 
+// The long lists drawn before they are counted.
+enum Long_list { Index_list, Find_list, Water_list, Find_before_count };
+
 } // namespace
 
 class tst_Index_pages : public QObject {
@@ -380,13 +383,13 @@ private Q_SLOTS:
     void a_long_list_is_drawn_before_it_is_counted_data()
     {
         QTest::addColumn<int>("list");
-        QTest::newRow("index by number") << 0;
-        QTest::newRow("find by a contained name") << 1;
+        QTest::newRow("index by number") << int(Index_list);
+        QTest::newRow("find by a contained name") << int(Find_list);
         // A find of one match, counted at once, run before the index it
         // replaced had its turn to count: that turn must not write the
         // index's wording over "1 similar".
-        QTest::newRow("find before the index is counted") << 3;
-        QTest::newRow("water list") << 2;
+        QTest::newRow("find before the index is counted") << int(Find_before_count);
+        QTest::newRow("water list") << int(Water_list);
     }
 
     void a_long_list_is_drawn_before_it_is_counted()
@@ -395,29 +398,30 @@ private Q_SLOTS:
         Start_on_the_book();
         Main_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main_form));
-        if (list == 1 || list == 3) {
+        if (list == Find_list || list == Find_before_count) {
             Open_both();
-            if (list == 1)
+            if (list == Find_list)
                 QTRY_VERIFY(Index_records->Count_known());
-            find_->txtFindMat->setText(list == 1 ? QStringLiteral("cloruro") : QStringLiteral("anhydrous ammonia"));
+            find_->txtFindMat->setText(list == Find_list ? QStringLiteral("cloruro")
+                                                         : QStringLiteral("anhydrous ammonia"));
             find_->chkMaterial->setChecked(true);
             find_->cboMatch->setCurrentIndex(0);
             find_->cmdFindIt_Click();
-            if (list == 3) {
+            if (list == Find_before_count) {
                 QTest::qWait(100);
                 QCOMPARE(Find_child<frmPages>()->lblNbrMatch->text(), Count_text(1));
                 return;
             }
         } else {
-            list == 0 ? Open_index_by_number() : Open_water_list();
+            list == Index_list ? Open_index_by_number() : Open_water_list();
         }
-        const std::unique_ptr<RecordSet>& set = list == 2 ? Water_records : Index_records;
+        const std::unique_ptr<RecordSet>& set = list == Water_list ? Water_records : Index_records;
         frmPages* pages = Find_child<frmPages>();
         frmWater* water = Find_child<frmWater>();
-        const QScrollBar* bar = list == 2 ? water->findChild<QScrollBar*>("vscData") : pages->vscData;
-        const QLabel* count = list == 2 ? nullptr : pages->lblNbrMatch;
+        const QScrollBar* bar = list == Water_list ? water->findChild<QScrollBar*>("vscData") : pages->vscData;
+        const QLabel* count = list == Water_list ? nullptr : pages->lblNbrMatch;
         QVERIFY(!set->Count_known());
-        QVERIFY(!(list == 2 ? water->findChild<QLabel*>("lblID_14") : pages->lblID[14])->text().isEmpty());
+        QVERIFY(!(list == Water_list ? water->findChild<QLabel*>("lblID_14") : pages->lblID[14])->text().isEmpty());
         QVERIFY(!bar->isHidden());
         QVERIFY(!count || count->text().isEmpty());  // no number of the rows read so far
 
@@ -426,7 +430,7 @@ private Q_SLOTS:
         QVERIFY(!bar->isHidden());
         if (count)
             QTRY_COMPARE(count->text(), Count_text(rows));
-        if (list == 1)
+        if (list == Find_list)
             QCOMPARE(find_->lblNbrMatch->text(), Count_text(rows));
     }
 
