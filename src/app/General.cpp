@@ -9,8 +9,6 @@
 #include "platform/Window_buffer.h"
 
 #include <QApplication>
-#include <QTimer>
-#include <QWindow>
 
 namespace vexo {
 
@@ -51,22 +49,6 @@ RecordSet::Bookmark Summary_first_bookmark = 0;
 int Page_number = 0;
 double Header_bottom = 0;
 
-namespace {
-
-// A window is drawn only once the window system shows it, which takes a
-// moment after it is asked to (a second at most here).
-void Draw_when_on_screen(QWidget* window)
-{
-    QTimer limit;
-    limit.setSingleShot(true);
-    limit.start(1000);
-    while (window->windowHandle() && !window->windowHandle()->isExposed() && limit.isActive())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
-    window->repaint();
-}
-
-} // namespace
-
 int Main()
 {
     auto* splash = new frmSplash;
@@ -75,7 +57,7 @@ int Main()
     // made; it is drawn before the database is opened. The main window's
     // load may show the database dialogs; the splash stays up behind them.
     Main_form = new frmMain;
-    Draw_when_on_screen(splash);
+    platform::Draw_when_on_screen(splash);
     Main_form->Load();
 
     delete splash;

@@ -1,8 +1,11 @@
 #include "platform/Window_buffer.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -30,6 +33,37 @@ void Prepare_buffer(QWidget* window)
     // Refused by an older kernel: the pages then come one by one, as before.
     if (to > from)
         madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
+}
+
+namespace {
+
+// Notes the first drawing of one window.
+class First_drawing : public QObject {
+public:
+    explicit First_drawing(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        drawn = drawn || (watched == window_ && event->type() == QEvent::Paint);
+        return false;
+    }
+    bool drawn = false;
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+void Draw_when_on_screen(QWidget* window)
+{
+    First_drawing watch(window);
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(1000);
+    while (!watch.drawn && window->windowHandle() && !window->windowHandle()->isExposed() && limit.isActive())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+    if (!watch.drawn)
+        window->repaint();
 }
 
 } // namespace vexo::platform

@@ -14,4 +14,9 @@ namespace vexo::platform {
 // is; so is any buffer where the kernel cannot (before Linux 5.14).
 void Prepare_buffer(QWidget* window);
 
+// Returns once `window`, shown, has been drawn on screen: the window system
+// shows it a moment after it is asked to, and that showing draws it. Drawn
+// here instead when the window system has not shown it within a second.
+void Draw_when_on_screen(QWidget* window);
+
 } // namespace vexo::platform

@@ -27,6 +27,19 @@ void Make_window(QLabel& window, QSize size)
     window.resize(size);
 }
 
+// Counts its drawings.
+class Counted_label : public QLabel {
+public:
+    int drawings = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++drawings;
+        QLabel::paintEvent(event);
+    }
+};
+
 } // namespace
 
 class tst_Window_buffer : public QObject {
@@ -64,6 +77,19 @@ private Q_SLOTS:
         const QImage drawn = prepared.screen()->grabWindow(prepared.winId()).toImage();
         QCOMPARE(drawn.size(), QSize(320, 200));
         QCOMPARE(drawn, plain.screen()->grabWindow(plain.winId()).toImage());
+    }
+
+    // The splash waits for the screen and is drawn there once: a second
+    // drawing would only repeat the first on the start's time.
+    void shown_window_is_drawn_once()
+    {
+        Counted_label window;
+        Make_window(window, QSize(320, 200));
+        window.show();
+        vexo::platform::Draw_when_on_screen(&window);
+        QCOMPARE(window.drawings, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.drawings, 1);
     }
 };
 
