@@ -290,7 +290,7 @@ private Q_SLOTS:
     // Damaged copies of the default database: each is refused or read exactly.
     void damaged_copies_are_refused_or_read_exactly()
     {
-        const QString original = QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb");
+        const QString original = QStringLiteral(VEXO_BOOK);
         const QDir corpus(dir_.filePath("damaged"));
         QVERIFY(corpus.mkpath("."));
         Make_damaged_copies(test::Read_file(original), corpus, 120);

@@ -176,7 +176,7 @@ private Q_SLOTS:
         QTest::newRow("a hundred words") << folded_ << QStringLiteral("o a ").repeated(50) + "z";
         // On the default database, where a find lists more than a window holds.
         for (const char* typed : {"cloruro", "ÁCIDO", "o", "de", "n ", "101", "zzz"})
-            QTest::addRow("%s in the book", typed) << VEXO_BIN_DIR "/guide2ks.mdb" << QString::fromUtf8(typed);
+            QTest::addRow("%s in the book", typed) << VEXO_BOOK << QString::fromUtf8(typed);
     }
 
     // The find dialog's "contains" through the lookup index, counted from it

@@ -59,7 +59,7 @@ private Q_SLOTS:
         test::Make_database(dir_.filePath("q.mdb"), QString::fromUtf8(kRows));
         db_ = Database::Open(dir_.filePath("q.mdb"));
         guidebook_ = dir_.filePath("guide2ks.mdb");
-        QVERIFY(QFile::copy(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"), guidebook_));
+        QVERIFY(QFile::copy(QStringLiteral(VEXO_BOOK), guidebook_));
     }
 
     void texts_as_written_run_in_sqlite3_data()

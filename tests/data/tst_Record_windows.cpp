@@ -194,7 +194,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, jet_sql);
         QFETCH(bool, window);
-        auto book = Database::Open(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        auto book = Database::Open(QStringLiteral(VEXO_BOOK));
         const auto records = book->OpenRecordset(jet_sql);
         const QStringList whole = Whole(*book, jet_sql);
         QCOMPARE(records->RecordCount(), whole.size());

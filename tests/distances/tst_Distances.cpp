@@ -327,7 +327,7 @@ private Q_SLOTS:
     // on the last page), its cells as its rows hold them.
     void table3_opens_at_each_gas_with_its_cells()
     {
-        auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        auto program = test::Rows_program::On_file(QStringLiteral(VEXO_BOOK));
         for (const QString id : {"1005", "1017", "1040", "1050", "2186", "1052", "1079"}) {
             // The gas's rows, from the container on.
             const QStringList expected = test::Query_rows(*Main_database, sql::Large_spills_of_SQL(id));

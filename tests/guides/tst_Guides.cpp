@@ -88,7 +88,7 @@ class tst_Guides : public QObject {
     void Start(const QString& rows, bool book = false)
     {
         program_.reset();
-        program_ = book ? test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"))
+        program_ = book ? test::Rows_program::On_file(QStringLiteral(VEXO_BOOK))
                         : std::make_unique<test::Rows_program>(rows);
         // The stand-ins a test needs replace the program's box and printing.
         frmGuidePage::Distances_box_opener = nullptr;

@@ -110,7 +110,7 @@ class tst_Index_pages : public QObject {
     void Start_on_the_book()
     {
         world_.reset();
-        world_ = test::Rows_program::On_file(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"));
+        world_ = test::Rows_program::On_file(QStringLiteral(VEXO_BOOK));
     }
 
 private Q_SLOTS:

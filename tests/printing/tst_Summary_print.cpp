@@ -194,7 +194,7 @@ private Q_SLOTS:
             QSKIP("pdftotext is not installed");
         QTemporaryDir folder;
         const QString copy = folder.filePath(u"guide2ks.mdb"_s);
-        QVERIFY(QFile::copy(QStringLiteral(VEXO_BIN_DIR "/guide2ks.mdb"), copy));
+        QVERIFY(QFile::copy(QStringLiteral(VEXO_BOOK), copy));
         Main_database = Database::Open(copy);
         Clear_summary();
         const QStringList ids{"1754", "1050", "1830", "1005", "2810", "1090", "2209"};
