@@ -1,5 +1,5 @@
-// A top-level window's drawing buffer, made before the window is shown and
-// handed over by the kernel whole.
+// A top-level window's first drawing: its buffer made before the window is
+// shown and handed over by the kernel whole, and the wait for the screen.
 #pragma once
 
 class QWidget;
