@@ -68,9 +68,10 @@ private Q_SLOTS:
     {
         Counted_label prepared(QSize(320, 200)), plain(QSize(320, 200));
         vexo::platform::Prepare_buffer(&prepared);
-        for (QLabel* window : {&prepared, &plain}) {
+        for (Counted_label* window : {&prepared, &plain}) {
             window->show();
             vexo::platform::Draw_when_on_screen(window);
+            QCOMPARE(window->drawings, 1); // drawn before the wait returns
         }
         QCoreApplication::processEvents();
         QCOMPARE(prepared.drawings, 1);
